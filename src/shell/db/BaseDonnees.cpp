@@ -1,0 +1,427 @@
+#include "BaseDonnees.h"
+#include "Collation.h"
+#include "Curseur.h"
+#include "shell/Erreur.h"
+
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlRecord>
+#include <QUuid>
+
+namespace {
+
+constexpr const char* kAliasRowid = "quorvane_rowid";
+
+// Message français pour une erreur du moteur, d'après son code natif.
+QString messageMoteur(const QSqlError& erreur)
+{
+    const int code = erreur.nativeErrorCode().toInt() & 0xFF;
+    switch (code) {
+    case 5:  // SQLITE_BUSY
+    case 6:  // SQLITE_LOCKED
+        return QStringLiteral("la base est verrouillée par un autre programme");
+    case 8:  // SQLITE_READONLY
+        return QStringLiteral("la base est en lecture seule");
+    case 11: // SQLITE_CORRUPT
+        return QStringLiteral("le fichier de la base est endommagé");
+    case 13: // SQLITE_FULL
+        return QStringLiteral("le disque est plein");
+    case 14: // SQLITE_CANTOPEN
+        return QStringLiteral("le fichier ne peut pas être ouvert");
+    case 26: // SQLITE_NOTADB
+        return QStringLiteral("ce fichier n'est pas une base de données");
+    default:
+        break;
+    }
+    const QString texte = erreur.databaseText().isEmpty() ? erreur.text() : erreur.databaseText();
+    return texte;
+}
+
+// Ligne sans la colonne technique de l'identifiant.
+Ligne ligneDepuis(QSqlRecord enregistrement)
+{
+    const int i = enregistrement.indexOf(QLatin1String(kAliasRowid));
+    if (i < 0)
+        return Ligne(std::move(enregistrement));
+    const qint64 rowid = enregistrement.value(i).toLongLong();
+    enregistrement.remove(i);
+    return Ligne(std::move(enregistrement), rowid);
+}
+
+} // namespace
+
+QString identifiant(const QString& nom)
+{
+    QString s = nom;
+    s.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + s + u'"';
+}
+
+BaseDonnees::BaseDonnees(QString chemin, QString nomConnexion)
+    : m_chemin(std::move(chemin)), m_nomConnexion(std::move(nomConnexion))
+{
+}
+
+BaseDonnees::~BaseDonnees()
+{
+    qDeleteAll(m_requetes);
+    m_requetes.clear();
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_nomConnexion, false);
+        if (db.isOpen()) {
+            if (m_profondeur > 0) {
+                QSqlQuery q(db);
+                q.exec(QStringLiteral("ROLLBACK"));
+            }
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(m_nomConnexion);
+}
+
+std::unique_ptr<BaseDonnees> BaseDonnees::ouvre(const QString& chemin)
+{
+    const QFileInfo info(chemin);
+    if (chemin.isEmpty() || !info.exists())
+        throw ErreurBase(QStringLiteral("Le fichier « %1 » n'existe pas.").arg(chemin));
+    if (!info.isFile())
+        throw ErreurBase(QStringLiteral("« %1 » n'est pas un fichier.").arg(chemin));
+    if (!info.isReadable())
+        throw ErreurBase(QStringLiteral("Le fichier « %1 » ne peut pas être lu.").arg(chemin));
+    std::unique_ptr<BaseDonnees> base(
+        new BaseDonnees(info.absoluteFilePath(), QUuid::createUuid().toString(QUuid::WithoutBraces)));
+    base->ouvreConnexion(false);
+    return base;
+}
+
+std::unique_ptr<BaseDonnees> BaseDonnees::cree(const QString& chemin)
+{
+    const QFileInfo info(chemin);
+    if (info.exists())
+        throw ErreurBase(QStringLiteral("Le fichier « %1 » existe déjà.").arg(chemin));
+    if (!QFileInfo(info.absolutePath()).isDir())
+        throw ErreurBase(QStringLiteral("Le dossier « %1 » n'existe pas.").arg(info.absolutePath()));
+    std::unique_ptr<BaseDonnees> base(
+        new BaseDonnees(info.absoluteFilePath(), QUuid::createUuid().toString(QUuid::WithoutBraces)));
+    base->ouvreConnexion(true);
+    return base;
+}
+
+void BaseDonnees::ouvreConnexion(bool creation)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_nomConnexion);
+    db.setDatabaseName(m_chemin);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500"));
+    if (!db.open())
+        throw ErreurBase(QStringLiteral("Impossible d'ouvrir « %1 » : %2.").arg(m_chemin, messageMoteur(db.lastError())));
+    enregistreCollation(db);
+    // Une lecture du catalogue révèle tout de suite un fichier qui n'est pas une base.
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+        throw ErreurBase(QStringLiteral("Impossible d'ouvrir « %1 » : %2.").arg(m_chemin, messageMoteur(q.lastError())));
+    q.finish();
+    if (creation && !q.exec(QStringLiteral("PRAGMA user_version = 0")))
+        throw ErreurBase(QStringLiteral("Impossible de créer « %1 » : %2.").arg(m_chemin, messageMoteur(q.lastError())));
+}
+
+QSqlDatabase BaseDonnees::connexion() const
+{
+    return QSqlDatabase::database(m_nomConnexion, false);
+}
+
+void BaseDonnees::echec(const QString& quoi, const QSqlError& erreur) const
+{
+    throw ErreurBase(QStringLiteral("Erreur sur la base « %1 » (%2) : %3.")
+                         .arg(QFileInfo(m_chemin).fileName(), quoi, messageMoteur(erreur)));
+}
+
+QSqlQuery& BaseDonnees::requetePreparee(const QString& sql)
+{
+    auto it = m_requetes.constFind(sql);
+    if (it != m_requetes.constEnd())
+        return **it;
+    auto* q = new QSqlQuery(connexion());
+    q->setForwardOnly(true);
+    if (!q->prepare(sql)) {
+        const QSqlError e = q->lastError();
+        delete q;
+        echec(sql, e);
+    }
+    m_requetes.insert(sql, q);
+    return *q;
+}
+
+namespace {
+
+void lie(QSqlQuery& q, const QVariantList& valeurs)
+{
+    for (int i = 0; i < valeurs.size(); ++i)
+        q.bindValue(i, valeurs.at(i));
+}
+
+} // namespace
+
+int BaseDonnees::execute(const QString& sql, const QVariantList& valeurs)
+{
+    QSqlQuery& q = requetePreparee(sql);
+    lie(q, valeurs);
+    if (!q.exec()) {
+        const QSqlError e = q.lastError();
+        q.finish();
+        echec(sql, e);
+    }
+    const int n = q.numRowsAffected();
+    q.finish();
+    return n;
+}
+
+QVector<Ligne> BaseDonnees::selectionne(const QString& sql, const QVariantList& valeurs)
+{
+    QSqlQuery& q = requetePreparee(sql);
+    lie(q, valeurs);
+    if (!q.exec()) {
+        const QSqlError e = q.lastError();
+        q.finish();
+        echec(sql, e);
+    }
+    QVector<Ligne> lignes;
+    while (q.next())
+        lignes.append(ligneDepuis(q.record()));
+    const QSqlError e = q.lastError();
+    q.finish();
+    if (e.isValid())
+        echec(sql, e);
+    return lignes;
+}
+
+Ligne BaseDonnees::premiere(const QString& sql, const QVariantList& valeurs)
+{
+    QSqlQuery& q = requetePreparee(sql);
+    lie(q, valeurs);
+    if (!q.exec()) {
+        const QSqlError e = q.lastError();
+        q.finish();
+        echec(sql, e);
+    }
+    Ligne ligne;
+    if (q.next())
+        ligne = ligneDepuis(q.record());
+    q.finish();
+    return ligne;
+}
+
+QVariant BaseDonnees::scalaire(const QString& sql, const QVariantList& valeurs)
+{
+    const Ligne l = premiere(sql, valeurs);
+    return l.estValide() && l.nombreChamps() > 0 ? l.valeur(0) : QVariant();
+}
+
+QStringList BaseDonnees::colonnesIndex(const QString& table, const QString& index)
+{
+    const QString cle = table.toUpper() + u'|' + index.toUpper();
+    auto it = m_index.constFind(cle);
+    if (it != m_index.constEnd())
+        return *it;
+    // Les index SQLite sont nommés <table>_<index> ; on les retrouve sans égard à la casse.
+    const QString nomTableExact = nomTable(table);
+    if (nomTableExact.isEmpty())
+        throw ErreurBase(QStringLiteral("La table « %1 » n'existe pas.").arg(table), 3078);
+    const QVector<Ligne> index_ = selectionne(QStringLiteral("SELECT name FROM pragma_index_list(?)"), {nomTableExact});
+    const QString voulu = (nomTableExact + u'_' + index).toUpper();
+    for (const Ligne& l : index_) {
+        const QString nom = l.texte(QStringLiteral("name"));
+        if (nom.toUpper() != voulu)
+            continue;
+        QStringList colonnes;
+        for (const Ligne& c : selectionne(QStringLiteral("SELECT name FROM pragma_index_info(?) ORDER BY seqno"), {nom}))
+            colonnes.append(c.texte(QStringLiteral("name")));
+        m_index.insert(cle, colonnes);
+        return colonnes;
+    }
+    throw ErreurBase(QStringLiteral("L'index « %1 » n'existe pas sur la table « %2 ».").arg(index, table), 3800);
+}
+
+Ligne BaseDonnees::cherche(const QString& table, const QString& index, const QVariantList& cle)
+{
+    const QStringList colonnes = colonnesIndex(table, index);
+    if (cle.isEmpty() || cle.size() > colonnes.size())
+        throw ErreurBase(QStringLiteral("Clé de recherche invalide sur l'index « %1 » de « %2 ».").arg(index, table));
+    QStringList conditions, ordre;
+    for (int i = 0; i < colonnes.size(); ++i) {
+        if (i < cle.size())
+            conditions.append(identifiant(colonnes.at(i)) + QStringLiteral(" = ?"));
+        ordre.append(identifiant(colonnes.at(i)));
+    }
+    ordre.append(QStringLiteral("rowid"));
+    const QString sql = QStringLiteral("SELECT rowid AS %1, * FROM %2 WHERE %3 ORDER BY %4 LIMIT 1")
+                            .arg(QLatin1String(kAliasRowid), identifiant(table), conditions.join(QStringLiteral(" AND ")),
+                                 ordre.join(u','));
+    return premiere(sql, cle);
+}
+
+Curseur BaseDonnees::curseur(const QString& table, const QString& index)
+{
+    return Curseur(*this, table, index);
+}
+
+qint64 BaseDonnees::ajoute(const QString& table, const QVariantMap& champs)
+{
+    QStringList noms, marques;
+    QVariantList valeurs;
+    for (auto it = champs.constBegin(); it != champs.constEnd(); ++it) {
+        noms.append(identifiant(it.key()));
+        marques.append(QStringLiteral("?"));
+        valeurs.append(it.value());
+    }
+    const QString sql = noms.isEmpty()
+        ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(identifiant(table))
+        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(identifiant(table), noms.join(u','), marques.join(u','));
+    QSqlQuery& q = requetePreparee(sql);
+    lie(q, valeurs);
+    if (!q.exec()) {
+        const QSqlError e = q.lastError();
+        q.finish();
+        echec(sql, e);
+    }
+    const qint64 rowid = q.lastInsertId().toLongLong();
+    q.finish();
+    return rowid;
+}
+
+void BaseDonnees::modifie(const QString& table, qint64 rowid, const QVariantMap& champs)
+{
+    if (champs.isEmpty())
+        return;
+    QStringList affectations;
+    QVariantList valeurs;
+    for (auto it = champs.constBegin(); it != champs.constEnd(); ++it) {
+        affectations.append(identifiant(it.key()) + QStringLiteral(" = ?"));
+        valeurs.append(it.value());
+    }
+    valeurs.append(rowid);
+    execute(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(identifiant(table), affectations.join(u',')), valeurs);
+}
+
+void BaseDonnees::supprime(const QString& table, qint64 rowid)
+{
+    execute(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(identifiant(table)), {rowid});
+}
+
+void BaseDonnees::debutTransaction()
+{
+    execute(m_profondeur == 0 ? QStringLiteral("BEGIN") : QStringLiteral("SAVEPOINT p%1").arg(m_profondeur));
+    ++m_profondeur;
+}
+
+void BaseDonnees::valideTransaction()
+{
+    if (m_profondeur == 0)
+        throw ErreurBase(QStringLiteral("Aucune transaction en cours."));
+    --m_profondeur;
+    execute(m_profondeur == 0 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE p%1").arg(m_profondeur));
+}
+
+void BaseDonnees::annuleTransaction()
+{
+    if (m_profondeur == 0)
+        throw ErreurBase(QStringLiteral("Aucune transaction en cours."));
+    --m_profondeur;
+    if (m_profondeur == 0) {
+        execute(QStringLiteral("ROLLBACK"));
+    } else {
+        execute(QStringLiteral("ROLLBACK TO p%1").arg(m_profondeur));
+        execute(QStringLiteral("RELEASE p%1").arg(m_profondeur));
+    }
+    // Un retour arrière peut défaire des changements de schéma.
+    oublieSchema();
+}
+
+QStringList BaseDonnees::tables()
+{
+    QStringList noms;
+    for (const Ligne& l : selectionne(QStringLiteral(
+             "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY name")))
+        noms.append(l.texte(QStringLiteral("name")));
+    return noms;
+}
+
+QString BaseDonnees::nomTable(const QString& table)
+{
+    const QString voulu = table.toUpper();
+    for (const QString& nom : tables())
+        if (nom.toUpper() == voulu)
+            return nom;
+    return {};
+}
+
+bool BaseDonnees::existeTable(const QString& table)
+{
+    return !nomTable(table).isEmpty();
+}
+
+QStringList BaseDonnees::champs(const QString& table)
+{
+    QStringList noms;
+    for (const Ligne& l : selectionne(QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid"), {table}))
+        noms.append(l.texte(QStringLiteral("name")));
+    return noms;
+}
+
+bool BaseDonnees::ExisteChamp(const QString& table, const QString& champ)
+{
+    const QString voulu = champ.toUpper();
+    for (const QString& nom : champs(table))
+        if (nom.toUpper() == voulu)
+            return true;
+    return false;
+}
+
+void BaseDonnees::oublieSchema()
+{
+    // Les requêtes gardées peuvent viser l'ancien schéma (SELECT *) : on les refait à la demande.
+    qDeleteAll(m_requetes);
+    m_requetes.clear();
+    m_index.clear();
+}
+
+void BaseDonnees::creeTable(const DefinitionTable& definition)
+{
+    QStringList colonnes;
+    for (const DefinitionChamp& c : definition.champs)
+        colonnes.append(identifiant(c.nom) + u' ' + typeDeclare(c));
+    oublieSchema();
+    execute(QStringLiteral("CREATE TABLE %1 (%2)").arg(identifiant(definition.nom), colonnes.join(QStringLiteral(", "))));
+    for (const DefinitionIndex& index : definition.index)
+        creeIndex(definition.nom, index);
+}
+
+void BaseDonnees::creeIndex(const QString& table, const DefinitionIndex& index)
+{
+    QStringList colonnes;
+    for (const QString& c : index.champs)
+        colonnes.append(identifiant(c));
+    oublieSchema();
+    execute(QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
+                .arg(index.unique ? QStringLiteral("UNIQUE ") : QString(), identifiant(table + u'_' + index.nom),
+                     identifiant(table), colonnes.join(u',')));
+}
+
+void BaseDonnees::ajouteChamp(const QString& table, const DefinitionChamp& champ)
+{
+    oublieSchema();
+    execute(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3").arg(identifiant(table), identifiant(champ.nom), typeDeclare(champ)));
+}
+
+void BaseDonnees::renommeChamp(const QString& table, const QString& ancien, const QString& nouveau)
+{
+    oublieSchema();
+    execute(QStringLiteral("ALTER TABLE %1 RENAME COLUMN %2 TO %3").arg(identifiant(table), identifiant(ancien), identifiant(nouveau)));
+}
+
+void BaseDonnees::supprimeChamp(const QString& table, const QString& champ)
+{
+    oublieSchema();
+    execute(QStringLiteral("ALTER TABLE %1 DROP COLUMN %2").arg(identifiant(table), identifiant(champ)));
+}

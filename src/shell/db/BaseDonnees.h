@@ -1,0 +1,111 @@
+#pragma once
+// Accès à une base SQLite : requêtes à valeurs liées, recherches par index nommé,
+// ajouts, modifications, suppressions, transactions et opérations de schéma.
+#include "Ligne.h"
+#include "Schema.h"
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantList>
+#include <QVariantMap>
+#include <QVector>
+#include <memory>
+
+class Curseur;
+
+// Nom de la collation « comme l'ancien moteur » : sans égard à la casse, attentive aux accents.
+inline constexpr const char* kCollationNoms = "NOMFR";
+
+class BaseDonnees
+{
+public:
+    // Ouvre un fichier existant ; lève ErreurBase (message français) s'il manque,
+    // s'il n'est pas une base ou s'il ne peut être lu.
+    static std::unique_ptr<BaseDonnees> ouvre(const QString& chemin);
+    // Crée un fichier neuf (vide) ; refuse d'écraser un fichier existant.
+    static std::unique_ptr<BaseDonnees> cree(const QString& chemin);
+
+    ~BaseDonnees();
+    BaseDonnees(const BaseDonnees&) = delete;
+    BaseDonnees& operator=(const BaseDonnees&) = delete;
+
+    const QString& chemin() const { return m_chemin; }
+    QSqlDatabase connexion() const;
+
+    // Requêtes SQL à valeurs liées ("?"), préparées une fois par connexion.
+    int execute(const QString& sql, const QVariantList& valeurs = {});
+    QVector<Ligne> selectionne(const QString& sql, const QVariantList& valeurs = {});
+    Ligne premiere(const QString& sql, const QVariantList& valeurs = {});
+    QVariant scalaire(const QString& sql, const QVariantList& valeurs = {});
+
+    // Recherche « = » sur un index nommé : la première ligne dont la clé commence par les valeurs.
+    Ligne cherche(const QString& table, const QString& index, const QVariantList& cle);
+    Curseur curseur(const QString& table, const QString& index);
+
+    // AddNew/Update, Edit/Update, Delete.
+    qint64 ajoute(const QString& table, const QVariantMap& champs);
+    void modifie(const QString& table, qint64 rowid, const QVariantMap& champs);
+    void supprime(const QString& table, qint64 rowid);
+
+    // Transactions imbriquables (points de sauvegarde).
+    void debutTransaction();
+    void valideTransaction();
+    void annuleTransaction();
+    int profondeurTransaction() const { return m_profondeur; }
+
+    // Schéma.
+    QStringList tables();
+    QString nomTable(const QString& table);  // nom exact, casse de la base ; vide si absente
+    bool existeTable(const QString& table);  // comparaison en majuscules
+    bool ExisteChamp(const QString& table, const QString& champ);
+    QStringList champs(const QString& table);
+    void creeTable(const DefinitionTable& definition);
+    void ajouteChamp(const QString& table, const DefinitionChamp& champ);
+    void renommeChamp(const QString& table, const QString& ancien, const QString& nouveau);
+    void supprimeChamp(const QString& table, const QString& champ);
+    void creeIndex(const QString& table, const DefinitionIndex& index);
+    // Colonnes de la clé d'un index nommé d'une table ; lève ErreurBase s'il n'existe pas.
+    QStringList colonnesIndex(const QString& table, const QString& index);
+
+    // Prépare (ou reprend du cache) une requête ; réservé aux curseurs et aux mesures.
+    QSqlQuery& requetePreparee(const QString& sql);
+
+private:
+    BaseDonnees(QString chemin, QString nomConnexion);
+    void ouvreConnexion(bool creation);
+    void oublieSchema();
+    [[noreturn]] void echec(const QString& quoi, const QSqlError& erreur) const;
+    friend class Curseur;
+
+    QString m_chemin;
+    QString m_nomConnexion;
+    QHash<QString, QSqlQuery*> m_requetes;
+    QHash<QString, QStringList> m_index;   // "TABLE|INDEX" en majuscules -> colonnes
+    int m_profondeur = 0;
+};
+
+// Transaction RAII : annulée à la destruction si elle n'a pas été validée.
+class Transaction
+{
+public:
+    explicit Transaction(BaseDonnees& base) : m_base(base) { m_base.debutTransaction(); }
+    ~Transaction()
+    {
+        if (!m_finie) {
+            try { m_base.annuleTransaction(); } catch (...) {}
+        }
+    }
+    void valide() { m_base.valideTransaction(); m_finie = true; }
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+private:
+    BaseDonnees& m_base;
+    bool m_finie = false;
+};
+
+// Quote un identifiant SQL (table ou champ) : "Temps d’incantation", "Classe/Niveau"...
+QString identifiant(const QString& nom);

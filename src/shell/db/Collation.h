@@ -1,0 +1,11 @@
+#pragma once
+#include <QSqlDatabase>
+#include <QString>
+
+// Enregistre sur la connexion la collation des noms : "Bob" = "bob", "Élise" = "élise",
+// mais "Elise" ≠ "Élise" ; l'ordre est celui du français.
+void enregistreCollation(QSqlDatabase& db);
+
+// La même comparaison, hors SQL.
+int compareNoms(const QString& a, const QString& b);
+inline bool memesNoms(const QString& a, const QString& b) { return compareNoms(a, b) == 0; }
