@@ -1,0 +1,167 @@
+#include "cli/LigneCommande.h"
+#include "shell/ChoixPersonnage.h"
+#include "shell/Erreur.h"
+#include "shell/db/BaseDonnees.h"
+#include "shell/db/MiseAJour.h"
+#include "shell/db/SchemaPerso.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <optional>
+
+namespace {
+
+const QString kAide = QStringLiteral(
+    "Usage : quorvane-cli COMMANDE [OPTIONS]\n"
+    "\n"
+    "Commandes :\n"
+    "  liste                    personnages comme le choix d'un personnage les montre\n"
+    "                           (nom, race, niveau, classe principale, séparés par des tabulations)\n"
+    "  mise-a-jour FICHIER      met une base de personnages à la disposition courante\n"
+    "  creer-base FICHIER       crée une base de personnages vide à la disposition courante\n"
+    "\n"
+    "Options :\n"
+    "  --programme DOSSIER      dossier de tessarys.db (par défaut : celui du programme)\n"
+    "  --base FICHIER           base de personnages (par défaut : perso.db du dossier du programme)\n"
+    "  --aide                   cette aide\n");
+
+struct Options
+{
+    QString commande;
+    QStringList positionnels;
+    QString dossierProgramme;
+    QString base;
+};
+
+// Lit les options ; rend un message d'erreur en cas de problème.
+std::optional<QString> litOptions(const QStringList& arguments, Options& options)
+{
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments.at(i);
+        if (a == u"--programme" || a == u"--base") {
+            if (i + 1 >= arguments.size())
+                return QStringLiteral("L'option %1 attend une valeur.").arg(a);
+            (a == u"--programme" ? options.dossierProgramme : options.base) = arguments.at(++i);
+        } else if (a.startsWith(u"--")) {
+            return QStringLiteral("Option inconnue : %1.").arg(a);
+        } else if (options.commande.isEmpty()) {
+            options.commande = a;
+        } else {
+            options.positionnels.append(a);
+        }
+    }
+    return std::nullopt;
+}
+
+std::unique_ptr<BaseDonnees> ouvreProgramme(const Options& options)
+{
+    const QString chemin = QDir(options.dossierProgramme).filePath(QStringLiteral("tessarys.db"));
+    if (!QFileInfo::exists(chemin))
+        throw ErreurBase(QStringLiteral("La base du programme « %1 » est introuvable.").arg(chemin));
+    return BaseDonnees::ouvre(chemin);
+}
+
+bool estBaseProgramme(const Options& options, const QString& chemin)
+{
+    const QString programme = QDir(options.dossierProgramme).filePath(QStringLiteral("tessarys.db"));
+    return QFileInfo(chemin).absoluteFilePath().toUpper() == QFileInfo(programme).absoluteFilePath().toUpper();
+}
+
+// Ouvre une base de personnages existante et la met à niveau, comme à l'ouverture dans le programme.
+std::unique_ptr<BaseDonnees> ouvrePersonnages(const Options& options, BaseDonnees& programme, const QString& chemin)
+{
+    if (estBaseProgramme(options, chemin))
+        throw ErreurBase(QStringLiteral("On ne peut pas ouvrir la base du programme"));
+    auto perso = BaseDonnees::ouvre(chemin);
+    MiseAJourBase(*perso, programme);
+    return perso;
+}
+
+int commandeListe(const Options& options, QTextStream& sortie)
+{
+    auto programme = ouvreProgramme(options);
+    const QString chemin = options.base.isEmpty()
+        ? QDir(options.dossierProgramme).filePath(QStringLiteral("perso.db"))
+        : options.base;
+    auto perso = ouvrePersonnages(options, *programme, chemin);
+    for (const PersonnageChoix& p : ListePersonnagesChoix(*perso))
+        sortie << p.nom << '\t' << p.race << '\t' << p.niveau << '\t' << p.classe << '\n';
+    return 0;
+}
+
+int commandeMiseAJour(const Options& options, QTextStream& sortie)
+{
+    auto programme = ouvreProgramme(options);
+    auto perso = ouvrePersonnages(options, *programme, options.positionnels.at(0));
+    sortie << QStringLiteral("Base « %1 » à jour (version %2).\n")
+                  .arg(perso->chemin())
+                  .arg(perso->scalaire(QStringLiteral("select version from Version")).toInt());
+    return 0;
+}
+
+int commandeCreerBase(const Options& options, QTextStream& sortie)
+{
+    const QString chemin = options.positionnels.at(0);
+    if (estBaseProgramme(options, chemin))
+        throw ErreurBase(QStringLiteral("On ne peut pas ouvrir la base du programme"));
+    auto programme = ouvreProgramme(options);
+    auto perso = BaseDonnees::cree(chemin);
+    try {
+        creeBasePersonnages(*perso, *programme);
+    } catch (...) {
+        // Un fichier à moitié créé ne doit pas rester.
+        const QString cheminComplet = perso->chemin();
+        perso.reset();
+        QFile::remove(cheminComplet);
+        throw;
+    }
+    sortie << QStringLiteral("Base « %1 » créée.\n").arg(perso->chemin());
+    return 0;
+}
+
+} // namespace
+
+int ExecuteLigneCommande(const QStringList& arguments, const QString& dossierExecutable, QTextStream& sortie,
+                         QTextStream& erreurs)
+{
+    Options options;
+    options.dossierProgramme = dossierExecutable;
+    if (arguments.contains(QStringLiteral("--aide")) || arguments.contains(QStringLiteral("-h"))
+        || arguments.contains(QStringLiteral("--help"))) {
+        sortie << kAide;
+        return 0;
+    }
+    if (const auto erreur = litOptions(arguments, options)) {
+        erreurs << *erreur << '\n' << kAide;
+        return 2;
+    }
+    struct Commande { const char16_t* nom; int positionnels; int (*execute)(const Options&, QTextStream&); };
+    static const Commande commandes[] = {
+        {u"liste", 0, &commandeListe},
+        {u"mise-a-jour", 1, &commandeMiseAJour},
+        {u"creer-base", 1, &commandeCreerBase},
+    };
+    if (options.commande.isEmpty()) {
+        erreurs << QStringLiteral("Aucune commande donnée.\n") << kAide;
+        return 2;
+    }
+    for (const Commande& c : commandes) {
+        if (options.commande != QStringView(c.nom))
+            continue;
+        if (options.positionnels.size() != c.positionnels) {
+            erreurs << (c.positionnels == 0
+                            ? QStringLiteral("La commande %1 ne prend pas d'argument.\n").arg(options.commande)
+                            : QStringLiteral("La commande %1 attend un nom de fichier.\n").arg(options.commande));
+            return 2;
+        }
+        try {
+            return c.execute(options, sortie);
+        } catch (const ErreurExecution& e) {
+            erreurs << e.description() << '\n';
+            return 1;
+        }
+    }
+    erreurs << QStringLiteral("Commande inconnue : %1.\n").arg(options.commande) << kAide;
+    return 2;
+}
