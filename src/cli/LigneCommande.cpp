@@ -40,7 +40,7 @@ std::optional<QString> litOptions(const QStringList& arguments, Options& options
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments.at(i);
         if (a == u"--programme" || a == u"--base") {
-            if (i + 1 >= arguments.size())
+            if (i + 1 >= arguments.size() || arguments.at(i + 1).startsWith(u"--"))
                 return QStringLiteral("L'option %1 attend une valeur.").arg(a);
             (a == u"--programme" ? options.dossierProgramme : options.base) = arguments.at(++i);
         } else if (a.startsWith(u"--")) {

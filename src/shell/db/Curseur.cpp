@@ -2,8 +2,27 @@
 #include "BaseDonnees.h"
 #include "shell/Erreur.h"
 
+#include "Collation.h"
+
 #include <QSqlError>
 #include <QSqlRecord>
+
+namespace {
+
+// Égalité comme SQLite la juge : un texte lu se compare par la collation des noms,
+// un nombre lu numériquement.
+bool clesEgales(const QVariant& lue, const QVariant& voulue)
+{
+    if (lue.isNull() || voulue.isNull())
+        return false;
+    if (lue.typeId() == QMetaType::QString)
+        return compareNoms(lue.toString(), voulue.toString()) == 0;
+    bool ok = false;
+    const double v = voulue.toDouble(&ok);
+    return ok && lue.toDouble() == v;
+}
+
+} // namespace
 
 Curseur::Curseur(BaseDonnees& base, QString table, QString index)
     : m_base(base), m_table(std::move(table)), m_colonnes(base.colonnesIndex(m_table, index)),
@@ -53,31 +72,11 @@ bool Curseur::cherche(const QString& op, const QVariantList& cle)
     if (!m_requete.exec())
         m_base.echec(m_table, m_requete.lastError());
     lit();
-    if (op == u">=") {
-        m_noMatch = eof();
-    } else {
-        m_noMatch = eof();
-        if (!m_noMatch) {
-            // La première ligne au-delà de la clé n'est une réponse que si sa clé est égale.
-            const QVariantList cleLue = [&] {
-                QVariantList v;
-                for (int i = 0; i < cle.size(); ++i)
-                    v.append(m_ligne.valeur(m_colonnes.at(i)));
-                return v;
-            }();
-            QStringList egalites;
-            QVariantList valeurs;
-            for (int i = 0; i < cle.size(); ++i) {
-                egalites.append(QStringLiteral("? = ? COLLATE NOMFR"));
-                valeurs << cleLue.at(i) << cle.at(i);
-            }
-            // La comparaison passe par SQLite pour suivre la collation et les affinités.
-            const Ligne egal = m_base.premiere(QStringLiteral("SELECT (%1) AS egal")
-                                                   .arg(egalites.join(QStringLiteral(") AND ("))),
-                                               valeurs);
-            m_noMatch = !egal.booleen(QStringLiteral("egal"));
-        }
-    }
+    m_noMatch = eof();
+    // Pour « = », la première ligne au-delà de la clé n'est une réponse que si sa clé est égale.
+    if (op == u"=")
+        for (int i = 0; i < cle.size() && !m_noMatch; ++i)
+            m_noMatch = !clesEgales(m_ligne.valeur(m_colonnes.at(i)), cle.at(i));
     return !m_noMatch;
 }
 

@@ -3,7 +3,9 @@
 
 #include <QRegularExpression>
 
-QString typeDeclare(const DefinitionChamp& champ)
+namespace {
+
+QString typeSansDefaut(const DefinitionChamp& champ)
 {
     const QString collation = QStringLiteral(" COLLATE ") + QLatin1String(kCollationNoms);
     switch (champ.type) {
@@ -23,6 +25,14 @@ QString typeDeclare(const DefinitionChamp& champ)
         return QStringLiteral("DATE");
     }
     return QStringLiteral("TEXT");
+}
+
+} // namespace
+
+QString typeDeclare(const DefinitionChamp& champ)
+{
+    const QString type = typeSansDefaut(champ);
+    return champ.defaut.isEmpty() ? type : type + QStringLiteral(" DEFAULT ") + champ.defaut;
 }
 
 TypeChamp typeDepuisDeclare(const QString& declare, int* taille)

@@ -1,0 +1,437 @@
+"""Objets magiques nommés du SRD avec leurs propriétés (genre, cible, type de bonus, valeur).
+
+Les propriétés suivent le vocabulaire que la fiche comprend : "Bonus Caracteristique" / "Force" /
+"Alteration" / "+4", "Bonus Classe Armure" / "Parade", "Lancer un sort" / un sort / "Charges"...
+Prix du SRD ; noms français et descriptions sont les nôtres.
+"""
+import re
+
+from tsv_srd import base_srd, prix_po
+from noms_sorts import noms_sorts
+
+CARAC = {"For": "Force", "Dex": "Dextérité", "Con": "Constitution", "Int": "Intelligence", "Sag": "Sagesse",
+         "Cha": "Charisme"}
+ENERGIES = [("feu", "Résistance au feu", "Fire"), ("froid", "Résistance au froid", "Cold"),
+            ("électricité", "Résistance à l'électricité", "Electricity"), ("acide", "Résistance à l'acide", "Acid"),
+            ("son", "Résistance au son", "Sonic")]
+ALIGNEMENTS = [("le Mal", "Evil"), ("le Bien", "Good"), ("le Chaos", "Chaos"), ("la Loi", "Law")]
+VOYELLES = "aeiouyhâàéèêîïôœAEIOUYHÂÀÉÈÊÎÏÔŒ"
+
+
+def de(nom):
+    """'de' ou 'd'' devant un nom de sort, en minuscule sauf les noms propres d'alignement."""
+    premier = nom.split()[0]
+    if premier not in ("Mal", "Bien", "Chaos", "Loi"):
+        nom = nom[0].lower() + nom[1:]
+    return ("d'" if nom[0] in VOYELLES else "de ") + nom
+
+
+class Catalogue:
+    def __init__(self):
+        self.objets, self.proprietes = [], []
+
+    def ajoute(self, nom, groupe, type_, cout, description, proprietes, poids=None, charge=None, **autres):
+        self.objets.append(dict(NomObjet=nom, GroupeObjet=groupe, Type=type_, CoutTotal=cout, PoidsBase=poids,
+                                CHARGE=charge, Description=description, **autres))
+        for p1, p2, p3, valeur in proprietes:
+            self.proprietes.append({"NomObjet": nom, "propriete_1": p1, "propriete_2": p2, "propriete_3": p3,
+                                    "valeur": valeur})
+
+
+def plus(n):
+    return "+%d" % n
+
+
+def caracteristiques(c):
+    series = [
+        ("Ceinturon de force de géant", "Ceinturon", "For", (4, 6), 0.5),
+        ("Gants de dextérité", "Gants", "Dex", (2, 4, 6), None),
+        ("Amulette de santé", "Amulette", "Con", (2, 4, 6), None),
+        ("Bandeau d'intelligence", "Bandeau", "Int", (2, 4, 6), None),
+        ("Périapte de sagesse", "Amulette", "Sag", (2, 4, 6), None),
+        ("Cape de charisme", "Cape", "Cha", (2, 4, 6), 1.0),
+    ]
+    for nom, groupe, carac, valeurs, poids in series:
+        for v in valeurs:
+            c.ajoute("%s +%d" % (nom, v), groupe, groupe, v * v * 1000.0,
+                     "Bonus d'altération de +%d en %s tant qu'on le porte." % (v, CARAC[carac]),
+                     [("Bonus Caracteristique", CARAC[carac], "Alteration", plus(v))], poids=poids)
+    c.ajoute("Gantelets de puissance d'ogre", "Gants", "Gantelet", 4000.0,
+             "Gantelets de cuir clouté : bonus d'altération de +2 en Force.",
+             [("Bonus Caracteristique", "Force", "Alteration", "+2")], poids=2.0)
+    # Manuels et tomes : bonus intrinsèque, acquis une fois pour toutes après une semaine de lecture.
+    for nom, carac in (("Manuel de vitalité", "Con"), ("Manuel d'exercices physiques", "For"),
+                       ("Manuel de vivacité", "Dex"), ("Traité de perspicacité", "Int"),
+                       ("Traité d'autorité et d'influence", "Cha"), ("Traité de compréhension", "Sag")):
+        for v in range(1, 6):
+            c.ajoute("%s +%d" % (nom, v), "Divers", "Divers", 27500.0 * v,
+                     "Livre qui accorde, après six jours de lecture, un bonus intrinsèque de +%d en %s ; "
+                     "il perd ensuite sa magie pour un siècle." % (v, CARAC[carac]),
+                     [("Bonus Caracteristique", CARAC[carac], "Divin", plus(v))], poids=2.5)
+
+
+def protections(c):
+    for n in range(1, 6):
+        c.ajoute("Anneau de protection +%d" % n, "Anneau", "Anneau", n * n * 2000.0,
+                 "Un champ invisible détourne les coups : bonus de parade de +%d à la CA." % n,
+                 [("Bonus Classe Armure", "Parade", None, plus(n))])
+        c.ajoute("Amulette d'armure naturelle +%d" % n, "Amulette", "Amulette", n * n * 2000.0,
+                 "Durcit la peau : bonus d'altération de +%d à l'armure naturelle." % n,
+                 [("Bonus Classe Armure", "Alteration Naturelle", None, plus(n))])
+        c.ajoute("Cape de résistance +%d" % n, "Cape", "Cape", n * n * 1000.0,
+                 "Bonus de résistance de +%d à tous les jets de sauvegarde." % n,
+                 [("Bonus Jet Sauvegarde", js, "Résistance", plus(n)) for js in ("Vigueur", "Réflexe", "Volonté")],
+                 poids=0.5)
+        c.ajoute("Amulette des poings invincibles +%d" % n, "Amulette", "Amulette", n * n * 6000.0,
+                 "Bonus d'altération de +%d aux jets d'attaque et de dégâts à mains nues et des armes naturelles." % n,
+                 [("Bonus arme naturelle (altération)", "Bonus Attaque", "Alteration", plus(n)),
+                  ("Bonus arme naturelle (altération)", "Bonus Dommage", "Alteration", plus(n))])
+    for n in range(1, 9):
+        c.ajoute("Bracelets d'armure +%d" % n, "Bracelet", "Bracelet", n * n * 1000.0,
+                 "Un champ de force invisible entoure le porteur : bonus d'armure de +%d, "
+                 "qui ne se cumule pas avec celui d'une armure." % n,
+                 [("Bonus Classe Armure", "Armure", None, plus(n))], poids=0.5)
+    c.ajoute("Bracelets d'archerie mineurs", "Bracelet", "Bracelet", 5000.0,
+             "Maniement de l'arc long et de l'arc court ; +1 aux jets d'attaque avec un arc.",
+             [("Bonus d'archerie (Aptitude)", "Bonus Attaque", "Aptitude", "+1")], poids=0.5)
+    c.ajoute("Bracelets d'archerie supérieurs", "Bracelet", "Bracelet", 25000.0,
+             "Maniement des arcs ; +2 aux jets d'attaque et +1 aux dégâts avec un arc.",
+             [("Bonus d'archerie (Aptitude)", "Bonus Attaque", "Aptitude", "+2"),
+              ("Bonus d'archerie (Aptitude)", "Bonus Dommage", "Aptitude", "+1")], poids=0.5)
+    c.ajoute("Scarabée de protection", "Scarabée", "Scarabée", 38000.0,
+             "Résistance à la magie 20 ; absorbe aussi jusqu'à douze attaques de magie négative ou de mort.",
+             [("Résistance à la magie", None, None, "+20")])
+    c.ajoute("Manteau de résistance à la magie", "Manteau", "Manteau", 90000.0,
+             "Résistance à la magie 21 tant qu'on le porte.", [("Résistance à la magie", None, None, "+21")])
+    for couleur in ("blanche", "grise", "noire"):
+        c.ajoute("Robe de l'archimage (%s)" % couleur, "Robe", "Robe", 75000.0,
+                 "Réservée aux magiciens et ensorceleurs d'un alignement accordé à sa couleur : bonus d'armure +5, "
+                 "résistance à la magie 18, +4 aux jets de sauvegarde, +2 au niveau de lanceur pour vaincre "
+                 "la résistance à la magie.",
+                 [("Bonus Classe Armure", "Armure", None, "+5"), ("Résistance à la magie", None, None, "+18")]
+                 + [("Bonus Jet Sauvegarde", js, "Résistance", "+4") for js in ("Vigueur", "Réflexe", "Volonté")],
+                 poids=0.5)
+    c.ajoute("Robe étoilée", "Robe", "Robe", 58000.0,
+             "Bonus de chance de +1 aux jets de sauvegarde ; permet le voyage astral et lance des étoiles filantes.",
+             [("Bonus Jet Sauvegarde", js, "Chance", "+1") for js in ("Vigueur", "Réflexe", "Volonté")], poids=0.5)
+    c.ajoute("Pierre porte-bonheur", "Divers", "Divers", 20000.0,
+             "Bonus de chance de +1 aux jets de sauvegarde, aux jets d'attaque et aux tests.",
+             [("Bonus Jet Sauvegarde", js, "Chance", "+1") for js in ("Vigueur", "Réflexe", "Volonté")])
+    c.ajoute("Phylactère de renvoi des morts-vivants", "Phylactère", "Phylactère", 11000.0,
+             "Son porteur repousse les morts-vivants comme s'il avait quatre niveaux de plus.",
+             [("Rejet des morts vivants accru", None, None, "+4")])
+    for nom, prix, valeur in (("mineure", 12000.0, 10), ("majeure", 28000.0, 20), ("suprême", 44000.0, 30)):
+        for energie, genre, _ in ENERGIES:
+            c.ajoute("Anneau de résistance aux énergies destructives %s (%s)" % (nom, energie), "Anneau", "Anneau",
+                     prix, "Résistance de %d au %s." % (valeur, energie) if energie in ("feu", "froid", "son")
+                     else "Résistance de %d à l'%s." % (valeur, energie), [(genre, None, None, plus(valeur))])
+
+
+def competences(c):
+    series = [
+        ("Bottes elfiques", "Bottes", 2500.0, 0.5, [("Déplacement silencieux", 5)], "Pas feutrés"),
+        ("Cape elfique", "Cape", 2500.0, 0.5, [("Discrétion", 5)], "Capuchon relevé, on se fond dans le décor"),
+        ("Anneau d'escalade", "Anneau", 2500.0, None, [("Escalade", 5)], "Prise sûre"),
+        ("Anneau d'escalade supérieure", "Anneau", 10000.0, None, [("Escalade", 10)], "Prise très sûre"),
+        ("Anneau de saut", "Anneau", 2500.0, None, [("Saut", 5)], "Détente accrue"),
+        ("Anneau de saut supérieur", "Anneau", 10000.0, None, [("Saut", 10)], "Détente prodigieuse"),
+        ("Anneau de nage", "Anneau", 2500.0, None, [("Natation", 5)], "Nage aisée"),
+        ("Anneau de nage supérieure", "Anneau", 10000.0, None, [("Natation", 10)], "Nage puissante"),
+        ("Anneau de caméléon", "Anneau", 12700.0, None, [("Discrétion", 10)], "On prend les couleurs du décor"),
+        ("Gants de nage et d'escalade", "Gants", 6250.0, None, [("Natation", 5), ("Escalade", 5)], "Mains sûres"),
+        ("Yeux de lynx", "Lunettes", 2500.0, None, [("Détection", 5)], "Vue perçante"),
+        ("Lunettes de vision minutieuse", "Lunettes", 1250.0, None, [("Fouille", 5)], "Détails grossis"),
+        ("Robe de camouflage", "Robe", 30000.0, 0.5, [("Discrétion", 10)], "La robe prend l'aspect du lieu"),
+        ("Robe aux yeux multiples", "Robe", 120000.0, 0.5, [("Détection", 10), ("Fouille", 10)],
+         "Des yeux brodés voient dans toutes les directions"),
+        ("Gilet d'évasion", "Gilet", 5200.0, None, [("Crochetage", 4), ("Evasion", 6)], "Crochets et souplesse"),
+        ("Bottes de sept lieues", "Bottes", 5500.0, 0.5, [("Saut", 5)], "Bonds prodigieux"),
+        ("Cape de la chauve-souris", "Cape", 26000.0, 0.5, [("Discrétion", 5)], "On se fond dans l'ombre"),
+        ("Couronne de persuasion", "Couronne", 4500.0, None,
+         [("Bluff", 3), ("Diplomatie", 3), ("Intimidation", 3), ("Renseignements", 3), ("Représentation (art oratoire)", 3)],
+         "Éloquence accrue"),
+    ]
+    for nom, groupe, prix, poids, comps, image in series:
+        texte = image + " : " + ", ".join("+%d en %s" % (v, comp) for comp, v in comps) + "."
+        proprietes = [("Bonus Competence", comp, "Aptitude", plus(v)) for comp, v in comps]
+        if nom == "Bottes de sept lieues":
+            texte += " Vitesse de déplacement au sol augmentée de 3 m."
+            proprietes.append(("Bonus Déplacement", "Terre", "Aptitude", "+3"))
+        c.ajoute(nom, groupe, groupe if groupe != "Gants" else "Gants", prix, texte, proprietes, poids=poids)
+
+
+# Objets qui reproduisent un sort : (nom, groupe, prix, poids, [(sort anglais, mode, nombre)], description)
+OBJETS_SORTS = [
+    ("Anneau de feuille morte", "Anneau", 2200.0, None, [("Feather Fall", "Permanent", None)],
+     "Le porteur tombe lentement comme une plume dès qu'il chute de plus de 1,50 m."),
+    ("Anneau de liberté de mouvement", "Anneau", 40000.0, None, [("Freedom of Movement", "Permanent", None)],
+     "Le porteur se meut librement malgré les entraves magiques, l'eau ou la paralysie."),
+    ("Anneau d'invisibilité", "Anneau", 20000.0, None, [("Invisibility", "Illimité", None)],
+     "Le porteur devient invisible à volonté, comme par le sort."),
+    ("Anneau de régénération", "Anneau", 90000.0, None, [("Regenerate", "Permanent", None)],
+     "Le porteur récupère 1 point de vie par niveau chaque heure et fait repousser ses membres perdus."),
+    ("Anneau de marche sur l'onde", "Anneau", 15000.0, None, [("Water Walk", "Permanent", None)],
+     "Le porteur marche sur l'eau et les autres liquides comme sur la terre ferme."),
+    ("Anneau de télékinésie", "Anneau", 75000.0, None, [("Telekinesis", "Illimité", None)],
+     "Le porteur déplace les objets par la pensée, à volonté."),
+    ("Anneau de clignotement", "Anneau", 27000.0, None, [("Blink", "Illimité", None)],
+     "Sur un mot de commande, le porteur passe sans cesse du plan Matériel au plan Éthéré."),
+    ("Anneau de bouclier mental", "Anneau", 8000.0, None, [("Nondetection", "Permanent", None)],
+     "Protège des sorts qui lisent les pensées ou détectent le mensonge et l'alignement."),
+    ("Anneau de sustentation", "Anneau", 2500.0, None, [("Create Food and Water", "Permanent", None)],
+     "Le porteur n'a plus besoin de boire ni de manger et se repose en deux heures."),
+    ("Anneau de bouclier de force", "Anneau", 8500.0, None, [("Shield", "Illimité", None)],
+     "Crée à volonté un bouclier de force qui donne +2 de bouclier sans gêner les sorts."),
+    ("Amulette antidétection", "Amulette", 35000.0, None, [("Nondetection", "Permanent", None)],
+     "Protège le porteur de la scrutation et des sorts de localisation."),
+    ("Amulette des plans", "Amulette", 120000.0, None, [("Plane Shift", "Illimité", None)],
+     "Permet de passer d'un plan à l'autre, au prix d'un test d'Intelligence."),
+    ("Périapte de santé", "Amulette", 7500.0, None, [("Remove Disease", "Permanent", None)],
+     "Immunise contre les maladies, même surnaturelles."),
+    ("Périapte d'immunité contre le poison", "Amulette", 27000.0, None, [("Neutralize Poison", "Permanent", None)],
+     "Immunise contre tous les poisons."),
+    ("Broche de protection", "Broche", 1500.0, None, [("Shield", "Charges", 1)],
+     "Absorbe les projectiles magiques, jusqu'à 101 points de dégâts."),
+    ("Médaillon des pensées", "Médaillon", 12000.0, None, [("Detect Thoughts", "Illimité", None)],
+     "Permet de lire les pensées à volonté, comme par le sort."),
+    ("Cape de déplacement mineure", "Cape", 24000.0, 0.5, [("Blur", "Permanent", None)],
+     "L'image du porteur semble trouble : 20 % de chances de rater les attaques qui le visent."),
+    ("Cape de déplacement majeure", "Cape", 50000.0, 0.5, [("Displacement", "Par Jour", 1)],
+     "Le porteur paraît ailleurs : 50 % de chances de rater les attaques, 15 rounds par jour."),
+    ("Cape de la raie manta", "Cape", 7200.0, 0.5, [("Water Breathing", "Permanent", None)],
+     "Sous l'eau, le porteur prend l'aspect d'une raie manta, respire et nage vite."),
+    ("Cape de l'araignée", "Cape", 14000.0, 0.5, [("Spider Climb", "Permanent", None), ("Web", "Par Jour", 1)],
+     "Le porteur grimpe aux murs, traverse les toiles et tisse une toile par jour."),
+    ("Cape d'éthéralité", "Cape", 55000.0, 0.5, [("Ethereal Jaunt", "Par Jour", 1)],
+     "Le porteur passe sur le plan Éthéré jusqu'à 10 minutes par jour."),
+    ("Cape du charlatan", "Cape", 10080.0, 0.5, [("Dimension Door", "Par Jour", 1)],
+     "Une fois par jour, le porteur disparaît dans un nuage de fumée et réapparaît plus loin."),
+    ("Bottes de rapidité", "Bottes", 12000.0, 0.5, [("Haste", "Par Jour", 1)],
+     "Le porteur agit comme sous l'effet d'une rapidité jusqu'à 10 rounds par jour."),
+    ("Bottes de lévitation", "Bottes", 7500.0, 0.5, [("Levitate", "Illimité", None)],
+     "Le porteur s'élève ou redescend à volonté, comme par le sort."),
+    ("Bottes ailées", "Bottes", 16000.0, 0.5, [("Fly", "Par Jour", 3)],
+     "De petites ailes poussent aux talons : vol trois fois par jour, cinq minutes chaque fois."),
+    ("Bottes des terres gelées", "Bottes", 2500.0, 0.5, [("Endure Elements", "Permanent", None)],
+     "Le porteur ne souffre pas du froid et marche sur la neige et la glace sans peine."),
+    ("Bottes de téléportation", "Bottes", 49000.0, 1.5, [("Teleport", "Par Jour", 3)],
+     "Trois téléportations par jour."),
+    ("Chaussons de pattes d'araignée", "Chaussons", 4800.0, 0.25, [("Spider Climb", "Par Jour", 1)],
+     "Le porteur marche sur les murs et les plafonds jusqu'à 10 minutes par jour."),
+    ("Heaume de compréhension des langages et de lecture de la magie", "Heaume", 5200.0, 1.5,
+     [("Comprehend Languages", "Permanent", None), ("Read Magic", "Permanent", None)],
+     "Le porteur comprend les langues et les écrits magiques."),
+    ("Heaume de télépathie", "Heaume", 27000.0, 1.5, [("Detect Thoughts", "Illimité", None),
+                                                     ("Suggestion", "Par Jour", 1)],
+     "Le porteur lit les pensées et peut glisser une suggestion une fois par jour."),
+    ("Heaume de téléportation", "Heaume", 73500.0, 1.5, [("Teleport", "Par Jour", 3)],
+     "Trois téléportations par jour."),
+    ("Heaume d'action sous-marine", "Heaume", 57000.0, 1.5, [("Water Breathing", "Permanent", None)],
+     "Le porteur voit et respire sous l'eau."),
+    ("Serre-tête de déflagration mineur", "Bandeau", 6480.0, None, [("Searing Light", "Par Jour", 1)],
+     "Une fois par jour, lance un rayon de lumière brûlante."),
+    ("Lunettes de nuit", "Lunettes", 12000.0, None, [("Darkvision", "Permanent", None)],
+     "Vision dans le noir à 18 m."),
+    ("Yeux de charme", "Lunettes", 56000.0, None, [("Charm Person", "Illimité", None)],
+     "Le regard du porteur charme les humanoïdes qui le croisent."),
+    ("Pierre ionienne (fuseau transparent)", "Divers", 4000.0, None, [("Create Food and Water", "Permanent", None)],
+     "Tourne autour de la tête : le porteur n'a besoin ni de boire ni de manger."),
+    ("Perle de thaumaturgie (1er niveau)", "Perles", 1000.0, None, [],
+     "Une fois par jour, rend un sort de 1er niveau déjà lancé."),
+]
+
+# Pierres ioniennes : (couleur, propriétés, prix)
+PIERRES_IONIENNES = [
+    ("rhomboïde bleu pâle", [("Bonus Caracteristique", "Force", "Alteration", "+2")], 8000.0),
+    ("sphère rouge foncé", [("Bonus Caracteristique", "Dextérité", "Alteration", "+2")], 8000.0),
+    ("rhomboïde rose", [("Bonus Caracteristique", "Constitution", "Alteration", "+2")], 8000.0),
+    ("sphère écarlate et bleue", [("Bonus Caracteristique", "Intelligence", "Alteration", "+2")], 8000.0),
+    ("sphère bleu vif", [("Bonus Caracteristique", "Sagesse", "Alteration", "+2")], 8000.0),
+    ("sphère rose et verte", [("Bonus Caracteristique", "Charisme", "Alteration", "+2")], 8000.0),
+    ("prisme rose poudré", [("Bonus Classe Armure", "Intuition", None, "+1")], 5000.0),
+    ("prisme vert pâle", [("Bonus Jet Sauvegarde", js, "Aptitude", "+1") for js in ("Vigueur", "Réflexe", "Volonté")],
+     30000.0),
+]
+
+# Armes à capacités spéciales sur bases courantes : (suffixe, bonus équivalent, propriétés, description)
+CAPACITES_ARMES = [
+    ("de feu", 1, [("Bonus Dommage", "Feu", "Alteration", "+1d6")], "la lame s'embrase et inflige 1d6 de feu en plus"),
+    ("de froid", 1, [("Bonus Dommage", "Froid", "Alteration", "+1d6")], "un givre mordant ajoute 1d6 de froid"),
+    ("de foudre", 1, [("Bonus Dommage", "Electricité", "Alteration", "+1d6")], "des arcs électriques ajoutent 1d6"),
+    ("sainte", 2, [("Bonus Dommage", "Sainte", "Alteration", "+2d6")],
+     "arme d'alignement bon : 2d6 de plus contre les créatures mauvaises"),
+    ("impie", 2, [("Bonus Dommage", "Impie", "Alteration", "+2d6")],
+     "arme d'alignement mauvais : 2d6 de plus contre les créatures bonnes"),
+    ("anarchique", 2, [("Bonus Dommage", "Anarchique", "Alteration", "+2d6")],
+     "arme chaotique : 2d6 de plus contre les créatures loyales"),
+    ("axiomatique", 2, [("Bonus Dommage", "Axiomatique", "Alteration", "+2d6")],
+     "arme loyale : 2d6 de plus contre les créatures chaotiques"),
+    ("acérée", 1, [("Bonus dommage spécial", "Affutage", None, None)], "la zone de critique est doublée"),
+    ("sanglante", 2, [("Bonus Dommage", "Sanglante", "Alteration", "+1")],
+     "chaque coup fait perdre 1 point de Constitution"),
+]
+BASES_CAPACITES = ["Épée longue", "Épée courte", "Épée bâtarde", "Épée à deux mains", "Cimeterre", "Rapière",
+                   "Hache d'armes", "Grande hache", "Dague", "Masse d'armes lourde", "Marteau de guerre",
+                   "Morgenstern", "Arc long", "Arc court", "Arbalète légère"]
+
+
+def objets_sorts(c, noms):
+    for nom, groupe, prix, poids, sorts, texte in OBJETS_SORTS:
+        proprietes = [("Lancer un sort", noms[s], mode, None if n is None else plus(n)) for s, mode, n in sorts]
+        if nom.startswith("Perle"):
+            proprietes = [("Bonus sorts", "Premiers arcanes", None, "x 1")]
+        charge = 101 if nom == "Broche de protection" else None
+        c.ajoute(nom, groupe, "Divers" if groupe == "Perles" else groupe, prix, texte, proprietes, poids=poids,
+                 charge=charge)
+    for couleur, proprietes, prix in PIERRES_IONIENNES:
+        c.ajoute("Pierre ionienne (%s)" % couleur, "Divers", "Divers", prix,
+                 "Pierre qui tourne autour de la tête de son possesseur et lui accorde son pouvoir.", proprietes)
+    c.ajoute("Pierre ionienne (rhomboïde bleu sombre)", "Divers", "Divers", 10000.0,
+             "Tourne autour de la tête : le porteur est vigilant comme avec le don.",
+             [("Bonus Don", "Vigilance", None, None)])
+    c.ajoute("Gants d'interception", "Gants", "Gants", 4000.0,
+             "Le porteur attrape au vol les projectiles qui le visent, comme avec le don.",
+             [("Bonus Don", "Interception de projectiles", None, None)])
+    for niveau, ordinal in ((1, "Premiers"), (2, "Deuxièmes"), (3, "Troisièmes"), (4, "Quatrièmes")):
+        c.ajoute("Anneau de magie %s" % ["I", "II", "III", "IV"][niveau - 1], "Anneau", "Anneau",
+                 [20000.0, 40000.0, 70000.0, 100000.0][niveau - 1],
+                 "Réservé aux lanceurs de sorts profanes : double les sorts de niveau %d préparés chaque jour "
+                 "(la fiche en compte deux de plus)." % niveau,
+                 [("Bonus sorts", "%s arcanes" % ordinal, None, "x 2")])
+
+
+def niveau_lanceur(nom):
+    m = re.search(r"\((\d+)(?:st|nd|rd|th)\)", nom)
+    return int(m.group(1)) if m else None
+
+
+def potions_et_baguettes(c, noms):
+    base = base_srd()
+    vus = set()
+    for r in base.execute("select name, category, price from item where category in "
+                          "('Potion', 'Potion, Oil', 'Oil', 'Wand') order by id"):
+        nom_srd, categorie, prix = r["name"], r["category"], prix_po(r["price"])
+        if "Heightened" in nom_srd or prix is None:
+            continue
+        niveau = niveau_lanceur(nom_srd)
+        sort = re.sub(r"\s*\((?:\d+(?:st|nd|rd|th))\)", "", nom_srd)
+        suffixe = ""
+        m = re.match(r"^(.*?) (\+\d+)$", sort)
+        if m:
+            sort, suffixe = m.group(1), " " + m.group(2)
+        variantes = [(sort, "")]
+        if "(Alignment)" in sort:
+            variantes = [(sort.replace("(Alignment)", a), " " + f) for f, a in ALIGNEMENTS]
+        elif "(Type)" in sort:
+            sort, valeur = sort.replace(" (Type)", ""), ""
+            m = re.match(r"^(.*?) (\d+)$", sort)
+            if m:
+                sort, valeur = m.group(1), " " + m.group(2)
+            variantes = [(sort, " (%s%s)" % (e, valeur)) for e, _, _ in ENERGIES]
+        elif sort.startswith("Protection from Arrows"):
+            suffixe = " (RD %s/magie)" % sort.split()[-1].split("/")[0]
+            variantes = [("Protection from Arrows", "")]
+        for anglais, precision in variantes:
+            m = re.match(r"^(Lesser|Greater|Mass) (.*)$", anglais)
+            if anglais not in noms and m:
+                anglais = "%s, %s" % (m.group(2), m.group(1))
+            if anglais not in noms:
+                raise SystemExit("Sort inconnu pour un objet : " + anglais)
+            francais = noms[anglais]
+            if precision.strip() in {a for a, _ in ALIGNEMENTS}:
+                precision = ""
+            if categorie == "Wand":
+                nom = "Baguette " + de(francais) + precision + suffixe
+                if niveau:
+                    nom += " (NLS %d)" % niveau
+                groupe, texte, charge = "Baguette", "Baguette de 50 charges : chaque charge lance le sort %s." \
+                    % francais, 50
+                mode = ("Lancer un sort", francais, "Charges", "+1")
+            else:
+                genre = "Huile" if categorie == "Oil" else "Potion"
+                nom = genre + " " + de(francais) + precision + suffixe
+                groupe, charge = "Potion", 1
+                texte = ("Huile à appliquer sur un objet ou une créature" if genre == "Huile"
+                         else "Potion à boire") + " : produit l'effet du sort %s." % francais
+                mode = ("Lancer un sort", francais, "Charges", "+1")
+            if nom in vus:
+                continue
+            vus.add(nom)
+            c.ajoute(nom, groupe, groupe, prix, texte, [mode], charge=charge)
+
+
+def batons(c, noms):
+    francais = {"Abjuration": "Bâton d'abjuration", "Charming": "Bâton de charme", "Conjuration": "Bâton d'invocation",
+                "Defense": "Bâton de défense", "Divination": "Bâton de divination",
+                "Earth and Stone": "Bâton de terre et de pierre", "Enchantment": "Bâton d'enchantement",
+                "Evocation": "Bâton d'évocation", "Fire": "Bâton de feu", "Frost": "Bâton de givre",
+                "Healing": "Bâton de guérison", "Illusion": "Bâton d'illusion", "Illumination": "Bâton d'illumination",
+                "Life": "Bâton de vie", "Necromancy": "Bâton de nécromancie", "Passage": "Bâton de passage",
+                "Power": "Bâton de surpuissance", "Size Alteration": "Bâton de changement de taille",
+                "Swarming Insects": "Bâton des insectes", "Transmutation": "Bâton de transmutation",
+                "Woodlands": "Bâton des forêts"}
+    base = base_srd()
+    for r in base.execute("select name, price, prereq from item where category='Staff' and subcategory='None'"):
+        sorts = []
+        for morceau in r["prereq"].split(","):
+            morceau = morceau.strip()
+            morceau = re.sub(r"^heightened ", "", morceau, flags=re.I)
+            if morceau.startswith("Craft") or morceau.startswith("creator"):
+                continue
+            cle = next((k for k in noms if k.lower() == morceau.lower()), None)
+            if cle is None:
+                cle = {"mass enlarge person": "Enlarge Person, Mass", "mass reduce person": "Reduce Person, Mass",
+                       "mass suggestion": "Suggestion, Mass", "greater teleport": "Teleport, Greater",
+                       "lesser globe of invulnerability": "Globe of Invulnerability, Lesser",
+                       "lesser restoration": "Restoration, Lesser"}.get(morceau.lower())
+            if cle is None:
+                raise SystemExit("Sort de bâton inconnu : " + morceau)
+            sorts.append(noms[cle])
+        c.ajoute(francais[r["name"]], "Bâton", "Bâton", prix_po(r["price"]),
+                 "Bâton de 50 charges qui lance : " + ", ".join(sorts) + ". Sert aussi de bâton de combat.",
+                 [("Lancer un sort", s, "Charges", "+1") for s in sorts], poids=2.5, charge=50,
+                 Taille="Grande", DegatDes="1d6", ZoneCritique=20, MultCrit=2, Solidite=5, Resistance=10)
+
+
+def armes_speciales(c, bases):
+    for nom_base in BASES_CAPACITES:
+        arme = bases[nom_base]
+        for suffixe, equivalent, proprietes, effet in CAPACITES_ARMES:
+            if suffixe == "acérée" and arme["GroupeObjet"] in ("Arc Long", "Arc Court", "Arbalète légère",
+                                                               "Masse d'armes lourde", "Marteau de guerre",
+                                                               "Morgenstern"):
+                continue
+            if suffixe == "sanglante" and arme["GroupeObjet"] in ("Masse d'armes lourde", "Marteau de guerre"):
+                continue
+            nom = "%s %s +1" % (nom_base, suffixe)
+            total = 1 + equivalent
+            cible = type_degats(arme)
+            champs = {k: arme[k] for k in ("Taille", "DegatDes", "ZoneCritique", "MultCrit", "Portee")}
+            c.ajoute(nom, arme["GroupeObjet"], arme["Type"], arme["CoutTotal"] + 300 + 2000.0 * total * total,
+                     "Arme magique +1 : %s." % effet,
+                     [("Bonus Attaque", cible, "Alteration", "+1"), ("Bonus Dommage", cible, "Alteration", "+1")]
+                     + proprietes, poids=arme["PoidsBase"], Solidite=arme["Solidite"] + 2,
+                     Resistance=arme["Resistance"] + 10, **champs)
+
+
+def type_degats(arme):
+    """Premier type de dégâts de l'arme ("Piercing or slashing" -> "Piquant")."""
+    type_srd = arme.get("_degats") or ""
+    for anglais, francais in (("Bludgeoning", "Contondant"), ("Piercing", "Piquant"), ("Slashing", "Tranchant")):
+        if type_srd.startswith(anglais):
+            return francais
+    return "Contondant"
+
+
+def objets_magiques(bases):
+    """Renvoie (objets, propriétés) des objets magiques nommés ; `bases` : objets ordinaires par nom."""
+    noms = noms_sorts()
+    c = Catalogue()
+    caracteristiques(c)
+    protections(c)
+    competences(c)
+    objets_sorts(c, noms)
+    potions_et_baguettes(c, noms)
+    batons(c, noms)
+    armes_speciales(c, bases)
+    return c.objets, c.proprietes

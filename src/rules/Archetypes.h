@@ -1,0 +1,69 @@
+#pragma once
+// Types de créature, archétypes (gabarits), estimation du facteur de puissance, images des races.
+#include "Bonus.h"
+#include "LigneCapacite.h"
+#include "shell/Semantique.h"
+
+#include <QString>
+#include <QStringList>
+
+class BaseDonnees;
+struct TypePersonnage;
+struct TypeRace;
+
+// Les 15 types de créature, les 7 archétypes morts-vivants, les couleurs et âges des dragons.
+const QStringList& TypesCreature();
+const QStringList& ArchetypesMortVivant();
+const QStringList& CouleursDragon();
+const QStringList& AgesDragon();   // du plus vieux au plus jeune
+
+struct TypeArchetype
+{
+    QString Archetype;
+    Entier16 For, Dex, Con, Int, Sag, Cha;
+    Entier16 Ca;
+    Entier16 Reflexe, Vigueur, Volonte;
+    Entier16 AdjNiv;
+    Entier16 Competence;
+    Entier16 Don;
+    Entier16 Deplacement, Deplacement_Air;
+    QString Manoeuvrabilite;
+    Entier16 Deplacement_Eau;
+    QString taille;
+    Entier16 Vision;
+    QString Vision_texte;
+    Entier16 Resistance_degat;
+    QString Rd_texte;
+    Entier16 Resistance_magie;
+    Entier16 Progression_rm;
+    Entier16 Resistance_feu, Resistance_froid, Resistance_electricite, Resistance_acide, Resistance_son;
+};
+
+void ChargeArchetype(BaseDonnees& programme, TypeArchetype& archetype, const QString& nom);
+
+bool EstTypeCreature(const QString& nom);
+bool EstArchetypeMortVivant(const QString& nom);
+
+// Niveaux tenus dans des classes qui portent le nom d'un type de créature.
+qint16 NiveauxRaciaux(const TypePersonnage& p);
+
+// Applique à la race, pour un calcul de fiche, l'archétype du personnage et les capacités ou dons
+// qui changent son type, sa taille ou sa forme ; les effets chiffrés vont dans la liste des bonus.
+void AppliqueArchetype(BaseDonnees& programme, ListeBonus& bonus, const TypeArchetype& archetype, TypeRace& race,
+                       const TypePersonnage& p, const QStringList& dons, const ListeCapacitesPerso& capacites);
+
+// Change la taille de la race de pas crans ; armure naturelle et caractéristiques physiques suivent.
+void ChangeTailleRace(TypeRace& race, const QString& nouvelle);
+
+// Estimation du facteur de puissance : "1/2" sous 1, sinon un nombre entier.
+QString EstimeFP(BaseDonnees& perso, BaseDonnees& programme, const TypeRace& race, const TypePersonnage& p,
+                 const QString& archetype);
+
+// Coût d'une valeur de caractéristique en achat de points.
+qint16 CoutCarac(int score);
+
+// Taille d'un élémentaire lue à la fin de son nom (" P", " G", " noble"...) ; "" sinon.
+QString TailleElementaire(const QString& creature);
+
+// Image d'une race dans dossier/Images, ou celle de sa famille ; "" quand aucune n'existe.
+QString CheminImageRace(const QString& dossierProgramme, const QString& race);

@@ -1,0 +1,106 @@
+#include "Demarrage.h"
+#include "Application.h"
+#include "EtatShell.h"
+#include "FichierIni.h"
+#include "shell/db/MiseAJour.h"
+#include "shell/db/SchemaPerso.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+
+namespace {
+
+QString cheminAbsolu(const QString& chemin)
+{
+    return QDir::cleanPath(QFileInfo(chemin).absoluteFilePath());
+}
+
+QString cheminBaseProgramme(const EtatShell& etat)
+{
+    return QDir(etat.dossierProgramme).filePath(QLatin1String(kNomBaseProgramme));
+}
+
+// Un nombre illisible du fichier de réglages est signalé puis compte pour 0.
+int litNombre(EtatShell& etat, const char* section, const char* cle)
+{
+    int valeur = 0;
+    etat.erreurs.protege("PrepareDemarrage", "Demarrage.cpp", [&] {
+        valeur = ParametreIni(etat.cheminIni, QLatin1String(section), QLatin1String(cle), 0, false);
+    });
+    return valeur;
+}
+
+} // namespace
+
+void PrepareDemarrage(EtatShell& etat, const QString& dossierProgramme, const QString& dossierConfiguration)
+{
+    etat.dossierProgramme = cheminAbsolu(dossierProgramme);
+    etat.erreurs.ouvreJournal(QDir(etat.dossierProgramme).filePath(QLatin1String(kNomJournal)));
+    QDir::setCurrent(etat.dossierProgramme);
+
+    etat.cheminIni = LocaliseFichierIni(dossierConfiguration, etat.dossierProgramme);
+    etat.erreurs.modeDebug = litNombre(etat, "MODE", "DEBUG");
+    etat.doubleCarac = litNombre(etat, "COMPETENCE", "DOUBLECARAC") != 0;
+    etat.miseEnForme = litNombre(etat, "WORD", "MiseEnForme") != 0;
+    etat.marqueProgressionDons = true;
+    etat.cheminPerso = LitIni(etat.cheminIni, QStringLiteral("FICHIER"), QStringLiteral("BDD"));
+    etat.adresseSite = LitIni(etat.cheminIni, QStringLiteral("SITE"), QStringLiteral("ADRESSE"));
+    if (etat.adresseSite.isEmpty())
+        etat.adresseSite = QLatin1String(kAdresseSiteParDefaut);
+}
+
+bool OuvreBasesDemarrage(EtatShell& etat)
+{
+    etat.programme = BaseDonnees::ouvre(cheminBaseProgramme(etat));
+
+    // La dernière base n'est reprise que si elle existe encore et n'est pas celle du programme.
+    if (!etat.cheminPerso.isEmpty() && QFileInfo(etat.cheminPerso).isFile() && !EstBaseProgramme(etat, etat.cheminPerso)) {
+        etat.erreurs.protege("OuvreBasesDemarrage", "Demarrage.cpp",
+                             [&] { etat.perso = BaseDonnees::ouvre(etat.cheminPerso); });
+    }
+
+    bool creee = false;
+    if (!etat.perso) {
+        etat.cheminPerso = QDir(etat.dossierProgramme).filePath(QLatin1String(kNomBasePerso));
+        if (QFileInfo::exists(etat.cheminPerso)) {
+            etat.perso = BaseDonnees::ouvre(etat.cheminPerso);
+        } else {
+            etat.perso = BaseDonnees::cree(etat.cheminPerso);
+            creeBasePersonnages(*etat.perso, *etat.programme);
+            creee = true;
+        }
+    }
+
+    const QString separateur = QLocale::system().decimalPoint();
+    etat.separateurDecimal = separateur.isEmpty() ? QChar(u'.') : separateur.at(0);
+
+    MiseAJourBase(*etat.perso, *etat.programme);
+    return creee;
+}
+
+bool EstBaseProgramme(const EtatShell& etat, const QString& chemin)
+{
+    if (chemin.isEmpty())
+        return false;
+    const QString programme = cheminBaseProgramme(etat);
+    if (cheminAbsolu(chemin).toUpper() == cheminAbsolu(programme).toUpper())
+        return true;
+    // Un lien ou un détour par un autre chemin mène au même fichier.
+    const QString canonique = QFileInfo(chemin).canonicalFilePath();
+    return !canonique.isEmpty() && canonique == QFileInfo(programme).canonicalFilePath();
+}
+
+std::unique_ptr<BaseDonnees> OuvreBasePersonnages(EtatShell& etat, const QString& chemin)
+{
+    auto base = BaseDonnees::ouvre(cheminAbsolu(chemin));
+    MiseAJourBase(*base, *etat.programme);
+    return base;
+}
+
+void AdopteBasePersonnages(EtatShell& etat, std::unique_ptr<BaseDonnees> base, const QString& chemin)
+{
+    etat.perso = std::move(base);
+    etat.cheminPerso = cheminAbsolu(chemin);
+    EcritIni(etat.cheminIni, QStringLiteral("FICHIER"), QStringLiteral("BDD"), etat.cheminPerso);
+}

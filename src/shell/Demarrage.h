@@ -1,0 +1,28 @@
+#pragma once
+// Démarrage et changement de base de personnages, côté cœur.
+#include <QString>
+#include <memory>
+
+struct EtatShell;
+class BaseDonnees;
+
+inline constexpr const char* kNomBaseProgramme = "tessarys.db";
+inline constexpr const char* kNomBasePerso = "perso.db";
+
+// Journal d'erreurs, dossier courant, lecture des réglages (avant l'instance unique).
+void PrepareDemarrage(EtatShell& etat, const QString& dossierProgramme, const QString& dossierConfiguration);
+
+// Ouvre la base du programme et la base de personnages (celle de FICHIER/BDD si elle existe,
+// sinon perso.db du dossier du programme, créée si elle manque), lit le séparateur décimal et
+// met la base de personnages à niveau. Vrai quand perso.db a dû être créée.
+// Lève ErreurExecution si la base du programme ne s'ouvre pas.
+bool OuvreBasesDemarrage(EtatShell& etat);
+
+// Vrai quand le chemin désigne la base du programme (comparaison en majuscules).
+bool EstBaseProgramme(const EtatShell& etat, const QString& chemin);
+
+// Ouvre une base de personnages et la met à niveau, sans toucher à celle qui est ouverte.
+std::unique_ptr<BaseDonnees> OuvreBasePersonnages(EtatShell& etat, const QString& chemin);
+
+// Remplace la base de personnages ouverte et retient son chemin dans FICHIER/BDD.
+void AdopteBasePersonnages(EtatShell& etat, std::unique_ptr<BaseDonnees> base, const QString& chemin);

@@ -1,0 +1,41 @@
+#pragma once
+// Outils communs des fenêtres : effacement des champs, sélection à l'entrée dans un champ,
+// recherche d'une ligne de grille, dialogue d'ouverture, alignement des boutons.
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class QAbstractItemView;
+class QWidget;
+
+// Conversion des anciennes unités de mise en page (1/1440 de pouce) en pixels à 96 ppp.
+int Pixels(int twips);
+
+// Vide les champs d'une fenêtre selon le début de leur nom : "FLD" (texte vide, ou "0" quand la
+// propriété "Tag" vaut "numeric"), "CMB" (aucun choix), "CHK" (décoché). Le reste n'est pas touché.
+void VideChamps(QWidget* fenetre);
+
+// Sélectionne tout le texte d'un champ "FLD" quand il reçoit le focus.
+class SelectionSurFocus : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+};
+// Pose ce filtre sur tous les champs "FLD" présents dans la fenêtre.
+void ActiveSelectionSurFocus(QWidget* fenetre);
+
+// Première ligne dont la cellule de la colonne vaut exactement le texte : elle devient la ligne
+// courante et sélectionnée, et la grille la fait voir. Faux si aucune ne convient.
+bool TrouveLigne(QAbstractItemView* grille, const QString& valeur, int colonne);
+
+// Dialogue d'ouverture d'un fichier. Le filtre s'écrit "libellé|motif" (plusieurs paires
+// possibles, séparées elles aussi par "|"). Rend le chemin choisi, ou "" si l'utilisateur annule.
+QString DialogueOuvrir(QWidget* parent, const QString& titre, const QString& filtre, const QString& dossierInitial);
+
+// Place les boutons visibles côte à côte, dans l'ordre donné, à partir du bord gauche du
+// premier et à sa hauteur ; les boutons cachés ne laissent pas de trou.
+void DisposeBoutons(const QList<QWidget*>& boutons);
+
+// Ferme une fenêtre fille : sa sous-fenêtre quand elle est dans la zone cliente, sinon elle-même.
+void FermeFenetre(QWidget* fenetre);

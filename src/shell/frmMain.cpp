@@ -1,0 +1,329 @@
+#include "frmMain.h"
+#include "Application.h"
+#include "Demarrage.h"
+#include "EtatShell.h"
+#include "FichierIni.h"
+#include "UtilitairesFenetres.h"
+#include "frmAcceder.h"
+#include "frmApropos.h"
+#include "frmAstuce.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QUrl>
+#include <cstdio>
+
+namespace {
+
+constexpr const char* kModule = "frmMain.cpp";
+
+// Zone cliente dont l'image de fond couvre toute la surface, quelle que soit sa taille.
+class ZoneClient : public QMdiArea
+{
+public:
+    using QMdiArea::QMdiArea;
+
+    void metImage(const QPixmap& image)
+    {
+        m_image = image;
+        ajusteFond();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* evenement) override
+    {
+        QMdiArea::resizeEvent(evenement);
+        ajusteFond();
+    }
+
+private:
+    void ajusteFond()
+    {
+        if (m_image.isNull() || viewport()->size().isEmpty())
+            return;
+        // Couvre la zone en gardant les proportions, puis recadre au centre.
+        const QSize taille = viewport()->size();
+        const QPixmap couvre = m_image.scaled(taille, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+        setBackground(QBrush(couvre.copy((couvre.width() - taille.width()) / 2, (couvre.height() - taille.height()) / 2,
+                                         taille.width(), taille.height())));
+    }
+
+    QPixmap m_image;
+};
+
+} // namespace
+
+frmMain::frmMain(EtatShell& etat, QWidget* parent)
+    : QMainWindow(parent), m_etat(etat)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    m_zone = new ZoneClient(this);
+    m_zone->setObjectName(QStringLiteral("zoneClient"));
+    m_zone->setBackground(QColor(0x1c, 0x2a, 0x44));
+    setCentralWidget(m_zone);
+    setAcceptDrops(true);
+    statusBar();
+    creeMenus();
+    resize(1024, 720);
+    metTitre();
+
+    // Les erreurs interceptées s'affichent au-dessus de cette fenêtre.
+    m_etat.erreurs.afficheAvec([this](const QString& message) {
+        QMessageBox::critical(this, QLatin1String(kTitreApplication), message);
+    });
+}
+
+QAction* frmMain::ajouteAction(QMenu* menu, const char* nom, const QString& libelle)
+{
+    QAction* action = menu->addAction(libelle);
+    action->setObjectName(QLatin1String(nom));
+    // Fenêtres pas encore écrites : l'article se voit mais ne s'active pas.
+    action->setEnabled(false);
+    return action;
+}
+
+QAction* frmMain::ajouteSeparateur(QMenu* menu, const char* nom)
+{
+    QAction* separateur = menu->addSeparator();
+    separateur->setObjectName(QLatin1String(nom));
+    return separateur;
+}
+
+frmMain::~frmMain()
+{
+    m_etat.erreurs.afficheAvec(nullptr);
+}
+
+void frmMain::creeMenus()
+{
+    auto menu = [this](const char* nom, const QString& libelle) {
+        QMenu* m = menuBar()->addMenu(libelle);
+        m->setObjectName(QLatin1String(nom));
+        m->menuAction()->setObjectName(QLatin1String(nom));
+        return m;
+    };
+    // Chaque article actif passe par le gestionnaire d'erreurs commun.
+    auto branche = [this](QAction* action, const char* procedure, auto&& faire) {
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this,
+                [this, procedure, faire] { m_etat.erreurs.protege(procedure, kModule, faire); });
+    };
+
+    QMenu* fichier = menu("IDM_FICHIER", QStringLiteral("&Fichier"));
+    ajouteAction(fichier, "IDM_ASSISTANT_PERSO", QStringLiteral("&Assistant création personnage"));
+    ajouteAction(fichier, "IDM_GESTION_PERSO", QStringLiteral("&Gestion des personnages"));
+    branche(ajouteAction(fichier, "IDM_ACCEDER", QStringLiteral("&Accéder aux fiches des personnages")),
+            "IDM_ACCEDER_Click", [this] { afficheAcceder(); });
+    ajouteAction(fichier, "IDM_GEST_OBJETS", QStringLiteral("&Gestion des objets"));
+    ajouteSeparateur(fichier, "IDM_SEP_3");
+    ajouteAction(fichier, "IMD_IMPORT", QStringLiteral("&Importation de personnage"));
+    ajouteSeparateur(fichier, "IDM_SEP_1");
+    branche(ajouteAction(fichier, "IDM_OUVRIR", QStringLiteral("&Ouvrir une base de donnée de personnages")),
+            "IDM_OUVRIR_Click", [this] {
+                OuvreBase(DialogueOuvrir(this, QStringLiteral("Ouvrir une base donnée"),
+                                         QStringLiteral("Base Quorvane (*.db)|*.db"), m_etat.dossierProgramme));
+            });
+    ajouteSeparateur(fichier, "IDM_SEP2");
+    branche(ajouteAction(fichier, "IDM_QUITTER", QStringLiteral("&Quitter")), "IDM_QUITTER_Click",
+            [this] { close(); });
+
+    QMenu* outils = menu("IDM_OUTILS", QStringLiteral("&Outils"));
+    ajouteAction(outils, "IDM_XP_PERSONNAGES", QStringLiteral("&Expériences des personnages"));
+    ajouteAction(outils, "IDM_GENERATEUR_VILLE", QStringLiteral("&Générateur de ville"));
+    ajouteAction(outils, "IDM_LANCEUR_DES", QStringLiteral("&Lanceur de dés"));
+
+    QMenu* regles = menu("IDM_REGLES", QStringLiteral("&Règles"));
+    ajouteAction(regles, "IDM_DESCRIPTION_SORT", QStringLiteral("Description des &sorts"));
+    ajouteAction(regles, "IDM_DESCRIPTION_RACE", QStringLiteral("Description des &races"));
+    ajouteAction(regles, "IDM_DESCRIPTION_DON", QStringLiteral("&Description des &dons"));
+
+    QMenu* personnel = menu("IDM_PERSONNEL", QStringLiteral("&Personnel"));
+    ajouteAction(personnel, "IDM_INSERTION_DONS", QStringLiteral("&Insertion de dons"));
+    ajouteAction(personnel, "IDM_INSERTION_RACES", QStringLiteral("&Insertion de races"));
+    ajouteAction(personnel, "IDM_INSERTION_CLASSES", QStringLiteral("&Insertion de classes"));
+
+    menu("IDM_OPTIONS", QStringLiteral("&Options"));
+
+    QMenu* aide = menu("IDM_AIDE", QStringLiteral("&Aide"));
+    branche(ajouteAction(aide, "IDM_ASTUCE", QStringLiteral("&Astuce du jour")), "IDM_ASTUCE_Click",
+            [this] { afficheAstuce(); });
+    branche(ajouteAction(aide, "IDM_LIENSITE", QStringLiteral("&Lien vers le site")), "IDM_LIENSITE_Click",
+            [this] { ouvreAdresse(m_etat.adresseSite); });
+    branche(ajouteAction(aide, "IDM_MISES_JOUR", QStringLiteral("&Vérifier les mises à jour")),
+            "IDM_MISES_JOUR_Click", [this] { ouvreAdresse(AdresseMisesAJour(m_etat.adresseSite)); });
+    branche(ajouteAction(aide, "IDM_APROPOS", QStringLiteral("&A propos de Quorvane")), "IDM_APROPOS_Click",
+            [this] { afficheApropos(); });
+}
+
+void frmMain::Charge(const QString& argument)
+{
+    m_etat.erreurs.protege("MDIForm_Load", kModule, [&] {
+        static_cast<ZoneClient*>(m_zone)->metImage(QPixmap(QDir(m_etat.dossierProgramme).filePath(QStringLiteral("back.jpg"))));
+        metTitre();
+        const int x = ParametreIni(m_etat.cheminIni, objectName(), QStringLiteral("POS_X"), 0, false);
+        const int y = ParametreIni(m_etat.cheminIni, objectName(), QStringLiteral("POS_Y"), 0, false);
+        move(x, y);
+        afficheAcceder();
+        OuvreBase(argument);
+    });
+}
+
+void frmMain::metTitre()
+{
+    setWindowTitle(TitreFenetrePrincipale(m_etat.cheminPerso));
+}
+
+QMdiSubWindow* frmMain::sousFenetre(const QString& nom) const
+{
+    const QString cherche = nom.toUpper();
+    for (QMdiSubWindow* sous : m_zone->subWindowList())
+        if (sous->widget() && sous->widget()->objectName().toUpper() == cherche)
+            return sous;
+    return nullptr;
+}
+
+bool frmMain::TrouveChild(const QString& nom) const
+{
+    return sousFenetre(nom) != nullptr;
+}
+
+QMdiSubWindow* frmMain::afficheEnfant(QWidget* fenetre)
+{
+    QMdiSubWindow* sous = m_zone->addSubWindow(fenetre);
+    sous->setAttribute(Qt::WA_DeleteOnClose);
+    sous->setObjectName(fenetre->objectName() + QStringLiteral("_cadre"));
+    return sous;
+}
+
+bool frmMain::fermeEnfant(const QString& nom)
+{
+    QMdiSubWindow* sous = sousFenetre(nom);
+    if (!sous)
+        return true;
+    if (!sous->close())
+        return false;   // la fenêtre a refusé de se fermer (saisie en cours)
+    delete sous;
+    return true;
+}
+
+void frmMain::afficheAcceder()
+{
+    if (QMdiSubWindow* sous = sousFenetre(QStringLiteral("frmAcceder"))) {
+        m_zone->setActiveSubWindow(sous);
+        sous->raise();
+        return;
+    }
+    auto* fenetre = new frmAcceder(*m_etat.perso);
+    QMdiSubWindow* sous = afficheEnfant(fenetre);
+    // En bas à droite de la fenêtre principale.
+    sous->setGeometry(qMax(0, width() - Pixels(7000)), qMax(0, height() - Pixels(5600)), Pixels(6600), Pixels(4320));
+    sous->show();
+}
+
+void frmMain::afficheAstuce()
+{
+    if (QMdiSubWindow* sous = sousFenetre(QStringLiteral("frmAstuce"))) {
+        m_zone->setActiveSubWindow(sous);
+        return;
+    }
+    QMdiSubWindow* sous = afficheEnfant(new frmAstuce(m_etat.dossierProgramme));
+    sous->resize(Pixels(7000), Pixels(3400));
+    sous->move(qMax(0, (m_zone->width() - sous->width()) / 2), qMax(0, (m_zone->height() - sous->height()) / 3));
+    sous->show();
+}
+
+void frmMain::afficheApropos()
+{
+    frmApropos boite(m_etat.adresseSite, this);
+    boite.exec();
+}
+
+void frmMain::ouvreAdresse(const QString& adresse)
+{
+    if (!QDesktopServices::openUrl(QUrl(adresse)))
+        statusBar()->showMessage(QStringLiteral("Impossible d'ouvrir l'adresse ") + adresse, 8000);
+}
+
+void frmMain::OuvreBase(const QString& chemin)
+{
+    if (chemin.isEmpty())
+        return;
+    if (EstBaseProgramme(m_etat, chemin)) {
+        avertit(QStringLiteral("On ne peut pas ouvrir la base du programme"));
+        return;
+    }
+    // La nouvelle base est ouverte et mise à niveau avant de rien fermer : un fichier
+    // illisible laisse tout en place.
+    auto base = OuvreBasePersonnages(m_etat, chemin);
+    for (const char* nom : {"frmAcceder", "frmFichePerso", "frmGestPerso"})
+        if (!fermeEnfant(QLatin1String(nom)))
+            return;
+    AdopteBasePersonnages(m_etat, std::move(base), chemin);
+    metTitre();
+    afficheAcceder();
+    statusBar()->showMessage(QStringLiteral("Base de personnages ouverte : ") + m_etat.cheminPerso, 8000);
+}
+
+void frmMain::avertit(const QString& message)
+{
+    if (m_sansDialogues)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    else
+        QMessageBox::warning(this, QLatin1String(kTitreApplication), message);
+}
+
+void frmMain::sansDialogues()
+{
+    m_sansDialogues = true;
+    m_etat.erreurs.afficheAvec([](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); });
+}
+
+void frmMain::recoitMessageInstance(const QString& chemin)
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    m_etat.erreurs.protege("recoitMessageInstance", kModule, [&] { OuvreBase(chemin); });
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* evenement)
+{
+    if (evenement->mimeData()->hasUrls())
+        evenement->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* evenement)
+{
+    const QList<QUrl> urls = evenement->mimeData()->urls();
+    if (urls.isEmpty())
+        return;
+    evenement->acceptProposedAction();
+    // Seul le premier fichier déposé est ouvert.
+    const QString chemin = urls.first().toLocalFile();
+    m_etat.erreurs.protege("MDIForm_OLEDragDrop", kModule, [&] { OuvreBase(chemin); });
+}
+
+void frmMain::closeEvent(QCloseEvent* evenement)
+{
+    m_etat.erreurs.protege("MDIForm_Unload", kModule, [&] {
+        for (QMdiSubWindow* sous : m_zone->subWindowList()) {
+            if (!sous->close()) {
+                evenement->ignore();   // une fenêtre fille a refusé de se fermer
+                return;
+            }
+        }
+        ParametreIni(m_etat.cheminIni, objectName(), QStringLiteral("POS_X"), x(), true);
+        ParametreIni(m_etat.cheminIni, objectName(), QStringLiteral("POS_Y"), y(), true);
+        m_etat.perso.reset();
+        m_etat.programme.reset();
+        evenement->accept();
+    });
+}

@@ -1,0 +1,60 @@
+#pragma once
+// Fenêtre principale : zone cliente à fenêtres multiples, menus, titre, fond, position,
+// ouverture d'une autre base de personnages.
+#include <QMainWindow>
+
+struct EtatShell;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmMain(EtatShell& etat, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    EtatShell& etat() { return m_etat; }
+    QMdiArea* zoneClient() const { return m_zone; }
+
+    // Chargement : fond, titre, position, choix d'un personnage, puis l'argument de la ligne de commande.
+    void Charge(const QString& argument = {});
+
+    // Ouvre une autre base de personnages à la place de la base ouverte.
+    void OuvreBase(const QString& chemin);
+
+    // Vrai quand une fenêtre fille de ce nom (comparé en majuscules) est chargée.
+    bool TrouveChild(const QString& nom) const;
+    QMdiSubWindow* sousFenetre(const QString& nom) const;
+
+    void afficheAcceder();
+    void afficheAstuce();
+    void afficheApropos();
+
+    // Sans utilisateur (capture) : avertissements et erreurs vont sur la sortie d'erreur, sans boîte.
+    void sansDialogues();
+
+    // Message d'un second lancement : ramène la fenêtre devant et ouvre la base qu'il donne.
+    void recoitMessageInstance(const QString& chemin);
+
+protected:
+    void closeEvent(QCloseEvent* evenement) override;
+    void dragEnterEvent(QDragEnterEvent* evenement) override;
+    void dropEvent(QDropEvent* evenement) override;
+
+private:
+    void creeMenus();
+    QAction* ajouteAction(QMenu* menu, const char* nom, const QString& libelle);
+    QAction* ajouteSeparateur(QMenu* menu, const char* nom);
+    QMdiSubWindow* afficheEnfant(QWidget* fenetre);
+    bool fermeEnfant(const QString& nom);
+    void metTitre();
+    void ouvreAdresse(const QString& adresse);
+    void avertit(const QString& message);
+
+    EtatShell& m_etat;
+    QMdiArea* m_zone;
+    bool m_sansDialogues = false;
+};

@@ -1,0 +1,134 @@
+// Programme Quorvane : démarrage, instance unique, fenêtre principale, capture.
+#include "Application.h"
+#include "Capture.h"
+#include "Demarrage.h"
+#include "EtatShell.h"
+#include "FichierIni.h"
+#include "InstanceUnique.h"
+#include "ReglagesUtilisateur.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTranslator>
+#include <cstdio>
+
+namespace {
+
+struct Arguments
+{
+    QString base;      // base de personnages à ouvrir, chemin absolu
+    QString capture;   // image à écrire, puis fin du programme
+    QString fenetre;   // fenêtre à ouvrir avant la capture
+    QString erreur;
+};
+
+Arguments litArguments(const QStringList& liste)
+{
+    Arguments a;
+    QStringList libres;
+    for (qsizetype i = 1; i < liste.size(); ++i) {
+        const QString& arg = liste[i];
+        if (arg == QLatin1String("--capture") || arg == QLatin1String("--fenetre")) {
+            if (i + 1 >= liste.size()) {
+                a.erreur = QStringLiteral("L'option ") + arg + QStringLiteral(" attend une valeur.");
+                return a;
+            }
+            (arg == QLatin1String("--capture") ? a.capture : a.fenetre) = liste[++i];
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            a.erreur = QStringLiteral("Option inconnue : ") + arg;
+            return a;
+        } else {
+            libres << arg;
+        }
+    }
+    if (!a.fenetre.isEmpty() && a.capture.isEmpty())
+        a.erreur = QStringLiteral("L'option --fenetre ne sert qu'avec --capture.");
+    // L'argument est pris en entier : un chemin avec des espaces non protégés reste un chemin.
+    const QString base = libres.join(u' ');
+    if (!base.isEmpty())
+        a.base = QFileInfo(base).absoluteFilePath();   // avant de changer de dossier courant
+    return a;
+}
+
+void ecritErreur(const QString& message)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quorvane"));
+    QApplication::setApplicationDisplayName(QLatin1String(kTitreApplication));
+
+    // Les dialogues de Qt (fichiers, messages) parlent français.
+    QTranslator traductionQt;
+    if (traductionQt.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traductionQt);
+
+    const Arguments arguments = litArguments(QApplication::arguments());
+    if (!arguments.erreur.isEmpty()) {
+        ecritErreur(arguments.erreur);
+        ecritErreur(QStringLiteral("Usage : quorvane [BASE.db] | quorvane --capture FICHIER.png [--fenetre NOM] [BASE.db]"));
+        return 2;
+    }
+    const bool capture = !arguments.capture.isEmpty();
+
+    EtatShell etat;
+    etat.erreurs.afficheAvec([capture](const QString& message) {
+        if (capture)
+            ecritErreur(message);
+        else
+            QMessageBox::critical(nullptr, QLatin1String(kTitreApplication), message);
+    });
+    PrepareDemarrage(etat, QApplication::applicationDirPath(), DossierConfiguration());
+
+    // Un second lancement passe sa base au premier et s'arrête. Une capture reste à part.
+    InstanceUnique instance(InstanceUnique::nomServeurUtilisateur());
+    if (!capture) {
+        if (instance.envoie(arguments.base))
+            return 0;
+        instance.ecoute();
+    }
+
+    bool baseCreee = false;
+    try {
+        baseCreee = OuvreBasesDemarrage(etat);
+    } catch (const ErreurExecution& e) {
+        const QString message = QStringLiteral("Quorvane ne peut pas démarrer : ") + e.description();
+        ecritErreur(message);
+        if (!capture)
+            QMessageBox::critical(nullptr, QLatin1String(kTitreApplication), message);
+        return 1;
+    }
+
+    frmMain principale(etat);
+    QObject::connect(&instance, &InstanceUnique::messageRecu, &principale, &frmMain::recoitMessageInstance);
+    if (capture)
+        principale.sansDialogues();
+    principale.Charge(arguments.base);
+    principale.show();
+    if (baseCreee)
+        principale.statusBar()->showMessage(QStringLiteral("Aucune base de personnages trouvée : une base vide a été créée (")
+                                            + etat.cheminPerso + u')');
+    if (AfficheAstucesAuDemarrage())
+        principale.afficheAstuce();
+
+    if (capture) {
+        const QString erreur = CaptureFenetre(principale, arguments.capture, arguments.fenetre);
+        if (!erreur.isEmpty()) {
+            ecritErreur(erreur);
+            return 1;
+        }
+        return 0;
+    }
+    return QApplication::exec();
+}

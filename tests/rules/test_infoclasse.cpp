@@ -1,0 +1,232 @@
+// Recherches sur les races et les classes : lecture des lignes, magie, dons de classe, listes fixes.
+#include "FixturesRegles.h"
+#include "commun/Fixtures.h"
+#include "rules/InfoClasse.h"
+#include "rules/Race.h"
+#include "shell/db/programme/SchemaProgramme.h"
+
+#include <QtTest>
+
+class TestInfoClasse : public QObject
+{
+    Q_OBJECT
+
+    DossierTest m_dossier;
+    std::unique_ptr<BaseDonnees> m_programme;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_programme = baseVide(m_dossier);
+        BaseDonnees& b = *m_programme;
+        creeTables(b, schemaProgramme(), {"Race", "Classe", "ClasseProgression"});
+        b.ajoute("Classe", {{"Classe", "Ensorceleur"}, {"PointDeVie", 4}, {"CompetenceNiveauSupp", 2},
+                            {"ClasseMaitre", "Ensorceleur"}, {"CaracSort_Niv", "Charisme"}, {"CaracSort_DD", "Charisme"},
+                            {"CaracSort_Bonus", "Intelligence"}, {"ListeSort", "Ens/Mag"}, {"nls", -1},
+                            {"EstLanceurSort", true}, {"EstTout", false}, {"EstLimite", true}});
+        b.ajoute("Classe", {{"Classe", "Svirfnebelin"}, {"CaracSort_DD", "Charisme"}});
+        b.ajoute("Classe", {{"Classe", "Guerrier"}, {"PointDeVie", 10}, {"CompetenceNiveauSupp", 2}});
+        b.ajoute("ClasseProgression", {{"Classe", "Ensorceleur"}, {"Niveau", 3}, {"bonusDesVie", 2}, {"BonusIntelligence", 1}});
+        b.ajoute("ClasseProgression", {{"Classe", "Guerrier"}, {"Niveau", 1}, {"don_1", "Attaque en puissance"}});
+        b.ajoute("ClasseProgression", {{"Classe", "Guerrier"}, {"Niveau", 2}, {"don_4", "Science de l'initiative"}});
+    }
+
+    void chargeRace()
+    {
+        m_programme->ajoute("Race",
+                            {{"Race", "Gnome des forêts"}, {"Type", "Humanoïde"}, {"SousType_2", "Gnome"}, {"Allonge", 1},
+                             {"For", -2}, {"Dex", 1}, {"Con", 2}, {"Int", 3}, {"Sag", 4}, {"Cha", 5}, {"Ca", 6},
+                             {"Reflexe", 7}, {"Vigueur", 8}, {"Volonte", 9}, {"AdjNiv", 10}, {"Competence", 11},
+                             {"Don", 12}, {"Deplacement", 6}, {"Deplacement_Air", 13}, {"Deplacement_Eau", 14},
+                             {"Manoeuvrabilite", "Bonne"}, {"taille", "Petite"}, {"Quadripede", true}, {"Vision", 18},
+                             {"Vision_texte", "Vision nocturne"}, {"Resistance_degat", 15}, {"Rd_texte", "5/fer froid"},
+                             {"Resistance_magie", 16}, {"Progression_rm", 17}, {"Resistance_feu", 19},
+                             {"Resistance_froid", 20}, {"Resistance_electricite", 21}, {"Resistance_acide", 22},
+                             {"Resistance_son", 23}, {"FP", 0.5}});
+        TypeRace r;
+        ChargeRace(*m_programme, r, "gnome des forêts");
+        QCOMPARE(r.RACE, QString("Gnome des forêts"));
+        QCOMPARE(r.Type, QString("Humanoïde"));
+        QCOMPARE(r.SousType_2, QString("Gnome"));
+        QVERIFY(r.aSousType("Gnome"));
+        const QVector<int> lus{r.Allonge, r.For, r.Dex, r.Con, r.Int, r.Sag, r.Cha, r.Ca, r.Reflexe, r.Vigueur, r.Volonte,
+                               r.AdjNiv, r.Competence, r.Don, r.Deplacement, r.Deplacement_Air, r.Deplacement_Eau, r.Vision,
+                               r.Resistance_degat, r.Resistance_magie, r.Progression_rm, r.Resistance_feu,
+                               r.Resistance_froid, r.Resistance_electricite, r.Resistance_acide, r.Resistance_son};
+        QCOMPARE(lus, (QVector<int>{1, -2, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 6, 13, 14, 18, 15, 16, 17, 19, 20, 21,
+                                    22, 23}));
+        QCOMPARE(r.Manoeuvrabilite, QString("Bonne"));
+        QCOMPARE(r.taille, QString("Petite"));
+        QVERIFY(r.Quadripede);
+        QCOMPARE(r.Vision_texte, QString("Vision nocturne"));
+        QCOMPARE(r.Rd_texte, QString("5/fer froid"));
+        QCOMPARE(r.FP, 0.5);
+
+        // Une race absente vide l'enregistrement.
+        ChargeRace(*m_programme, r, "Gnome des marais");
+        QVERIFY(r.RACE.isEmpty());
+        QCOMPARE(int(r.Con), 0);
+        QVERIFY(!r.Quadripede);
+    }
+
+    void sousTypes()
+    {
+        TypeRace r;
+        for (int k = 1; k <= 5; ++k)
+            QVERIFY(r.ajouteSousType(QString::number(k)));
+        QVERIFY(!r.ajouteSousType("Natif"));
+        QCOMPARE(r.SousType_5, QString("5"));
+    }
+
+    void infoClasse_data()
+    {
+        QTest::addColumn<QString>("classe");
+        QTest::addColumn<int>("niveau");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("de");
+        QTest::addColumn<int>("competences");
+        QTest::addColumn<int>("bonusInt");
+        QTest::newRow("niveau avec bonus") << "Ensorceleur" << 3 << "Ensorceleur" << 6 << 2 << 1;
+        QTest::newRow("niveau 0 : la classe seule") << "Ensorceleur" << 0 << "Ensorceleur" << 4 << 2 << 0;
+        QTest::newRow("niveau sans progression") << "Ensorceleur" << 9 << "Ensorceleur" << 4 << 2 << 0;
+        QTest::newRow("classe absente") << "Moine" << 3 << "" << 0 << 0 << 0;
+    }
+    void infoClasse()
+    {
+        QFETCH(QString, classe);
+        QFETCH(int, niveau);
+        const TypeInfoClasse i = InfoClasse(*m_programme, classe, niveau);
+        QTEST(i.Classe, "nom");
+        QTEST(int(i.PointDeVie), "de");
+        QTEST(int(i.CompetenceNiveauSupp), "competences");
+        QTEST(int(i.BonusIntelligence), "bonusInt");
+        QCOMPARE(i.ClasseMaitre, QString(classe == "Ensorceleur" ? "Ensorceleur" : ""));
+    }
+
+    void champsDeMagie()
+    {
+        BaseDonnees& b = *m_programme;
+        QVERIFY(EstLanceurSort(b, "Ensorceleur"));
+        QVERIFY(!EstTout(b, "Ensorceleur"));
+        QVERIFY(EstLimite(b, "Ensorceleur"));
+        QCOMPARE(ListeSort(b, "Ensorceleur"), QString("Ens/Mag"));
+        QCOMPARE(int(NlsClasse(b, "Ensorceleur")), -1);
+        QVERIFY(!EstLanceurSort(b, "Guerrier"));
+        QVERIFY(!EstLanceurSort(b, "Absente"));
+        QVERIFY(!EstLimite(b, "Absente"));
+        QCOMPARE(ListeSort(b, "Absente"), QString());
+        QCOMPARE(int(NlsClasse(b, "Absente")), 0);
+    }
+
+    void caracteristiquesDeLanceur()
+    {
+        ValeursCaracteristiques v;
+        v.Total = {12, 14, 13, 15, 10, 17};
+        v.Bonus = {1, 2, 1, 2, 0, 3};
+        BaseDonnees& b = *m_programme;
+        QCOMPARE(int(CaracSortDD(b, "Ensorceleur", v)), 3);
+        QCOMPARE(int(CaracSortBonus(b, "Ensorceleur", v)), 2);
+        QCOMPARE(int(CaracSortNiv(b, "Ensorceleur", v)), 17);
+        QCOMPARE(int(CaracSortDD(b, "Svirfnebelin", v)), 3 + 4);
+        QCOMPARE(int(CaracSortDD(b, "Guerrier", v)), 0);
+        QCOMPARE(int(CaracSortNiv(b, "Absente", v)), 0);
+    }
+
+    void donDeClasse_data()
+    {
+        QTest::addColumn<QString>("don");
+        QTest::addColumn<int>("niveau");
+        QTest::addColumn<bool>("attendu");
+        QTest::newRow("niveau 1 : pas encore") << "Science de l'initiative" << 1 << false;
+        QTest::newRow("niveau 2") << "Science de l'initiative" << 2 << true;
+        QTest::newRow("niveau 5") << "Science de l'initiative" << 5 << true;
+        QTest::newRow("premier champ") << "Attaque en puissance" << 1 << true;
+        QTest::newRow("niveau 0") << "Attaque en puissance" << 0 << false;
+        QTest::newRow("autre don") << "Esquive" << 20 << false;
+    }
+    void donDeClasse()
+    {
+        QFETCH(QString, don);
+        QFETCH(int, niveau);
+        QTEST(EstDonDeClasse(*m_programme, don, "Guerrier", niveau), "attendu");
+    }
+
+    void typeMagie_data()
+    {
+        QTest::addColumn<QString>("classe");
+        QTest::addColumn<QString>("type");
+        QTest::newRow("paladin") << "Paladin" << "Divin";
+        QTest::newRow("sœur") << "Sœur de valarian" << "Divin";
+        QTest::newRow("barde") << "Barde" << "Profane";
+        QTest::newRow("ens/mag") << "Ens/Mag" << "Profane";
+        QTest::newRow("guerrier") << "Guerrier" << "";
+        QTest::newRow("casse") << "paladin" << "";
+    }
+    void typeMagie()
+    {
+        QFETCH(QString, classe);
+        QTEST(TypeMagieClasse(classe), "type");
+    }
+
+    void elementOppose_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("oppose");
+        QTest::newRow("terre") << "Terre" << "Air";
+        QTest::newRow("air") << "Air" << "Terre";
+        QTest::newRow("eau") << "Eau" << "Feu";
+        QTest::newRow("feu") << "Feu" << "Eau";
+        QTest::newRow("bois") << "Bois" << "";
+        QTest::newRow("shugenja") << "Shugenja (Feu)" << "Eau";
+        QTest::newRow("texte sans shugenja") << "Prêtre (Feu)" << "";
+    }
+    void elementOppose()
+    {
+        QFETCH(QString, texte);
+        QTEST(ElementOppose(texte), "oppose");
+    }
+
+    void frequence_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("frequence");
+        QTest::newRow("à volonté") << "Lumière (1 v)" << "à volonté";
+        QTest::newRow("rare") << "Souhait (17 0)" << "moins d'une fois par jour";
+        QTest::newRow("permanent") << "Détection du mal (1 p)" << "Toujours actif";
+        QTest::newRow("trois fois") << "Ténèbres (3 3)" << "3 fois par jour";
+        QTest::newRow("sans parenthèse") << "Ténèbres" << "";
+    }
+    void frequence()
+    {
+        QFETCH(QString, texte);
+        QTEST(TexteFrequence(texte), "frequence");
+    }
+
+    void nains_data()
+    {
+        QTest::addColumn<QString>("race");
+        QTest::addColumn<bool>("nain");
+        QTest::newRow("nain") << "Nain" << true;
+        QTest::newRow("duergar") << "Duergar" << true;
+        QTest::newRow("korobokuru") << "Nain korobokuru" << true;
+        QTest::newRow("casse") << "nain" << false;
+        QTest::newRow("humain") << "Humain" << false;
+    }
+    void nains()
+    {
+        QFETCH(QString, race);
+        QTEST(EstNain(race), "nain");
+    }
+
+    void bonusDescripteur()
+    {
+        const QHash<QString, int> bonus{{"Evocation", 1}, {"Feu", 2}, {"Bien", 4}, {"Soleil", 8}, {"Froid", 16}};
+        QCOMPARE(int(BonusDescripteurSort("Evocation [feu]", {}, bonus)), 3);
+        QCOMPARE(int(BonusDescripteurSort("Evocation [Bien] (Soleil)", {"Soleil", ""}, bonus)), 1 + 4 + 8);
+        QCOMPARE(int(BonusDescripteurSort("Evocation [Bien] (Soleil)", {"Guerre"}, bonus)), 5);
+        QCOMPARE(int(BonusDescripteurSort("Divination", {}, bonus)), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInfoClasse)
+#include "test_infoclasse.moc"

@@ -1,0 +1,395 @@
+// Calcul du personnage : sommes multiclasses, classe maîtresse, niveaux épiques, morts-vivants,
+// effets actifs des capacités, modificateurs de caractéristiques.
+#include "FixturesRegles.h"
+#include "commun/Fixtures.h"
+#include "rules/Personnage.h"
+#include "shell/Erreur.h"
+
+#include <QtTest>
+
+namespace {
+
+struct Bases
+{
+    DossierTest dossier;
+    std::unique_ptr<BaseDonnees> perso = baseVide(dossier, QStringLiteral("perso.db"));
+    std::unique_ptr<BaseDonnees> programme = baseVide(dossier, QStringLiteral("programme.db"));
+
+    Bases()
+    {
+        creeTablesPersonnages(*perso);
+        creeTablesClasses(*programme);
+        // Guerrier, Roublard, Magicien et trois types de créature, selon les tables du jeu.
+        ajouteClasse(*programme, {"Guerrier", Rythme::Bon, false, true, false});
+        ajouteClasse(*programme, {"Roublard", Rythme::Moyen, true, false, false});
+        ajouteClasse(*programme, {"Magicien", Rythme::Faible, false, false, true});
+        ajouteClasse(*programme, {"Animal", Rythme::Moyen, true, true, false});
+        ajouteClasse(*programme, {"Fée", Rythme::Faible, true, false, true});
+        ajouteClasse(*programme, {"Extérieur", Rythme::Bon, true, true, true});
+        ajouteClasse(*programme, {"Géant", Rythme::Moyen, false, true, false});
+    }
+
+    TypePersonnage charge(const QString& nom, const ListeCapacitesPerso& capacites = {}, bool attendu = true)
+    {
+        TypePersonnage p;
+        const bool ok = ChargePersonnage(*perso, *programme, p, nom, capacites);
+        if (ok != attendu)
+            qWarning("ChargePersonnage a rendu %d", ok);
+        return p;
+    }
+};
+
+LigneCapacite ligneCapacite(const QString& nom, const QString& personnage, const QString& valeur = {})
+{
+    LigneCapacite c;
+    c.Nom = nom;
+    c.Personnage = personnage;
+    c.Valeur = valeur;
+    return c;
+}
+
+} // namespace
+
+class TestPersonnage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void multiclasseSommeLesClassesAuNiveauAtteint()
+    {
+        Bases b;
+        // Ordre de prise mêlé : chaque classe compte pour sa dernière ligne, pas pour la dernière lue.
+        ajoutePersonnage(*b.perso, "Aldo",
+                         {"Guerrier", "Roublard", "Guerrier", "Guerrier", "Roublard", "Guerrier", "Roublard"},
+                         {{"RACE", "Humain"}, {"Sexe", "M"}}, 6);
+        b.perso->execute("update PersonnageProgression set For=1 where niv=4");
+        b.perso->execute("update PersonnageProgression set For=15, Dex=12, Con=14, Int=10, Sag=8, Cha=9 where niv=1");
+        TypePersonnage p;
+        QVERIFY(ChargePersonnage(*b.perso, *b.programme, p, "aldo", {}));
+        QCOMPARE(p.Nom, QString("Aldo"));
+        QCOMPARE(p.RACE, QString("Humain"));
+        QCOMPARE(int(p.attaque), 4 + 2);
+        QCOMPARE(int(p.Reflexe), 1 + 3);
+        QCOMPARE(int(p.Vigueur), 4 + 1);
+        QCOMPARE(int(p.Volonte), 1 + 1);
+        QCOMPARE(int(p.PV), 7 * 6);
+        QCOMPARE(int(p.For), 16);
+        QCOMPARE(int(p.Cha), 9);
+        QCOMPARE(int(p.niv), 7);
+        QCOMPARE(p.DerniereClasse, QString("Roublard"));
+        QCOMPARE(int(p.NombreAttaques), 2);
+        QCOMPARE(p.Classe_1, QString("Guerrier"));
+        QCOMPARE(int(p.Niv_2), 3);
+    }
+
+    void classeMaitre_data()
+    {
+        QTest::addColumn<QStringList>("niveaux");
+        QTest::addColumn<QString>("maitre");
+        QTest::addColumn<int>("attaque");
+        // Une variante ne s'ajoute pas à sa classe maîtresse quand le personnage a les deux.
+        QTest::newRow("variante et maîtresse") << (fois(2, "Guerrier") + fois(3, "Guerrier variante")) << "Guerrier" << 2;
+        QTest::newRow("variante seule") << fois(3, "Guerrier variante") << "Guerrier" << 3;
+        QTest::newRow("maîtresse d'elle-même") << (fois(2, "Guerrier") + fois(3, "Guerrier variante"))
+                                               << "Guerrier variante" << 5;
+        QTest::newRow("sans maîtresse") << (fois(2, "Guerrier") + fois(3, "Guerrier variante")) << "" << 5;
+    }
+    void classeMaitre()
+    {
+        QFETCH(QStringList, niveaux);
+        QFETCH(QString, maitre);
+        QFETCH(int, attaque);
+        Bases b;
+        ajouteClasse(*b.programme, {"Guerrier variante", Rythme::Bon, false, true, false, maitre});
+        ajoutePersonnage(*b.perso, "Brune", niveaux);
+        QCOMPARE(int(b.charge("Brune").attaque), attaque);
+    }
+
+    void lignesIncoherentes()
+    {
+        Bases b;
+        ajoutePersonnage(*b.perso, "Cyr", fois(3, "Guerrier"));
+        b.perso->execute("update Personnage set Niv_1=4");
+        TypePersonnage p;
+        QVERIFY(!ChargePersonnage(*b.perso, *b.programme, p, "Cyr", {}));
+        // Un nom inconnu laisse la fiche vide ; aucune ligne, aucun niveau : cohérent.
+        QVERIFY(ChargePersonnage(*b.perso, *b.programme, p, "Personne", {}));
+        QVERIFY(p.Nom.isEmpty());
+        QCOMPARE(int(p.PV), 0);
+        // Les lignes d'un autre personnage au nom voisin ne sont pas lues.
+        ajoutePersonnage(*b.perso, "Cyrille", fois(2, "Roublard"));
+        QVERIFY(ChargePersonnage(*b.perso, *b.programme, p, "Cyrille", {}));
+        QCOMPARE(int(p.attaque), 1);
+    }
+
+    void classeInconnueSansProgression()
+    {
+        Bases b;
+        ajoutePersonnage(*b.perso, "Dora", fois(2, "Guerrier") + fois(2, "Classe perdue"));
+        TypePersonnage p;
+        QVERIFY(ChargePersonnage(*b.perso, *b.programme, p, "Dora", {}));
+        QCOMPARE(int(p.attaque), 2);
+        QCOMPARE(int(p.PV), 4 * 5);
+    }
+
+    void niveauxEpiques_data()
+    {
+        QTest::addColumn<QStringList>("niveaux");
+        QTest::addColumn<int>("attaque");
+        QTest::addColumn<int>("reflexe");
+        QTest::addColumn<int>("vigueur");
+        QTest::addColumn<int>("volonte");
+        QTest::addColumn<int>("attaques");
+        // Guerrier 20 : +20, Réf 6, Vig 12, Vol 6 ; le 21e niveau n'ajoute rien par la table.
+        QTest::newRow("guerrier 21") << fois(21, "Guerrier") << 21 << 6 << 12 << 6 << 4;
+        QTest::newRow("guerrier 22") << fois(22, "Guerrier") << 21 << 7 << 13 << 7 << 4;
+        QTest::newRow("guerrier 23") << fois(23, "Guerrier") << 22 << 7 << 13 << 7 << 4;
+        // Guerrier 20 puis deux niveaux de magicien : les lignes 21 et 22 n'ajoutent rien.
+        QTest::newRow("guerrier 20 magicien 2") << (fois(20, "Guerrier") + fois(2, "Magicien")) << 21 << 7 << 13 << 7 << 4;
+        // Animal 24 (table à 20 : +15, 12, 12, 6) puis guerrier 2 : +18-15+1 à l'attaque, le mauvais
+        // jet suit Int(24/3)-6+Int(2/2) = 3, les autres le défaut Int(6/2) = 3.
+        QTest::newRow("animal 24 guerrier 2") << (fois(24, "Animal") + fois(2, "Guerrier")) << 19 << 15 << 15 << 9 << 4;
+        // Fée 30 (table à 20 : +10, 12, 6, 12) : Int(30/2)-10 = +5 ; Vig mauvais : Int(30/3)-6 = 4 ;
+        // défaut Int(10/2) = 5 ; attaques recomptées Mini(4, Int(14/5)+1) = 3.
+        QTest::newRow("fée 30") << fois(30, "Fée") << 15 << 17 << 10 << 17 << 3;
+        // Extérieur 22 : (22-20) + 0 ; jets par défaut ; attaques inchangées (+20 : 4).
+        QTest::newRow("extérieur 22") << fois(22, "Extérieur") << 22 << 13 << 13 << 13 << 4;
+        // Géant 22 + guerrier 3 : Int(66/4)-15 = 1, + Int(3/2+0.5) = 2 ; Réf mauvais : Int(22/3)-6+Int(1.5) = 2.
+        QTest::newRow("géant 22 guerrier 3") << (fois(22, "Géant") + fois(3, "Guerrier")) << 18 << 8 << 14 << 8 << 4;
+        // Créature de 20 niveaux raciaux seulement : bonus épiques ordinaires.
+        QTest::newRow("animal 20 guerrier 2") << (fois(20, "Animal") + fois(2, "Guerrier")) << 16 << 13 << 13 << 7 << 3;
+    }
+    void niveauxEpiques()
+    {
+        QFETCH(QStringList, niveaux);
+        Bases b;
+        ajoutePersonnage(*b.perso, "Epi", niveaux);
+        const TypePersonnage p = b.charge("Epi");
+        QCOMPARE(int(p.niv), int(niveaux.size()));
+        QTEST(int(p.attaque), "attaque");
+        QTEST(int(p.Reflexe), "reflexe");
+        QTEST(int(p.Vigueur), "vigueur");
+        QTEST(int(p.Volonte), "volonte");
+        QTEST(int(p.NombreAttaques), "attaques");
+    }
+
+    void jsEpiqueCreature()
+    {
+        QCOMPARE(int(JSEpiqueCreature(6, 24, 26, 3)), 3);
+        QCOMPARE(int(JSEpiqueCreature(6, 30, 30, 5)), 4);
+        QCOMPARE(int(JSEpiqueCreature(7, 30, 30, 5)), 5);
+        QCOMPARE(int(JSEpiqueCreature(12, 24, 26, 3)), 3);
+    }
+
+    void mortsVivants_data()
+    {
+        QTest::addColumn<QString>("archetype");
+        QTest::addColumn<bool>("formule");
+        QTest::newRow("zombi") << "Zombi" << true;
+        QTest::newRow("squelette") << "Squelette" << true;
+        QTest::newRow("vampire") << "Vampire" << false;
+    }
+    void mortsVivants()
+    {
+        QFETCH(QString, archetype);
+        QFETCH(bool, formule);
+        Bases b;
+        ajoutePersonnage(*b.perso, "Mort", fois(4, "Guerrier") + fois(3, "Magicien"), {{"Archetype", archetype}}, 7);
+        const TypePersonnage p = b.charge("Mort");
+        QCOMPARE(int(p.PV), 49);
+        if (formule) {
+            QCOMPARE(int(p.attaque), 3);    // Int(7/2)
+            QCOMPARE(int(p.Reflexe), 2);    // Int(7/3)
+            QCOMPARE(int(p.Vigueur), 2);
+            QCOMPARE(int(p.Volonte), 5);    // Int(7/2)+2
+        } else {
+            QCOMPARE(int(p.attaque), 5);
+            QCOMPARE(int(p.Volonte), 1 + 3);
+        }
+    }
+
+    void exceptionsDeRace_data()
+    {
+        QTest::addColumn<QString>("race");
+        QTest::addColumn<QString>("classe");
+        QTest::addColumn<int>("reflexe");
+        QTest::addColumn<int>("vigueur");
+        QTest::addColumn<int>("volonte");
+        // Roublard 6 : Réf 5, Vig 2, Vol 2 ; Guerrier 6 : Réf 2, Vig 5, Vol 2.
+        QTest::newRow("humain") << "Humain" << "Roublard" << 5 << 2 << 2;
+        QTest::newRow("sanguinaire : Vol = Réf") << "Loup sanguinaire" << "Roublard" << 5 << 2 << 5;
+        QTest::newRow("légendaire, casse") << "Ours LÉGENDAIRE" << "Roublard" << 5 << 2 << 5;
+        QTest::newRow("en tête du nom : rien") << "Sanguinaire" << "Roublard" << 5 << 2 << 2;
+        // Bon jet des élémentaires : Mini(12, Int(6/2)+2) = 5.
+        QTest::newRow("élémentaire de l'eau") << "Elémentaire de l'eau" << "Roublard" << 5 << 5 << 2;
+        QTest::newRow("élémentaire de terre") << "Grand élémentaire de terre" << "Roublard" << 5 << 5 << 2;
+        QTest::newRow("élémentaire du feu") << "Elémentaire du feu" << "Guerrier" << 5 << 5 << 2;
+        QTest::newRow("élémentaire de l'air") << "Elémentaire de l'air" << "Guerrier" << 5 << 5 << 2;
+        QTest::newRow("feu sans élémentaire") << "Chien du feu" << "Guerrier" << 2 << 5 << 2;
+    }
+    void exceptionsDeRace()
+    {
+        QFETCH(QString, race);
+        QFETCH(QString, classe);
+        Bases b;
+        ajoutePersonnage(*b.perso, "Rex", fois(6, classe), {{"RACE", race}});
+        const TypePersonnage p = b.charge("Rex");
+        QTEST(int(p.Reflexe), "reflexe");
+        QTEST(int(p.Vigueur), "vigueur");
+        QTEST(int(p.Volonte), "volonte");
+    }
+
+    void elementaireBonJetPlafonne()
+    {
+        Bases b;
+        // Int(22/2)+2 = 13 plafonné à 12, puis +1 épique au niveau 22.
+        ajoutePersonnage(*b.perso, "Flamme", fois(22, "Guerrier"), {{"RACE", "Elémentaire du feu"}});
+        QCOMPARE(int(b.charge("Flamme").Reflexe), 12 + 1);
+    }
+
+    void effetsActifs_data()
+    {
+        QTest::addColumn<QStringList>("niveaux");
+        QTest::addColumn<QString>("capacite");
+        QTest::addColumn<QString>("valeur");
+        QTest::addColumn<int>("attaque");
+        QTest::addColumn<int>("pv");
+        QTest::addColumn<int>("reflexe");
+        // Roublard 7 : +5, Réf 5.
+        QTest::newRow("puissance divine niveau 7") << fois(7, "Roublard") << "Puissance divine" << "" << 7 << 35 + 7 << 5;
+        // Magicien 25 : +10 jusqu'au niveau 20, porté à 20, puis +3 épique.
+        QTest::newRow("puissance divine niveau 25") << fois(25, "Magicien") << "Puissance divine" << "" << 23 << 125 + 25 << 8;
+        QTest::newRow("inspiration coordonée") << fois(7, "Roublard") << "Inspiration coordonée" << "12" << 12 << 35 << 5;
+        QTest::newRow("inspiration coordonée faible") << fois(7, "Roublard") << "Inspiration coordonée" << "3" << 5 << 35 << 5;
+        // Magicien 7 : Réf 2 ; Mini(12, Int(7/2)+2) = 5.
+        QTest::newRow("agilité divine") << fois(7, "Magicien") << "Agilité divine" << "" << 3 << 35 << 5;
+        QTest::newRow("nom approchant") << fois(7, "Roublard") << "Puissance divine " << "" << 5 << 35 << 5;
+    }
+    void effetsActifs()
+    {
+        QFETCH(QStringList, niveaux);
+        QFETCH(QString, capacite);
+        QFETCH(QString, valeur);
+        Bases b;
+        ajoutePersonnage(*b.perso, "Sol", niveaux);
+        const TypePersonnage p = b.charge("Sol", {ligneCapacite(capacite, "Sol", valeur)});
+        QTEST(int(p.attaque), "attaque");
+        QTEST(int(p.PV), "pv");
+        QTEST(int(p.Reflexe), "reflexe");
+        // La même ligne au nom d'un autre personnage n'a aucun effet.
+        const TypePersonnage autre = b.charge("Sol", {ligneCapacite(capacite, "Luna", valeur)});
+        QCOMPARE(int(autre.PV), int(niveaux.size()) * 5);
+    }
+
+    void nombreAttaques_data()
+    {
+        QTest::addColumn<int>("niveaux");
+        QTest::addColumn<int>("attaques");
+        QTest::newRow("+0") << 0 << 1;
+        QTest::newRow("+5") << 5 << 1;
+        QTest::newRow("+6") << 6 << 2;
+        QTest::newRow("+10") << 10 << 2;
+        QTest::newRow("+11") << 11 << 3;
+        QTest::newRow("+16") << 16 << 4;
+        QTest::newRow("+20") << 20 << 4;
+    }
+    void nombreAttaques()
+    {
+        QFETCH(int, niveaux);
+        Bases b;
+        ajoutePersonnage(*b.perso, "Tir", fois(niveaux, "Guerrier"));
+        QTEST(int(b.charge("Tir").NombreAttaques), "attaques");
+    }
+
+    void depassementDesPointsDeVie()
+    {
+        Bases b;
+        ajoutePersonnage(*b.perso, "Titan", fois(2, "Guerrier"), {}, 20000);
+        TypePersonnage p;
+        try {
+            ChargePersonnage(*b.perso, *b.programme, p, "Titan", {});
+            QFAIL("le dépassement n'a pas été signalé");
+        } catch (const ErreurExecution& e) {
+            QCOMPARE(e.numero(), NumeroErreur::Depassement);
+        }
+    }
+
+    void champsDeLaFiche()
+    {
+        Bases b;
+        ajoutePersonnage(*b.perso, "Iris", fois(1, "Magicien"),
+                         {{"Archetype", "Vampire"}, {"Dieu", "Pélor"}, {"Beaute", 14}, {"Poids", 70000},
+                          {"Taille", 172}, {"Age", 30}, {"TotalPo", 12.5}, {"TotalXP", 1500}, {"Domaine_4", "Soleil"},
+                          {"Ecole_interdite_2", "Nécromancie"}, {"OrdreShugenja", "Ordre"}, {"Image", "iris.jpg"},
+                          {"Classe_8", "Rien"}});
+        const TypePersonnage p = b.charge("Iris");
+        QCOMPARE(p.Archetype, QString("Vampire"));
+        QCOMPARE(p.Dieu, QString("Pélor"));
+        QCOMPARE(int(p.Beaute), 14);
+        QCOMPARE(p.poids, 70000);
+        QCOMPARE(int(p.taille), 172);
+        QCOMPARE(int(p.Age), 30);
+        QCOMPARE(p.TotalPo, 12.5);
+        QCOMPARE(p.TotalXP, 1500.0);
+        QCOMPARE(p.Domaine_4, QString("Soleil"));
+        QCOMPARE(p.Ecole_interdite_2, QString("Nécromancie"));
+        QCOMPARE(p.OrdreShugenja, QString("Ordre"));
+        QCOMPARE(p.Image, QString("iris.jpg"));
+        QCOMPARE(p.Classe_8, QString("Rien"));
+        QVERIFY(p.Cheveux.isEmpty());
+    }
+
+    void niveauDansClasse_data()
+    {
+        QTest::addColumn<QStringList>("classes");
+        QTest::addColumn<QString>("demandee");
+        QTest::addColumn<int>("niveau");
+        QTest::newRow("absente") << QStringList{"Guerrier"} << "Roublard" << 0;
+        QTest::newRow("présente") << QStringList{"Guerrier", "Roublard"} << "Roublard" << 2;
+        QTest::newRow("casse") << QStringList{"Guerrier"} << "guerrier" << 0;
+        QTest::newRow("prêtre trouve le cloîtré") << QStringList{"Guerrier", "Prêtre cloîtré"} << "Prêtre" << 2;
+        QTest::newRow("cloîtré ne trouve pas le prêtre") << QStringList{"Prêtre"} << "Prêtre cloîtré" << 0;
+        QTest::newRow("dernière case") << QStringList{"Prêtre", "Prêtre cloîtré"} << "Prêtre" << 2;
+    }
+    void niveauDansClasse()
+    {
+        QFETCH(QStringList, classes);
+        QFETCH(QString, demandee);
+        TypePersonnage p;
+        for (int k = 1; k <= classes.size(); ++k) {
+            p.classe(k) = classes.at(k - 1);
+            p.niveau(k) = k;
+        }
+        QTEST(int(NiveauDansClasse(p, demandee)), "niveau");
+    }
+
+    void bonusCarac_data()
+    {
+        QTest::addColumn<QString>("score");
+        QTest::addColumn<int>("bonus");
+        QTest::newRow("-") << "-" << 0;
+        QTest::newRow("1") << "1" << -5;
+        QTest::newRow("3") << "3" << -4;
+        QTest::newRow("9") << "9" << -1;
+        QTest::newRow("10") << "10" << 0;
+        QTest::newRow("11") << "11" << 0;
+        QTest::newRow("18") << "18" << 4;
+        QTest::newRow("45") << "45" << 17;
+    }
+    void bonusCarac()
+    {
+        QFETCH(QString, score);
+        QTEST(int(BonusCarac(score)), "bonus");
+    }
+
+    void maxiMini()
+    {
+        QCOMPARE(int(Maxi(3, -2)), 3);
+        QCOMPARE(int(Mini(3, -2)), -2);
+        QCOMPARE(int(Maxi(2.5, 1)), 2);   // arrondi au pair
+        QVERIFY_THROWS_EXCEPTION(ErreurExecution, Maxi(40000, 1));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPersonnage)
+#include "test_personnage.moc"
