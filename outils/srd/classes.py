@@ -16,6 +16,10 @@ NEUTRES_QUELQUE_PART = ["NEUTRE BON", "LOYAL NEUTRE", "NEUTRE", "CHAOTIQUE NEUTR
 PROFANES = ["Barde", "Ensorceleur", "Magicien", "Assassin"]
 DIVINS = ["Prêtre", "Druide", "Paladin", "Rôdeur", "Adepte", "Chevalier noir"]
 
+# nls : diviseur du niveau de classe qui donne le niveau de lanceur de sorts (0 : le niveau de classe
+# lui-même). Paladin et rôdeur lancent leurs sorts à la moitié de leur niveau.
+NLS = {"Paladin": 2, "Rôdeur": 2}
+
 # nom français: (nom SRD, type, alignements, caractéristique de sort, tout connu, connus limités, niveaux max)
 CLASSES = {
     "Barbare": ("Barbarian", "Base", NON_LOYAUX, None, False, False, 20),
@@ -163,7 +167,7 @@ def main():
             "Vigueur": "bon" if nombre(rangs[1]["fort_save"]) >= 2 else "faible",
             "Volonte": "bon" if nombre(rangs[1]["will_save"]) >= 2 else "faible",
             "CaracSort_Niv": carac, "CaracSort_DD": carac, "CaracSort_Bonus": carac,
-            "ListeSort": nom if carac else None, "nls": 0, "affichage": True,
+            "ListeSort": nom if carac else None, "nls": NLS.get(nom, 0), "affichage": True,
             "EstLanceurSort": carac is not None, "EstTout": tout, "EstLimite": limite,
             "Source": SOURCE_JOUEUR if genre == "Base" else SOURCE_MAITRE,
         })

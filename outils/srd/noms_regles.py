@@ -4,7 +4,7 @@ import os
 from capacites_classes import APTITUDES, DONS_EXISTANTS, PROGRESSIONS
 from classes import CLASSES, TYPES
 from competences import COMPETENCES
-from tsv_srd import RACINE, cle_tri, ecrit_tsv
+from tsv_srd import DONNEES, RACINE, cle_tri, ecrit_tsv
 
 LIGNES = []
 
@@ -15,6 +15,55 @@ def porte(nom, usage, table, remarque=None):
 
 def absent(nom, usage, remarque):
     LIGNES.append({"Nom": nom, "Usage": usage, "Table": None, "Cle": None, "Remarque": remarque})
+
+
+def cles_tsv(*chemin):
+    """Clés (première colonne) d'une source déjà écrite par son convertisseur."""
+    with open(os.path.join(DONNEES, *chemin), encoding="utf-8") as f:
+        return [ligne.split("\t", 1)[0] for ligne in f.read().splitlines()[1:]]
+
+
+# Noms de races, d'archétypes et de familles que les règles comparent sans qu'une ligne les porte.
+RACES_ABSENTES = [
+    ("Nain d'or", "race hors SRD, non livrée ; les règles de vitesse la comptent parmi les nains"),
+    ("Nain d'écu", "race hors SRD, non livrée ; les règles de vitesse la comptent parmi les nains"),
+    ("Nain korobokuru", "race hors SRD, non livrée ; les règles de vitesse la comptent parmi les nains"),
+    ("Nain polaire", "race hors SRD, non livrée ; les règles de vitesse la comptent parmi les nains"),
+    ("Nain sauvage", "race hors SRD, non livrée ; les règles de vitesse la comptent parmi les nains"),
+    ("Urdunnir", "race hors SRD, non livrée ; les règles de vitesse la comptent parmi les nains"),
+    ("Leshay", "race hors SRD, non livrée"),
+    ("Brixashulty", "race hors SRD, non livrée (Saut à la Dextérité)"),
+    ("Géant des tempêtes", "géant du SRD non livré comme race (Natation sans pénalité d'armure)"),
+    ("Serpent", "pas une race : toute race dont le nom contient « Serpent » grimpe à la Dextérité "
+                "(« Serpent constricteur », « Serpent venimeux (vipère) »)"),
+    ("Elfes Noirs", "ancien nom de race, renommé « Drow » à la mise à jour des personnages"),
+    ("Haut-Elfes", "ancien nom de race, renommé « Elfe » à la mise à jour des personnages"),
+]
+ARCHETYPES_ABSENTS = ["Pleureuse spectrale", "Revenant", "Reflet", "Altéré", "Déplorable", "Arachnoïde",
+                      "Demi-minautore", "Créature draconique", "Saint", "Demi-fée", "Extraplanaire",
+                      "Esprit incarné", "Perfection élémentaire", "Union mystique",
+                      "Intangible"]
+FAMILLES = ["Ame en peine", "Ange", "Archon", "Arrawak", "Barghest", "Slaad", "Dragon blanc", "Dragon bleu",
+            "Dragon rouge", "Dragon vert", "Dragon noir", "Dragon d'airain", "Dragon d'argent", "Dragon de bronze",
+            "Dragon de cuivre", "Dragon d'or"]
+
+
+def noms_races():
+    for r in cles_tsv("Race.tsv"):
+        porte(r, "nom de race (caractéristiques, vitesse, compétences, images, générateur)", "Race")
+    for a in cles_tsv("Archetype.tsv"):
+        porte(a, "archétype (type, taille, modificateurs, ajustement de niveau)", "Archetype")
+    for t in cles_tsv("Dons", "traits-raciaux.tsv"):
+        porte(t, "trait racial lu par le catalogue des capacités et la liste des dons", "Dons")
+    for nom, remarque in RACES_ABSENTES:
+        absent(nom, "nom de race comparé par les règles", remarque)
+    for nom in ARCHETYPES_ABSENTS:
+        absent(nom, "archétype comparé par les règles", "archétype hors SRD, non livré")
+    for nom in FAMILLES:
+        absent(nom, "famille de races pour l'image", "aucune race livrée de cette famille"
+               if not any(r.startswith(nom + " ") for r in cles_tsv("Race.tsv"))
+               else "famille : les races livrées portent un nom plus long (%s)"
+               % ", ".join(r for r in cles_tsv("Race.tsv") if r.startswith(nom + " ")))
 
 
 def main():
@@ -54,6 +103,7 @@ def main():
         ("fp1/8..fp1/2", "colonnes d'Experience pour un FP inférieur à 1 : « fp1/ » suivi de l'arrondi de 1 / FP"),
     ]:
         absent(nom, "nom comparé par les règles", remarque)
+    noms_races()
     ecrit_tsv(os.path.join(RACINE, "data", "NOMS-REGLES.tsv"), ["Nom", "Usage", "Table", "Cle", "Remarque"], LIGNES)
 
 

@@ -14,6 +14,12 @@ from noms_sorts import noms_sorts
 from domaines import DOMAINES
 from traduction_sorts import reste_anglais, traduit
 from explications import EXPLICATIONS
+from explications_a_c import EXPLICATIONS as EXPLICATIONS_A_C
+from explications_d_m import EXPLICATIONS as EXPLICATIONS_D_M
+from explications_n_z import EXPLICATIONS as EXPLICATIONS_N_Z
+
+# Les explications écrites par tranche d'alphabet complètent les premières.
+EXPLICATIONS = {**EXPLICATIONS_A_C, **EXPLICATIONS_D_M, **EXPLICATIONS_N_Z, **EXPLICATIONS}
 
 CLASSES = ["Adepte", "Assassin", "Barde", "Chevalier noir", "Druide", "Ensorceleur", "Magicien", "Paladin", "Prêtre",
            "Rôdeur"]

@@ -1,8 +1,10 @@
 #include "cli/LigneCommande.h"
 #include "shell/ChoixPersonnage.h"
+#include "shell/Demarrage.h"
+#include "shell/EtatShell.h"
+#include "shell/FichierIni.h"
 #include "shell/Erreur.h"
 #include "shell/db/BaseDonnees.h"
-#include "shell/db/MiseAJour.h"
 #include "shell/db/SchemaPerso.h"
 
 #include <QDir>
@@ -23,7 +25,8 @@ const QString kAide = QStringLiteral(
     "\n"
     "Options :\n"
     "  --programme DOSSIER      dossier de tessarys.db (par défaut : celui du programme)\n"
-    "  --base FICHIER           base de personnages (par défaut : perso.db du dossier du programme)\n"
+    "  --base FICHIER           base de personnages (par défaut : la dernière ouverte par le programme,\n"
+    "                           sinon perso.db du dossier du programme)\n"
     "  --aide                   cette aide\n");
 
 struct Options
@@ -54,37 +57,40 @@ std::optional<QString> litOptions(const QStringList& arguments, Options& options
     return std::nullopt;
 }
 
-std::unique_ptr<BaseDonnees> ouvreProgramme(const Options& options)
+// État partagé avec le programme de bureau : mêmes règles pour la base du programme,
+// le fichier de réglages et l'ouverture d'une base de personnages.
+void prepareEtat(const Options& options, EtatShell& etat)
 {
-    const QString chemin = QDir(options.dossierProgramme).filePath(QStringLiteral("tessarys.db"));
+    etat.dossierProgramme = QDir::cleanPath(QFileInfo(options.dossierProgramme).absoluteFilePath());
+    etat.cheminIni = LocaliseFichierIni(DossierConfiguration(), etat.dossierProgramme);
+    const QString chemin = QDir(etat.dossierProgramme).filePath(QLatin1String(kNomBaseProgramme));
     if (!QFileInfo::exists(chemin))
         throw ErreurBase(QStringLiteral("La base du programme « %1 » est introuvable.").arg(chemin));
-    return BaseDonnees::ouvre(chemin);
+    etat.programme = BaseDonnees::ouvre(chemin);
 }
 
-bool estBaseProgramme(const Options& options, const QString& chemin)
+void refuseBaseProgramme(const EtatShell& etat, const QString& chemin)
 {
-    const QString programme = QDir(options.dossierProgramme).filePath(QStringLiteral("tessarys.db"));
-    return QFileInfo(chemin).absoluteFilePath().toUpper() == QFileInfo(programme).absoluteFilePath().toUpper();
-}
-
-// Ouvre une base de personnages existante et la met à niveau, comme à l'ouverture dans le programme.
-std::unique_ptr<BaseDonnees> ouvrePersonnages(const Options& options, BaseDonnees& programme, const QString& chemin)
-{
-    if (estBaseProgramme(options, chemin))
+    if (EstBaseProgramme(etat, chemin))
         throw ErreurBase(QStringLiteral("On ne peut pas ouvrir la base du programme"));
-    auto perso = BaseDonnees::ouvre(chemin);
-    MiseAJourBase(*perso, programme);
-    return perso;
+}
+
+// Base par défaut : celle que nomme le fichier de réglages si elle existe encore, sinon perso.db.
+QString baseParDefaut(const EtatShell& etat)
+{
+    const QString derniere = LitIni(etat.cheminIni, QStringLiteral("FICHIER"), QStringLiteral("BDD"));
+    if (!derniere.isEmpty() && QFileInfo(derniere).isFile() && !EstBaseProgramme(etat, derniere))
+        return derniere;
+    return QDir(etat.dossierProgramme).filePath(QLatin1String(kNomBasePerso));
 }
 
 int commandeListe(const Options& options, QTextStream& sortie)
 {
-    auto programme = ouvreProgramme(options);
-    const QString chemin = options.base.isEmpty()
-        ? QDir(options.dossierProgramme).filePath(QStringLiteral("perso.db"))
-        : options.base;
-    auto perso = ouvrePersonnages(options, *programme, chemin);
+    EtatShell etat;
+    prepareEtat(options, etat);
+    const QString chemin = options.base.isEmpty() ? baseParDefaut(etat) : options.base;
+    refuseBaseProgramme(etat, chemin);
+    auto perso = OuvreBasePersonnages(etat, chemin);
     for (const PersonnageChoix& p : ListePersonnagesChoix(*perso))
         sortie << p.nom << '\t' << p.race << '\t' << p.niveau << '\t' << p.classe << '\n';
     return 0;
@@ -92,8 +98,10 @@ int commandeListe(const Options& options, QTextStream& sortie)
 
 int commandeMiseAJour(const Options& options, QTextStream& sortie)
 {
-    auto programme = ouvreProgramme(options);
-    auto perso = ouvrePersonnages(options, *programme, options.positionnels.at(0));
+    EtatShell etat;
+    prepareEtat(options, etat);
+    refuseBaseProgramme(etat, options.positionnels.at(0));
+    auto perso = OuvreBasePersonnages(etat, options.positionnels.at(0));
     sortie << QStringLiteral("Base « %1 » à jour (version %2).\n")
                   .arg(perso->chemin())
                   .arg(perso->scalaire(QStringLiteral("select version from Version")).toInt());
@@ -103,12 +111,12 @@ int commandeMiseAJour(const Options& options, QTextStream& sortie)
 int commandeCreerBase(const Options& options, QTextStream& sortie)
 {
     const QString chemin = options.positionnels.at(0);
-    if (estBaseProgramme(options, chemin))
-        throw ErreurBase(QStringLiteral("On ne peut pas ouvrir la base du programme"));
-    auto programme = ouvreProgramme(options);
+    EtatShell etat;
+    prepareEtat(options, etat);
+    refuseBaseProgramme(etat, chemin);
     auto perso = BaseDonnees::cree(chemin);
     try {
-        creeBasePersonnages(*perso, *programme);
+        creeBasePersonnages(*perso, *etat.programme);
     } catch (...) {
         // Un fichier à moitié créé ne doit pas rester.
         const QString cheminComplet = perso->chemin();

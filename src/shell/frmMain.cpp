@@ -1,4 +1,5 @@
 #include "frmMain.h"
+#include "Hasard.h"
 #include "Application.h"
 #include "Demarrage.h"
 #include "EtatShell.h"
@@ -171,6 +172,7 @@ void frmMain::Charge(const QString& argument)
         const int y = ParametreIni(m_etat.cheminIni, objectName(), QStringLiteral("POS_Y"), 0, false);
         move(x, y);
         afficheAcceder();
+        AvanceHasard(Hasard(), QDateTime::currentDateTime());
         OuvreBase(argument);
     });
 }

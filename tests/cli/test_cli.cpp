@@ -16,9 +16,14 @@ struct Resultat
     QString erreurs;
 };
 
-Resultat lance(const QStringList& arguments)
+Resultat lance(const QStringList& arguments, const QString& dossierConfiguration = {})
 {
     QProcess p;
+    if (!dossierConfiguration.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QUORVANE_CONFIG"), dossierConfiguration);
+        p.setProcessEnvironment(env);
+    }
     p.start(QDir(dossierProgramme()).filePath(QStringLiteral("quorvane-cli")), arguments);
     if (!p.waitForFinished(30000))
         return {};
@@ -79,6 +84,34 @@ private Q_SLOTS:
         QCOMPARE(liste.sortie.split(u'\n', Qt::SkipEmptyParts),
                  (QStringList{QStringLiteral("bob\tNain\t0\t"), QStringLiteral("D'Artagnan\tHumain\t10\tGuerrier"),
                               QStringLiteral("Élise\tElfe\t7\tRoublard"), QStringLiteral("Zoé\tGnome\t10\tDruide")}));
+    }
+
+    // Sans --base : la dernière base du fichier de réglages, ou perso.db si elle n'existe plus.
+    void baseParDefaut()
+    {
+        DossierTest d;
+        QDir(d.dossier().path()).mkdir(QStringLiteral("programme"));
+        QDir(d.dossier().path()).mkdir(QStringLiteral("config"));
+        const QString programme = d.chemin(QStringLiteral("programme"));
+        const QString config = d.chemin(QStringLiteral("config"));
+        QVERIFY(QFile::copy(QDir(dossierProgramme()).filePath(QStringLiteral("tessarys.db")),
+                            QDir(programme).filePath(QStringLiteral("tessarys.db"))));
+        const QString perso = QDir(programme).filePath(QStringLiteral("perso.db"));
+        const QString autre = d.chemin(QStringLiteral("autre.db"));
+        for (const auto& [chemin, nom] : {std::pair{perso, QStringLiteral("Dans perso")}, std::pair{autre, QStringLiteral("Dans autre")}}) {
+            QCOMPARE(lance({QStringLiteral("creer-base"), chemin, QStringLiteral("--programme"), programme}, config).code, 0);
+            BaseDonnees::ouvre(chemin)->ajoute(QStringLiteral("Personnage"), {{QStringLiteral("Nom"), nom}});
+        }
+        auto ecritIni = [&](const QString& bdd) {
+            QFile ini(QDir(config).filePath(QStringLiteral("TESSARY.INI")));
+            QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            ini.write(QStringLiteral("[FICHIER]\nBDD=%1\n").arg(bdd).toUtf8());
+        };
+        const QStringList liste{QStringLiteral("liste"), QStringLiteral("--programme"), programme};
+        ecritIni(autre);
+        QCOMPARE(lance(liste, config).sortie, QStringLiteral("Dans autre\t\t0\t\n"));
+        ecritIni(d.chemin(QStringLiteral("disparue.db")));
+        QCOMPARE(lance(liste, config).sortie, QStringLiteral("Dans perso\t\t0\t\n"));
     }
 
     void echecsClairs_data()

@@ -1,5 +1,6 @@
 // Arrondis, lecture des nombres, entiers 16 bits contrôlés et utilitaires de texte.
 #include "shell/Erreur.h"
+#include "shell/Hasard.h"
 #include "shell/Semantique.h"
 #include "shell/db/Utilitaires.h"
 
@@ -85,6 +86,24 @@ private Q_SLOTS:
         QFETCH(QString, double_);
         QCOMPARE(DoubleApostrophe(texte), double_);
         QCOMPARE(ApostropheDroite(QStringLiteral("Potion d’ours")), QStringLiteral("Potion d'ours"));
+    }
+
+    // Le nombre de tirages sautés dépend du moment et reste entre 0 et 255.
+    void avanceDuHasard()
+    {
+        const QDateTime moment(QDate(2026, 12, 5), QTime(21, 14, 7, 300));
+        std::mt19937 a(42), b(42);
+        const int n = AvanceHasard(a, moment);
+        QVERIFY(n >= 0 && n <= 255);
+        b.discard(n);
+        QCOMPARE(a(), b());
+        std::mt19937 c(42);
+        QCOMPARE(AvanceHasard(c, moment), n);
+        QVERIFY(AvanceHasard(c, moment.addSecs(1)) != n);
+        for (int s = 0; s < 1000; s += 37) {
+            const int m = AvanceHasard(c, moment.addSecs(s * 3601));
+            QVERIFY(m >= 0 && m <= 255);
+        }
     }
 
     void decimales()

@@ -1,0 +1,4 @@
+"""Explications des sorts dont le nom commence par n à z (voir explications.py)."""
+
+EXPLICATIONS = {
+}
