@@ -10,6 +10,7 @@ import os
 
 from tsv_srd import DONNEES, base_srd, cle_tri, ecrit_tsv, kg, livres, metres, prix_po, vide
 from objets_magiques import objets_magiques
+from equipement_naturel import armes_naturelles
 
 CHAMPS_OBJETS = ["NomObjet", "GroupeObjet", "Type", "Taille", "CoutTotal", "PoidsBase", "ClasseArmure",
                  "TypeCa", "EchecSortProfane", "PenaliteArmure", "BonusDexMax", "DegatDes", "ZoneCritique",
@@ -561,7 +562,8 @@ def main():
     maitre, prop_maitre = de_maitre(lignes)
     magie, prop_magie = magiques(lignes)
     nommes, prop_nommes = objets_magiques({o["NomObjet"]: o for o in lignes})
-    tous = lignes + maitre + magie + [objet(**o) for o in nommes]
+    _, naturelles = armes_naturelles(base)
+    tous = lignes + maitre + magie + [objet(**o) for o in nommes] + [objet(**o) for o in naturelles.values()]
     proprietes = prop_maitre + prop_magie + prop_nommes
 
     noms = set()

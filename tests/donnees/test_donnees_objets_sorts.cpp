@@ -11,19 +11,22 @@ namespace {
 // Familles d'armes que les lignes d'attaque reconnaissent.
 const QStringList kArmes = {
     "Cimeterre", "Gantelet", "Masse d'armes lourde", "Serpe", "Epieu", "Morgenstern", "Bâton", "Lance", "Pique",
-    "Arbalète légère", "Arbalète lourde", "Dards", "Javeline", "Hache de lancer", "Hachette", "Kukri", "Marteau léger",
-    "Matraque", "Pic de guerre léger", "Fléau d'armeS léger", "Marteau de guerre", "Pic de guerre lourd", "Rapière",
-    "Trident", "Masse d'armes légère", "Cimeterre à 2 mains", "Corsèque", "Coutille", "Faux", "Fléau d'armes lourd",
-    "Grande hache", "Guisarme", "Hallebarde", "Lance d'arçon", "Massue", "Kama", "Nunchaku", "Sai", "Siamgham",
-    "Epéé bâtarde", "Fouet", "Chaîne cloutée", "Double-lame", "Fléau double", "Hache double orque",
-    "Marteau-piolet gnome", "Urgrosh nain", "Arbalète de poing", "Bolas", "Filet", "Epieu de jet", "Gourdin de jet",
-    "Lance de jet", "Javeline de jet", "Marteau léger de jet", "Trident de jet", "Shuriken", "Dague", "Dagues de jet",
-    "Epée à 2 mains", "Epée courte", "Epée longue", "Gourdin", "Hache d'armes", "Hache Double", "Hache de nain",
-    "Rondache", "Ecu", "Arme", "Arc Long", "Arc Court", "Fronde", "Frêlelame elfe", "Finelame elfe",
-    "Grand pic de guerre", "Maillet", "Masse de brèche", "Agripeur", "Bardiche", "Grand épieu", "Lajatang",
-    "Marteau double", "Boomerang", "Grand arc", "Grande sarbacane", "Mains nues", "Dard", "Rocher",
-    "Coupe-vif gnome", "Marteau de lancer", "Capte épée gnome", "Grand marteau goliath", "Lance double naine",
-    "Pertuisane naine", "Hoopak", "Hoopak de jet"};
+    "Arbalète légère", "Arbalète lourde", "Dards", "Javeline", "Hache de lancer", "Hachette", "Kukri",
+    "Marteau léger", "Matraque", "Pic de guerre léger", "Fléau d'armeS léger", "Marteau de guerre",
+    "Pic de guerre lourd", "Rapière", "Trident", "Masse d'armes légère", "Cimeterre à 2 mains", "Corsèque",
+    "Coutille", "Faux", "Fléau d'armes lourd", "Grande hache", "Guisarme", "Hallebarde", "Lance d'arçon", "Massue",
+    "Kama", "Nunchaku", "Sai", "Siamgham", "Epéé bâtarde", "Fouet", "Chaîne cloutée", "Double-lame", "Fléau double",
+    "Hache double orque", "Marteau-piolet gnome", "Urgrosh nain", "Arbalète de poing", "Bolas", "Filet",
+    "Epieu de jet", "Gourdin de jet", "Lance de jet", "Javeline de jet", "Marteau léger de jet", "Trident de jet",
+    "Shuriken", "Dague", "Dagues de jet", "Epée à 2 mains", "Epée courte", "Epée longue", "Gourdin",
+    "Hache d'armes", "Hache Double", "Hache de nain", "Rondache", "Ecu", "Arme", "Arc Long", "Arc Court", "Fronde",
+    "Frêlelame elfe", "Finelame elfe", "Grand pic de guerre", "Maillet", "Masse de brèche", "Agripeur", "Bardiche",
+    "Grand épieu", "Lajatang", "Marteau double", "Boomerang", "Grand arc", "Grande sarbacane", "Mains nues",
+    "Attaque de sort à toucher distant", "Contact intangible", "Hoopak", "Hoopak de jet", "Rocher",
+    "Sort au contact", "Rayon", "Serre", "Corne", "Morsure", "Tentacule", "Sabot", "Coup", "Defence", "Dard",
+    "Mandibule", "Pince", "Branche", "Antenne", "Patte", "Bec", "Griffe", "Ergot", "Pattes arrière", "Aille",
+    "Piquant", "Queue", "Coupe-vif gnome", "Marteau de lancer", "Capte épée gnome", "Grand marteau goliath",
+    "Lance double naine", "Décharge fantastique", "Pertuisane naine"};
 
 // Types d'objet qu'accepte au moins un emplacement du corps (hors armes, acceptées en main).
 const QStringList kTypesPortes = {
@@ -99,6 +102,20 @@ private Q_SLOTS:
         const QStringList orphelins = liste("select distinct p.NomObjet as v from ObjetsPropriete p where not exists "
                                             "(select 1 from Objets o where o.NomObjet = p.NomObjet)");
         QVERIFY2(orphelins.isEmpty(), qPrintable(orphelins.join(", ")));
+    }
+
+    // L'équipement de départ des races désigne des objets et des races qui existent.
+    void equipementDesRacesExistant()
+    {
+        const QStringList objets = liste("select distinct e.objet as v from Raceequipement e where not exists "
+                                         "(select 1 from Objets o where o.NomObjet = e.objet)");
+        QVERIFY2(objets.isEmpty(), qPrintable(objets.join(", ")));
+        const QStringList races = liste("select distinct e.Race as v from Raceequipement e where not exists "
+                                        "(select 1 from Race r where r.Race = e.Race)");
+        QVERIFY2(races.isEmpty(), qPrintable(races.join(", ")));
+        QVERIFY(entier("select count(*) from Raceequipement") >= 40);
+        // Un troll : deux griffes et une morsure.
+        QCOMPARE(entier("select Multiple from Raceequipement where Race = 'Troll' and objet = 'Griffe'"), 2);
     }
 
     void armesDansLesFamilles()
@@ -255,6 +272,8 @@ private Q_SLOTS:
                                                  .arg(conditions.join(QStringLiteral(" or "))));
         QVERIFY2(sansNiveau.isEmpty(), qPrintable(sansNiveau.join(", ")));
         QCOMPARE(entier("select count(*) from Sort where \"Classe/Niveau\" is null"), 0);
+        // Chaque sort a son explication, pour qu'on puisse le lancer sans livre.
+        QCOMPARE(entier("select count(*) from Sort where Explication is null or length(Explication) < 40"), 0);
     }
 
     void colonnesDeClassesEtDeDomaines()

@@ -1,0 +1,118 @@
+#!/usr/bin/env python3
+"""Armes naturelles des races monstrueuses comme équipement de départ (Raceequipement).
+
+Les attaques viennent de la table monster du SRD. Chaque arme naturelle devient un objet du groupe
+de son attaque (Morsure, Griffe...) dont les dés sont ceux d'une créature de taille M : la feuille
+les remet à la taille du personnage. L'objet porte le nom du groupe quand ses dés sont les dés
+habituels du groupe, sinon le groupe suivi des dés (« Morsure (1d8) »).
+
+Usage : equipement_naturel.py            (écrit data/programme/Raceequipement.tsv)
+"""
+import os
+import re
+import sys
+
+from tsv_srd import DONNEES, base_srd, cle_tri, ecrit_tsv
+from races_donnees import MONSTRES
+
+# Attaque du SRD (au singulier) -> groupe d'objets de l'arme naturelle.
+GROUPES = {"bite": "Morsure", "claw": "Griffe", "gore": "Corne", "slam": "Coup", "tentacle": "Tentacule",
+           "talon": "Serre", "hoof": "Sabot", "sting": "Dard", "tail slap": "Queue", "wing": "Aille",
+           "pincer": "Pince", "rake": "Pattes arrière"}
+PLURIELS = {"claws": "claw", "hooves": "hoof", "talons": "talon", "slams": "slam", "tentacles": "tentacle",
+            "wings": "wing", "pincers": "pincer", "rakes": "rake", "gores": "gore", "bites": "bite",
+            "stings": "sting"}
+# Dés habituels d'une créature de taille M ; l'objet qui les a porte le nom du groupe seul.
+DES_HABITUELS = {"Morsure": "1d6", "Griffe": "1d4", "Corne": "1d6", "Coup": "1d4", "Tentacule": "1d4",
+                 "Serre": "1d4", "Sabot": "1d4", "Dard": "1d4", "Queue": "1d6", "Aille": "1d4", "Pince": "1d6",
+                 "Pattes arrière": "1d4"}
+# Type de dégâts, pour la description.
+DEGATS = {"Morsure": "perforants, tranchants et contondants", "Griffe": "tranchants", "Corne": "perforants",
+          "Coup": "contondants", "Tentacule": "contondants", "Serre": "tranchants", "Sabot": "contondants",
+          "Dard": "perforants", "Queue": "contondants", "Aille": "contondants", "Pince": "contondants",
+          "Pattes arrière": "tranchants"}
+
+TAILLES = ["Fine", "Diminutive", "Tiny", "Small", "Medium", "Large", "Huge", "Gargantuan", "Colossal"]
+# Dés à la taille supérieure, comme la feuille les fait monter.
+MONTEE = {"1": "1d2", "1d2": "1d3", "1d3": "1d4", "1d4": "1d6", "1d5": "1d7", "1d6": "1d8", "1d7": "1d10",
+          "1d8": "2d6", "1d10": "2d8", "1d11": "2d10", "1d12": "3d6", "2d4": "2d6", "2d6": "3d6", "2d8": "3d8",
+          "2d10": "4d8", "3d6": "4d6", "4d6": "6d6", "6d6": "8d6", "8d6": "12d6", "12d6": "16d6", "3d8": "4d8",
+          "4d8": "6d8", "6d8": "8d8", "8d8": "12d8"}
+# Descente : l'inverse, en gardant la chaîne ordinaire quand deux dés montent vers les mêmes
+# (2d6 vient de 1d8 plutôt que de 2d4, 3d6 de 2d6, 4d8 de 3d8).
+DESCENTE = {haut: bas for bas, haut in MONTEE.items() if bas not in ("2d4", "1d12", "2d10")}
+
+ATTAQUE = re.compile(r"(?:(\d+) )?([A-Za-z][A-Za-z ]*?) [+-]\d+(?:/[+-]\d+)* melee \(([^)]*)\)")
+
+
+def des_moyens(des, taille):
+    """Dés d'une attaque à la taille du monstre -> dés d'une créature de taille M ; None si hors table."""
+    ecart = TAILLES.index(taille) - TAILLES.index("Medium")
+    table = DESCENTE if ecart > 0 else MONTEE
+    for _ in range(abs(ecart)):
+        des = table.get(des)
+        if des is None:
+            return None
+    return des
+
+
+def attaques_naturelles(texte, taille):
+    """Texte d'attaque du SRD -> {groupe: (nombre, dés de taille M)}.
+
+    Chaque variante (« ; or » / « or ») est lue ; pour un groupe, la variante qui en donne le plus l'emporte.
+    """
+    armes = {}
+    for m in ATTAQUE.finditer(texte or ""):
+        nom = re.sub(r"^(?:and|or) ", "", m.group(2).strip().lower())
+        nom = PLURIELS.get(nom, nom)
+        groupe = GROUPES.get(nom)
+        if groupe is None:
+            continue  # arme manufacturée ou contact spécial
+        des = re.match(r"\d+d\d+|\d+", m.group(3))
+        des = des_moyens(des.group(0), taille) if des else None
+        if des is None:
+            raise SystemExit("Dés hors table pour %s : %s" % (groupe, m.group(0)))
+        nombre = int(m.group(1) or 1)
+        if groupe not in armes or nombre > armes[groupe][0]:
+            armes[groupe] = (nombre, des)
+    return armes
+
+
+def nom_objet(groupe, des):
+    return groupe if DES_HABITUELS[groupe] == des else "%s (%s)" % (groupe, des)
+
+
+def ligne_objet(groupe, des):
+    return {"NomObjet": nom_objet(groupe, des), "GroupeObjet": groupe, "Type": groupe, "Taille": "Petite",
+            "CoutTotal": 0, "PoidsBase": 0, "DegatDes": des, "ZoneCritique": 20, "MultCrit": 2,
+            "Description": "Arme naturelle. Dégâts %s ; %s pour une créature de taille M, ajustés à la taille "
+                           "du porteur." % (DEGATS[groupe], des)}
+
+
+def armes_naturelles(base):
+    """Lignes de Raceequipement et objets (armes naturelles) qu'elles désignent, par nom."""
+    lignes, objets = [], {}
+    for m in MONSTRES:
+        r = base.execute("select size, attack, full_attack from monster where name = ?", (m["en"],)).fetchone()
+        if r is None:
+            raise SystemExit("Monstre absent du SRD : " + m["en"])
+        # Certains blocs n'ont que l'attaque simple.
+        texte = r["full_attack"] if r["full_attack"] not in (None, "None") else r["attack"]
+        for groupe, (nombre, des) in attaques_naturelles(texte, r["size"]).items():
+            nom = nom_objet(groupe, des)
+            lignes.append({"Race": m["fr"], "objet": nom, "Multiple": nombre})
+            objets[nom] = ligne_objet(groupe, des)
+    lignes.sort(key=lambda l: (cle_tri(l["Race"]), cle_tri(l["objet"])))
+    return lignes, objets
+
+
+def main():
+    # Les objets eux-mêmes sont écrits par objets.py, avec le reste du catalogue.
+    lignes, objets = armes_naturelles(base_srd())
+    ecrit_tsv(os.path.join(DONNEES, "Raceequipement.tsv"), ["Race", "objet", "Multiple"], lignes)
+    print("%d lignes d'équipement pour %d races, %d armes naturelles"
+          % (len(lignes), len({l["Race"] for l in lignes}), len(objets)))
+
+
+if __name__ == "__main__":
+    main()
