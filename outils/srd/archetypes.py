@@ -97,6 +97,22 @@ ARCHETYPES = [
 TRAITS_ARCHETYPES = ["Châtiment du mal (Bien)", "Châtiment du bien (fiélon)"]
 
 
+# Armes naturelles que l'archétype donne à une créature de taille M (objets du catalogue,
+# dés d'une créature moyenne) ; les attaques de contact (liche, fantôme) ne sont pas des objets.
+ARMES_NATURELLES = [
+    ("Demi-dragon", "Griffe", 2), ("Demi-dragon", "Morsure", 1),
+    ("Demi-fiélon", "Griffe", 2), ("Demi-fiélon", "Morsure", 1),
+    ("Loup-garou", "Morsure", 1),
+    ("Ours-garou", "Griffe (1d6)", 2), ("Ours-garou", "Morsure (1d8)", 1),
+    ("Rat-garou", "Morsure (1d4)", 1),
+    ("Sanglier-garou", "Corne (1d8)", 1),
+    ("Squelette", "Griffe", 2),
+    ("Tigre-garou", "Griffe (1d8)", 2), ("Tigre-garou", "Morsure (1d8)", 1),
+    ("Vampire", "Coup (1d6)", 1),
+    ("Zombi", "Coup (1d6)", 1),
+]
+
+
 def main():
     racine = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
     p = argparse.ArgumentParser()
@@ -113,7 +129,8 @@ def main():
     ecrit_tsv(os.path.join(args.sortie, "Archetype.tsv"), ENTETE, lignes, ["Archetype"])
     ecrit_tsv(os.path.join(args.sortie, "ArchetypeCompetence.tsv"),
               ["Classe", "NOM", "carac1", "modif", "innee", "Rang", "Texte", "n°"], competences, ["Classe", "NOM"])
-    ecrit_tsv(os.path.join(args.sortie, "ArchetypeEquipement.tsv"), ["Archetype", "objet", "Multiple"], [],
+    equipement = [{"Archetype": a, "objet": o, "Multiple": n} for a, o, n in ARMES_NATURELLES]
+    ecrit_tsv(os.path.join(args.sortie, "ArchetypeEquipement.tsv"), ["Archetype", "objet", "Multiple"], equipement,
               ["Archetype", "objet"])
 
 

@@ -104,8 +104,8 @@ private Q_SLOTS:
         QVERIFY2(orphelins.isEmpty(), qPrintable(orphelins.join(", ")));
     }
 
-    // L'équipement de départ des races désigne des objets et des races qui existent.
-    void equipementDesRacesExistant()
+    // L'équipement de départ des races et des archétypes désigne des objets qui existent.
+    void equipementDesRacesEtArchetypes()
     {
         const QStringList objets = liste("select distinct e.objet as v from Raceequipement e where not exists "
                                          "(select 1 from Objets o where o.NomObjet = e.objet)");
@@ -116,6 +116,18 @@ private Q_SLOTS:
         QVERIFY(entier("select count(*) from Raceequipement") >= 40);
         // Un troll : deux griffes et une morsure.
         QCOMPARE(entier("select Multiple from Raceequipement where Race = 'Troll' and objet = 'Griffe'"), 2);
+
+        const QStringList objetsArchetypes = liste("select distinct e.objet as v from ArchetypeEquipement e where not "
+                                                   "exists (select 1 from Objets o where o.NomObjet = e.objet)");
+        QVERIFY2(objetsArchetypes.isEmpty(), qPrintable(objetsArchetypes.join(", ")));
+        const QStringList archetypes = liste("select distinct e.Archetype as v from ArchetypeEquipement e where not "
+                                             "exists (select 1 from Archetype a where a.Archetype = e.Archetype)");
+        QVERIFY2(archetypes.isEmpty(), qPrintable(archetypes.join(", ")));
+        // Un vampire frappe d'un coup de 1d6.
+        QCOMPARE(m_base->premiere(QStringLiteral("select o.DegatDes from ArchetypeEquipement e join Objets o on "
+                                                 "o.NomObjet = e.objet where e.Archetype = 'Vampire'"))
+                     .texte(QStringLiteral("DegatDes")),
+                 QStringLiteral("1d6"));
     }
 
     void armesDansLesFamilles()
