@@ -67,6 +67,82 @@ COMPETENCES = [
     ("Utilisation Objets magiques", "Use Magic Device", CHA, True, False, "Activer un objet magique sans remplir ses conditions."),
 ]
 
+# Détails de la description : action nécessaire, nouvelles tentatives, cas particuliers (par nom SRD).
+DETAILS = {
+    "Appraise": ("Une minute par objet.", "Non pour le même objet, réussite ou non.",
+                 "Un nain gagne +2 pour les objets de pierre ou de métal."),
+    "Balance": ("Aucune : le test accompagne un déplacement.", "Sans objet : chaque situation demande son propre test.",
+                "On peut avancer à vitesse normale en acceptant un malus de -5."),
+    "Bluff": ("Au moins un round (action complexe) en conversation ; une feinte en combat est une action simple.",
+              "Oui en combat ; hors combat, un second mensonge sur le même sujet est plus difficile.",
+              "Un rôdeur ajoute son bonus d'ennemi juré ; le don Persuasion donne +2."),
+    "Climb": ("Fait partie du déplacement : un quart de la vitesse en action de mouvement.",
+              "Sans objet ; un échec de 5 ou plus fait tomber.", "On peut hisser ou descendre quelqu'un à la corde, jusqu'au double de sa charge maximale."),
+    "Concentration": ("Aucune : le test se fait pendant l'action qu'on protège.", "Oui, mais un sort perdu l'est pour de bon.",
+                      "Incanter sur la défensive demande un test de DD 15 + niveau du sort."),
+    "Craft": ("Le travail se compte en semaines ou en jours.", "Oui ; un échec de 5 ou plus gâche la moitié des matériaux.",
+              "Un nain gagne +2 pour la pierre et le métal, un gnome +2 en alchimie."),
+    "Decipher Script": ("Une minute par page au moins.", "Non pour le même texte.",
+                        "Le MJ fait le test en secret ; un échec de 5 ou plus fait mal comprendre le texte."),
+    "Diplomacy": ("Une minute au moins pour changer une attitude ; une action complexe en urgence, avec -10.",
+                  "Déconseillé : une nouvelle tentative réussit rarement.",
+                  "Un demi-elfe gagne +2 ; une négociation oppose deux tests de Diplomatie."),
+    "Disable Device": ("Un round pour un mécanisme simple, jusqu'à 2d4 rounds pour un piège complexe.",
+                       "Oui après un échec de 4 ou moins ; un échec de 5 ou plus déclenche le piège.", "Un roublard qui dépasse le DD de 10 peut étudier le piège et le franchir sans le désamorcer."),
+    "Disguise": ("1d3 × 10 minutes pour se grimer.", "Oui, mais un observateur méfiant reste méfiant.",
+                 "Changer d'apparence par la magie donne +10."),
+    "Escape Artist": ("Une minute pour des liens ; action simple contre une lutte ; action complexe contre un filet.",
+                      "Souvent, tant que personne ne s'y oppose activement ; on peut alors faire 20.", "Un passage étroit demande au moins la place de la tête."),
+    "Forgery": ("Une minute pour un document court, 1d4 minutes par page sinon.", "Non pour le même faux.",
+                "Le don Fourbe donne +2."),
+    "Gather Information": ("Une soirée (1d4+1 heures) et quelques pièces d'or.", "Oui, mais chaque soirée coûte du temps et de l'argent.",
+                           "Une question sensible peut éveiller la méfiance des autorités."),
+    "Handle Animal": ("Action de mouvement pour diriger, action complexe pour pousser ; des semaines pour dresser.", "Oui pour diriger ; le dressage reprend après un échec.",
+                      "Un druide ou un rôdeur dirige son compagnon par une action libre ; une créature non animale d'Intelligence 1 ou 2 augmente le DD de 5."),
+    "Heal": ("Une action simple pour stabiliser ; huit heures pour des soins à long terme.", "Variable : on ne retente qu'avec une nouvelle blessure ou un nouveau jour.",
+             "Une trousse de soins donne +2."),
+    "Hide": ("Aucune : le test accompagne le déplacement.", "Oui, si l'on n'a pas été repéré.",
+             "Invisible : +40 immobile, +20 en mouvement ; le modificateur de taille s'ajoute."),
+    "Intimidate": ("Une action simple pour démoraliser ; un round d'échange pour influencer.", "Oui, mais la cible devient plus difficile à influencer.",
+                   "Une créature plus grande gagne +4 par catégorie de taille d'écart."),
+    "Jump": ("Fait partie du déplacement.", "Sans objet : le saut est réussi ou manqué.",
+             "Sans élan, le DD double ; le don Course donne +4 après un élan."),
+    "Knowledge": ("Aucune en général ; on sait ou on ne sait pas.", "Non : on ne retente pas sans apprendre quelque chose de neuf.",
+                  "Sans formation, seules les questions faciles (DD 10 au plus) sont possibles."),
+    "Listen": ("Aucune pour réagir ; une action de mouvement pour écouter activement.", "Oui, en écoutant de nouveau.",
+               "Un dormeur subit -10 ; une porte impose +5 au DD."),
+    "Move Silently": ("Aucune : le test accompagne le déplacement.", "Oui, tant qu'on n'a pas été entendu.",
+                      "Se déplacer à plus de la moitié de sa vitesse impose -5."),
+    "Open Lock": ("Une action complexe.", "Oui.", "Sans outils de cambrioleur, le test subit -2."),
+    "Perform": ("Variable, de quelques minutes à une soirée.", "Oui, mais un public déçu se montre moins généreux.",
+                "Les musiques de barde exigent des rangs : 3 pour les premières, 6, 9, 12… pour les plus puissantes."),
+    "Profession": ("Le travail se compte en semaines.", "Variable ; un échec coûte le revenu de la semaine.",
+                   "Sans rang, un manœuvre gagne en moyenne une pièce d'argent par jour."),
+    "Ride": ("Une action libre ou de mouvement selon la manœuvre.", "Oui pour la plupart des manœuvres.",
+             "Monter à cru impose -5 ; une selle militaire donne +2 pour rester en selle."),
+    "Search": ("Une action complexe par case de 1,50 m de côté.", "Oui, en fouillant de nouveau.",
+               "Seul un roublard trouve un piège de DD supérieur à 20."),
+    "Sense Motive": ("Une minute pour un pressentiment ; aucune pour contrer un bluff.", "Non pour le même bluff.",
+                     "Un test de DD 25 révèle une créature sous l'effet d'un enchantement."),
+    "Sleight of Hand": ("Une action simple, ou libre avec un malus de -20.", "Oui, mais une victime alertée devient méfiante.",
+                        "Cacher un objet sur soi s'oppose à la Détection ou à la Fouille d'un garde."),
+    "Speak Language": ("Aucune.", "Sans objet.", "Chaque rang donne une langue parlée et écrite."),
+    "Spellcraft": ("Aucune pour identifier un sort en cours d'incantation ; plus longue pour les autres usages.",
+                   "Non pour le même sort.", "Un spécialiste gagne +2 pour les sorts de son école."),
+    "Spot": ("Aucune pour réagir ; une action de mouvement pour observer activement.", "Oui, en regardant de nouveau.",
+             "-1 par tranche de 3 m de distance ; -5 si l'on est distrait."),
+    "Survival": ("Variable : une journée pour se nourrir, un test par kilomètre et demi pour suivre une piste.", "Variable selon l'usage.",
+                 "Seul qui possède le don Pistage peut suivre une piste de DD supérieur à 10."),
+    "Swim": ("Une action de mouvement pour nager au quart de sa vitesse.", "Oui ; un échec de 5 ou plus fait couler.",
+             "Le malus d'armure compte double."),
+    "Tumble": ("Aucune : le test accompagne le déplacement.", "En général non.",
+               "Avec 5 rangs : +3 d'esquive en combat sur la défensive, +6 en défense totale."),
+    "Use Magic Device": ("Aucune en plus : le test accompagne l'action qu'exige l'objet.", "Oui ; un 1 naturel bloque l'objet pour 24 heures.",
+                         "Impossible de faire 10 ou d'être aidé ; on peut imiter une race, un alignement ou une caractéristique."),
+    "Use Rope": ("Action complexe pour un nœud ; une minute pour ligoter ; cinq minutes pour une épissure.", "Oui.",
+                 "Une corde en soie d'araignée donne +2, une corde animée +2 de plus."),
+}
+
 # Synergies sans condition : compétence -> compétences sources (5 rangs donnent +2)
 SYNERGIES = {
     "Acrobaties": ["Saut"],
@@ -140,12 +216,13 @@ def main():
     lignes = []
     for numero, (nom, srd_nom, carac, formation, armure, test) in enumerate(COMPETENCES, 1):
         sources = SYNERGIES.get(nom, [])
+        action, nouvelles, special = DETAILS["Knowledge" if srd_nom.startswith("Knowledge") else srd_nom]
         ligne = {"Nom": nom, "n°": numero, "carac1": carac, "innee": "N" if formation else "O",
                  "PenaliteArmure": armure, "synergie_comp": "".join(s + ";" for s in sources) or None,
                  "synergie_don": "".join("%s,%d;" % d for d in DONS.get(nom, [])) or None,
                  "indexalpha": ordre.index(next(c for c in COMPETENCES if c[0] == nom)),
                  "Source": "Manuel des joueurs", "Multiple": False, "liearme": False,
-                 "Description": test, "Test": test,
+                 "Description": test, "Test": test, "Action": action, "Nouvelles": nouvelles, "Spécial": special,
                  "synergie": ("5 rangs dans " + ", ".join(sources) + " donnent +2.") if sources else None,
                  "restrictions": "Formation nécessaire : inutilisable sans rang." if formation else None,
                  "testinne": "Non." if formation else "Oui."}
@@ -156,7 +233,7 @@ def main():
     lignes.sort(key=lambda l: cle_tri(l["Nom"]))
     ecrit_tsv(os.path.join(DONNEES, "Competence.tsv"),
               ["Nom", "n°", "carac1", "innee", "PenaliteArmure", "synergie_comp", "synergie_don", "indexalpha",
-               "Source", "Multiple", "liearme", "Description", "Test", "synergie", "restrictions", "testinne"]
+               "Source", "Multiple", "liearme", "Description", "Test", "Action", "Nouvelles", "Spécial", "synergie", "restrictions", "testinne"]
               + list(CLASSES) + list(TYPES), lignes)
 
 

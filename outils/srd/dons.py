@@ -157,7 +157,8 @@ SOURCES = {"Feats": "Manuel des joueurs", "MonsterFeats": "Manuel des monstres",
 
 
 def source_de(reference):
-    for cle, livre in SOURCES.items():
+    # "EpicFeats" finit aussi par "Feats" : la clé la plus longue d'abord.
+    for cle, livre in sorted(SOURCES.items(), key=lambda e: -len(e[0])):
         if reference and reference.endswith(cle):
             return livre
     return "Manuel des joueurs"

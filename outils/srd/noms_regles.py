@@ -39,6 +39,14 @@ RACES_ABSENTES = [
     ("Elfes Noirs", "ancien nom de race, renommé « Drow » à la mise à jour des personnages"),
     ("Haut-Elfes", "ancien nom de race, renommé « Elfe » à la mise à jour des personnages"),
 ]
+TRAITS_ABSENTS = [
+    ("Bonus aux jets de sauvegarde halfelin", "trait non livré : le +1 du halfelin à tous les jets de sauvegarde "
+                                              "est dans Race.Reflexe, Race.Vigueur et Race.Volonte"),
+    ("Bonus halfelin aux JP", "trait non livré : le +1 du halfelin à tous les jets de sauvegarde est dans "
+                              "Race.Reflexe, Race.Vigueur et Race.Volonte"),
+    ("Bonus nain JP sort 3", "variante hors SRD ; le nain du SRD porte « Bonus nain JP sort » (+2)"),
+    ("Bonus JS genasi", "race hors SRD, non livrée"),
+]
 ARCHETYPES_ABSENTS = ["Pleureuse spectrale", "Revenant", "Reflet", "Altéré", "Déplorable", "Arachnoïde",
                       "Demi-minautore", "Créature draconique", "Saint", "Demi-fée", "Extraplanaire",
                       "Esprit incarné", "Perfection élémentaire", "Union mystique",
@@ -46,6 +54,30 @@ ARCHETYPES_ABSENTS = ["Pleureuse spectrale", "Revenant", "Reflet", "Altéré", "
 FAMILLES = ["Ame en peine", "Ange", "Archon", "Arrawak", "Barghest", "Slaad", "Dragon blanc", "Dragon bleu",
             "Dragon rouge", "Dragon vert", "Dragon noir", "Dragon d'airain", "Dragon d'argent", "Dragon de bronze",
             "Dragon de cuivre", "Dragon d'or"]
+
+
+# Dons épiques que le catalogue des capacités, la liste des dons et la page des sorts comparent.
+DONS_EPIQUES_COMPARES = [
+    ("Force surhumaine", None), ("Dexterite surhumaine", None), ("Constitution surhumaine", None),
+    ("Intelligence surhumaine", None), ("Sagesse surhumaine", None), ("Charisme surhumain", None),
+    ("Emplacement de sort supplémentaire", None), ("Sort supplémentaire", None), ("Châtiment suprême", None),
+    ("Science de la métamagie", None), ("Science du coup étourdissant", None),
+    ("Frappe spectrale", "le catalogue vise l'aptitude du ninja (hors SRD) ; le don épique du même nom a un effet voisin"),
+]
+# « Rapidité aveuglante » du catalogue est une aptitude hors SRD (durée de la célérité féline) :
+# le don épique Blinding Speed s'appelle « Vitesse aveuglante » pour ne pas en recevoir l'effet.
+
+
+def noms_dons_epiques():
+    deja = {l["Nom"] for l in LIGNES}
+    epiques = set(cles_tsv("Dons", "dons-epiques.tsv"))
+    for nom, remarque in DONS_EPIQUES_COMPARES:
+        assert nom in epiques, nom
+        if nom not in deja:
+            porte(nom, "don épique lu par le catalogue des capacités, la liste des dons ou la page des sorts", "Dons",
+                  remarque)
+    absent("Rapidité aveuglante", "aptitude comparée par le catalogue des capacités",
+           "aptitude hors SRD (célérité féline), non livrée ; le don épique voisin s'appelle « Vitesse aveuglante »")
 
 
 def noms_races():
@@ -57,6 +89,8 @@ def noms_races():
         porte(t, "trait racial lu par le catalogue des capacités et la liste des dons", "Dons")
     for nom, remarque in RACES_ABSENTES:
         absent(nom, "nom de race comparé par les règles", remarque)
+    for nom, remarque in TRAITS_ABSENTS:
+        absent(nom, "trait racial comparé par le catalogue des capacités", remarque)
     for nom in ARCHETYPES_ABSENTS:
         absent(nom, "archétype comparé par les règles", "archétype hors SRD, non livré")
     for nom in FAMILLES:
@@ -104,6 +138,7 @@ def main():
     ]:
         absent(nom, "nom comparé par les règles", remarque)
     noms_races()
+    noms_dons_epiques()
     ecrit_tsv(os.path.join(RACINE, "data", "NOMS-REGLES.tsv"), ["Nom", "Usage", "Table", "Cle", "Remarque"], LIGNES)
 
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Produit data/programme/Race.tsv, RaceCompetence.tsv, RaceDons.tsv et Raceequipement.tsv.
+"""Produit data/programme/Race.tsv, RaceCompetence.tsv et RaceDons.tsv (Raceequipement.tsv : equipement_naturel.py).
 
 Races du Manuel des joueurs et sous-races : écrites ici d'après les règles. Monstres jouables :
 chiffres lus dans la table monster de la base SRD (taille, type, dés de vie, vitesses, armure
@@ -278,7 +278,6 @@ def main():
     ecrit_tsv(os.path.join(args.sortie, "RaceCompetence.tsv"), ENTETE_COMP, competences, ["Classe", "NOM"])
     ecrit_tsv(os.path.join(args.sortie, "RaceDons.tsv"), ["Race", "Don", "Libelle", "Type"], dons,
               ["Race", "Don", "Libelle"])
-    ecrit_tsv(os.path.join(args.sortie, "Raceequipement.tsv"), ["Race", "objet", "Multiple"], [], ["Race", "objet"])
 
 
 if __name__ == "__main__":

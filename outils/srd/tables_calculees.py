@@ -2,7 +2,7 @@
 import os
 from fractions import Fraction
 
-from tsv_srd import DONNEES, ecrit_tsv
+from tsv_srd import DONNEES, cle_tri, ecrit_tsv
 
 FP_FRACTIONS = [("1/8", Fraction(1, 8)), ("1/6", Fraction(1, 6)), ("1/4", Fraction(1, 4)),
                 ("1/3", Fraction(1, 3)), ("1/2", Fraction(1, 2))]
@@ -77,18 +77,61 @@ CAPACITES = [
     ("Inspiration vaillante", "Capacité de classe", "Bonus Attaque", 1, 6, "1", 1, 4, "Bonus de moral du chant selon le niveau de barde."),
     ("Puissance divine ", "Don", "Bonus Dommage", 0, 1, "1", 0, 20, "Bonus de dégâts égal au modificateur de Charisme, en dépensant un renvoi."),
     ("Puissance divine épique", "Don", "Bonus Dommage", 0, 1, "1", 0, 40, "Comme Puissance divine, doublé."),
+    # Dons : le niveau est le bonus de base à l'attaque ou le niveau global.
+    ("Expertise du combat", "Don", "Bonus Classe Armure", 0, 1, "1", 0, 5, "Échange jusqu'à 5 points d'attaque (sans dépasser le bonus de base) contre autant d'esquive."),
+    ("Expertise supérieure", "Don", "Bonus Classe Armure", 0, 1, "1", 0, 40, "Comme Expertise du combat, sans la limite de 5."),
+    ("Coup étourdissant", "Don", "Utilisations par jour", 0, 4, "1", 1, 10, "Une utilisation par tranche de quatre niveaux (le moine en a une par niveau de moine)."),
+    # Barde : le niveau est le niveau de barde.
+    ("Musique de barde", "Capacité de classe", "Utilisations par jour", 0, 1, "1", 1, 20, "Une utilisation par jour et par niveau de barde."),
+    ("Savoir bardique", "Capacité de classe", "Bonus Competence", 0, 1, "1", 1, 20, "Niveau de barde ajouté au test de savoir (plus le modificateur d'Intelligence)."),
+    ("Suggestion", "Capacité de classe", "DD", 10, 2, "1", 13, 20, "DD de base 10 + moitié du niveau de barde (plus le modificateur de Charisme)."),
+    ("Inspiration héroïque", "Capacité de classe", "Nombre de cibles", -2, 3, "1", 1, 4, "Un allié au niveau 9, un de plus tous les trois niveaux."),
+    ("Inspiration intrépide", "Capacité de classe", "Nombre de cibles", -4, 3, "1", 1, 2, "Un allié au niveau 15, un de plus tous les trois niveaux."),
+    # Druide et rôdeur.
+    ("Empathie sauvage", "Capacité de classe", "Bonus Competence", 0, 1, "1", 1, 20, "Niveau de druide ou de rôdeur ajouté au test (plus le modificateur de Charisme)."),
+    ("Ennemi juré", "Capacité de classe", "Nombre d'ennemis jurés", 1, 5, "1", 1, 5, "Un type d'ennemi au niveau 1, un de plus tous les cinq niveaux de rôdeur."),
+    # Moine.
+    ("Plénitude physique", "Capacité de classe", "Points de vie", 0, 1, "2", 14, 40, "Deux points de vie soignés par jour et par niveau de moine."),
+    ("Paume vibratoire", "Capacité de classe", "DD", 10, 2, "1", 17, 20, "DD de base 10 + moitié du niveau de moine (plus le modificateur de Sagesse)."),
+    ("Désertion de l'âme", "Capacité de classe", "Rounds", 0, 1, "1", 19, 20, "Un round d'état éthéré par niveau de moine et par jour."),
+    # Paladin et chevalier noir.
+    ("Imposition des mains", "Capacité de classe", "Points de vie", 0, 1, "1", 2, 20, "Niveau de paladin, à multiplier par le modificateur de Charisme : points de vie soignés par jour."),
+    ("Guérison des maladies", "Capacité de classe", "Utilisations par semaine", -1, 3, "1", 1, 5, "Une fois par semaine au niveau 6, une de plus tous les trois niveaux."),
+    ("Châtiment du bien", "Capacité de classe", "Bonus Dommage", 0, 1, "1", 1, 10, "Dégâts en plus égaux au niveau de chevalier noir."),
+    # Classes de prestige.
+    ("Attaque mortelle", "Capacité de classe", "DD", 10, 1, "1", 11, 20, "DD de base 10 + niveau d'assassin (plus le modificateur d'Intelligence)."),
+    ("Savoir", "Capacité de classe", "Bonus Competence", 0, 1, "1", 1, 10, "Niveau de maître du savoir ajouté au test de savoir (plus le modificateur d'Intelligence)."),
+    # Pouvoirs de domaine : le niveau est le niveau de prêtre.
+    ("Domaine de la mort", "Domaine", "Bonus Dommage", 0, 1, "1d6", 1, 20, "Contact mortel : 1d6 par niveau de prêtre, la cible meurt si le total dépasse ses points de vie."),
+    ("Domaine de la destruction", "Domaine", "Bonus Dommage", 0, 1, "1", 1, 20, "Châtiment : +4 à l'attaque et des dégâts en plus égaux au niveau de prêtre."),
+    ("Domaine de la force", "Domaine", "Bonus Force", 0, 1, "1", 1, 20, "Bonus d'altération à la Force égal au niveau de prêtre pendant un round."),
+    ("Domaine de la protection", "Domaine", "Bonus Sauvegarde", 0, 1, "1", 1, 20, "Bonus de résistance au prochain jet de sauvegarde égal au niveau de prêtre."),
+    ("Domaine du voyage", "Domaine", "Rounds", 0, 1, "1", 1, 20, "Liberté de mouvement un round par niveau de prêtre et par jour."),
 ]
+
+# Classe dont le niveau sert de L (les autres lignes prennent un niveau de la fiche ou le niveau global).
+CLASSE_DU_NIVEAU = {
+    "Inspiration vaillante": "Barde", "Inspiration héroïque": "Barde", "Inspiration intrépide": "Barde",
+    "Musique de barde": "Barde", "Savoir bardique": "Barde", "Suggestion": "Barde",
+    "Ennemi juré": "Rôdeur", "Plénitude physique": "Moine", "Paume vibratoire": "Moine",
+    "Désertion de l'âme": "Moine", "Imposition des mains": "Paladin", "Guérison des maladies": "Paladin",
+    "Châtiment du mal": "Paladin", "Châtiment du bien": "Chevalier noir", "Attaque mortelle": "Assassin",
+    "Savoir": "Maître du savoir", "Domaine de la mort": "Prêtre", "Domaine de la destruction": "Prêtre",
+    "Domaine de la force": "Prêtre", "Domaine de la protection": "Prêtre", "Domaine du voyage": "Prêtre",
+}
 
 
 def capacites():
     lignes = []
-    for i, (nom, categorie, bonus, base, tous, augmentation, mini, maxi, texte) in enumerate(sorted(CAPACITES), 1):
+    rangees = sorted(CAPACITES, key=lambda c: cle_tri(c[0]))
+    for i, (nom, categorie, bonus, base, tous, augmentation, mini, maxi, texte) in enumerate(rangees, 1):
         lignes.append({"Nom": nom, "Type": "Activable", "Genre": categorie, "Categorie": categorie, "Index": i,
                        "liearme": False, "min": mini, "max": maxi, "TousLes": tous, "BonusBase": base,
-                       "bonuscapacite": bonus, "Augmentation": augmentation, "Explication": texte})
+                       "bonuscapacite": bonus, "Augmentation": augmentation, "Classe": CLASSE_DU_NIVEAU.get(nom),
+                       "Explication": texte})
     ecrit_tsv(os.path.join(DONNEES, "CapaciteSort.tsv"),
               ["Nom", "Type", "Genre", "Categorie", "Index", "liearme", "min", "max", "TousLes", "BonusBase",
-               "bonuscapacite", "Augmentation", "Explication"], lignes)
+               "bonuscapacite", "Augmentation", "Classe", "Explication"], lignes)
 
 
 if __name__ == "__main__":

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 
 class TestDonneesClasses : public QObject
@@ -142,6 +143,106 @@ private Q_SLOTS:
         // Un ensorceleur de niveau 4 connaît 1 sort du niveau 2 et lance 6 sorts du niveau 1 par jour.
         QCOMPARE(progression(QStringLiteral("Ensorceleur"), 4).entier("s_c_2"), 1);
         QCOMPARE(progression(QStringLiteral("Ensorceleur"), 4).entier("s_n_1"), 6);
+    }
+
+    // Paladin et rôdeur ont leurs premiers sorts au niveau 4 et lancent à la moitié de leur niveau ;
+    // les lanceurs complets lancent dès leur premier niveau de sorts, à leur niveau de classe.
+    void niveauDeLanceurDesClasses()
+    {
+        for (const Ligne& c : m_base->selectionne(QStringLiteral("select Classe, nls from Classe where EstLanceurSort"))) {
+            QString ouSorts;
+            for (int s = 0; s <= 9; ++s)
+                ouSorts += QStringLiteral("%1s_n_%2 > 0").arg(s ? QStringLiteral(" or ") : QString()).arg(s);
+            const int premier = entier(QStringLiteral("select min(Niveau) from ClasseProgression where Classe = ? and (%1)")
+                                           .arg(ouSorts), {c.texte("Classe")});
+            QVERIFY2(premier >= 1, qPrintable(c.texte("Classe")));
+            QCOMPARE(c.entier("nls"), premier >= 4 ? 2 : 0);
+        }
+        QCOMPARE(entier("select count(*) from Classe where not EstLanceurSort and nls <> 0"), 0);
+    }
+
+    // Valeurs d'une capacité activable au niveau L, selon les tables de la 3.5 :
+    // BonusBase + Int(L / TousLes) × Augmentation, bornée par min et max.
+    void capacitesActivables_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("niveau");
+        QTest::addColumn<QString>("attendu");
+        const auto cas = [](const char* nom, int niveau, const char* attendu) {
+            QTest::addRow("%s %d", nom, niveau) << QString::fromUtf8(nom) << niveau << QString::fromUtf8(attendu);
+        };
+        cas("Inspiration héroïque", 9, "1");
+        cas("Inspiration héroïque", 11, "1");
+        cas("Inspiration héroïque", 12, "2");
+        cas("Inspiration héroïque", 20, "4");
+        cas("Inspiration intrépide", 15, "1");
+        cas("Inspiration intrépide", 18, "2");
+        cas("Ennemi juré", 1, "1");
+        cas("Ennemi juré", 4, "1");
+        cas("Ennemi juré", 5, "2");
+        cas("Ennemi juré", 20, "5");
+        cas("Guérison des maladies", 6, "1");
+        cas("Guérison des maladies", 8, "1");
+        cas("Guérison des maladies", 9, "2");
+        cas("Guérison des maladies", 18, "5");
+        cas("Suggestion", 6, "13");
+        cas("Suggestion", 19, "19");
+        cas("Paume vibratoire", 15, "17");
+        cas("Plénitude physique", 7, "14");
+        cas("Plénitude physique", 20, "40");
+        cas("Musique de barde", 7, "7");
+        cas("Coup étourdissant", 8, "2");
+        cas("Coup étourdissant", 20, "5");
+        cas("Expertise du combat", 3, "3");
+        cas("Expertise du combat", 12, "5");
+        cas("Expertise supérieure", 12, "12");
+        cas("Attaque mortelle", 1, "11");
+        cas("Attaque mortelle", 10, "20");
+        cas("Domaine de la mort", 7, "7d6");
+    }
+    void capacitesActivables()
+    {
+        QFETCH(QString, nom);
+        QFETCH(int, niveau);
+        QFETCH(QString, attendu);
+        const Ligne l = m_base->cherche(QStringLiteral("CapaciteSort"), QStringLiteral("index"), {nom});
+        QVERIFY2(l, qPrintable(nom));
+        QVERIFY(l.entier("TousLes") > 0);
+        const QString augmentation = l.texte("Augmentation");
+        const int pas = niveau / l.entier("TousLes");
+        const int d = augmentation.indexOf(u'd');
+        if (d > 0) {
+            QCOMPARE(QStringLiteral("%1d%2").arg(pas * augmentation.left(d).toInt()).arg(augmentation.mid(d + 1)), attendu);
+            return;
+        }
+        const int valeur = std::clamp(l.entier("BonusBase") + pas * augmentation.toInt(), l.entier("min"), l.entier("max"));
+        QCOMPARE(QString::number(valeur), attendu);
+    }
+
+    // Une capacité de classe activable est une aptitude que donne la progression de sa classe (hors deux
+    // capacités de classes étrangères au SRD, gardées pour leurs règles de calcul).
+    void capacitesActivablesDonneesParUneClasse()
+    {
+        QStringList orphelines;
+        for (const Ligne& l : m_base->selectionne(QStringLiteral(
+                 "select Nom from CapaciteSort c where Genre = 'Capacité de classe' "
+                 "and Nom not in ('Carapace de tortue', 'Frappe profane') and not exists "
+                 "(select 1 from ClasseProgression p where (c.Classe is null or p.Classe = c.Classe) "
+                 "and c.Nom in (p.don_1, p.don_2, p.don_3, p.don_4, p.don_5, p.don_6))")))
+            orphelines.append(l.texte("Nom"));
+        QVERIFY2(orphelines.isEmpty(), qPrintable(orphelines.join(", ")));
+        QCOMPARE(entier("select count(*) from CapaciteSort c where Classe is not null "
+                        "and not exists (select 1 from Classe k where k.Classe = c.Classe)"), 0);
+    }
+
+    void competencesDecrites()
+    {
+        QStringList incompletes;
+        for (const Ligne& l : m_base->selectionne(QStringLiteral("select * from Competence")))
+            for (const char* champ : {"Description", "Test", "Action", "Nouvelles", "Spécial"})
+                if (l.texte(QString::fromUtf8(champ)).trimmed().isEmpty())
+                    incompletes.append(l.texte("Nom") + u'.' + QString::fromUtf8(champ));
+        QVERIFY2(incompletes.isEmpty(), qPrintable(incompletes.join(", ")));
     }
 
     void aptitudes_data()

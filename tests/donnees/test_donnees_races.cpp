@@ -2,6 +2,9 @@
 #include "commun/Fixtures.h"
 #include "shell/db/BaseDonnees.h"
 
+#include <QDir>
+#include <QFile>
+#include <QSet>
 #include <QtTest>
 
 namespace {
@@ -228,6 +231,13 @@ private slots:
         don("Spontanéité de domaine", "Epique");
         don("Bonus ennemi juré", "Epique");
         don("Substitution d'énergie destructrive", "Métamagie");
+        don("Châtiment suprême", "Epique");
+        don("Science de la métamagie", "Epique");
+        don("Science du coup étourdissant", "Epique");
+        don("Vitesse aveuglante", "Epique");
+        don("Frappe spectrale", "Epique");
+        don("Nuée de flèches", "Epique", true);
+        don("Rechargement instantané", "Epique", true);
     }
 
     void donsNommesParLesRegles()
@@ -242,6 +252,98 @@ private slots:
         QVERIFY(!l.booleen(QStringLiteral("prive")));
         QCOMPARE(l.booleen(QStringLiteral("epique")), genre == QLatin1String("Epique"));
         QVERIFY(!l.texte(QStringLiteral("Explication")).isEmpty());
+    }
+
+    // Une vitesse de nage ou d'escalade donne un bonus racial de +8 dans la compétence.
+    void vitessesSpecialesDonnentLeurBonus_data()
+    {
+        QTest::addColumn<QString>("vitesse");
+        QTest::addColumn<QString>("competence");
+        QTest::newRow("nage") << QStringLiteral("Deplacement_Eau") << QStringLiteral("Natation");
+        QTest::newRow("escalade") << QStringLiteral("Deplacement_Escalade") << QStringLiteral("Escalade");
+    }
+    void vitessesSpecialesDonnentLeurBonus()
+    {
+        QFETCH(QString, vitesse);
+        QFETCH(QString, competence);
+        const QStringList sansBonus = colonne(*m_base, QStringLiteral(
+            "select r.Race from Race r where r.%1 > 0 and not exists (select 1 from RaceCompetence c "
+            "where c.Classe = r.Race and c.NOM = '%2' and c.modif >= 8)").arg(vitesse, competence));
+        QVERIFY2(sansBonus.isEmpty(), qPrintable(sansBonus.join(QStringLiteral(", "))));
+    }
+
+    // Bonus raciaux de compétences des blocs de caractéristiques des monstres.
+    void bonusRaciauxDeCompetences_data()
+    {
+        QTest::addColumn<QString>("race");
+        QTest::addColumn<QString>("competence");
+        QTest::addColumn<int>("modif");
+        QTest::addColumn<bool>("conditionnel");
+        const auto cas = [](const char* race, const char* competence, int modif, bool conditionnel = false) {
+            QTest::addRow("%s %s", race, competence) << QString::fromUtf8(race) << QString::fromUtf8(competence)
+                                                    << modif << conditionnel;
+        };
+        cas("Minotaure", "Fouille", 4);
+        cas("Minotaure", "Perception auditive", 4);
+        cas("Ettin", "Détection", 2);
+        cas("Aasimar", "Perception auditive", 2);
+        cas("Tieffelin", "Bluff", 2);
+        cas("Tieffelin", "Discrétion", 2);
+        cas("Drider", "Déplacement silencieux", 4);
+        cas("Lamie", "Bluff", 4);
+        cas("Succube", "Détection", 8);
+        cas("Succube", "Déguisement", 0, true);
+        cas("Ours brun", "Natation", 4);
+        cas("Chien", "Saut", 4);
+        cas("Chien", "Survie", 0, true);
+        cas("Ettercap", "Artisanat 1", 0, true);
+        cas("Géant des pierres", "Discrétion", 0, true);
+        cas("Homme-poisson", "Natation", 8);
+    }
+    void bonusRaciauxDeCompetences()
+    {
+        QFETCH(QString, race);
+        QFETCH(QString, competence);
+        QFETCH(int, modif);
+        QFETCH(bool, conditionnel);
+        const Ligne l = m_base->premiere(QStringLiteral("select * from RaceCompetence where Classe = ? and NOM = ?"),
+                                         {race, competence});
+        QVERIFY2(l.estValide(), qPrintable(race + QStringLiteral(" / ") + competence));
+        QCOMPARE(l.entier(QStringLiteral("modif")), modif);
+        QCOMPARE(!l.texte(QStringLiteral("Texte")).isEmpty(), conditionnel);
+    }
+
+    // La table des noms de règles recense chaque race et chaque archétype livrés.
+    void nomsDeReglesCouvrentRacesEtArchetypes()
+    {
+        QFile f(QDir(qEnvironmentVariable("QUORVANE_SOURCES")).filePath(QStringLiteral("data/NOMS-REGLES.tsv")));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QStringList entete = QString::fromUtf8(f.readLine()).trimmed().split(u'\t');
+        const int table = entete.indexOf(QStringLiteral("Table"));
+        const int cle = entete.indexOf(QStringLiteral("Cle"));
+        QSet<QString> portes;
+        while (!f.atEnd()) {
+            const QStringList c = QString::fromUtf8(f.readLine()).chopped(1).split(u'\t');
+            portes.insert(c.value(table) + u'|' + c.value(cle));
+        }
+        QStringList absents;
+        for (const QString& t : {QStringLiteral("Race"), QStringLiteral("Archetype")})
+            for (const QString& nom : colonne(*m_base, QStringLiteral("select %1 from %1").arg(t)))
+                if (!portes.contains(t + u'|' + nom))
+                    absents.append(nom);
+        QVERIFY2(absents.isEmpty(), qPrintable(absents.join(QStringLiteral(", "))));
+    }
+
+    // Chaque don cite un livre connu ; les dons épiques viennent tous du livre des niveaux épiques.
+    void sourcesDesDons()
+    {
+        const QStringList inconnues = colonne(*m_base, QStringLiteral(
+            "select distinct Source from Dons d where not exists (select 1 from Source s where s.Nom = d.Source)"));
+        QVERIFY2(inconnues.isEmpty(), qPrintable(inconnues.join(QStringLiteral(", "))));
+        const QStringList ailleurs = colonne(*m_base, QStringLiteral(
+            "select Nom from Dons where epique and Source <> 'Manuel des niveaux épiques'"));
+        QVERIFY2(ailleurs.isEmpty(), qPrintable(ailleurs.join(QStringLiteral(", "))));
+        QVERIFY(m_base->scalaire(QStringLiteral("select count(*) from Dons where epique")).toInt() >= 130);
     }
 
     // Un trait racial n'est ni choisissable ni un genre de don : la forme animale ne le reprend pas.
