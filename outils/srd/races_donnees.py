@@ -118,17 +118,17 @@ RACES_JOUEURS = [
       (58, 53, 12, 150, 110, 6),
       "Nés d'un orque et d'un humain, les demi-orques sont forts, endurcis et souvent rejetés. Ils voient "
       "dans le noir à 18 m.", Vision=18, SousType_1="Orque"),
-    R("Halfelin", "Petite", 6, (0, 2, 0, 0, 0, -2), HALFELIN, "Commun, Halfelin", "Roublard", T_HALFELIN,
+    R("Halfelin", "Petite", 6, (-2, 2, 0, 0, 0, 0), HALFELIN, "Commun, Halfelin", "Roublard", T_HALFELIN,
       "Petits, vifs et optimistes, les halfelins voyagent volontiers et se faufilent partout. Ils ont un "
       "bonus à tous les jets de sauvegarde et lancent les armes avec adresse.", COMP_HALFELIN,
       Reflexe=1, Vigueur=1, Volonte=1, SousType_1="Halfelin"),
-    R("Halfelin grand-pied", "Petite", 6, (0, 2, 0, 0, 0, -2), HALFELIN, "Commun, Halfelin, Elfe", "Roublard",
+    R("Halfelin grand-pied", "Petite", 6, (-2, 2, 0, 0, 0, 0), HALFELIN, "Commun, Halfelin, Elfe", "Roublard",
       (36, 34, 4, 32, 27, 1000),
       "Halfelins plus grands et plus réfléchis que les autres, qui vivent en bordure des forêts et s'entendent "
       "bien avec les elfes.",
       [("Fouille", 2, None), ("Détection", 2, None), ("Perception auditive", 2, None)],
       Reflexe=1, Vigueur=1, Volonte=1, SousType_1="Halfelin", Source="Manuel des monstres"),
-    R("Halfelin des profondeurs", "Petite", 6, (0, 2, 0, 0, 0, -2), HALFELIN + ["Connaissance de la pierre"],
+    R("Halfelin des profondeurs", "Petite", 6, (-2, 2, 0, 0, 0, 0), HALFELIN + ["Connaissance de la pierre"],
       "Commun, Halfelin, Nain", "Roublard", T_HALFELIN,
       "Halfelins trapus qui vivent sous terre, souvent près des nains, et voient dans le noir à 18 m.",
       COMP_HALFELIN + [("Estimation", 0, "+2 pour les objets de pierre ou de métal.")],

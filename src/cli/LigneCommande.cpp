@@ -6,10 +6,14 @@
 #include "shell/Erreur.h"
 #include "shell/db/BaseDonnees.h"
 #include "shell/db/SchemaPerso.h"
+#include "sheet/ExportFiche.h"
+#include "sheet/RetrouveFiche.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QSaveFile>
 #include <optional>
 
 namespace {
@@ -22,11 +26,16 @@ const QString kAide = QStringLiteral(
     "                           (nom, race, niveau, classe principale, séparés par des tabulations)\n"
     "  mise-a-jour FICHIER      met une base de personnages à la disposition courante\n"
     "  creer-base FICHIER       crée une base de personnages vide à la disposition courante\n"
+    "  fiche NOM                calcule la fiche du personnage et l'écrit\n"
+    "                           (JSON : clés rangées par ordre alphabétique, chacune présente quand\n"
+    "                           l'étape qui la calcule a tourné, liste dans \"etapesCalculees\")\n"
     "\n"
     "Options :\n"
     "  --programme DOSSIER      dossier de tessarys.db (par défaut : celui du programme)\n"
     "  --base FICHIER           base de personnages (par défaut : la dernière ouverte par le programme,\n"
     "                           sinon perso.db du dossier du programme)\n"
+    "  --format json|txt|html   forme de la fiche (par défaut : json)\n"
+    "  --sortie FICHIER         écrit la fiche dans ce fichier plutôt que sur la sortie\n"
     "  --aide                   cette aide\n");
 
 struct Options
@@ -35,6 +44,8 @@ struct Options
     QStringList positionnels;
     QString dossierProgramme;
     QString base;
+    QString format;
+    QString fichierSortie;
 };
 
 // Lit les options ; rend un message d'erreur en cas de problème.
@@ -42,10 +53,15 @@ std::optional<QString> litOptions(const QStringList& arguments, Options& options
 {
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments.at(i);
-        if (a == u"--programme" || a == u"--base") {
+        QString* valeur = a == u"--programme" ? &options.dossierProgramme
+                          : a == u"--base"    ? &options.base
+                          : a == u"--format"  ? &options.format
+                          : a == u"--sortie"  ? &options.fichierSortie
+                                              : nullptr;
+        if (valeur) {
             if (i + 1 >= arguments.size() || arguments.at(i + 1).startsWith(u"--"))
                 return QStringLiteral("L'option %1 attend une valeur.").arg(a);
-            (a == u"--programme" ? options.dossierProgramme : options.base) = arguments.at(++i);
+            *valeur = arguments.at(++i);
         } else if (a.startsWith(u"--")) {
             return QStringLiteral("Option inconnue : %1.").arg(a);
         } else if (options.commande.isEmpty()) {
@@ -128,6 +144,36 @@ int commandeCreerBase(const Options& options, QTextStream& sortie)
     return 0;
 }
 
+// Numéro classique de l'erreur d'accès à un fichier.
+constexpr int kErreurFichier = 75;
+
+int commandeFiche(const Options& options, QTextStream& sortie)
+{
+    const QString nom = options.positionnels.at(0);
+    EtatShell etat;
+    prepareEtat(options, etat);
+    const QString chemin = options.base.isEmpty() ? baseParDefaut(etat) : options.base;
+    refuseBaseProgramme(etat, chemin);
+    auto perso = OuvreBasePersonnages(etat, chemin);
+    if (!perso->cherche(QStringLiteral("Personnage"), QStringLiteral("PrimaryKey"), {nom}))
+        throw ErreurBase(QStringLiteral("Le personnage « %1 » n'existe pas dans la base « %2 ».").arg(nom, perso->chemin()));
+    Fiche fiche;
+    if (!RetrouveFiche({*perso, *etat.programme, etat.dossierProgramme}, nom, {}, fiche))
+        throw ErreurBase(QString::fromUtf8(kMessageEchecFiche));
+    const QByteArray texte = options.format == u"txt"    ? FicheEnTexte(fiche).toUtf8()
+                             : options.format == u"html" ? FicheEnHtml(fiche)
+                                                         : QJsonDocument(FicheEnJson(fiche)).toJson(QJsonDocument::Indented);
+    if (options.fichierSortie.isEmpty()) {
+        // Le HTML n'a que de l'ASCII : il passe tel quel par la sortie en UTF-8.
+        sortie << QString::fromUtf8(texte);
+        return 0;
+    }
+    QSaveFile fichier(options.fichierSortie);
+    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(texte) != texte.size() || !fichier.commit())
+        throw ErreurExecution(kErreurFichier, QStringLiteral("Impossible d'écrire le fichier « %1 ».").arg(options.fichierSortie));
+    return 0;
+}
+
 } // namespace
 
 int ExecuteLigneCommande(const QStringList& arguments, const QString& dossierExecutable, QTextStream& sortie,
@@ -144,11 +190,18 @@ int ExecuteLigneCommande(const QStringList& arguments, const QString& dossierExe
         erreurs << *erreur << '\n' << kAide;
         return 2;
     }
-    struct Commande { const char16_t* nom; int positionnels; int (*execute)(const Options&, QTextStream&); };
+    struct Commande
+    {
+        const char16_t* nom;
+        int positionnels;
+        int (*execute)(const Options&, QTextStream&);
+        const char16_t* argument;   // ce que l'argument nomme, pour le message d'erreur
+    };
     static const Commande commandes[] = {
-        {u"liste", 0, &commandeListe},
-        {u"mise-a-jour", 1, &commandeMiseAJour},
-        {u"creer-base", 1, &commandeCreerBase},
+        {u"liste", 0, &commandeListe, u""},
+        {u"mise-a-jour", 1, &commandeMiseAJour, u"un nom de fichier"},
+        {u"creer-base", 1, &commandeCreerBase, u"un nom de fichier"},
+        {u"fiche", 1, &commandeFiche, u"un nom de personnage"},
     };
     if (options.commande.isEmpty()) {
         erreurs << QStringLiteral("Aucune commande donnée.\n") << kAide;
@@ -160,7 +213,15 @@ int ExecuteLigneCommande(const QStringList& arguments, const QString& dossierExe
         if (options.positionnels.size() != c.positionnels) {
             erreurs << (c.positionnels == 0
                             ? QStringLiteral("La commande %1 ne prend pas d'argument.\n").arg(options.commande)
-                            : QStringLiteral("La commande %1 attend un nom de fichier.\n").arg(options.commande));
+                            : QStringLiteral("La commande %1 attend %2.\n").arg(options.commande, QStringView(c.argument)));
+            return 2;
+        }
+        if ((!options.format.isEmpty() || !options.fichierSortie.isEmpty()) && options.commande != u"fiche") {
+            erreurs << QStringLiteral("Les options --format et --sortie ne servent qu'à la commande fiche.\n");
+            return 2;
+        }
+        if (!options.format.isEmpty() && options.format != u"json" && options.format != u"txt" && options.format != u"html") {
+            erreurs << QStringLiteral("Format inconnu : %1 (json, txt ou html).\n").arg(options.format);
             return 2;
         }
         try {

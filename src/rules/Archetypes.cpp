@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cmath>
+#include <limits>
+
 const QStringList& TypesCreature()
 {
     static const QStringList types{
@@ -101,42 +104,45 @@ constexpr PasDeTaille kPasVersLeHaut[] = {
     {0, 0, 0, 0},    // Colossale -> Colossale+
 };
 
-// Type que donne un archétype, et le sous-type qu'il ajoute.
+// Type que donne un archétype, et les sous-types qu'il ajoute. Un archétype qui change le type
+// ajoute "Augmenté", sauf les morts-vivants sans esprit qui perdent leur nature première.
 struct ChangementType
 {
     const char* archetype;
-    const char* type;      // "" : le type ne change pas
-    const char* sousType;  // "" : aucun
+    const char* type;       // "" : le type ne change pas
+    const char* sousType;   // "" : aucun
+    const char* sousType2;
 };
 const ChangementType kArchetypes[] = {
-    {"Demi-minautore", "Humanoïde monstrueux", ""},
-    {"Squelette", "Mort-vivant", ""},
-    {"Mort-vivant", "Mort-vivant", ""},
-    {"Zombi", "Mort-vivant", ""},
-    {"Arachnoïde", "Aberration", ""},
-    {"Revenant", "Mort-vivant", "Augmenté"},
-    {"Reflet", "", "Extraplanaire"},
-    {"Altéré", "Aberration", "Augmenté"},
-    {"Aberration", "Aberration", "Augmenté"},
-    {"Déplorable", "Mort-vivant", "Augmenté"},
-    {"Vampire", "Mort-vivant", "Augmenté"},
-    {"Fantôme", "Mort-vivant", "Intangible"},
-    {"Liche", "Mort-vivant", "Augmenté"},
-    {"Intangible", "", "Intangible"},
-    {"Pleureuse spectrale", "Mort-vivant", "Intangible"},
-    {"Créature draconique", "Dragon", "Augmenté"},
-    {"Saint", "Extérieur", "Bien"},
-    {"Mal", "Extérieur", "Mal"},
-    {"Animal", "Animal", ""},
-    {"Créature magique", "Créature magique", "Augmenté"},
-    {"Vermine", "Vermine", ""},
-    {"Extraplanaire", "", "Extraplanaire"},
-    {"Fiélon", "", "Extraplanaire"},
-    {"Demi-fée", "Fée", "Augmenté"},
-    {"Demi-dragon", "Dragon", "Augmenté"},
-    {"Demi-céleste", "Extérieur", "Natif"},
-    {"Demi-fiélon", "Extérieur", "Natif"},
-    {"Dragon", "Dragon", ""},
+    {"Demi-minautore", "Humanoïde monstrueux", "Augmenté", ""},
+    {"Squelette", "Mort-vivant", "", ""},
+    {"Mort-vivant", "Mort-vivant", "Augmenté", ""},
+    {"Zombi", "Mort-vivant", "", ""},
+    {"Arachnoïde", "Aberration", "Augmenté", ""},
+    {"Revenant", "Mort-vivant", "Augmenté", ""},
+    {"Reflet", "", "Extraplanaire", ""},
+    {"Altéré", "Aberration", "Augmenté", ""},
+    {"Aberration", "Aberration", "Augmenté", ""},
+    {"Déplorable", "Mort-vivant", "Augmenté", ""},
+    {"Vampire", "Mort-vivant", "Augmenté", ""},
+    {"Fantôme", "Mort-vivant", "Augmenté", "Intangible"},
+    {"Liche", "Mort-vivant", "Augmenté", ""},
+    {"Intangible", "", "Intangible", ""},
+    {"Pleureuse spectrale", "Mort-vivant", "Augmenté", "Intangible"},
+    {"Créature draconique", "Dragon", "Augmenté", ""},
+    {"Saint", "Extérieur", "Augmenté", "Bien"},
+    {"Mal", "Extérieur", "Augmenté", "Mal"},
+    {"Animal", "Animal", "", ""},
+    {"Créature magique", "Créature magique", "Augmenté", ""},
+    {"Vermine", "Vermine", "", ""},
+    {"Extraplanaire", "", "Extraplanaire", ""},
+    {"Fiélon", "", "Extraplanaire", ""},
+    {"Céleste", "", "Extraplanaire", ""},
+    {"Demi-fée", "Fée", "Augmenté", ""},
+    {"Demi-dragon", "Dragon", "Augmenté", ""},
+    {"Demi-céleste", "Extérieur", "Augmenté", "Natif"},
+    {"Demi-fiélon", "Extérieur", "Augmenté", "Natif"},
+    {"Dragon", "Dragon", "", ""},
 };
 
 void changeType(TypeRace& race, const QString& type, const QString& sousType)
@@ -151,7 +157,12 @@ void appliqueTypeArchetype(TypeRace& race, const QString& archetype)
 {
     for (const ChangementType& c : kArchetypes)
         if (archetype == QString::fromUtf8(c.archetype)) {
+            // Les animaux et la vermine des plans extérieurs deviennent des créatures magiques.
+            const bool planaire = archetype == u"Fiélon" || archetype == u"Céleste";
+            if (planaire && (race.Type == u"Animal" || race.Type == u"Vermine"))
+                changeType(race, QStringLiteral("Créature magique"), QStringLiteral("Augmenté"));
             changeType(race, QString::fromUtf8(c.type), QString::fromUtf8(c.sousType));
+            changeType(race, {}, QString::fromUtf8(c.sousType2));
             return;
         }
 }
@@ -196,14 +207,6 @@ void ajouteModificateurs(const TypeArchetype& a, TypeRace& race)
         ChangeTailleRace(race, a.taille);
 }
 
-// Nom entre crochets d'une ligne "Transformation animale [Loup]".
-QString nomEntreCrochets(const QString& texte)
-{
-    const qsizetype debut = texte.indexOf(u'[');
-    const qsizetype fin = texte.indexOf(u']', debut + 1);
-    return debut >= 0 && fin > debut ? texte.mid(debut + 1, fin - debut - 1).trimmed() : QString();
-}
-
 void transformationAnimale(BaseDonnees& programme, TypeRace& race, const QString& animal)
 {
     const Ligne l = programme.cherche(QStringLiteral("Race"), QStringLiteral("PrimaryKey"), {animal});
@@ -217,6 +220,29 @@ void transformationAnimale(BaseDonnees& programme, TypeRace& race, const QString
     race.Ca = Entier16(l.entier(QStringLiteral("Ca")));
     race.taille = l.texte(QStringLiteral("taille"));
     race.Allonge = Entier16(l.entier(QStringLiteral("Allonge")));
+}
+
+// Sans mesures saisies, la fiche montre celles d'un jet moyen de la race (deux dés à n faces :
+// n + 1) ; les mesures suivent ensuite la taille prise depuis la taille naturelle de la race.
+Mensurations mensurations(BaseDonnees& programme, const TypeRace& race, const TypePersonnage& p)
+{
+    Mensurations m{p.taille, p.poids};
+    const Ligne l = programme.cherche(QStringLiteral("Race"), QStringLiteral("PrimaryKey"), {race.RACE});
+    if (!l)
+        return m;
+    if (m.taille == 0 && m.poids == 0) {
+        DimensionsRace d;
+        d.tailleHomme = l.entier(QStringLiteral("taillehomme"));
+        d.tailleFemme = l.entier(QStringLiteral("taillefemme"));
+        d.tailleDes = l.entier(QStringLiteral("tailledes"));
+        d.poidsHomme = l.entier(QStringLiteral("poidshomme"));
+        d.poidsFemme = l.entier(QStringLiteral("poidsfemme"));
+        d.poidsDes = l.entier(QStringLiteral("poidsdes"));
+        const int jetTaille = d.tailleDes > 0 ? d.tailleDes + 1 : 0;
+        const int jetPoids = d.poidsDes == 1000 ? 1 : d.poidsDes > 0 ? d.poidsDes + 1 : 0;
+        m = MensurationsRace(d, p.Sexe, jetTaille, jetPoids);
+    }
+    return MensurationsPourTaille(m, l.texte(QStringLiteral("taille")), race.taille);
 }
 
 } // namespace
@@ -278,8 +304,9 @@ void ChangeTailleRace(TypeRace& race, const QString& nouvelle)
     race.taille = nouvelle;
 }
 
-void AppliqueArchetype(BaseDonnees& programme, ListeBonus& bonus, const TypeArchetype& archetype, TypeRace& race,
-                       const TypePersonnage& p, const QStringList& dons, const ListeCapacitesPerso& capacites)
+Mensurations AppliqueArchetype(BaseDonnees& programme, ListeBonus& bonus, const TypeArchetype& archetype,
+                               TypeRace& race, const TypePersonnage& p, const QStringList& dons,
+                               const ListeCapacitesPerso& capacites)
 {
     if (!archetype.Archetype.isEmpty()) {
         ajouteModificateurs(archetype, race);
@@ -297,12 +324,13 @@ void AppliqueArchetype(BaseDonnees& programme, ListeBonus& bonus, const TypeArch
         } else if (c.Nom == u"Perfection de l’être" || c.Nom == u"Union mystique") {
             changeType(race, QStringLiteral("Extérieur"), QStringLiteral("Natif"));
         } else if (c.Nom == u"Transformation animale") {
-            transformationAnimale(programme, race, nomEntreCrochets(c.Libelle));
+            transformationAnimale(programme, race, ChoixEntreCrochets(c.Libelle));
         } else if (c.Nom == u"Forme animale exaltée") {
             TypeArchetype celeste;
             ChargeArchetype(programme, celeste, QStringLiteral("Céleste"));
             if (!celeste.Archetype.isEmpty())
                 ajouteModificateurs(celeste, race);
+            appliqueTypeArchetype(race, QStringLiteral("Céleste"));
         } else if (c.Nom == u"Agrandissement" || c.Nom == u"Rapetissement") {
             // Le sort change la taille d'un cran : +2 en Force et -2 en Dextérité, ou l'inverse.
             const int sens = c.Nom == u"Agrandissement" ? 1 : -1;
@@ -325,6 +353,30 @@ void AppliqueArchetype(BaseDonnees& programme, ListeBonus& bonus, const TypeArch
     const int crans = SommeBonus(bonus, QStringLiteral("Bonus taille"), QString()).nombre;
     if (crans != 0 && !race.taille.isEmpty())
         race.taille = TailleVoisine(race.taille, crans);
+
+    return mensurations(programme, race, p);
+}
+
+Mensurations MensurationsRace(const DimensionsRace& d, const QString& sexe, int jetTaille, int jetPoids)
+{
+    const bool femme = sexe.contains(u'f', Qt::CaseInsensitive);
+    const int pouces = (femme ? d.tailleFemme : d.tailleHomme) + jetTaille;
+    const int livres = (femme ? d.poidsFemme : d.poidsHomme) + jetTaille * jetPoids;
+    return {Int(2.54 * pouces), Int(0.45359237 * livres)};
+}
+
+Mensurations MensurationsPourTaille(const Mensurations& m, const QString& depuis, const QString& vers)
+{
+    const int de = int(Tailles().indexOf(depuis));
+    const int a = int(Tailles().indexOf(vers));
+    if (de < 0 || a < 0 || de == a)
+        return m;
+    const double echelle = std::pow(2.0, a - de);
+    // Le poids suit le volume : le cube de l'échelle des tailles.
+    const double taille = m.taille * echelle;
+    const double poids = m.poids * echelle * echelle * echelle;
+    const auto borne = [](double v) { return qint32(std::min<double>(Int(v), std::numeric_limits<qint32>::max())); };
+    return {borne(taille), borne(poids)};
 }
 
 QString EstimeFP(BaseDonnees& perso, BaseDonnees& programme, const TypeRace& race, const TypePersonnage& p,

@@ -47,10 +47,35 @@ bool EstArchetypeMortVivant(const QString& nom);
 // Niveaux tenus dans des classes qui portent le nom d'un type de créature.
 qint16 NiveauxRaciaux(const TypePersonnage& p);
 
+// Mesures d'une race (table Race) : bases en pouces et en livres, faces des dés des deux jets ;
+// poidsDes vaut 1000 quand le poids ne dépend que du jet de taille.
+struct DimensionsRace
+{
+    int tailleHomme = 0, tailleFemme = 0, tailleDes = 0;
+    int poidsHomme = 0, poidsFemme = 0, poidsDes = 0;
+};
+
+struct Mensurations
+{
+    qint32 taille = 0;   // cm
+    qint32 poids = 0;    // kg
+};
+
 // Applique à la race, pour un calcul de fiche, l'archétype du personnage et les capacités ou dons
 // qui changent son type, sa taille ou sa forme ; les effets chiffrés vont dans la liste des bonus.
-void AppliqueArchetype(BaseDonnees& programme, ListeBonus& bonus, const TypeArchetype& archetype, TypeRace& race,
-                       const TypePersonnage& p, const QStringList& dons, const ListeCapacitesPerso& capacites);
+// Rend la taille (cm) et le poids (kg) à montrer, qui suivent la catégorie de taille.
+Mensurations AppliqueArchetype(BaseDonnees& programme, ListeBonus& bonus, const TypeArchetype& archetype,
+                               TypeRace& race, const TypePersonnage& p, const QStringList& dons,
+                               const ListeCapacitesPerso& capacites);
+
+// Taille et poids pour le sexe (un texte qui contient "f" ou "F", comme "Féminin", prend les bases
+// des femmes ; "Masculin" celles des hommes) et deux jets : taille = base + jet de taille ;
+// poids = base + jet de taille × jet de poids ; convertis en cm et en kg.
+Mensurations MensurationsRace(const DimensionsRace& d, const QString& sexe, int jetTaille, int jetPoids);
+
+// Mesures ramenées à une autre catégorie de taille : chaque cran double la taille et multiplie
+// le poids par 8 (divise en descendant).
+Mensurations MensurationsPourTaille(const Mensurations& m, const QString& depuis, const QString& vers);
 
 // Change la taille de la race de pas crans ; armure naturelle et caractéristiques physiques suivent.
 void ChangeTailleRace(TypeRace& race, const QString& nouvelle);

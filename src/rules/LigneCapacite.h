@@ -26,3 +26,11 @@ inline bool AppartientA(const LigneCapacite& ligne, const QString& personnage)
 {
     return QString::compare(ligne.Personnage, personnage, Qt::CaseInsensitive) == 0;
 }
+
+// Choix noté entre crochets dans un libellé : "Transformation animale [Loup]" donne "Loup" ; "" sans crochets.
+inline QString ChoixEntreCrochets(const QString& libelle)
+{
+    const qsizetype debut = libelle.indexOf(u'[');
+    const qsizetype fin = libelle.indexOf(u']', debut + 1);
+    return debut >= 0 && fin > debut ? libelle.mid(debut + 1, fin - debut - 1).trimmed() : QString();
+}

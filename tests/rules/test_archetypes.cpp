@@ -57,6 +57,10 @@ private Q_SLOTS:
                                           {"Deplacement_Air", 18}, {"Manoeuvrabilite", "Moyenne"}, {"Vision", 18},
                                           {"AdjNiv", 3}, {"Resistance_feu", 10}});
         m_programme->ajoute("Archetype", {{"Archetype", "Céleste"}, {"Resistance_froid", 5}});
+        // Mesures du joueur : 4'10" + 2d12 pouces, 150 livres + jet de taille × 2d6.
+        m_programme->ajoute("Race", {{"Race", "Demi-orque"}, {"Type", "Humanoïde"}, {"taille", "Moyenne"},
+                                     {"taillehomme", 58}, {"taillefemme", 53}, {"tailledes", 12},
+                                     {"poidshomme", 150}, {"poidsfemme", 110}, {"poidsdes", 6}});
 
         ajoutePersonnage(*m_perso, "Humain guerrier 5", fois(5, "Guerrier"), {{"RACE", "Humain"}});
         caracteristiques("Humain guerrier 5", {15, 14, 13, 12, 10, 8});
@@ -183,6 +187,134 @@ private Q_SLOTS:
         QCOMPARE((QVector<int>{r.For, r.Dex, r.Con, r.Ca}), effet);
         const bool connue = arrivee != "Énorme";
         QCOMPARE(r.taille, connue ? arrivee : depart);
+    }
+
+    void mensurations_data()
+    {
+        QTest::addColumn<QString>("sexe");
+        QTest::addColumn<int>("poidsDes");
+        QTest::addColumn<int>("jetTaille");
+        QTest::addColumn<int>("jetPoids");
+        QTest::addColumn<int>("cm");
+        QTest::addColumn<int>("kg");
+        // Humain : 58 / 53 pouces, 120 / 85 livres. 69 pouces = 175,26 cm ; 175 livres = 79,4 kg.
+        QTest::newRow("homme") << "Masculin" << 4 << 11 << 5 << 175 << 79;
+        // 64 pouces = 162,56 cm ; 85 + 55 = 140 livres = 63,5 kg.
+        QTest::newRow("femme") << "Féminin" << 4 << 11 << 5 << 162 << 63;
+        QTest::newRow("f minuscule") << "f" << 4 << 11 << 5 << 162 << 63;
+        // Jets minimaux : 60 pouces = 152,4 cm ; 120 + 2 × 2 = 124 livres = 56,2 kg.
+        QTest::newRow("jets minimaux") << "Masculin" << 4 << 2 << 2 << 152 << 56;
+    }
+    void mensurations()
+    {
+        QFETCH(QString, sexe);
+        QFETCH(int, poidsDes);
+        QFETCH(int, jetTaille);
+        QFETCH(int, jetPoids);
+        const DimensionsRace humain{58, 53, 10, 120, 85, poidsDes};
+        const Mensurations m = MensurationsRace(humain, sexe, jetTaille, jetPoids);
+        QTEST(int(m.taille), "cm");
+        QTEST(int(m.poids), "kg");
+    }
+
+    void mensurationsSelonLaTaille_data()
+    {
+        QTest::addColumn<QString>("depuis");
+        QTest::addColumn<QString>("vers");
+        QTest::addColumn<int>("cm");
+        QTest::addColumn<int>("kg");
+        QTest::newRow("même taille") << "Moyenne" << "Moyenne" << 180 << 80;
+        QTest::newRow("un cran plus grand") << "Moyenne" << "Grande" << 360 << 640;
+        QTest::newRow("deux crans") << "Moyenne" << "Très grande" << 720 << 5120;
+        QTest::newRow("un cran plus petit") << "Moyenne" << "Petite" << 90 << 10;
+        QTest::newRow("au-delà de colossale") << "Moyenne" << "Colossale+" << 5760 << 2621440;
+        QTest::newRow("taille inconnue") << "Moyenne" << "Énorme" << 180 << 80;
+        QTest::newRow("sans taille") << "" << "Grande" << 180 << 80;
+    }
+    void mensurationsSelonLaTaille()
+    {
+        QFETCH(QString, depuis);
+        QFETCH(QString, vers);
+        const Mensurations m = MensurationsPourTaille({180, 80}, depuis, vers);
+        QTEST(int(m.taille), "cm");
+        QTEST(int(m.poids), "kg");
+    }
+
+    void mensurationsDeLaFiche()
+    {
+        TypeRace r;
+        ChargeRace(*m_programme, r, "Demi-orque");
+        TypePersonnage p;
+        p.Nom = "Iris";
+        p.RACE = "Demi-orque";
+        p.Sexe = "Masculin";
+        ListeBonus bonus;
+        // Sans mesures saisies : jets moyens, 13 pour 2d12 et 7 pour 2d6 ; 71 pouces = 180,34 cm ;
+        // 150 + 13 × 7 = 241 livres = 109,3 kg.
+        Mensurations m = AppliqueArchetype(*m_programme, bonus, {}, r, p, {}, {});
+        QCOMPARE(int(m.taille), 180);
+        QCOMPARE(int(m.poids), 109);
+        // Agrandi d'un cran : deux fois plus grand, huit fois plus lourd.
+        LigneCapacite agrandi;
+        agrandi.Nom = "Agrandissement";
+        agrandi.Personnage = "Iris";
+        ChargeRace(*m_programme, r, "Demi-orque");
+        m = AppliqueArchetype(*m_programme, bonus, {}, r, p, {}, {agrandi});
+        QCOMPARE(int(m.taille), 360);
+        QCOMPARE(int(m.poids), 872);
+        // Les mesures saisies l'emportent sur les jets moyens.
+        p.taille = 170;
+        p.poids = 70;
+        ChargeRace(*m_programme, r, "Demi-orque");
+        m = AppliqueArchetype(*m_programme, bonus, {}, r, p, {}, {});
+        QCOMPARE(int(m.taille), 170);
+        QCOMPARE(int(m.poids), 70);
+    }
+
+    void typesDesArchetypes_data()
+    {
+        QTest::addColumn<QString>("archetype");
+        QTest::addColumn<QString>("typeDepart");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QStringList>("sousTypes");
+        QTest::addColumn<QStringList>("absents");
+        QTest::newRow("fiélon sur un animal") << "Fiélon" << "Animal" << "Créature magique"
+                                             << QStringList{"Augmenté", "Extraplanaire"} << QStringList{};
+        QTest::newRow("fiélon sur un humanoïde") << "Fiélon" << "Humanoïde" << "Humanoïde"
+                                                << QStringList{"Extraplanaire"} << QStringList{"Augmenté"};
+        QTest::newRow("céleste sur de la vermine") << "Céleste" << "Vermine" << "Créature magique"
+                                                  << QStringList{"Augmenté", "Extraplanaire"} << QStringList{};
+        QTest::newRow("fantôme") << "Fantôme" << "Humanoïde" << "Mort-vivant"
+                                 << QStringList{"Augmenté", "Intangible"} << QStringList{};
+        QTest::newRow("zombi") << "Zombi" << "Humanoïde" << "Mort-vivant" << QStringList{}
+                               << QStringList{"Augmenté"};
+        QTest::newRow("squelette") << "Squelette" << "Géant" << "Mort-vivant" << QStringList{}
+                                   << QStringList{"Augmenté"};
+        QTest::newRow("demi-céleste") << "Demi-céleste" << "Humanoïde" << "Extérieur"
+                                      << QStringList{"Augmenté", "Natif"} << QStringList{};
+        QTest::newRow("demi-fiélon") << "Demi-fiélon" << "Animal" << "Extérieur"
+                                     << QStringList{"Augmenté", "Natif"} << QStringList{};
+        QTest::newRow("vampire") << "Vampire" << "Humanoïde" << "Mort-vivant" << QStringList{"Augmenté"}
+                                 << QStringList{"Intangible"};
+    }
+    void typesDesArchetypes()
+    {
+        QFETCH(QString, archetype);
+        QFETCH(QString, typeDepart);
+        QFETCH(QStringList, sousTypes);
+        QFETCH(QStringList, absents);
+        TypeArchetype a;
+        a.Archetype = archetype;
+        TypeRace r;
+        r.Type = typeDepart;
+        TypePersonnage p;
+        ListeBonus bonus;
+        AppliqueArchetype(*m_programme, bonus, a, r, p, {}, {});
+        QTEST(r.Type, "type");
+        for (const QString& st : sousTypes)
+            QVERIFY2(r.aSousType(st), qPrintable(st));
+        for (const QString& st : absents)
+            QVERIFY2(!r.aSousType(st), qPrintable(st));
     }
 
     void appliqueArchetype()

@@ -62,6 +62,8 @@ private Q_SLOTS:
         ajoute("Carapace de tortue", 6, 9, 1, 6, "0");
         ajoute("Châtiment du mal", 0, 20, 1, 0, "1d6");
         ajoute("Sans palier", 0, 0, 0, 2, "1");
+        ajoute("Frappe profane", 0, 9, 1, 0, "1d4");
+        ajoute("Puissance divine épique", 0, 40, 1, 0, "1");
         m_programme->ajoute("Dons", {{"Nom", "Arme de prédilection"}, {"supplementaire", true}});
         m_programme->ajoute("Dons", {{"Nom", "Esquive"}, {"supplementaire", false}});
     }
@@ -103,6 +105,40 @@ private Q_SLOTS:
         QFETCH(QString, nom);
         QFETCH(int, niveau);
         QTEST(CapaciteSort(*m_programme, nom, niveau), "valeur");
+    }
+
+    // Frappe profane : le plus haut niveau de sort de la classe (un tous les deux niveaux),
+    // limité par la caractéristique de lancement, en d4 ; puissance divine épique : le double du
+    // modificateur de Charisme, seulement avec le don.
+    void capaciteSortCasParticuliers_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("niveau");
+        QTest::addColumn<int>("carac");
+        QTest::addColumn<QStringList>("dons");
+        QTest::addColumn<QString>("valeur");
+        QTest::newRow("frappe niveau 1") << "Frappe profane" << 1 << 18 << QStringList{} << "1d4";
+        QTest::newRow("frappe niveau 2") << "Frappe profane" << 2 << 18 << QStringList{} << "1d4";
+        QTest::newRow("frappe niveau 5") << "Frappe profane" << 5 << 18 << QStringList{} << "3d4";
+        QTest::newRow("frappe limitée par la carac") << "Frappe profane" << 5 << 12 << QStringList{} << "2d4";
+        QTest::newRow("frappe carac 10") << "Frappe profane" << 9 << 10 << QStringList{} << "0";
+        QTest::newRow("frappe niveau 17") << "Frappe profane" << 17 << 30 << QStringList{} << "9d4";
+        QTest::newRow("frappe niveau 20") << "Frappe profane" << 20 << 30 << QStringList{} << "9d4";
+        QTest::newRow("frappe niveau 0") << "Frappe profane" << 0 << 18 << QStringList{} << "0";
+        QTest::newRow("épique sans le don") << "Puissance divine épique" << 4 << 0 << QStringList{"Puissance divine "}
+                                            << "0";
+        QTest::newRow("épique avec le don") << "Puissance divine épique" << 4 << 0
+                                            << QStringList{"Puissance divine épique"} << "8";
+        QTest::newRow("épique au maximum") << "Puissance divine épique" << 25 << 0
+                                           << QStringList{"Puissance divine épique"} << "40";
+    }
+    void capaciteSortCasParticuliers()
+    {
+        QFETCH(QString, nom);
+        QFETCH(int, niveau);
+        QFETCH(int, carac);
+        QFETCH(QStringList, dons);
+        QTEST(CapaciteSort(*m_programme, nom, niveau, {carac, dons}), "valeur");
     }
 
     void donSupplementaire()
@@ -168,11 +204,43 @@ private Q_SLOTS:
         QVERIFY(analyse({}).Immunites.isEmpty());
     }
 
-    void donsCommeCapacites()
+    // La ligne de rage de la fiche : rage +4 en Force, +2 en Volonté, -2 à la CA ; rage de grand
+    // berserker +6 / +3, de maître berserker +8 / +4 ; rage téméraire +2 en Force et -2 à la CA de plus.
+    void rage_data()
     {
-        const TypeCapacites r = analyse({ligne("Rage +1")}, {"Fureur de la tigresse", "Rage de grand berserker"});
-        QCOMPARE(int(r.compteur("Nombre de rage : ")), 2);
-        QCOMPARE(int(r.compteur("Effet de la rage : Force : +")), 2);
+        QTest::addColumn<QStringList>("capacites");
+        QTest::addColumn<QStringList>("dons");
+        QTest::addColumn<QList<int>>("attendu");   // rages, Force, Volonté, CA, rounds en plus
+        QTest::newRow("sans rage") << QStringList{} << QStringList{} << QList<int>{0, 0, 0, 0, 0};
+        QTest::newRow("rage") << QStringList{"Rage +1"} << QStringList{} << QList<int>{1, 4, 2, 2, 0};
+        QTest::newRow("deux rages") << QStringList{"Rage +1", "Rage +1"} << QStringList{} << QList<int>{2, 4, 2, 2, 0};
+        QTest::newRow("don de rage") << QStringList{} << QStringList{"Fureur de la tigresse"}
+                                     << QList<int>{1, 4, 2, 2, 0};
+        QTest::newRow("grand berserker") << QStringList{"Rage +1", "Rage de grand berserker"} << QStringList{}
+                                         << QList<int>{1, 6, 3, 2, 0};
+        QTest::newRow("maître berserker")
+            << QStringList{"Rage +1", "Rage de grand berserker", "Rage de maître berserker"} << QStringList{}
+            << QList<int>{1, 8, 4, 2, 0};
+        QTest::newRow("grand berserker en don") << QStringList{"Rage +1"} << QStringList{"Rage de grand berserker"}
+                                                << QList<int>{1, 6, 3, 2, 0};
+        QTest::newRow("téméraire et longue") << QStringList{"Rage +1", "Rage téméraire", "Longue rage "}
+                                            << QStringList{} << QList<int>{1, 6, 2, 4, 5};
+        QTest::newRow("rages supplémentaires") << QStringList{"Rage +1"} << QStringList{"Rages supplémentaires"}
+                                               << QList<int>{3, 4, 2, 2, 0};
+    }
+    void rage()
+    {
+        QFETCH(QStringList, capacites);
+        QFETCH(QStringList, dons);
+        QFETCH(QList<int>, attendu);
+        ListeCapacitesPerso lignes;
+        for (const QString& c : capacites)
+            lignes << ligne(c);
+        const TypeCapacites r = analyse(lignes, dons);
+        const QList<int> obtenu{r.compteur("Nombre de rage : "), r.compteur("Effet de la rage : Force : +"),
+                                r.compteur("Effet de la rage : Volonté : +"), r.compteur("Effet de la rage : CA : -"),
+                                r.compteur("Durée de la rage(bonus rage inclut) : ")};
+        QCOMPARE(obtenu, attendu);
     }
 };
 

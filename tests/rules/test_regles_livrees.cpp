@@ -1,6 +1,7 @@
 // Le calcul du personnage sur les règles livrées (tessarys.db construite depuis data/).
 #include "FixturesRegles.h"
 #include "commun/Fixtures.h"
+#include "rules/Capacites.h"
 #include "rules/Personnage.h"
 #include "rules/Race.h"
 
@@ -53,6 +54,33 @@ private Q_SLOTS:
         QCOMPARE(int(p.Vigueur), 4);
         QCOMPARE(int(p.Reflexe), 1);
         QCOMPARE(int(p.Volonte), 1);
+    }
+
+    // Les capacités activables livrées, aux cas particuliers.
+    void capacitesActivables_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("niveau");
+        QTest::addColumn<int>("carac");
+        QTest::addColumn<QStringList>("dons");
+        QTest::addColumn<QString>("valeur");
+        // Classe de niveau 7 : sorts du niveau 4 ; Intelligence 16 : jusqu'au niveau 6.
+        QTest::newRow("frappe profane") << "Frappe profane" << 7 << 16 << QStringList{} << "4d4";
+        QTest::newRow("frappe profane limitée") << "Frappe profane" << 7 << 12 << QStringList{} << "2d4";
+        QTest::newRow("inspiration niveau 8") << "Inspiration vaillante" << 8 << 0 << QStringList{} << "2";
+        QTest::newRow("carapace niveau 14") << "Carapace de tortue" << 14 << 0 << QStringList{} << "7";
+        QTest::newRow("châtiment du mal") << "Châtiment du mal" << 5 << 0 << QStringList{} << "5d4";
+        QTest::newRow("épique sans le don") << "Puissance divine épique" << 3 << 0 << QStringList{} << "0";
+        QTest::newRow("épique avec le don") << "Puissance divine épique" << 3 << 0
+                                            << QStringList{"Puissance divine épique"} << "6";
+    }
+    void capacitesActivables()
+    {
+        QFETCH(QString, nom);
+        QFETCH(int, niveau);
+        QFETCH(int, carac);
+        QFETCH(QStringList, dons);
+        QTEST(CapaciteSort(*m_programme, nom, niveau, {carac, dons}), "valeur");
     }
 };
 

@@ -1,0 +1,217 @@
+#include "ExportFiche.h"
+
+#include <QJsonArray>
+
+namespace {
+
+QString signe(int valeur)
+{
+    return valeur >= 0 ? QStringLiteral("+%1").arg(valeur) : QString::number(valeur);
+}
+
+// Un total de caractéristique garde son "-" ; un nombre est écrit comme nombre.
+QJsonValue total(const QString& texte)
+{
+    bool nombre = false;
+    const int v = texte.toInt(&nombre);
+    return nombre ? QJsonValue(v) : QJsonValue(texte);
+}
+
+void identite(const Fiche& f, QJsonObject& o)
+{
+    o.insert(QStringLiteral("nom"), f.Nom);
+    o.insert(QStringLiteral("titre"), f.Titre);
+    o.insert(QStringLiteral("description"), f.Description);
+}
+
+void raceEtClasses(const Fiche& f, QJsonObject& o)
+{
+    o.insert(QStringLiteral("race"), f.TexteRace);
+    o.insert(QStringLiteral("type"), f.TypeCreature);
+    o.insert(QStringLiteral("archetype"), f.NomArchetype);
+    QJsonArray classes;
+    for (const ClasseFiche& c : f.Classes)
+        classes.append(QJsonObject{{QStringLiteral("classe"), c.Classe}, {QStringLiteral("niveau"), int(c.Niveau)}});
+    o.insert(QStringLiteral("classes"), classes);
+    o.insert(QStringLiteral("niveau"), int(f.Niveau));
+}
+
+void caracteristiques(const Fiche& f, QJsonObject& o)
+{
+    QJsonObject caracs;
+    for (const CaracteristiqueFiche& c : f.Caracteristiques)
+        caracs.insert(c.Nom, QJsonObject{{QStringLiteral("score"), int(c.Score)},
+                                         {QStringLiteral("divers1"), int(c.Divers1)},
+                                         {QStringLiteral("divers2"), int(c.Divers2)},
+                                         {QStringLiteral("total"), total(c.Total)},
+                                         {QStringLiteral("modificateur"), int(c.Modificateur)}});
+    o.insert(QStringLiteral("caracteristiques"), caracs);
+}
+
+void jets(const Fiche& f, QJsonObject& o)
+{
+    QJsonObject jets;
+    for (const JetFiche& j : f.Jets)
+        jets.insert(j.Nom, QJsonObject{{QStringLiteral("base"), int(j.Base)},
+                                       {QStringLiteral("don"), int(j.Don)},
+                                       {QStringLiteral("carac"), int(j.Carac)},
+                                       {QStringLiteral("race"), int(j.Race)},
+                                       {QStringLiteral("divers"), int(j.Divers)},
+                                       {QStringLiteral("total"), int(j.Final)}});
+    o.insert(QStringLiteral("jetsDeSauvegarde"), jets);
+}
+
+void attaques(const Fiche& f, QJsonObject& o)
+{
+    o.insert(QStringLiteral("attaqueDeBase"), int(f.AttaqueDeBase));
+    o.insert(QStringLiteral("nombreAttaques"), int(f.NombreAttaques));
+    o.insert(QStringLiteral("bonusAttaqueToutesArmes"), int(f.BonusAttaqueToutesArmes));
+    o.insert(QStringLiteral("lutte"), int(f.Lutte));
+    o.insert(QStringLiteral("attaqueContact"), int(f.AttaqueContact));
+    o.insert(QStringLiteral("attaqueDistance"), int(f.AttaqueDistance));
+}
+
+} // namespace
+
+QString TexteParticularites(const ResistancesFiche& r)
+{
+    const std::pair<const char*, Entier16> valeurs[] = {
+        {"résistance à l'acide(", r.Acide}, {"résistance à l'électricité(", r.Electricite},
+        {"résistance au feu(", r.Feu},      {"résistance au froid(", r.Froid},
+        {"résistance au son(", r.Son},      {"résistance à la magie(", r.Magie}};
+    QString texte;
+    for (const auto& [nom, valeur] : valeurs)
+        if (valeur != 0)
+            texte += QString::fromUtf8(nom) + QString::number(valeur) + QStringLiteral(") ");
+    // La réduction des dégâts s'écrit comme la race l'écrit ("10/magie") quand elle le fait.
+    if (r.Degats != 0)
+        texte += QStringLiteral("réduction des dégâts(")
+                 + (r.TexteDegats.isEmpty() ? QString::number(r.Degats) : r.TexteDegats) + QStringLiteral(") ");
+    return texte.trimmed();
+}
+
+QJsonObject FicheEnJson(const Fiche& f)
+{
+    QJsonObject o;
+    QJsonArray etapes;
+    for (int e : f.Etapes)
+        etapes.append(e);
+    o.insert(QStringLiteral("etapesCalculees"), etapes);
+    if (f.etapeCalculee(3))
+        identite(f, o);
+    if (f.etapeCalculee(6))
+        o.insert(QStringLiteral("image"), f.Image);
+    if (f.etapeCalculee(8))
+        raceEtClasses(f, o);
+    if (f.etapeCalculee(9))
+        caracteristiques(f, o);
+    if (f.etapeCalculee(14)) {
+        o.insert(QStringLiteral("initiative"), int(f.Initiative));
+        o.insert(QStringLiteral("initiativeDons"), int(f.InitiativeDons));
+        o.insert(QStringLiteral("explicationInitiative"), f.ExplicationInitiative);
+    }
+    if (f.etapeCalculee(15))
+        o.insert(QStringLiteral("pointsDeVie"), int(f.PointsDeVie));
+    if (f.etapeCalculee(16))
+        jets(f, o);
+    if (f.etapeCalculee(17)) {
+        o.insert(QStringLiteral("taille"), f.Taille);
+        o.insert(QStringLiteral("hauteur"), int(f.Hauteur));
+        o.insert(QStringLiteral("poids"), f.Poids);
+    }
+    if (f.etapeCalculee(18))
+        attaques(f, o);
+    if (f.etapeCalculee(23)) {
+        o.insert(QStringLiteral("langues"), f.Langues);
+        o.insert(QStringLiteral("alphabets"), f.Alphabets);
+        o.insert(QStringLiteral("vision"), f.Vision);
+    }
+    if (f.etapeCalculee(29))
+        o.insert(QStringLiteral("fp"), f.FP);
+    if (f.etapeCalculee(31)) {
+        const ResistancesFiche& r = f.Resistances;
+        o.insert(QStringLiteral("resistances"),
+                 QJsonObject{{QStringLiteral("magie"), int(r.Magie)}, {QStringLiteral("acide"), int(r.Acide)},
+                             {QStringLiteral("electricite"), int(r.Electricite)}, {QStringLiteral("feu"), int(r.Feu)},
+                             {QStringLiteral("froid"), int(r.Froid)}, {QStringLiteral("son"), int(r.Son)},
+                             {QStringLiteral("degats"), int(r.Degats)}, {QStringLiteral("texteDegats"), r.TexteDegats}});
+    }
+    if (f.etapeCalculee(32))
+        o.insert(QStringLiteral("chargeTransportable"),
+                 QJsonObject{{QStringLiteral("legere"), f.Charges.legere},
+                             {QStringLiteral("intermediaire"), f.Charges.intermediaire},
+                             {QStringLiteral("lourde"), f.Charges.lourde}});
+    return o;
+}
+
+QString FicheEnTexte(const Fiche& f)
+{
+    QStringList lignes;
+    if (f.etapeCalculee(8)) {
+        QStringList classes;
+        for (const ClasseFiche& c : f.Classes)
+            classes.append(QStringLiteral("%1 %2").arg(c.Classe).arg(int(c.Niveau)));
+        lignes.append(QStringList{f.Nom, f.TexteRace, classes.join(QStringLiteral(", "))}.join(QStringLiteral(", ")));
+    }
+    if (f.etapeCalculee(15))
+        lignes.append(QStringLiteral("Dés de vie : %1 (%2 pv)").arg(int(f.Niveau)).arg(int(f.PointsDeVie)));
+    if (f.etapeCalculee(14))
+        lignes.append(QStringLiteral("Initiative : ") + signe(f.Initiative));
+    if (f.etapeCalculee(18))
+        lignes.append(QStringLiteral("Attaque de base/lutte : ") + signe(f.AttaqueDeBase) + u'/' + signe(f.Lutte));
+    if (f.etapeCalculee(31)) {
+        const QString particularites = TexteParticularites(f.Resistances);
+        if (!particularites.isEmpty())
+            lignes.append(QStringLiteral("Particularités : ") + particularites);
+    }
+    if (f.etapeCalculee(16))
+        lignes.append(QStringLiteral("Jets de sauvegarde : Réf %1, Vig %2, Vol %3")
+                          .arg(signe(f.Jets[0].Final), signe(f.Jets[1].Final), signe(f.Jets[2].Final)));
+    if (f.etapeCalculee(9)) {
+        const auto& c = f.Caracteristiques;
+        lignes.append(QStringLiteral("Caractéristiques : For %1, Dex %2, Con %3, Int %4, Sag %5, Cha %6")
+                          .arg(c[0].Total, c[1].Total, c[2].Total, c[3].Total, c[4].Total, c[5].Total));
+    }
+    return lignes.join(u'\n') + u'\n';
+}
+
+namespace {
+
+// Texte sûr en HTML et en iso-8859-1 : balises neutralisées, tout caractère non ASCII en entité.
+QByteArray html(const QString& texte)
+{
+    QByteArray sortie;
+    for (const char32_t c : texte.toUcs4()) {
+        if (c == U'<')
+            sortie += "&lt;";
+        else if (c == U'>')
+            sortie += "&gt;";
+        else if (c == U'&')
+            sortie += "&amp;";
+        else if (c < 128)
+            sortie += char(c);
+        else
+            sortie += "&#" + QByteArray::number(quint32(c)) + ';';
+    }
+    return sortie;
+}
+
+} // namespace
+
+QByteArray FicheEnHtml(const Fiche& f)
+{
+    static const char* const noms[6] = {"Force", "Dext&eacute;rit&eacute;", "Constitution", "Int&eacute;ligence",
+                                        "Sagesse", "Charisme"};
+    QByteArray page = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\n"
+                      "<html>\n<head>\n"
+                      "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">\n"
+                      "<title>" + html(f.Nom) + "</title>\n</head>\n<body>\n"
+                      "<table width=\"200\" border=\"1\">\n"
+                      "<tr><th>Caract&eacute;ristiques</th><th>Score</th><th>Bonus</th></tr>\n";
+    if (f.etapeCalculee(9))
+        for (int i = 0; i < 6; ++i)
+            page += QByteArray("<tr><td>") + noms[i] + "</td><td>" + html(f.Caracteristiques[i].Total) + "</td><td>"
+                    + QByteArray::number(int(f.Caracteristiques[i].Modificateur)) + "</td></tr>\n";
+    page += "</table>\n</body>\n</html>\n";
+    return page;
+}

@@ -1,0 +1,296 @@
+#include "RetrouveFiche.h"
+#include "shell/db/BaseDonnees.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const char* const kCaracs[6] = {"Force", "Dextérité", "Constitution", "Intelligence", "Sagesse", "Charisme"};
+const char* const kJets[3] = {"Réflexe", "Vigueur", "Volonté"};
+
+enum Carac { For, Dex, Con, Int, Sag, Cha };
+
+QString nomCarac(int i) { return QString::fromUtf8(kCaracs[i]); }
+
+std::array<Entier16*, 6> caracsPersonnage(TypePersonnage& p)
+{
+    return {&p.For, &p.Dex, &p.Con, &p.Int, &p.Sag, &p.Cha};
+}
+
+std::array<const Entier16*, 6> caracsRace(const TypeRace& r)
+{
+    return {&r.For, &r.Dex, &r.Con, &r.Int, &r.Sag, &r.Cha};
+}
+
+// Modificateur de caractéristique montré par la fiche.
+qint16 modif(const Fiche& f, int carac)
+{
+    return f.Caracteristiques.at(carac).Modificateur.valeur();
+}
+
+// Étape 2 (partie fiche) et 3 : phrase de description, titre de la fenêtre.
+void identite(Fiche& f)
+{
+    f.Bonus.clear();
+    f.Description = PhraseDescription(f.Personnage);
+    f.Titre = QStringLiteral("Fiche du personnage ") + f.Personnage.Nom;
+}
+
+// Étape 6 : image du personnage, sinon celle de sa race, sinon l'image par défaut du programme.
+QString imagePersonnage(const QString& dossierProgramme, const TypePersonnage& p)
+{
+    if (!p.Image.isEmpty() && QFileInfo::exists(p.Image))
+        return p.Image;
+    const QString race = CheminImageRace(dossierProgramme, p.RACE);
+    if (!race.isEmpty())
+        return race;
+    const QString defaut = QDir(dossierProgramme).filePath(QStringLiteral("d20.bmp"));
+    return QFileInfo::exists(defaut) ? defaut : QString();
+}
+
+// Étape 7 : premier divers des caractéristiques et des jets, depuis la liste des bonus.
+void diversDeLaListe(Fiche& f)
+{
+    for (int i = 0; i < 6; ++i) {
+        f.Caracteristiques[i].Nom = nomCarac(i);
+        f.Caracteristiques[i].Divers1 = SommeBonus(f.Bonus, QStringLiteral("Bonus Caracteristique"), nomCarac(i)).nombre;
+    }
+    for (int j = 0; j < 3; ++j) {
+        f.Jets[j].Nom = QString::fromUtf8(kJets[j]);
+        f.Jets[j].Divers = SommeBonus(f.Bonus, QStringLiteral("Bonus Jet Sauvegarde"), f.Jets[j].Nom).nombre;
+    }
+}
+
+// Étape 8 : race et archétype, que l'archétype et les capacités de forme modifient.
+void raceEtArchetype(const ContexteFiche& c, Fiche& f, const SaisiesFiche& s)
+{
+    const TypePersonnage& p = f.Personnage;
+    f.Nom = p.Nom;
+    ChargeRace(c.programme, f.Race, p.RACE);
+    ChargeArchetype(c.programme, f.Archetype, p.Archetype);
+    AppliqueArchetype(c.programme, f.Bonus, f.Archetype, f.Race, f.Personnage, f.nomsDons(), s.Capacites);
+    f.TexteRace = p.RACE;
+    f.TypeCreature = f.Race.Type;
+    f.NomArchetype = p.Archetype;
+    f.Classes.clear();
+    for (int k = 1; k <= 8; ++k)
+        if (!p.classe(k).isEmpty())
+            f.Classes.append({p.classe(k), p.niveau(k)});
+    f.Niveau = p.niv;
+}
+
+void modificateurs(Fiche& f)
+{
+    for (CaracteristiqueFiche& c : f.Caracteristiques)
+        c.Modificateur = BonusCarac(c.Total);
+}
+
+// Étape 9 : valeur = lignes de niveau + race ; total = valeur + les deux divers.
+void caracteristiques(Fiche& f, const SaisiesFiche& s)
+{
+    const auto perso = caracsPersonnage(f.Personnage);
+    const auto race = caracsRace(f.Race);
+    for (int i = 0; i < 6; ++i) {
+        CaracteristiqueFiche& c = f.Caracteristiques[i];
+        c.Score = *perso[i] + *race[i];
+        c.Divers2 = s.DiversCarac2[i];
+        const Entier16 total = c.Score + c.Divers1 + c.Divers2;
+        *perso[i] = total;
+        c.Total = QString::number(total);
+    }
+    AnalyseCapacites(f.Race, f.ResumeCapacites, f.Personnage, s.Capacites, f.nomsDons(), f.Bonus);
+    modificateurs(f);
+}
+
+// Étape 11 : une créature intangible pare de son Charisme mais ne compte ni armure ni bouclier.
+void intangible(Fiche& f)
+{
+    if (!f.Race.aSousType(QStringLiteral("Intangible")))
+        return;
+    f.CA.Parade = Maxi(f.CA.Parade, modif(f, Cha));
+    if (!f.NoteCA.isEmpty())
+        f.NoteCA += QStringLiteral(", ");
+    f.NoteCA += QStringLiteral(
+        "Attention type intangible on ne compte pas l'armure naturelle, l'armure et le bouclier à la CA");
+}
+
+// Étape 13 (caractéristiques absentes) : morts-vivants, vermine, créatures artificielles.
+void caracteristiquesAbsentes(Fiche& f)
+{
+    auto& c = f.Caracteristiques;
+    const TypeRace& r = f.Race;
+    const QString absente = QStringLiteral("-");
+    if (f.Personnage.Archetype == u"Squelette" || f.Personnage.Archetype == u"Zombi") {
+        c[Sag].Total = QStringLiteral("10");
+        c[Int].Total = absente;
+        c[Cha].Total = QStringLiteral("1");
+    }
+    if (r.Type == u"Vermine" || r.RACE == u"Lémure")
+        c[Int].Total = absente;
+    if (r.Type == u"Mort-vivant")
+        c[Con].Total = absente;
+    f.BonusPVConstruction = 0;
+    if (r.Type == u"Créature artificielle" && !r.aSousType(QStringLiteral("Créature artificielle vivante"))) {
+        c[Con].Total = absente;
+        static const std::pair<const char*, int> parTaille[] = {
+            {"Petite", 10}, {"Moyenne", 20}, {"Grande", 30}, {"Très grande", 40}, {"Gigantesque", 60}, {"Colossale", 80}};
+        for (const auto& [taille, pv] : parTaille)
+            if (r.taille == QString::fromUtf8(taille))
+                f.BonusPVConstruction = pv;
+        // Golems et horreurs chasseresses sont sans esprit : pas d'Intelligence.
+        if (r.RACE == u"Horreur chasseresse" || r.RACE.contains(QStringLiteral("Golem")))
+            c[Int].Total = absente;
+    }
+    modificateurs(f);
+}
+
+// Étape 14 : initiative.
+void initiative(Fiche& f)
+{
+    f.InitiativeDons = Entier16(4 * int(f.nomsDons().count(QStringLiteral("Science de l’initiative"))));
+    f.Initiative = Entier16(modif(f, Dex)) + f.InitiativeDons;
+    f.ExplicationInitiative = QStringLiteral("%1 = Dex %2 + Don(s) %3")
+                                  .arg(int(f.Initiative))
+                                  .arg(modif(f, Dex))
+                                  .arg(int(f.InitiativeDons));
+}
+
+// Étape 15 : points de vie.
+void pointsDeVie(Fiche& f)
+{
+    const TypePersonnage& p = f.Personnage;
+    f.PointsDeVie = p.PV + p.niv * Entier16(modif(f, Con)) + f.BonusPVConstruction
+                    + SommeBonus(f.Bonus, QStringLiteral("Bonus PV"), QStringLiteral("Temporaire")).nombre;
+}
+
+// Étape 16 : jets de sauvegarde par composante.
+void jets(Fiche& f, const SaisiesFiche& s)
+{
+    const TypePersonnage& p = f.Personnage;
+    const std::array<Entier16, 3> base{p.Reflexe, p.Vigueur, p.Volonte};
+    const std::array<Entier16, 3> race{f.Race.Reflexe, f.Race.Vigueur, f.Race.Volonte};
+    const std::array<int, 3> carac{Dex, Con, Sag};
+    for (int j = 0; j < 3; ++j) {
+        JetFiche& jet = f.Jets[j];
+        jet.Base = base[j];
+        jet.Carac = modif(f, carac[j]);
+        jet.Race = s.JetsRace[j].value_or(race[j]);
+        jet.Final = jet.Base + jet.Don + jet.Carac + jet.Race + jet.Divers;
+    }
+}
+
+// Étape 17 : la liste des bonus a déjà déplacé la taille lors de l'application de l'archétype.
+void physique(Fiche& f)
+{
+    f.Taille = f.Race.taille;
+    f.Hauteur = f.Personnage.taille;
+    f.Poids = f.Personnage.poids;
+}
+
+// Étape 18 : attaque de base, lutte, corps à corps, distance.
+void attaques(Fiche& f)
+{
+    const TypePersonnage& p = f.Personnage;
+    const QStringList dons = f.nomsDons();
+    f.BonusAttaqueToutesArmes = SommeBonus(f.Bonus, QStringLiteral("Bonus Attaque"), QStringLiteral("Toutes armes")).nombre
+                                + Entier16(int(dons.count(QStringLiteral("Prouesse épique"))));
+    f.AttaqueDeBase = p.attaque;
+    f.NombreAttaques = p.NombreAttaques;
+    const Entier16 force = modif(f, For);
+    f.Lutte = p.attaque + force + Entier16(LutteTaille(f.Race.taille, dons));
+    f.AttaqueContact = p.attaque + force + Entier16(ModifTailleCA(f.Race.taille));
+    f.AttaqueDistance = p.attaque + Entier16(modif(f, Dex)) + Entier16(ModifTailleCA(f.Race.taille));
+}
+
+// Étape 20 : résistances données par la liste des bonus, toutes cibles confondues.
+void resistancesDeLaListe(Fiche& f)
+{
+    ResistancesFiche& r = f.Resistances;
+    const auto somme = [&](const char* genre) { return SommeBonus(f.Bonus, QString::fromUtf8(genre), QString()).nombre; };
+    r.Magie = somme("Résistance à la magie");
+    r.Acide = somme("Résistance à l'acide");
+    r.Degats = somme("Résistance aux dégats");
+    r.Electricite = somme("Résistance à l'électricité");
+    r.Feu = somme("Résistance au feu");
+    r.Froid = somme("Résistance au froid");
+    r.Son = somme("Résistance au son");
+}
+
+// Étape 31 : chaque résistance est la plus forte de celle de la race et de celle de la liste ;
+// la résistance à la magie de la race croît avec le niveau (drow : 11 + niveau).
+void resistances(Fiche& f)
+{
+    ResistancesFiche& r = f.Resistances;
+    const TypeRace& race = f.Race;
+    r.Magie = Maxi(r.Magie, race.Resistance_magie + race.Progression_rm * f.Personnage.niv);
+    r.Feu = Maxi(r.Feu, race.Resistance_feu);
+    r.Froid = Maxi(r.Froid, race.Resistance_froid);
+    r.Electricite = Maxi(r.Electricite, race.Resistance_electricite);
+    r.Acide = Maxi(r.Acide, race.Resistance_acide);
+    r.Son = Maxi(r.Son, race.Resistance_son);
+    r.Degats = Maxi(r.Degats, race.Resistance_degat);
+    r.TexteDegats = race.Rd_texte;
+}
+
+// Étape 23 : langues, alphabets, vision.
+void sens(Fiche& f)
+{
+    f.Langues = f.Personnage.LangueConnue;
+    f.Alphabets = f.Personnage.Alphabet;
+    f.Vision = QStringLiteral("Vision dans le noir %1 m %2").arg(int(f.Race.Vision)).arg(f.Race.Vision_texte);
+}
+
+// Étape 32 : charge transportable, depuis le total de Force.
+void charge(Fiche& f)
+{
+    ChargeTransportable(f.Charges, f.Race.Quadripede, f.Race.taille, int(Val(f.Caracteristiques[For].Total)));
+}
+
+} // namespace
+
+QString PhraseDescription(const TypePersonnage& p)
+{
+    const bool femme = p.Sexe.contains(u'f', Qt::CaseInsensitive);
+    const QString pronom = femme ? QStringLiteral("Elle") : QStringLiteral("Il");
+    QString s = p.Nom + QStringLiteral(" est un") + (femme ? QStringLiteral("e") : QString()) + u' ' + p.RACE
+                + (femme && p.RACE == u"Humain" ? QStringLiteral("e") : QString());
+    if (p.Age > 0)
+        s += QStringLiteral(" de %1 ans").arg(int(p.Age));
+    s += QStringLiteral(". ");
+    s += pronom + QStringLiteral(" a les cheveux ") + p.Cheveux + QStringLiteral(" avec les yeux ") + p.Yeux + u'.';
+    s += pronom + QStringLiteral(" mesure %1 cm et pèse %2 kg. ").arg(int(p.taille)).arg(p.poids);
+    s += pronom + QStringLiteral(" vénère ")
+         + (p.Dieu.isEmpty() ? QStringLiteral(" aucun dieu.") : p.Dieu + u'.');
+    return s;
+}
+
+bool RetrouveFiche(const ContexteFiche& c, const QString& nom, const SaisiesFiche& s, Fiche& f)
+{
+    f = Fiche{};
+    if (!ChargePersonnage(c.perso, c.programme, f.Personnage, nom, s.Capacites)) {
+        f.Etapes = {1};
+        return false;
+    }
+    // L'équipement, les dons, les compétences, les capacités et les sorts (étapes 5, 10, 12, 19,
+    // 21, 22, 24 à 28, 30, 33, 34) viennent de leurs pages ; d'ici là la liste des dons reste vide.
+    identite(f);
+    f.Image = imagePersonnage(c.dossierProgramme, f.Personnage);
+    diversDeLaListe(f);
+    raceEtArchetype(c, f, s);
+    caracteristiques(f, s);
+    intangible(f);
+    caracteristiquesAbsentes(f);
+    initiative(f);
+    pointsDeVie(f);
+    jets(f, s);
+    physique(f);
+    attaques(f);
+    resistancesDeLaListe(f);
+    sens(f);
+    f.FP = EstimeFP(c.perso, c.programme, f.Race, f.Personnage, f.Personnage.Archetype);
+    resistances(f);
+    charge(f);
+    f.Etapes = {1, 2, 3, 4, 6, 7, 8, 9, 11, 13, 14, 15, 16, 17, 18, 20, 23, 29, 31, 32};
+    return true;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// Calcul de la fiche d'un personnage, étape par étape et dans l'ordre, depuis les deux bases.
+#include "Fiche.h"
+
+#include <QString>
+
+class BaseDonnees;
+
+// Message montré quand les lignes de niveau du personnage ne s'accordent pas avec ses classes.
+inline constexpr const char* kMessageEchecFiche = "Problème en accedant à la fiche perso";
+
+// Ce que le calcul lit : les deux bases et le dossier du programme (images).
+struct ContexteFiche
+{
+    BaseDonnees& perso;
+    BaseDonnees& programme;
+    QString dossierProgramme;
+};
+
+// Recalcule toute la fiche du personnage nommé ; faux quand son chargement échoue, la fiche
+// ne contenant alors que l'étape 1.
+bool RetrouveFiche(const ContexteFiche& contexte, const QString& nom, const SaisiesFiche& saisies, Fiche& fiche);
+
+// Phrase de description : nom, race, âge, cheveux, yeux, taille, poids et dieu.
+QString PhraseDescription(const TypePersonnage& p);

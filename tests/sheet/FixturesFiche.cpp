@@ -1,0 +1,61 @@
+#include "FixturesFiche.h"
+#include "commun/Fixtures.h"
+#include "shell/db/SchemaPerso.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+std::unique_ptr<BaseDonnees> baseProgrammeLivree()
+{
+    const QString chemin = QDir(dossierProgramme()).filePath(QStringLiteral("tessarys.db"));
+    return QFileInfo::exists(chemin) ? BaseDonnees::ouvre(chemin) : nullptr;
+}
+
+std::unique_ptr<BaseDonnees> basePersonnagesTest(const DossierTest& dossier, BaseDonnees& programme, const QString& nom)
+{
+    auto perso = BaseDonnees::cree(dossier.chemin(nom));
+    creeBasePersonnages(*perso, programme);
+    return perso;
+}
+
+void ajoutePersonnageFiche(BaseDonnees& perso, const QString& nom, const QVector<NiveauTest>& niveaux,
+                           const QVariantMap& champs)
+{
+    static const char* const colonnes[6] = {"For", "Dex", "Con", "Int", "Sag", "Cha"};
+    Transaction t(perso);
+    QStringList classes;
+    QVector<int> parClasse;
+    for (int niv = 1; niv <= niveaux.size(); ++niv) {
+        const NiveauTest& n = niveaux.at(niv - 1);
+        qsizetype k = classes.indexOf(n.classe);
+        if (k < 0) {
+            classes.append(n.classe);
+            parClasse.append(0);
+            k = classes.size() - 1;
+        }
+        ++parClasse[k];
+        QVariantMap ligne{{"Nom", nom}, {"Niveau", parClasse[k]}, {"Classe", n.classe}, {"PV", n.pv}, {"niv", niv}};
+        for (int i = 0; i < 6; ++i)
+            ligne.insert(QLatin1String(colonnes[i]), n.caracs[i]);
+        perso.ajoute(QStringLiteral("PersonnageProgression"), ligne);
+    }
+    QVariantMap fiche = champs;
+    fiche.insert(QStringLiteral("Nom"), nom);
+    for (qsizetype k = 0; k < classes.size(); ++k) {
+        fiche.insert(QStringLiteral("Classe_%1").arg(k + 1), classes.at(k));
+        fiche.insert(QStringLiteral("Niv_%1").arg(k + 1), parClasse.at(k));
+    }
+    perso.ajoute(QStringLiteral("Personnage"), fiche);
+    t.valide();
+}
+
+void ajouteAldo(BaseDonnees& perso)
+{
+    // Valeurs de départ 15, 14, 13, 10, 12, 8 ; +1 en Force au niveau 4.
+    ajoutePersonnageFiche(perso, QStringLiteral("Aldo"),
+                          {{"Guerrier", 10, {15, 14, 13, 10, 12, 8}}, {"Guerrier", 6}, {"Guerrier", 6},
+                           {"Guerrier", 6, {1, 0, 0, 0, 0, 0}}, {"Roublard", 4}, {"Roublard", 4}, {"Roublard", 4}},
+                          {{"RACE", "Humain"}, {"Sexe", "M"}, {"Age", 25}, {"Cheveux", "bruns"}, {"Yeux", "verts"},
+                           {"Taille", 180}, {"Poids", 80}, {"Dieu", "Heironéous"}});
+}

@@ -1,0 +1,36 @@
+#pragma once
+// Personnages de test écrits dans une base de personnages complète, pour les fiches calculées
+// sur les règles livrées.
+#include "shell/db/BaseDonnees.h"
+
+#include <QString>
+#include <QVariantMap>
+#include <QVector>
+#include <array>
+#include <memory>
+
+class DossierTest;
+
+// Une ligne de niveau : classe, points de vie gagnés, caractéristiques ajoutées
+// (Force … Charisme ; la première ligne porte les valeurs de départ).
+struct NiveauTest
+{
+    QString classe;
+    int pv = 0;
+    std::array<int, 6> caracs{};
+};
+
+// Base du programme construite (tessarys.db) ; nulle quand elle n'est pas construite.
+std::unique_ptr<BaseDonnees> baseProgrammeLivree();
+
+// Base de personnages neuve à la disposition courante, à côté de la base du programme livrée.
+std::unique_ptr<BaseDonnees> basePersonnagesTest(const DossierTest& dossier, BaseDonnees& programme,
+                                                 const QString& nom = QStringLiteral("perso.db"));
+
+// Écrit le personnage et ses lignes de niveau ; les cases Classe_k/Niv_k suivent l'ordre
+// de première apparition des classes.
+void ajoutePersonnageFiche(BaseDonnees& perso, const QString& nom, const QVector<NiveauTest>& niveaux,
+                           const QVariantMap& champs = {});
+
+// Les personnages communs aux tests : guerrier 4 / roublard 3 humain.
+void ajouteAldo(BaseDonnees& perso);

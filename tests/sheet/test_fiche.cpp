@@ -1,0 +1,371 @@
+// La fiche calculée sur les règles livrées : valeurs attendues tirées à la main des règles 3.5.
+#include "FixturesFiche.h"
+#include "commun/Fixtures.h"
+#include "sheet/ExportFiche.h"
+#include "sheet/RetrouveFiche.h"
+
+#include <QDir>
+#include <QtTest>
+
+class TestFiche : public QObject
+{
+    Q_OBJECT
+
+    DossierTest m_dossier;
+    std::unique_ptr<BaseDonnees> m_programme;
+    std::unique_ptr<BaseDonnees> m_perso;
+
+    Fiche calcule(const QString& nom, const SaisiesFiche& saisies = {})
+    {
+        Fiche f;
+        const bool ok = RetrouveFiche({*m_perso, *m_programme, dossierProgramme()}, nom, saisies, f);
+        if (!ok)
+            qWarning("fiche de %s refusée", qPrintable(nom));
+        return f;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_programme = baseProgrammeLivree();
+        if (!m_programme)
+            QSKIP("tessarys.db n'est pas construite");
+        m_perso = basePersonnagesTest(m_dossier, *m_programme);
+        ajouteAldo(*m_perso);
+        ajoutePersonnageFiche(*m_perso, "Borin", {{"Guerrier", 10, {14, 10, 14, 10, 10, 12}}, {"Guerrier", 6}},
+                              {{"RACE", "Nain"}});
+        ajoutePersonnageFiche(*m_perso, "Morne",
+                              {{"Guerrier", 10, {13, 12, 14, 10, 10, 10}}, {"Guerrier", 6}, {"Guerrier", 6}, {"Guerrier", 6}},
+                              {{"RACE", "Humain"}, {"Archetype", "Zombi"}});
+        ajoutePersonnageFiche(*m_perso, "Pip", {{"Roublard", 6, {10, 16, 12, 12, 10, 10}}, {"Roublard", 4}, {"Roublard", 4}},
+                              {{"RACE", "Halfelin"}});
+        // Valeurs de départ 11 partout sauf Dex et Int 10 : l'ogre du bestiaire (21 8 15 6 10 7).
+        ajoutePersonnageFiche(*m_perso, "Grok",
+                              {{"Géant", 8, {11, 10, 11, 10, 10, 11}}, {"Géant", 5}, {"Géant", 5}, {"Géant", 5}},
+                              {{"RACE", "Ogre"}});
+        ajoutePersonnageFiche(*m_perso, "Ilvara",
+                              {{"Magicien", 4, {8, 14, 12, 16, 10, 10}}, {"Magicien", 3}, {"Magicien", 3}},
+                              {{"RACE", "Drow"}});
+        ajoutePersonnageFiche(*m_perso, "Séraphin", {{"Paladin", 10, {14, 10, 12, 10, 12, 15}}},
+                              {{"RACE", "Aasimar"}});
+        QVector<NiveauTest> archon(6, NiveauTest{"Extérieur", 5});
+        archon[0].caracs = {11, 10, 11, 10, 11, 10};
+        ajoutePersonnageFiche(*m_perso, "Rex", archon, {{"RACE", "Archon canin"}});
+        ajoutePersonnageFiche(*m_perso, "Spectre", {{"Guerrier", 10, {10, 10, 10, 10, 10, 12}}},
+                              {{"RACE", "Humain"}, {"Archetype", "Fantôme"}});
+    }
+
+    void personnagesLivres_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QStringList>("totaux");
+        QTest::addColumn<QList<int>>("modificateurs");
+        QTest::addColumn<int>("pv");
+        QTest::addColumn<int>("initiative");
+        QTest::addColumn<QList<int>>("attaques");   // base, nombre, lutte, corps à corps, distance
+        QTest::addColumn<QList<int>>("bases");      // jets de classe
+        QTest::addColumn<QList<int>>("jets");       // jets complets
+        QTest::addColumn<QString>("fp");
+
+        // Humain guerrier 4 / roublard 3 : For 16 Dex 14 Con 13 Int 10 Sag 12 Cha 8.
+        // BBA 4 + 2 = 6 (deux attaques) ; Réf 1 + 3, Vig 4 + 1, Vol 1 + 1.
+        // PV 10+6+6+6+4+4+4 = 40, + 7 × 1 (Con) = 47 ; lutte et corps à corps 6 + 3, distance 6 + 2.
+        QTest::newRow("guerrier/roublard humain")
+            << "Aldo" << QStringList{"16", "14", "13", "10", "12", "8"} << QList<int>{3, 2, 1, 0, 1, -1} << 47 << 2
+            << QList<int>{6, 2, 9, 9, 8} << QList<int>{4, 5, 2} << QList<int>{6, 6, 3}
+            // Facteur de puissance : son niveau (achat de points 25, sous le seuil de 30).
+            << "7";
+        // Nain : Con +2, Cha -2 → Con 16 (+3), Cha 10. Guerrier 2 : BBA 2, Vig 3.
+        // PV 10 + 6 + 2 × 3 = 22 ; Vig 3 + 3 = 6.
+        QTest::newRow("nain guerrier")
+            << "Borin" << QStringList{"14", "10", "16", "10", "10", "10"} << QList<int>{2, 0, 3, 0, 0, 0} << 22 << 0
+            << QList<int>{2, 1, 4, 4, 2} << QList<int>{0, 3, 0} << QList<int>{0, 6, 0} << "2";
+        // Humain zombi, 4 niveaux : For +2, Dex -2 ; pas de Con ni d'Int, Sag 10, Cha 1.
+        // Les morts-vivants de ce type suivent niv/2 en attaque, niv/3 en Réf et Vig, niv/2 + 2 en Vol.
+        // PV 28 sans Constitution ; corps à corps 2 + 2.
+        QTest::newRow("zombi")
+            << "Morne" << QStringList{"15", "10", "-", "-", "10", "1"} << QList<int>{2, 0, 0, 0, 0, -5} << 28 << 0
+            << QList<int>{2, 1, 4, 4, 2} << QList<int>{1, 1, 4} << QList<int>{1, 1, 4}
+            // Facteur de puissance d'un zombi : achat de points 21, Int((21 - 10) / 10) = 1.
+            << "1";
+        // Ogre, 4 dés de vie de géant : For 21 Dex 8 Con 15 Int 6 Sag 10 Cha 7 ; BBA 3, Vig 4, Réf 1, Vol 1.
+        // Grande taille : -1 à l'attaque, +4 à la lutte → lutte 3 + 5 + 4 = 12, corps à corps 7,
+        // distance 3 - 1 - 1 = 1 ; PV 23 + 4 × 2 = 31 ; FP 3 comme au bestiaire.
+        QTest::newRow("ogre")
+            << "Grok" << QStringList{"21", "8", "15", "6", "10", "7"} << QList<int>{5, -1, 2, -2, 0, -2} << 31 << -1
+            << QList<int>{3, 1, 12, 7, 1} << QList<int>{1, 4, 1} << QList<int>{0, 6, 1} << "3";
+    }
+
+    void personnagesLivres()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QStringList, totaux);
+        QFETCH(QList<int>, modificateurs);
+        QFETCH(int, pv);
+        QFETCH(int, initiative);
+        QFETCH(QList<int>, attaques);
+        QFETCH(QList<int>, bases);
+        QFETCH(QList<int>, jets);
+        QFETCH(QString, fp);
+
+        const Fiche f = calcule(nom);
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(f.Caracteristiques[i].Total, totaux.at(i));
+            QCOMPARE(int(f.Caracteristiques[i].Modificateur), modificateurs.at(i));
+        }
+        QCOMPARE(int(f.PointsDeVie), pv);
+        QCOMPARE(int(f.Initiative), initiative);
+        QCOMPARE((QList<int>{f.AttaqueDeBase, f.NombreAttaques, f.Lutte, f.AttaqueContact, f.AttaqueDistance}), attaques);
+        for (int j = 0; j < 3; ++j) {
+            QCOMPARE(int(f.Jets[j].Base), bases.at(j));
+            QCOMPARE(int(f.Jets[j].Final), jets.at(j));
+        }
+        QCOMPARE(f.FP, fp);
+    }
+
+    // Fantôme : Cha 12 + 4 = 16, parade +3 ; la note rappelle que l'armure ne compte pas.
+    void intangible_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("parade");
+        QTest::addColumn<bool>("note");
+        QTest::newRow("fantôme") << "Spectre" << 3 << true;
+        QTest::newRow("humain") << "Aldo" << 0 << false;
+    }
+
+    void intangible()
+    {
+        QFETCH(QString, nom);
+        QFETCH(int, parade);
+        QFETCH(bool, note);
+        const Fiche f = calcule(nom);
+        QCOMPARE(int(f.CA.Parade), parade);
+        QCOMPARE(f.NoteCA.contains("Attention type intangible on ne compte pas l'armure naturelle"), note);
+    }
+
+    // Les règles livrées n'ont pas de créature artificielle : deux races ajoutées à une copie.
+    void creaturesArtificielles_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QStringList>("totaux");
+        QTest::addColumn<int>("pv");
+        QTest::addColumn<int>("lutte");
+        // Golem de chair du bestiaire : For 21 Dex 9 Sag 11 Cha 1, sans Con ni Int ; 9 DV, BBA 6,
+        // lutte 6 + 5 + 4 = 15 ; PV 49 + 30 (grande créature artificielle) = 79.
+        QTest::newRow("golem de chair") << "Golem" << QStringList{"21", "9", "-", "-", "11", "1"} << 79 << 15;
+        // Forgelier : créature artificielle vivante, garde sa Constitution (14 + 2) et n'a pas de bonus.
+        QTest::newRow("forgelier") << "Forgé" << QStringList{"14", "10", "16", "10", "8", "8"} << 10 + 3 << 1 + 2;
+    }
+
+    void creaturesArtificielles()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QStringList, totaux);
+        QFETCH(int, pv);
+        QFETCH(int, lutte);
+        const QString copie = m_dossier.chemin("artificiel.db");
+        if (!QFileInfo::exists(copie)) {
+            QVERIFY(QFile::copy(QDir(dossierProgramme()).filePath("tessarys.db"), copie));
+            auto programme = BaseDonnees::ouvre(copie);
+            programme->ajoute("Race", {{"Race", "Golem de chair"}, {"Type", "Créature artificielle"}, {"taille", "Grande"},
+                                       {"For", 10}, {"Dex", -1}, {"Sag", 0}, {"Cha", -10}});
+            programme->ajoute("Race", {{"Race", "Forgelier"}, {"Type", "Créature artificielle"},
+                                       {"SousType_1", "Créature artificielle vivante"}, {"taille", "Moyenne"},
+                                       {"Con", 2}, {"Sag", -2}, {"Cha", -2}});
+            QVector<NiveauTest> golem(9, NiveauTest{"Créature artificielle", 5});
+            golem[0] = {"Créature artificielle", 9, {11, 10, 10, 10, 11, 11}};
+            ajoutePersonnageFiche(*m_perso, "Golem", golem, {{"RACE", "Golem de chair"}});
+            ajoutePersonnageFiche(*m_perso, "Forgé", {{"Guerrier", 10, {14, 10, 14, 10, 10, 10}}}, {{"RACE", "Forgelier"}});
+        }
+        auto programme = BaseDonnees::ouvre(copie);
+        Fiche f;
+        QVERIFY(RetrouveFiche({*m_perso, *programme, dossierProgramme()}, nom, {}, f));
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(f.Caracteristiques[i].Total, totaux.at(i));
+        QCOMPARE(int(f.PointsDeVie), pv);
+        QCOMPARE(int(f.Lutte), lutte);
+    }
+
+    void resistances_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QList<int>>("valeurs");   // magie, acide, électricité, feu, froid, son, dégâts
+        QTest::addColumn<QString>("particularites");
+        // Drow : résistance à la magie 11 + niveau de classe.
+        QTest::newRow("drow magicien 3") << "Ilvara" << QList<int>{14, 0, 0, 0, 0, 0, 0} << "résistance à la magie(14)";
+        QTest::newRow("aasimar") << "Séraphin" << QList<int>{0, 5, 5, 0, 5, 0, 0}
+                                 << "résistance à l'acide(5) résistance à l'électricité(5) résistance au froid(5)";
+        QTest::newRow("archon canin") << "Rex" << QList<int>{16, 0, 0, 0, 0, 0, 10}
+                                      << "résistance à la magie(16) réduction des dégâts(10/Mal)";
+        QTest::newRow("humain") << "Aldo" << QList<int>{0, 0, 0, 0, 0, 0, 0} << "";
+    }
+
+    void resistances()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QList<int>, valeurs);
+        QFETCH(QString, particularites);
+        const Fiche f = calcule(nom);
+        const ResistancesFiche& r = f.Resistances;
+        QCOMPARE((QList<int>{r.Magie, r.Acide, r.Electricite, r.Feu, r.Froid, r.Son, r.Degats}), valeurs);
+        QCOMPARE(TexteParticularites(r), particularites);
+    }
+
+    // Halfelin : petite taille (+1 à l'attaque, -4 à la lutte), +1 à tous les jets de race, Dex +2.
+    void petiteTaille()
+    {
+        const Fiche f = calcule("Pip");
+        QCOMPARE(f.Taille, QString("Petite"));
+        QCOMPARE(f.Caracteristiques[1].Total, QString("18"));
+        QCOMPARE(int(f.AttaqueDistance), 2 + 4 + 1);
+        QCOMPARE(f.Lutte - f.AttaqueContact, -4 - 1);
+        // Roublard 3 : Réf 3, Vig 1, Vol 1 ; Dex +4, Con +1, Sag 0 ; race +1 partout.
+        QCOMPARE(int(f.Jets[0].Race), 1);
+        QCOMPARE(int(f.Jets[0].Final), 3 + 4 + 1);
+        QCOMPARE(int(f.Jets[1].Final), 1 + 1 + 1);
+        QCOMPARE(int(f.Jets[2].Final), 1 + 0 + 1);
+    }
+
+    // Les valeurs tapées dans la fiche entrent dans le calcul suivant.
+    void saisiesRelues()
+    {
+        SaisiesFiche s;
+        s.DiversCarac2[0] = 2;    // Force 16 → 18 : +4
+        s.DiversCarac2[2] = -2;   // Constitution 13 → 11 : +0
+        s.JetsRace[1] = Entier16(2);
+        const Fiche f = calcule("Aldo", s);
+        QCOMPARE(f.Caracteristiques[0].Total, QString("18"));
+        QCOMPARE(int(f.Caracteristiques[0].Divers2), 2);
+        QCOMPARE(int(f.Caracteristiques[0].Score), 16);
+        QCOMPARE(int(f.AttaqueContact), 6 + 4);
+        QCOMPARE(int(f.Lutte), 6 + 4);
+        QCOMPARE(int(f.PointsDeVie), 40);
+        QCOMPARE(int(f.Jets[1].Race), 2);
+        QCOMPARE(int(f.Jets[1].Final), 5 + 0 + 2);
+        // Sans saisie, le jet de race est celui de la race.
+        QCOMPARE(int(f.Jets[0].Race), 0);
+    }
+
+    void identiteEtSens()
+    {
+        const Fiche f = calcule("Borin");
+        QCOMPARE(f.Titre, QString("Fiche du personnage Borin"));
+        QCOMPARE(f.Vision, QString("Vision dans le noir 18 m "));
+        QCOMPARE(f.Classes.size(), 1);
+        QCOMPARE(f.Classes[0].Classe, QString("Guerrier"));
+        QCOMPARE(int(f.Classes[0].Niveau), 2);
+        QCOMPARE(f.TypeCreature, QString("Humanoïde"));
+        QCOMPARE(calcule("Morne").TypeCreature, QString("Mort-vivant"));
+    }
+
+    // Image du personnage, sinon celle de sa race, sinon d20.bmp du dossier du programme.
+    void image_data()
+    {
+        QTest::addColumn<bool>("portrait");
+        QTest::addColumn<bool>("imageRace");
+        QTest::addColumn<bool>("imageParDefaut");
+        QTest::addColumn<QString>("attendue");   // relative au dossier du programme de la ligne
+        QTest::newRow("portrait") << true << true << true << "portrait.png";
+        QTest::newRow("portrait absent") << false << true << true << "Images/Humain.jpg";
+        QTest::newRow("ni portrait ni race") << false << false << true << "d20.bmp";
+        QTest::newRow("aucune image") << false << false << false << "";
+    }
+
+    void image()
+    {
+        QFETCH(bool, portrait);
+        QFETCH(bool, imageRace);
+        QFETCH(bool, imageParDefaut);
+        QFETCH(QString, attendue);
+        DossierTest programme;
+        const QDir dossier(programme.dossier().path());
+        dossier.mkdir("Images");
+        const auto cree = [&](const QString& nom) {
+            QFile f(dossier.filePath(nom));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        };
+        if (portrait)
+            cree("portrait.png");
+        if (imageRace)
+            cree("Images/Humain.jpg");
+        if (imageParDefaut)
+            cree("d20.bmp");
+        m_perso->execute("delete from Personnage where Nom = 'Portrait'");
+        m_perso->execute("delete from PersonnageProgression where Nom = 'Portrait'");
+        ajoutePersonnageFiche(*m_perso, "Portrait", {{"Guerrier", 10}},
+                              {{"RACE", "Humain"}, {"Image", dossier.filePath("portrait.png")}});
+        Fiche f;
+        QVERIFY(RetrouveFiche({*m_perso, *m_programme, dossier.path()}, "Portrait", {}, f));
+        QCOMPARE(f.Image, attendue.isEmpty() ? QString() : dossier.filePath(attendue));
+    }
+
+    // La page HTML reste en ASCII : accents en entités, balises neutralisées.
+    void htmlEchappe()
+    {
+        Fiche f;
+        f.Nom = "Élise <&>";
+        const QByteArray page = FicheEnHtml(f);
+        QVERIFY(page.contains("<title>&#201;lise &lt;&amp;&gt;</title>"));
+        for (const char c : page)
+            QVERIFY(uchar(c) < 128);
+        // Sans caractéristiques calculées, le tableau n'a que son en-tête.
+        QVERIFY(!page.contains("<td>"));
+    }
+
+    void description_data()
+    {
+        QTest::addColumn<QString>("sexe");
+        QTest::addColumn<int>("age");
+        QTest::addColumn<QString>("race");
+        QTest::addColumn<QString>("dieu");
+        QTest::addColumn<QString>("phrase");
+        QTest::newRow("humaine sans dieu")
+            << "F" << 30 << "Humain" << ""
+            << "Lia est une Humaine de 30 ans. Elle a les cheveux roux avec les yeux gris.Elle mesure 165 cm et pèse "
+               "55 kg. Elle vénère  aucun dieu.";
+        QTest::newRow("elfe, f minuscule")
+            << "f" << 120 << "Elfe" << "Corellon"
+            << "Lia est une Elfe de 120 ans. Elle a les cheveux roux avec les yeux gris.Elle mesure 165 cm et pèse "
+               "55 kg. Elle vénère Corellon.";
+        QTest::newRow("nain sans âge")
+            << "M" << 0 << "Nain" << "Moradin"
+            << "Lia est un Nain. Il a les cheveux roux avec les yeux gris.Il mesure 165 cm et pèse 55 kg. Il vénère "
+               "Moradin.";
+    }
+
+    void description()
+    {
+        QFETCH(QString, sexe);
+        QFETCH(int, age);
+        QFETCH(QString, race);
+        QFETCH(QString, dieu);
+        QFETCH(QString, phrase);
+        TypePersonnage p;
+        p.Nom = "Lia";
+        p.Sexe = sexe;
+        p.Age = age;
+        p.RACE = race;
+        p.Dieu = dieu;
+        p.Cheveux = "roux";
+        p.Yeux = "gris";
+        p.taille = 165;
+        p.poids = 55;
+        QCOMPARE(PhraseDescription(p), phrase);
+    }
+
+    // Lignes de niveau qui ne s'accordent pas avec les classes : rien d'autre n'est calculé.
+    void chargementRefuse()
+    {
+        ajoutePersonnageFiche(*m_perso, "Bancal", {{"Guerrier", 10, {10, 10, 10, 10, 10, 10}}, {"Guerrier", 6}},
+                              {{"RACE", "Humain"}});
+        m_perso->execute("update Personnage set Niv_1 = 3 where Nom = ?", {"Bancal"});
+        Fiche f;
+        QVERIFY(!RetrouveFiche({*m_perso, *m_programme, dossierProgramme()}, "Bancal", {}, f));
+        QCOMPARE(f.Etapes, QVector<int>{1});
+        QVERIFY(f.Description.isEmpty());
+        QCOMPARE(QString::fromUtf8(kMessageEchecFiche), QString("Problème en accedant à la fiche perso"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFiche)
+#include "test_fiche.moc"
