@@ -153,7 +153,8 @@ def premiere_carac(condition):
 # --- Construction des lignes ---------------------------------------------------------------------
 
 SOURCES = {"Feats": "Manuel des joueurs", "MonsterFeats": "Manuel des monstres",
-           "EpicFeats": "Manuel des niveaux épiques", "DivineAbilitiesandFeats": "Dieux et demi-dieux"}
+           "EpicFeats": "Manuel des niveaux épiques", "DivineAbilitiesandFeats": "Dieux et demi-dieux",
+           "PsionicsFeats": "Manuel extensif des psioniques"}
 
 
 def source_de(reference):

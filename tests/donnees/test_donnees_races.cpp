@@ -132,6 +132,10 @@ private slots:
         ligne("Race", "Humain", "Don", 1);
         ligne("Race", "Humain", "Competence", 1);
         ligne("Race", "Elfe", "Dex", 2);
+        ligne("Race", "Halfelin", "For", -2);
+        ligne("Race", "Halfelin", "Dex", 2);
+        ligne("Race", "Halfelin", "Cha", 0);
+        ligne("Race", "Halfelin grand-pied", "For", -2);
         ligne("Race", "Elfe", "Con", -2);
         ligne("Race", "Gnome", "taille", QStringLiteral("Petite"));
         ligne("Race", "Halfelin", "Reflexe", 1);
@@ -252,6 +256,75 @@ private slots:
         QVERIFY(!l.booleen(QStringLiteral("prive")));
         QCOMPARE(l.booleen(QStringLiteral("epique")), genre == QLatin1String("Epique"));
         QVERIFY(!l.texte(QStringLiteral("Explication")).isEmpty());
+    }
+
+    // Chaque don non psionique du SRD a sa ligne : effectifs par genre d'après les types du SRD
+    // (les dons psioniques livrés s'y ajoutent, d'où un minimum).
+    void donsDuSrdParGenre_data()
+    {
+        QTest::addColumn<QStringList>("genres");
+        QTest::addColumn<bool>("epique");
+        QTest::addColumn<int>("minimum");
+        const QStringList general = {QStringLiteral("Général"), QStringLiteral("Guerrier")};
+        QTest::newRow("généraux et de guerrier") << general << false << 121;
+        QTest::newRow("création d'objets") << QStringList{QStringLiteral("Création d'objets")} << false << 9;
+        QTest::newRow("création d'objets épiques") << QStringList{QStringLiteral("Création d'objets")} << true << 6;
+        QTest::newRow("divins") << QStringList{QStringLiteral("Divin")} << false << 2;
+        QTest::newRow("divins épiques") << QStringList{QStringLiteral("Divin")} << true << 3;
+        QTest::newRow("métamagie") << QStringList{QStringLiteral("Métamagie")} << false << 16;
+        QTest::newRow("métamagie épique") << QStringList{QStringLiteral("Métamagie")} << true << 2;
+        QTest::newRow("épiques, formes animales comprises") << QStringList{QStringLiteral("Epique")} << true << 141;
+    }
+
+    void donsDuSrdParGenre()
+    {
+        QFETCH(QStringList, genres);
+        QFETCH(bool, epique);
+        QFETCH(int, minimum);
+        QStringList marques;
+        QVariantList valeurs;
+        for (const QString& g : genres) {
+            marques << QStringLiteral("?");
+            valeurs << g;
+        }
+        valeurs << epique;
+        const int n = m_base->scalaire(QStringLiteral("select count(*) from Dons where Genre collate binary in (%1) "
+                                                      "and epique = ?").arg(marques.join(u',')),
+                                       valeurs).toInt();
+        QVERIFY2(n >= minimum, qPrintable(QStringLiteral("%1 dons au lieu d'au moins %2").arg(n).arg(minimum)));
+    }
+
+    // Quelques dons du SRD longtemps absents, dont un que les règles des points de compétence nomment.
+    void donsDuSrdPresents_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("genre");
+        QTest::addColumn<bool>("epique");
+        QTest::addColumn<bool>("multiple");
+        const auto don = [](const char* nom, const char* genre, bool epique, bool multiple = false) {
+            QTest::newRow(nom) << QString::fromUtf8(nom) << QString::fromUtf8(genre) << epique << multiple;
+        };
+        don("Ouvert d'esprit", "Général", false, true);
+        don("Forme animale de créature magique", "Epique", true);
+        don("Forme animale colossale", "Epique", true);
+        don("Création d'armes et armures magiques épiques", "Création d'objets", true);
+        don("Ecriture de parchemins épiques", "Création d'objets", true);
+        don("Maîtrise des morts-vivants", "Divin", true);
+        don("Zone d'animation", "Divin", true);
+    }
+
+    void donsDuSrdPresents()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QString, genre);
+        QFETCH(bool, epique);
+        QFETCH(bool, multiple);
+        const Ligne l = m_base->premiere(QStringLiteral("select * from Dons where Nom = ? collate binary"), {nom});
+        QVERIFY2(l.estValide(), qPrintable(QStringLiteral("« %1 » absent").arg(nom)));
+        QCOMPARE(l.texte(QStringLiteral("Genre")), genre);
+        QCOMPARE(l.booleen(QStringLiteral("epique")), epique);
+        QCOMPARE(l.booleen(QStringLiteral("Multiple")), multiple);
+        QVERIFY(!l.texte(QStringLiteral("Résumé")).isEmpty());
     }
 
     // Une vitesse de nage ou d'escalade donne un bonus racial de +8 dans la compétence.
