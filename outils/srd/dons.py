@@ -19,7 +19,8 @@ from traits import TRAITS
 
 ENTETE_DONS = ["Nom", "Genre", "Source", "Type", "Categorie", "Caracteristique", "Condition", "NORMAL",
                "Résumé", "Spécial", "Explication", "Multiple", "pouvoir", "tare", "js", "prive", "anciens",
-               "epique", "liearme", "version", "don_1", "don_2", "don_3", "don_4", "don_5", "don_6"]
+               "epique", "liearme", "version", "don_1", "don_2", "don_3", "don_4", "don_5", "don_6",
+               "supplementaire"]
 
 # Genres des dons véritables (table Dongenre) : les traits raciaux et aptitudes de classe n'en sont pas.
 GENRES_DONS = ["Création d'objets", "Divin", "Epique", "Général", "Guerrier", "Métamagie"]
@@ -208,6 +209,8 @@ def lignes_dons(base, table, epique):
             "Spécial": d.get("special"),
             "Explication": d["explication"],
             "Multiple": cumul == "Yes" or d.get("multiple", False),
+            # Lu par les règles pour savoir si le don peut être repris : même sens que Multiple.
+            "supplementaire": cumul == "Yes" or d.get("multiple", False),
             "pouvoir": False,
             "tare": False,
             "js": d.get("js"),

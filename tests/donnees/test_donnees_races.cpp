@@ -313,6 +313,15 @@ private slots:
         don("Zone d'animation", "Divin", true);
     }
 
+    // « supplementaire » dit, pour les règles, si un don peut être repris : comme Multiple.
+    void donsRepris()
+    {
+        QCOMPARE(m_base->scalaire(QStringLiteral("select count(*) from Dons where coalesce(supplementaire, 0) <> "
+                                                 "coalesce(Multiple, 0)")).toInt(), 0);
+        QVERIFY(m_base->cherche(QStringLiteral("Dons"), QStringLiteral("nom"), {QStringLiteral("Robustesse")})
+                    .booleen(QStringLiteral("supplementaire")));
+    }
+
     void donsDuSrdPresents()
     {
         QFETCH(QString, nom);
