@@ -122,6 +122,10 @@ void BaseDonnees::ouvreConnexion(bool creation)
     if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
         throw ErreurBase(QStringLiteral("Impossible d'ouvrir « %1 » : %2.").arg(m_chemin, messageMoteur(q.lastError())));
     q.finish();
+    // Qt lie et lit les textes en UTF-16 et la collation des noms compare de l'UTF-16 : une base
+    // dans ce codage évite une conversion à chaque comparaison d'index.
+    if (creation && !q.exec(QStringLiteral("PRAGMA encoding = 'UTF-16le'")))
+        throw ErreurBase(QStringLiteral("Impossible de créer « %1 » : %2.").arg(m_chemin, messageMoteur(q.lastError())));
     if (creation && !q.exec(QStringLiteral("PRAGMA user_version = 0")))
         throw ErreurBase(QStringLiteral("Impossible de créer « %1 » : %2.").arg(m_chemin, messageMoteur(q.lastError())));
 }
