@@ -157,25 +157,22 @@ QSqlQuery& BaseDonnees::requetePreparee(const QString& sql)
     return *q;
 }
 
-namespace {
-
-void lie(QSqlQuery& q, const QVariantList& valeurs)
-{
-    for (int i = 0; i < valeurs.size(); ++i)
-        q.bindValue(i, valeurs.at(i));
-}
-
-} // namespace
-
-int BaseDonnees::execute(const QString& sql, const QVariantList& valeurs)
+QSqlQuery& BaseDonnees::lance(const QString& sql, const QVariantList& valeurs)
 {
     QSqlQuery& q = requetePreparee(sql);
-    lie(q, valeurs);
+    for (int i = 0; i < valeurs.size(); ++i)
+        q.bindValue(i, valeurs.at(i));
     if (!q.exec()) {
         const QSqlError e = q.lastError();
         q.finish();
         echec(sql, e);
     }
+    return q;
+}
+
+int BaseDonnees::execute(const QString& sql, const QVariantList& valeurs)
+{
+    QSqlQuery& q = lance(sql, valeurs);
     const int n = q.numRowsAffected();
     q.finish();
     return n;
@@ -183,13 +180,7 @@ int BaseDonnees::execute(const QString& sql, const QVariantList& valeurs)
 
 QVector<Ligne> BaseDonnees::selectionne(const QString& sql, const QVariantList& valeurs)
 {
-    QSqlQuery& q = requetePreparee(sql);
-    lie(q, valeurs);
-    if (!q.exec()) {
-        const QSqlError e = q.lastError();
-        q.finish();
-        echec(sql, e);
-    }
+    QSqlQuery& q = lance(sql, valeurs);
     QVector<Ligne> lignes;
     while (q.next())
         lignes.append(ligneDepuis(q.record()));
@@ -202,13 +193,7 @@ QVector<Ligne> BaseDonnees::selectionne(const QString& sql, const QVariantList& 
 
 Ligne BaseDonnees::premiere(const QString& sql, const QVariantList& valeurs)
 {
-    QSqlQuery& q = requetePreparee(sql);
-    lie(q, valeurs);
-    if (!q.exec()) {
-        const QSqlError e = q.lastError();
-        q.finish();
-        echec(sql, e);
-    }
+    QSqlQuery& q = lance(sql, valeurs);
     Ligne ligne;
     if (q.next())
         ligne = ligneDepuis(q.record());
@@ -282,13 +267,7 @@ qint64 BaseDonnees::ajoute(const QString& table, const QVariantMap& champs)
     const QString sql = noms.isEmpty()
         ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(identifiant(table))
         : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(identifiant(table), noms.join(u','), marques.join(u','));
-    QSqlQuery& q = requetePreparee(sql);
-    lie(q, valeurs);
-    if (!q.exec()) {
-        const QSqlError e = q.lastError();
-        q.finish();
-        echec(sql, e);
-    }
+    QSqlQuery& q = lance(sql, valeurs);
     const qint64 rowid = q.lastInsertId().toLongLong();
     q.finish();
     return rowid;

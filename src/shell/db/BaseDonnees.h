@@ -76,6 +76,8 @@ public:
 private:
     BaseDonnees(QString chemin, QString nomConnexion);
     void ouvreConnexion(bool creation);
+    // Prépare (ou reprend), lie les valeurs et exécute ; lève ErreurBase en cas d'échec.
+    QSqlQuery& lance(const QString& sql, const QVariantList& valeurs);
     void oublieSchema();
     [[noreturn]] void echec(const QString& quoi, const QSqlError& erreur) const;
     friend class Curseur;
