@@ -7,6 +7,7 @@
 #include "shell/db/BaseDonnees.h"
 #include "shell/db/SchemaPerso.h"
 #include "sheet/ExportFiche.h"
+#include "sheet/ListeCapacite.h"
 #include "sheet/RetrouveFiche.h"
 
 #include <QDir>
@@ -79,6 +80,7 @@ void prepareEtat(const Options& options, EtatShell& etat)
 {
     etat.dossierProgramme = QDir::cleanPath(QFileInfo(options.dossierProgramme).absoluteFilePath());
     etat.cheminIni = LocaliseFichierIni(DossierConfiguration(), etat.dossierProgramme);
+    etat.doubleCarac = ParametreIni(etat.cheminIni, QStringLiteral("COMPETENCE"), QStringLiteral("DOUBLECARAC"), 0, false) != 0;
     const QString chemin = QDir(etat.dossierProgramme).filePath(QLatin1String(kNomBaseProgramme));
     if (!QFileInfo::exists(chemin))
         throw ErreurBase(QStringLiteral("La base du programme « %1 » est introuvable.").arg(chemin));
@@ -158,7 +160,10 @@ int commandeFiche(const Options& options, QTextStream& sortie)
     if (!perso->cherche(QStringLiteral("Personnage"), QStringLiteral("PrimaryKey"), {nom}))
         throw ErreurBase(QStringLiteral("Le personnage « %1 » n'existe pas dans la base « %2 ».").arg(nom, perso->chemin()));
     Fiche fiche;
-    if (!RetrouveFiche({*perso, *etat.programme, etat.dossierProgramme}, nom, {}, fiche))
+    SaisiesFiche saisies;
+    saisies.DoubleCarac = etat.doubleCarac;
+    saisies.Capacites = ChargeCapacitesPerso(*perso, *etat.programme, nom);
+    if (!RetrouveFiche({*perso, *etat.programme, etat.dossierProgramme}, nom, saisies, fiche))
         throw ErreurBase(QString::fromUtf8(kMessageEchecFiche));
     const QByteArray texte = options.format == u"txt"    ? FicheEnTexte(fiche).toUtf8()
                              : options.format == u"html" ? FicheEnHtml(fiche)

@@ -71,6 +71,74 @@ void attaques(const Fiche& f, QJsonObject& o)
     o.insert(QStringLiteral("attaqueDistance"), int(f.AttaqueDistance));
 }
 
+void classeArmure(const Fiche& f, QJsonObject& o)
+{
+    const ClasseArmureFiche& ca = f.ClasseArmure;
+    o.insert(QStringLiteral("classeArmure"),
+             QJsonObject{{QStringLiteral("total"), int(ca.Total)},
+                         {QStringLiteral("depourvu"), int(ca.Depourvu)},
+                         {QStringLiteral("contact"), int(ca.Contact)},
+                         {QStringLiteral("depourvuContact"), int(ca.DepourvuContact)},
+                         {QStringLiteral("contactIntangible"), int(ca.ContactIntangible)},
+                         {QStringLiteral("depourvuContactIntangible"), int(ca.DepourvuContactIntangible)},
+                         {QStringLiteral("explication"), ca.Explication}});
+}
+
+void equipementEtArmes(const Fiche& f, QJsonObject& o)
+{
+    QJsonArray equipement;
+    for (const LigneEquipement& l : f.Equipement)
+        equipement.append(QJsonObject{{QStringLiteral("nom"), l.Nom}, {QStringLiteral("divers"), l.Divers}});
+    o.insert(QStringLiteral("equipement"), equipement);
+    QJsonArray armes;
+    for (const LigneArme& a : f.Armes)
+        armes.append(QJsonObject{{QStringLiteral("nom"), a.Nom}, {QStringLiteral("ligne"), a.Ligne}});
+    o.insert(QStringLiteral("armes"), armes);
+}
+
+// Les dons cachés par le bouton de la page restent dans la liste, marqués.
+void dons(const Fiche& f, QJsonObject& o)
+{
+    QJsonArray liste;
+    for (const LigneDon& d : f.Dons)
+        liste.append(QJsonObject{{QStringLiteral("nom"), d.Affiche}, {QStringLiteral("origine"), d.Origine},
+                                 {QStringLiteral("genre"), d.Genre}, {QStringLiteral("octroi"), d.Octroi},
+                                 {QStringLiteral("cache"), d.Cachee}});
+    o.insert(QStringLiteral("dons"), liste);
+}
+
+QJsonArray lignesCapacites(const ListeCapacitesPerso& lignes)
+{
+    QJsonArray liste;
+    for (const LigneCapacite& c : lignes)
+        liste.append(QJsonObject{{QStringLiteral("nom"), c.Libelle}, {QStringLiteral("categorie"), c.Categorie},
+                                 {QStringLiteral("capacite"), c.Nom}, {QStringLiteral("niveau"), c.Niveau},
+                                 {QStringLiteral("valeur"), c.Valeur}});
+    return liste;
+}
+
+// Page des compétences : une colonne vide s'écrit "".
+QJsonArray competences(const Fiche& f)
+{
+    const auto nombreOuVide = [](bool affiche, int valeur) { return affiche ? QJsonValue(valeur) : QJsonValue(QString()); };
+    QJsonArray lignes;
+    for (const LigneCompetence& l : f.Competences)
+        lignes.append(QJsonObject{{QStringLiteral("nom"), l.Nom},
+                                  {QStringLiteral("competence"), l.NomRegle},
+                                  {QStringLiteral("statut"), l.Statut},
+                                  {QStringLiteral("sansFormation"), l.SansFormation},
+                                  {QStringLiteral("caracteristique"), l.Carac},
+                                  {QStringLiteral("modificateurCarac"), int(l.ModifCarac)},
+                                  {QStringLiteral("rangs"), nombreOuVide(l.RangsAchetes, l.Rangs)},
+                                  {QStringLiteral("malusArmure"), nombreOuVide(l.PenaliteAffichee, l.PenaliteArmure)},
+                                  {QStringLiteral("race"), int(l.ModifRace)},
+                                  {QStringLiteral("equipement"), int(l.BonusEquipement)},
+                                  {QStringLiteral("synergie"), int(l.BonusSynergie)},
+                                  {QStringLiteral("notes"), l.Notes},
+                                  {QStringLiteral("total"), nombreOuVide(l.TotalAffiche, l.Total)}});
+    return lignes;
+}
+
 } // namespace
 
 QString TexteParticularites(const ResistancesFiche& r)
@@ -121,6 +189,14 @@ QJsonObject FicheEnJson(const Fiche& f)
     }
     if (f.etapeCalculee(18))
         attaques(f, o);
+    if (f.etapeCalculee(19)) {
+        o.insert(QStringLiteral("competences"), competences(f));
+        o.insert(QStringLiteral("notesCompetences"), f.NotesCompetences);
+    }
+    if (f.etapeCalculee(21))
+        equipementEtArmes(f, o);
+    if (f.etapeCalculee(22))
+        classeArmure(f, o);
     if (f.etapeCalculee(23)) {
         o.insert(QStringLiteral("langues"), f.Langues);
         o.insert(QStringLiteral("alphabets"), f.Alphabets);
@@ -136,6 +212,12 @@ QJsonObject FicheEnJson(const Fiche& f)
                              {QStringLiteral("froid"), int(r.Froid)}, {QStringLiteral("son"), int(r.Son)},
                              {QStringLiteral("degats"), int(r.Degats)}, {QStringLiteral("texteDegats"), r.TexteDegats}});
     }
+    if (f.etapeCalculee(5))
+        dons(f, o);
+    if (f.etapeCalculee(34))
+        o.insert(QStringLiteral("capacites"),
+                 QJsonObject{{QStringLiteral("prises"), lignesCapacites(f.CapacitesPrises)},
+                             {QStringLiteral("disponibles"), lignesCapacites(f.CatalogueCapacites)}});
     if (f.etapeCalculee(32))
         o.insert(QStringLiteral("chargeTransportable"),
                  QJsonObject{{QStringLiteral("legere"), f.Charges.legere},
@@ -157,8 +239,23 @@ QString FicheEnTexte(const Fiche& f)
         lignes.append(QStringLiteral("Dés de vie : %1 (%2 pv)").arg(int(f.Niveau)).arg(int(f.PointsDeVie)));
     if (f.etapeCalculee(14))
         lignes.append(QStringLiteral("Initiative : ") + signe(f.Initiative));
+    if (f.etapeCalculee(22)) {
+        const ClasseArmureFiche& ca = f.ClasseArmure;
+        lignes.append(QStringLiteral("Classe d'armure : %1, contact %2, pris au dépourvu %3")
+                          .arg(int(ca.Total)).arg(int(ca.Contact)).arg(int(ca.Depourvu)));
+    }
     if (f.etapeCalculee(18))
         lignes.append(QStringLiteral("Attaque de base/lutte : ") + signe(f.AttaqueDeBase) + u'/' + signe(f.Lutte));
+    if (f.etapeCalculee(21) && !f.Armes.isEmpty()) {
+        // Attaque : la première attaque de chaque arme ; à outrance : les lignes entières.
+        QStringList simples, outrance;
+        for (const LigneArme& a : f.Armes) {
+            simples.append(a.Nom + u' ' + a.Attaque.trimmed());
+            outrance.append(a.Nom + u' ' + a.Ligne.trimmed());
+        }
+        lignes.append(QStringLiteral("Attaque : ") + simples.join(QStringLiteral("; ou ")));
+        lignes.append(QStringLiteral("Attaque à outrance : ") + outrance.join(QStringLiteral(", et ")));
+    }
     if (f.etapeCalculee(31)) {
         const QString particularites = TexteParticularites(f.Resistances);
         if (!particularites.isEmpty())

@@ -9,6 +9,7 @@
 #include "rules/Personnage.h"
 #include "rules/Race.h"
 #include "rules/Tailles.h"
+#include "sheet/Equipement.h"
 #include "shell/Semantique.h"
 
 #include <QString>
@@ -26,6 +27,11 @@ struct SaisiesFiche
     std::array<std::optional<Entier16>, 3> JetsRace{};
     // Capacités spéciales prises par le personnage (vsCapacitePerso).
     ListeCapacitesPerso Capacites;
+    // Réglage COMPETENCE/DOUBLECARAC : chaque point de compétence dépensé compte pour un rang,
+    // même hors classe.
+    bool DoubleCarac = false;
+    // Cases ValideEquipement : toutes cochées à l'ouverture de la fiche.
+    std::array<bool, kNombrePlaces> ValideEquipement = []{ std::array<bool, kNombrePlaces> v; v.fill(true); return v; }();
 };
 
 struct CaracteristiqueFiche
@@ -81,23 +87,29 @@ struct LigneDon
     QString Source, Genre, Type, Caracteristique, JS, Categorie, Pouvoir;
     QString Octroi;          // "Don sélectionné", "Don de classe", "Don de race"…
     bool Tare = false;
+    QString Specialite;      // arme, école, compétence choisie ; "" sans spécialité
+    bool Cachee = false;     // don de progression dépassé, caché par le bouton de la page
 };
 
 // Une ligne de la liste des compétences (vsComp).
 struct LigneCompetence
 {
     QString Nom;             // spécialité pour l'artisanat et la profession
-    bool DeClasse = false;
+    QString NomRegle;        // nom dans la table des compétences ("Artisanat 1"...)
+    qint16 Statut = 0;       // 2 : de la classe du plus haut niveau, 1 : d'une autre classe, 0 ou -1 : hors classe
     bool SansFormation = true;   // faux : la compétence ne s'utilise pas sans formation (italique)
-    Entier16 PenaliteArmure;
+    bool PenaliteAffichee = false;   // la colonne du malus d'armure montre un nombre
+    Entier16 PenaliteArmure; // malus d'armure, négatif
     Entier16 ModifRace;      // race, archétype et capacités
     Entier16 ModifCarac;
     QString Carac;           // caractéristique clé
     QString Notes;           // bonus de circonstance
     Entier16 Rangs;
+    bool RangsAchetes = false;   // au moins un achat de rangs lu
     Entier16 BonusEquipement;
     Entier16 BonusSynergie;  // synergies et dons
     Entier16 Total;
+    bool TotalAffiche = false;   // faux : la colonne du total reste vide
 };
 
 // Un objet qui compte, avec sa ligne d'attaque pour une arme (vsEquip).
@@ -105,6 +117,29 @@ struct LigneEquipement
 {
     QString Nom;
     QString Divers;
+};
+
+// Totaux des objets portés qui comptent.
+struct EquipementFiche
+{
+    std::array<std::optional<TypeObjet>, kNombrePlaces> Comptes;   // par emplacement
+    qint16 PenaliteArmure = 0;           // grandeur du malus (6 pour un harnois), lue par les compétences
+    qint16 EchecSortProfane = 0;
+    double Poids = 0;
+    double Cout = 0;
+    std::optional<qint16> BonusDexMax;   // absent : aucune limite de Dextérité
+    bool Bouclier = false;               // un bouclier est tenu
+    QString Armure;                      // armure portée à son emplacement
+    std::optional<TypeObjet> BouclierEnAttente;   // écarté avant la lecture des dons
+    ListeBonus BonusBouclierEnAttente;
+};
+
+// Une ligne d'attaque d'arme tenue, telle que la fiche l'écrit.
+struct LigneArme
+{
+    QString Nom;
+    QString Ligne;           // attaque à outrance
+    QString Attaque;         // même ligne, première attaque seule
 };
 
 struct ResistancesFiche
@@ -171,8 +206,14 @@ struct Fiche
 
     // Listes des pages de la fiche ; les capacités spéciales prises sont une saisie du calcul.
     QVector<LigneDon> Dons;
+    QString LegendeBoutonDons;           // "&Cacher…" ou "&Montrer les dons de progression par classe"
     QVector<LigneCompetence> Competences;
+    QString NotesCompetences;            // "compétence : notes" par ligne (fldstrCompetence)
     QVector<LigneEquipement> Equipement;
+    ListeCapacitesPerso CatalogueCapacites;   // capacités que le personnage peut prendre (vsCapaciteListe)
+    ListeCapacitesPerso CapacitesPrises;      // capacités prises (vsCapacitePerso), telles que lues
+    EquipementFiche Equip;
+    QVector<LigneArme> Armes;
 
     bool etapeCalculee(int etape) const { return Etapes.contains(etape); }
     // Noms des dons de la liste, tels que les règles les cherchent.

@@ -1,4 +1,10 @@
 #include "RetrouveFiche.h"
+#include "ListeCompetence.h"
+#include "Armes.h"
+#include "Equipement.h"
+#include "EquipementCA.h"
+#include "ListeCapacite.h"
+#include "ListeDon.h"
 #include "shell/db/BaseDonnees.h"
 
 #include <QDir>
@@ -176,6 +182,7 @@ void jets(Fiche& f, const SaisiesFiche& s)
         jet.Base = base[j];
         jet.Carac = modif(f, carac[j]);
         jet.Race = s.JetsRace[j].value_or(race[j]);
+        jet.Don = BonusJetDons(f.Dons, jet.Nom);
         jet.Final = jet.Base + jet.Don + jet.Carac + jet.Race + jet.Divers;
     }
 }
@@ -272,25 +279,33 @@ bool RetrouveFiche(const ContexteFiche& c, const QString& nom, const SaisiesFich
         f.Etapes = {1};
         return false;
     }
-    // L'équipement, les dons, les compétences, les capacités et les sorts (étapes 5, 10, 12, 19,
-    // 21, 22, 24 à 28, 30, 33, 34) viennent de leurs pages ; d'ici là la liste des dons reste vide.
+    // Les sorts et le reste des capacités (étapes 10, 19 pour les sorts, 24 à 28, 30, 33)
+    // viennent de leurs pages.
     identite(f);
+    AnalyseEquip(c.perso, c.programme, f, s.ValideEquipement);
+    RemplitDons(c.perso, c.programme, s.Capacites, f);
     f.Image = imagePersonnage(c.dossierProgramme, f.Personnage);
     diversDeLaListe(f);
     raceEtArchetype(c, f, s);
     caracteristiques(f, s);
     intangible(f);
+    ComposantesClasseArmure(f);
     caracteristiquesAbsentes(f);
     initiative(f);
     pointsDeVie(f);
     jets(f, s);
     physique(f);
     attaques(f);
+    ListeCompetence(c.perso, c.programme, s.Capacites, {f.Equip.PenaliteArmure, s.DoubleCarac}, f);
     resistancesDeLaListe(f);
+    LignesAttaque(f);
+    DexteriteClasseArmure(f);
+    CalculeClasseArmure(f);
     sens(f);
     f.FP = EstimeFP(c.perso, c.programme, f.Race, f.Personnage, f.Personnage.Archetype);
     resistances(f);
     charge(f);
-    f.Etapes = {1, 2, 3, 4, 6, 7, 8, 9, 11, 13, 14, 15, 16, 17, 18, 20, 23, 29, 31, 32};
+    RemplitCatalogueCapacites(c.programme, s.Capacites, f);
+    f.Etapes = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 29, 31, 32, 34};
     return true;
 }

@@ -8,6 +8,7 @@
 #include "frmAcceder.h"
 #include "frmApropos.h"
 #include "frmAstuce.h"
+#include "editor/frmGestPerso.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -119,7 +120,8 @@ void frmMain::creeMenus()
 
     QMenu* fichier = menu("IDM_FICHIER", QStringLiteral("&Fichier"));
     ajouteAction(fichier, "IDM_ASSISTANT_PERSO", QStringLiteral("&Assistant création personnage"));
-    ajouteAction(fichier, "IDM_GESTION_PERSO", QStringLiteral("&Gestion des personnages"));
+    branche(ajouteAction(fichier, "IDM_GESTION_PERSO", QStringLiteral("&Gestion des personnages")),
+            "IDM_GESTION_PERSO_Click", [this] { afficheGestPerso(); });
     branche(ajouteAction(fichier, "IDM_ACCEDER", QStringLiteral("&Accéder aux fiches des personnages")),
             "IDM_ACCEDER_Click", [this] { afficheAcceder(); });
     ajouteAction(fichier, "IDM_GEST_OBJETS", QStringLiteral("&Gestion des objets"));
@@ -226,6 +228,23 @@ void frmMain::afficheAcceder()
     QMdiSubWindow* sous = afficheEnfant(fenetre);
     // En bas à droite de la fenêtre principale.
     sous->setGeometry(qMax(0, width() - Pixels(7000)), qMax(0, height() - Pixels(5600)), Pixels(6600), Pixels(4320));
+    sous->show();
+}
+
+void frmMain::afficheGestPerso()
+{
+    if (QMdiSubWindow* sous = sousFenetre(QStringLiteral("frmGestPerso"))) {
+        m_zone->setActiveSubWindow(sous);
+        return;
+    }
+    auto* fenetre = new frmGestPerso(m_etat);
+    // Après un enregistrement, le choix des personnages montre la liste à jour.
+    connect(fenetre, &frmGestPerso::personnagesChanges, this, [this] {
+        if (QMdiSubWindow* sous = sousFenetre(QStringLiteral("frmAcceder")))
+            static_cast<frmAcceder*>(sous->widget())->RempPerso();
+    });
+    QMdiSubWindow* sous = afficheEnfant(fenetre);
+    sous->resize(Pixels(14000), Pixels(9000));
     sous->show();
 }
 

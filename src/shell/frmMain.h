@@ -30,6 +30,7 @@ public:
     QMdiSubWindow* sousFenetre(const QString& nom) const;
 
     void afficheAcceder();
+    void afficheGestPerso();
     void afficheAstuce();
     void afficheApropos();
 

@@ -85,9 +85,12 @@ private Q_SLOTS:
         QCOMPARE(jets["Vigueur"].toObject()["total"].toInt(), 6);
         QCOMPARE(jets["Volonté"].toObject()["total"].toInt(), 3);
         QVERIFY(o["description"].toString().startsWith("Aldo est un Humain de 25 ans. "));
-        // La classe d'armure attend l'équipement : sa clé n'est pas écrite.
-        QVERIFY(!o.contains("classeArmure"));
-        QVERIFY(!o["etapesCalculees"].toArray().contains(22));
+        // Sans équipement : 10 + Dextérité 14 (+2), rien pris au dépourvu.
+        const QJsonObject ca = o["classeArmure"].toObject();
+        QCOMPARE(ca["total"].toInt(), 12);
+        QCOMPARE(ca["depourvu"].toInt(), 10);
+        QCOMPARE(ca["contact"].toInt(), 12);
+        QCOMPARE(o["armes"].toArray().size(), 0);
     }
 
     void texteDansUnFichier()

@@ -78,7 +78,7 @@ private Q_SLOTS:
             QTest::newRow(nom) << QString::fromUtf8(menu) << QString::fromUtf8(nom) << QString::fromUtf8(libelle) << actif;
         };
         r("IDM_FICHIER", "IDM_ASSISTANT_PERSO", "&Assistant création personnage", false);
-        r("IDM_FICHIER", "IDM_GESTION_PERSO", "&Gestion des personnages", false);
+        r("IDM_FICHIER", "IDM_GESTION_PERSO", "&Gestion des personnages", true);
         r("IDM_FICHIER", "IDM_ACCEDER", "&Accéder aux fiches des personnages", true);
         r("IDM_FICHIER", "IDM_GEST_OBJETS", "&Gestion des objets", false);
         r("IDM_FICHIER", "IMD_IMPORT", "&Importation de personnage", false);

@@ -1,0 +1,36 @@
+#include "ValeursSaisies.h"
+
+#include <QtMath>
+
+namespace {
+
+// Le séparateur décimal de l'utilisateur peut être la virgule comme le point.
+double nombre(const QString& texte, bool* ok)
+{
+    QString t = texte.trimmed();
+    t.replace(u',', u'.');
+    return t.toDouble(ok);
+}
+
+} // namespace
+
+bool estNumerique(const QString& texte)
+{
+    bool ok = false;
+    nombre(texte, &ok);
+    return ok;
+}
+
+QVariant valeurNumerique(const QString& texte, bool entier)
+{
+    bool ok = false;
+    const double v = nombre(texte, &ok);
+    if (!ok)
+        return QVariant();
+    return entier ? QVariant(qRound64(v)) : QVariant(v);
+}
+
+QVariant valeurTexte(const QString& texte)
+{
+    return texte.isEmpty() ? QVariant() : QVariant(texte);
+}

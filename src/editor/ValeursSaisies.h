@@ -1,0 +1,13 @@
+#pragma once
+// Lecture des nombres saisis dans les champs de l'éditeur.
+#include <QString>
+#include <QVariant>
+
+// Vrai quand le texte, blancs retirés, est un nombre ("12", "-3", "1,5" ou "1.5").
+bool estNumerique(const QString& texte);
+
+// Valeur à écrire d'un champ saisi : Null quand il est vide, sinon le nombre (arrondi pour un entier).
+QVariant valeurNumerique(const QString& texte, bool entier);
+
+// Valeur à écrire d'un texte saisi : Null quand il est vide.
+QVariant valeurTexte(const QString& texte);

@@ -1,0 +1,72 @@
+#include "EquipementCA.h"
+#include "Equipement.h"
+#include "Fiche.h"
+
+namespace {
+
+Entier16 composante(const Fiche& f, const char* cible)
+{
+    return SommeBonus(f.Bonus, QStringLiteral("Bonus Classe Armure"), QString::fromUtf8(cible)).nombre;
+}
+
+QString signe(int v)
+{
+    return v >= 0 ? QStringLiteral("+%1").arg(v) : QString::number(v);
+}
+
+} // namespace
+
+void ComposantesClasseArmure(Fiche& f)
+{
+    RevalideBouclier(f);
+    ComposantesCA& ca = f.CA;
+    ca.Armure += composante(f, "Armure");
+    ca.AlterationArmure += composante(f, "Alteration Armure");
+    ca.Naturelle += composante(f, "Naturelle");
+    ca.AlterationNaturelle += composante(f, "Alteration Naturelle");
+    ca.Parade = Maxi(ca.Parade, composante(f, "Parade"));
+    ca.Esquive += composante(f, "Esquive");
+    ca.ForceArmure += composante(f, "Force Armure");
+    ca.ForceBouclier += composante(f, "Force Bouclier");
+    ca.Chance = Maxi(ca.Chance, composante(f, "Chance"));
+    ca.Intuition = Maxi(ca.Intuition, composante(f, "Intuition"));
+    ca.Divers += composante(f, "CA Divers");
+    ca.Bouclier += composante(f, "Bouclier");
+    ca.AlterationBouclier += composante(f, "Alteration Bouclier");
+}
+
+void DexteriteClasseArmure(Fiche& f)
+{
+    const qint16 dex = f.Caracteristiques.at(1).Modificateur.valeur();
+    f.CA.Dexterite = f.Equip.BonusDexMax ? qMin(dex, *f.Equip.BonusDexMax) : dex;
+}
+
+void CalculeClasseArmure(Fiche& f)
+{
+    const ComposantesCA& c = f.CA;
+    const Entier16 taille(ModifTailleCA(f.Race.taille));
+    const Entier16 armure = c.Armure + c.AlterationArmure;
+    const Entier16 bouclier = c.Bouclier + c.AlterationBouclier;
+    const Entier16 naturelle = c.Naturelle + c.AlterationNaturelle;
+    // Pris au dépourvu, on perd le bonus de Dextérité et l'esquive, mais un malus de Dextérité reste.
+    const Entier16 dexDepourvu(qMin<qint16>(0, c.Dexterite.valeur()));
+    const Entier16 commun = Entier16(10) + taille + c.Parade + c.Chance + c.Intuition + c.Divers;
+
+    ClasseArmureFiche& ca = f.ClasseArmure;
+    ca.Total = commun + c.Dexterite + c.Esquive + armure + bouclier + naturelle;
+    ca.Depourvu = commun + dexDepourvu + armure + bouclier + naturelle;
+    ca.Contact = commun + c.Dexterite + c.Esquive;
+    ca.DepourvuContact = commun + dexDepourvu;
+    ca.ContactIntangible = ca.Contact + c.ForceArmure + c.ForceBouclier;
+    ca.DepourvuContactIntangible = ca.DepourvuContact + c.ForceArmure + c.ForceBouclier;
+
+    const std::pair<const char*, int> parties[] = {
+        {" Taille : ", taille.valeur()},      {" Armure : ", armure.valeur()},
+        {" Bouclier : ", bouclier.valeur()},  {" Dextérité : ", c.Dexterite.valeur()},
+        {" Naturelle : ", naturelle.valeur()}, {" Parade : ", c.Parade.valeur()},
+        {" Esquive : ", c.Esquive.valeur()},  {" Chance : ", c.Chance.valeur()},
+        {" Intuition : ", c.Intuition.valeur()}, {" Divers : ", c.Divers.valeur()}};
+    ca.Explication = QStringLiteral("Base : 10 ");
+    for (const auto& [libelle, valeur] : parties)
+        ca.Explication += QString::fromUtf8(libelle) + signe(valeur);
+}

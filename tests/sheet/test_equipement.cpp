@@ -1,0 +1,362 @@
+// Objets portés : emplacements, analyse et classe d'armure sur les règles livrées.
+// Valeurs attendues tirées à la main des règles 3.5 (Harnois : armure +8, Dex max +1,
+// malus -6, échec 35 % ; écu en acier : +2, malus -2, échec 15 %).
+#include "FixturesFiche.h"
+#include "commun/Fixtures.h"
+#include "sheet/Equipement.h"
+#include "sheet/EquipementCA.h"
+#include "sheet/ExportFiche.h"
+#include "sheet/RetrouveFiche.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QtTest>
+
+namespace {
+
+struct Porte
+{
+    QString objet;
+    int place;   // -1 : porté sans emplacement
+};
+
+// Ligne d'équipement du personnage ; Pos suit l'ordre d'ajout à partir de 1.
+void equipe(BaseDonnees& perso, const QString& nom, const QVector<Porte>& objets)
+{
+    int pos = 0;
+    for (const Porte& o : objets)
+        perso.ajoute(QStringLiteral("Equipement"),
+                     {{"Personnage", nom}, {"NomObjet", o.objet}, {"Pos", ++pos}, {"SurPersonnage", true},
+                      {"Place", o.place >= 0 ? QVariant(o.place) : QVariant()}});
+}
+
+// Guerrier humain de niveau 1 : Force 16, Dextérité donnée.
+void ajouteGuerrier(BaseDonnees& perso, const QString& nom, int dex, const QVector<Porte>& objets)
+{
+    ajoutePersonnageFiche(perso, nom, {{"Guerrier", 10, {16, dex, 12, 10, 10, 10}}}, {{"RACE", "Humain"}});
+    equipe(perso, nom, objets);
+}
+
+} // namespace
+
+class TestEquipement : public QObject
+{
+    Q_OBJECT
+
+    DossierTest m_dossier;
+    std::unique_ptr<BaseDonnees> m_programme;
+    std::unique_ptr<BaseDonnees> m_perso;
+
+    Fiche calcule(const QString& nom, const SaisiesFiche& saisies = {})
+    {
+        Fiche f;
+        if (!RetrouveFiche({*m_perso, *m_programme, dossierProgramme()}, nom, saisies, f))
+            qWarning("fiche de %s refusée", qPrintable(nom));
+        return f;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_programme = baseProgrammeLivree();
+        if (!m_programme)
+            QSKIP("tessarys.db n'est pas construite");
+        m_perso = basePersonnagesTest(m_dossier, *m_programme);
+        ajouteGuerrier(*m_perso, "Nu", 14, {});
+        ajouteGuerrier(*m_perso, "Harnois", 14, {{"Harnois", 1}});
+        ajouteGuerrier(*m_perso, "Ecu", 14, {{"Harnois", 1}, {"Écu en acier", 6}});
+        ajouteGuerrier(*m_perso, "Anneau", 14, {{"Harnois", 1}, {"Écu en acier", 6}, {"Anneau de protection +2", 3}});
+        ajouteGuerrier(*m_perso, "AnneauBouclier", 14, {{"Harnois", 1}, {"Anneau de protection +2", 6}});
+        ajouteGuerrier(*m_perso, "DeuxArmures", 14, {{"Harnois", 1}, {"Harnois +5", 16}});
+        ajouteGuerrier(*m_perso, "Agile", 16, {{"Harnois", 1}});
+        ajouteGuerrier(*m_perso, "Gauche", 8, {{"Harnois", 1}});
+        ajouteGuerrier(*m_perso, "DeuxMains", 14, {{"Harnois", 1}, {"Écu en acier", 6}, {"Épée à deux mains", 0}});
+        ajouteGuerrier(*m_perso, "Magique", 14, {{"Harnois +1", 1}, {"Écu en acier +2", 6}});
+        ajouteGuerrier(*m_perso, "Sac", 14, {{"Harnois", -1}, {"Anneau de protection +2", -1}});
+        ajouteGuerrier(*m_perso, "Inconnu", 14, {{"Objet qui n'existe pas", 1}});
+    }
+
+    // Les six formes de la classe d'armure : total, dépourvu, contact, contact dépourvu,
+    // et leurs formes intangibles (sans armure ni bouclier de force : égales au contact).
+    void classeArmure_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<int>("depourvu");
+        QTest::addColumn<int>("contact");
+        QTest::addColumn<int>("depourvuContact");
+        // Dex 14 : +2 ; sans armure 10 + 2.
+        QTest::newRow("sans armure") << "Nu" << 12 << 10 << 12 << 10;
+        // 10 + 8 + Dex bornée à 1.
+        QTest::newRow("harnois") << "Harnois" << 19 << 18 << 11 << 10;
+        QTest::newRow("harnois et écu") << "Ecu" << 21 << 20 << 11 << 10;
+        // Parade +2 : dans les quatre formes.
+        QTest::newRow("anneau de protection") << "Anneau" << 23 << 22 << 13 << 12;
+        // Un anneau à l'emplacement du bouclier est montré mais ne compte pas.
+        QTest::newRow("anneau au bouclier") << "AnneauBouclier" << 19 << 18 << 11 << 10;
+        // Seule l'armure de l'emplacement d'armure compte.
+        QTest::newRow("deux armures") << "DeuxArmures" << 19 << 18 << 11 << 10;
+        // Dex 16 (+3) bornée à 1 partout où la Dextérité compte.
+        QTest::newRow("dextérité bornée") << "Agile" << 19 << 18 << 11 << 10;
+        // Dex 8 (-1) : le malus reste, même pris au dépourvu.
+        QTest::newRow("malus de dextérité") << "Gauche" << 17 << 17 << 9 << 9;
+        // Une arme à deux mains annule l'écu.
+        QTest::newRow("arme à deux mains") << "DeuxMains" << 19 << 18 << 11 << 10;
+        // Altérations : armure 8 + 1, bouclier 2 + 2.
+        QTest::newRow("altérations") << "Magique" << 24 << 23 << 11 << 10;
+        // Objets portés sans emplacement : rien.
+        QTest::newRow("objets dans le sac") << "Sac" << 12 << 10 << 12 << 10;
+        QTest::newRow("objet inconnu ignoré") << "Inconnu" << 12 << 10 << 12 << 10;
+    }
+    void classeArmure()
+    {
+        QFETCH(QString, nom);
+        QFETCH(int, total);
+        QFETCH(int, depourvu);
+        QFETCH(int, contact);
+        QFETCH(int, depourvuContact);
+        const Fiche f = calcule(nom);
+        QVERIFY(f.etapeCalculee(22));
+        const ClasseArmureFiche& ca = f.ClasseArmure;
+        QCOMPARE(int(ca.Total), total);
+        QCOMPARE(int(ca.Depourvu), depourvu);
+        QCOMPARE(int(ca.Contact), contact);
+        QCOMPARE(int(ca.DepourvuContact), depourvuContact);
+        QCOMPARE(int(ca.ContactIntangible), contact);
+        QCOMPARE(int(ca.DepourvuContactIntangible), depourvuContact);
+    }
+
+    void explicationEtJson()
+    {
+        const Fiche f = calcule("Anneau");
+        QCOMPARE(f.ClasseArmure.Explication,
+                 QStringLiteral("Base : 10  Taille : +0 Armure : +8 Bouclier : +2 Dextérité : +1 Naturelle : +0"
+                                " Parade : +2 Esquive : +0 Chance : +0 Intuition : +0 Divers : +0"));
+        const QJsonObject o = FicheEnJson(f);
+        const QJsonObject ca = o.value("classeArmure").toObject();
+        QCOMPARE(ca.value("total").toInt(), 23);
+        QCOMPARE(ca.value("depourvuContactIntangible").toInt(), 12);
+        QCOMPARE(o.value("equipement").toArray().size(), 3);
+    }
+
+    // Totaux des objets qui comptent : malus d'armure (en grandeur), échec des sorts profanes, Dex max.
+    void totaux_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("penalite");
+        QTest::addColumn<int>("echec");
+        QTest::addColumn<int>("dexMax");   // -99 : aucune limite
+        QTest::newRow("rien") << "Nu" << 0 << 0 << -99;
+        QTest::newRow("harnois") << "Harnois" << 6 << 35 << 1;
+        QTest::newRow("harnois et écu") << "Ecu" << 8 << 50 << 1;
+        QTest::newRow("anneau au bouclier") << "AnneauBouclier" << 6 << 35 << 1;
+        QTest::newRow("écu annulé") << "DeuxMains" << 6 << 35 << 1;
+    }
+    void totaux()
+    {
+        QFETCH(QString, nom);
+        QFETCH(int, penalite);
+        QFETCH(int, echec);
+        QFETCH(int, dexMax);
+        const Fiche f = calcule(nom);
+        QCOMPARE(int(f.Equip.PenaliteArmure), penalite);
+        QCOMPARE(int(f.Equip.EchecSortProfane), echec);
+        QCOMPARE(int(f.Equip.BonusDexMax.value_or(-99)), dexMax);
+    }
+
+    // Le malus d'armure atteint les compétences : Escalade -8, Natation doublée -16.
+    void malusDansLesCompetences()
+    {
+        const Fiche f = calcule("Ecu");
+        QStringList vus;
+        for (const LigneCompetence& l : f.Competences)
+            if (l.Nom == u"Escalade" || l.Nom == u"Natation")
+                vus.append(l.Nom + u' ' + QString::number(l.PenaliteArmure));
+        QCOMPARE(vus, (QStringList{"Escalade -8", "Natation -16"}));
+    }
+
+    void caseDecocheeRetireLesBonus()
+    {
+        SaisiesFiche s;
+        s.ValideEquipement[kPlaceArmure] = false;
+        const Fiche f = calcule("Anneau", s);
+        // Écu et anneau restent : 10 + 2 + 2 + 2.
+        QCOMPARE(int(f.ClasseArmure.Total), 16);
+        QVERIFY(!f.Equip.BonusDexMax.has_value());
+        QCOMPARE(f.Equip.Armure, QString());
+        QVERIFY(f.Equip.Bouclier);
+    }
+
+    void determineBonusDexMax_data()
+    {
+        QTest::addColumn<int>("candidat");   // -99 : absent
+        QTest::addColumn<int>("courant");
+        QTest::addColumn<int>("attendu");
+        QTest::newRow("rien") << -99 << -99 << -99;
+        QTest::newRow("premier") << 3 << -99 << 3;
+        QTest::newRow("plus petit") << 1 << 3 << 1;
+        QTest::newRow("plus grand ignoré") << 5 << 3 << 3;
+        QTest::newRow("absent ignoré") << -99 << 2 << 2;
+        QTest::newRow("zéro retenu") << 0 << 2 << 0;
+    }
+    void determineBonusDexMax()
+    {
+        QFETCH(int, candidat);
+        QFETCH(int, courant);
+        QFETCH(int, attendu);
+        const auto opt = [](int v) { return v == -99 ? std::optional<qint16>() : std::optional<qint16>(qint16(v)); };
+        std::optional<qint16> c = opt(courant);
+        DetermineBonusDexMax(opt(candidat), c);
+        QCOMPARE(int(c.value_or(-99)), attendu);
+    }
+
+    void placeAccepte_data()
+    {
+        QTest::addColumn<QString>("objet");
+        QTest::addColumn<int>("place");
+        QTest::addColumn<bool>("accepte");
+        QTest::newRow("anneau gauche") << "Anneau de protection +2" << 3 << true;
+        QTest::newRow("anneau droit") << "Anneau de protection +2" << 5 << true;
+        QTest::newRow("anneau au bouclier") << "Anneau de protection +2" << 6 << false;
+        QTest::newRow("écu en main") << "Écu en acier" << 0 << true;
+        QTest::newRow("rondache en main gauche") << "Rondache en bois" << 2 << true;
+        QTest::newRow("pavois en main") << "Pavois" << 0 << false;
+        QTest::newRow("pavois au bouclier") << "Pavois" << 6 << true;
+        QTest::newRow("épée en main") << "Épée longue" << 0 << true;
+        QTest::newRow("épée à l'armure") << "Épée longue" << 1 << false;
+        QTest::newRow("flèches") << "Flèches (20)" << 11 << true;
+        QTest::newRow("flèches en divers") << "Flèches (20)" << 16 << false;
+        QTest::newRow("harnois") << "Harnois" << 1 << true;
+        QTest::newRow("arc en main") << "Arc long" << 2 << true;
+    }
+    void placeAccepte()
+    {
+        QFETCH(QString, objet);
+        QFETCH(int, place);
+        QFETCH(bool, accepte);
+        TypeObjet o;
+        ListeBonus b;
+        QVERIFY(ChargeObjet(*m_programme, objet, o, b));
+        QCOMPARE(PlaceAccepte(place, o), accepte);
+    }
+
+    void chargeObjetInconnu()
+    {
+        TypeObjet o;
+        ListeBonus b;
+        QVERIFY(!ChargeObjet(*m_programme, QStringLiteral("Épée en chocolat"), o, b));
+        QVERIFY(b.isEmpty());
+    }
+
+    void chargeObjetBonus()
+    {
+        TypeObjet o;
+        ListeBonus b;
+        QVERIFY(ChargeObjet(*m_programme, QStringLiteral("Harnois +1"), o, b));
+        QCOMPARE(SommeBonus(b, "Bonus Classe Armure", "Armure").nombre.valeur(), qint16(8));
+        QCOMPARE(SommeBonus(b, "Bonus Classe Armure", "Alteration Armure").nombre.valeur(), qint16(1));
+        QCOMPARE(int(o.BonusDexMax.value_or(-99)), 1);
+        b.clear();
+        QVERIFY(ChargeObjet(*m_programme, QStringLiteral("Épée longue sainte +1"), o, b));
+        const SommeDeBonus degats = SommeBonus(b, "Bonus Dommage", o.NomObjet);
+        QCOMPARE(int(degats.nombre), 1);
+        QCOMPARE(degats.des, QStringLiteral("+2d6(Sainte)"));
+    }
+
+    void deplaceObjet()
+    {
+        const QString nom = QStringLiteral("Déménageur");
+        ajouteGuerrier(*m_perso, nom, 14, {{"Harnois", 1}, {"Écu en acier", -1}, {"Pavois", 6}});
+        // L'écu (pos 2) prend l'emplacement du pavois (pos 3), qui retourne dans la liste.
+        ResultatDeplacement r = DeplaceObjet(*m_perso, nom, 2, kPlaceBouclier);
+        QVERIFY(r.fait);
+        QCOMPARE(r.PosDeplace.value_or(-1), 3);
+        EquipementPersonnage e = ListeEquip(*m_perso, *m_programme, nom);
+        QCOMPARE(e.Places[kPlaceBouclier].NomObjet, QStringLiteral("Écu en acier"));
+        QCOMPARE(e.Liste.size(), 1);
+        QCOMPARE(e.Liste.at(0).NomObjet, QStringLiteral("Pavois"));
+        QCOMPARE(int(calcule(nom).ClasseArmure.Total), 21);
+
+        // Retour de l'armure dans la liste.
+        QVERIFY(DeplaceObjet(*m_perso, nom, 1, -1).fait);
+        e = ListeEquip(*m_perso, *m_programme, nom);
+        QVERIFY(e.Places[kPlaceArmure].estVide());
+        QCOMPARE(int(calcule(nom).ClasseArmure.Total), 14);
+
+        // Refus : rien ne change.
+        r = DeplaceObjet(*m_perso, nom, 2, 21);
+        QVERIFY(!r.fait);
+        QVERIFY(!r.message.isEmpty());
+        r = DeplaceObjet(*m_perso, nom, 99, 0);
+        QVERIFY(!r.fait);
+        QVERIFY(r.message.contains(nom));
+        e = ListeEquip(*m_perso, *m_programme, nom);
+        QCOMPARE(e.Places[kPlaceBouclier].NomObjet, QStringLiteral("Écu en acier"));
+    }
+
+    // Le bouclier et ce que tiennent les mains.
+    void valideBouclier_data()
+    {
+        QTest::addColumn<QString>("bouclier");
+        QTest::addColumn<QString>("arme");
+        QTest::addColumn<bool>("donTarge");
+        QTest::addColumn<bool>("compte");
+        QTest::newRow("mains vides") << "Écu en acier" << "" << false << true;
+        QTest::newRow("arme à une main") << "Écu en acier" << "Épée longue" << false << true;
+        QTest::newRow("arme à deux mains") << "Écu en acier" << "Épée à deux mains" << false << false;
+        QTest::newRow("lance d'arçon") << "Écu en acier" << "Lance d'arçon" << false << true;
+        QTest::newRow("targe sans don") << "Targe" << "Épée à deux mains" << false << false;
+        QTest::newRow("targe avec don") << "Targe" << "Épée à deux mains" << true << true;
+        QTest::newRow("écu et don de targe") << "Écu en acier" << "Épée à deux mains" << true << false;
+    }
+    void valideBouclier()
+    {
+        QFETCH(QString, bouclier);
+        QFETCH(QString, arme);
+        QFETCH(bool, donTarge);
+        QFETCH(bool, compte);
+        TypeObjet b, a;
+        ListeBonus poubelle;
+        QVERIFY(ChargeObjet(*m_programme, bouclier, b, poubelle));
+        if (!arme.isEmpty())
+            QVERIFY(ChargeObjet(*m_programme, arme, a, poubelle));
+        const QStringList dons = donTarge ? QStringList{"Science de la défence à la targe"} : QStringList{};
+        QCOMPARE(ValideBouclier(b, arme.isEmpty() ? nullptr : &a, nullptr, dons), compte);
+        // Un bouclier animé compte toujours.
+        b.Anime = true;
+        QVERIFY(ValideBouclier(b, arme.isEmpty() ? nullptr : &a, nullptr, dons));
+    }
+
+    // La targe écartée avant la lecture des dons compte une fois le don connu.
+    void targeRevueAvecLesDons()
+    {
+        ajouteGuerrier(*m_perso, "Targier", 14, {{"Harnois", 1}, {"Targe", 6}, {"Épée à deux mains", 0}});
+        Fiche f = calcule("Targier");
+        QCOMPARE(int(f.ClasseArmure.Total), 19);
+        QCOMPARE(int(f.Equip.PenaliteArmure), 6);
+        QVERIFY(!f.Equip.Bouclier);
+
+        // Même analyse, le don pris : la targe donne +1 et ajoute son malus de 1.
+        f = Fiche{};
+        f.Personnage.Nom = QStringLiteral("Targier");
+        AnalyseEquip(*m_perso, *m_programme, f, SaisiesFiche{}.ValideEquipement);
+        LigneDon d;
+        d.Nom = QStringLiteral("Science de la défence à la targe");
+        f.Dons.append(d);
+        ComposantesClasseArmure(f);
+        QCOMPARE(int(f.CA.Bouclier), 1);
+        QCOMPARE(int(f.Equip.PenaliteArmure), 7);
+        QVERIFY(f.Equip.Bouclier);
+    }
+
+    void libelles()
+    {
+        QCOMPARE(LibellePlace(0), QStringLiteral("Arme Principale"));
+        QCOMPARE(LibellePlace(14), QStringLiteral("Gilet/Veste"));
+        QCOMPARE(LibellePlace(20), QStringLiteral("Divers 5"));
+        QCOMPARE(LibellePlace(21), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEquipement)
+#include "test_equipement.moc"
