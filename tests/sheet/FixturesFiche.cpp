@@ -59,3 +59,29 @@ void ajouteAldo(BaseDonnees& perso)
                           {{"RACE", "Humain"}, {"Sexe", "M"}, {"Age", 25}, {"Cheveux", "bruns"}, {"Yeux", "verts"},
                            {"Taille", 180}, {"Poids", 80}, {"Dieu", "Heironéous"}});
 }
+
+void equipeTest(BaseDonnees& perso, const QString& nom, const QVector<ObjetPorte>& objets)
+{
+    int pos = 0;
+    for (const ObjetPorte& o : objets)
+        perso.ajoute(QStringLiteral("Equipement"),
+                     {{"Personnage", nom}, {"NomObjet", o.objet}, {"Pos", ++pos}, {"SurPersonnage", true},
+                      {"Place", o.place >= 0 ? QVariant(o.place) : QVariant()}});
+}
+
+Fiche calculeFiche(BaseDonnees& perso, BaseDonnees& programme, const QString& nom, const SaisiesFiche& saisies)
+{
+    Fiche f;
+    if (!RetrouveFiche({perso, programme, dossierProgramme()}, nom, saisies, f))
+        qWarning("fiche de %s refusée", qPrintable(nom));
+    return f;
+}
+
+LigneDon donTest(const QString& nom, const QString& specialite)
+{
+    LigneDon d;
+    d.Nom = nom;
+    d.Specialite = specialite;
+    d.Affiche = specialite.isEmpty() ? nom : nom + QStringLiteral(" [") + specialite + u']';
+    return d;
+}

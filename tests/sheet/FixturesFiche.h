@@ -1,6 +1,8 @@
 #pragma once
 // Personnages de test écrits dans une base de personnages complète, pour les fiches calculées
 // sur les règles livrées.
+#include "sheet/Fiche.h"
+#include "sheet/RetrouveFiche.h"
 #include "shell/db/BaseDonnees.h"
 
 #include <QString>
@@ -34,3 +36,19 @@ void ajoutePersonnageFiche(BaseDonnees& perso, const QString& nom, const QVector
 
 // Les personnages communs aux tests : guerrier 4 / roublard 3 humain.
 void ajouteAldo(BaseDonnees& perso);
+
+// Objet porté par un personnage de test : emplacement (-1 : dans le sac, sans emplacement).
+struct ObjetPorte
+{
+    QString objet;
+    int place = -1;
+};
+
+// Écrit les objets dans l'équipement du personnage, dans l'ordre.
+void equipeTest(BaseDonnees& perso, const QString& nom, const QVector<ObjetPorte>& objets);
+
+// Calcule la fiche comme la fenêtre le fait ; prévient quand le calcul est refusé.
+Fiche calculeFiche(BaseDonnees& perso, BaseDonnees& programme, const QString& nom, const SaisiesFiche& saisies = {});
+
+// Ligne de la grille des dons telle que ListeDon l'écrit : "Nom [spécialité]".
+LigneDon donTest(const QString& nom, const QString& specialite = {});

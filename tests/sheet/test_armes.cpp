@@ -11,26 +11,6 @@
 #include <QJsonObject>
 #include <QtTest>
 
-namespace {
-
-void equipe(BaseDonnees& perso, const QString& nom, const QVector<QPair<QString, int>>& objets)
-{
-    int pos = 0;
-    for (const auto& [objet, place] : objets)
-        perso.ajoute(QStringLiteral("Equipement"), {{"Personnage", nom}, {"NomObjet", objet}, {"Pos", ++pos},
-                                                   {"SurPersonnage", true}, {"Place", place}});
-}
-
-LigneDon don(const QString& nom, const QString& specialite = {})
-{
-    LigneDon d;
-    d.Nom = nom;
-    d.Affiche = specialite.isEmpty() ? nom : nom + QStringLiteral(" [") + specialite + u']';
-    return d;
-}
-
-} // namespace
-
 class TestArmes : public QObject
 {
     Q_OBJECT
@@ -41,10 +21,7 @@ class TestArmes : public QObject
 
     Fiche calcule(const QString& nom)
     {
-        Fiche f;
-        if (!RetrouveFiche({*m_perso, *m_programme, dossierProgramme()}, nom, {}, f))
-            qWarning("fiche de %s refusée", qPrintable(nom));
-        return f;
+        return calculeFiche(*m_perso, *m_programme, nom);
     }
 
     TypeObjet objet(const QString& nom)
@@ -73,16 +50,16 @@ private Q_SLOTS:
             QSKIP("tessarys.db n'est pas construite");
         m_perso = basePersonnagesTest(m_dossier, *m_programme);
         ajoutePersonnageFiche(*m_perso, "Lame", {{"Guerrier", 10, {16, 14, 12, 10, 10, 10}}}, {{"RACE", "Humain"}});
-        equipe(*m_perso, "Lame", {{"Épée longue", 0}});
+        equipeTest(*m_perso, "Lame", {{"Épée longue", 0}});
         ajoutePersonnageFiche(*m_perso, "Archer", {{"Guerrier", 10, {16, 14, 12, 10, 10, 10}}}, {{"RACE", "Humain"}});
-        equipe(*m_perso, "Archer", {{"Arc long", 0}, {"Flèches +1 (20)", 11}});
+        equipeTest(*m_perso, "Archer", {{"Arc long", 0}, {"Flèches +1 (20)", 11}});
         ajoutePersonnageFiche(*m_perso, "Veteran",
                               {{"Guerrier", 10, {16, 14, 12, 10, 10, 10}}, {"Guerrier", 6}, {"Guerrier", 6},
                                {"Guerrier", 6}, {"Guerrier", 6}, {"Guerrier", 6}},
                               {{"RACE", "Humain"}});
-        equipe(*m_perso, "Veteran", {{"Épée longue +1", 0}, {"Dague", 2}});
+        equipeTest(*m_perso, "Veteran", {{"Épée longue +1", 0}, {"Dague", 2}});
         ajoutePersonnageFiche(*m_perso, "Paladin", {{"Guerrier", 10, {16, 14, 12, 10, 10, 10}}}, {{"RACE", "Humain"}});
-        equipe(*m_perso, "Paladin", {{"Épée longue sainte +1", 0}});
+        equipeTest(*m_perso, "Paladin", {{"Épée longue sainte +1", 0}});
     }
 
     void familles_data()
@@ -173,17 +150,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("attaque");
         QTest::addColumn<int>("degats");
         QTest::addColumn<QString>("caracteristique");
-        const QVector<LigneDon> predilection{don("Arme de prédilection", "Epée longue"),
-                                             don("Arme de prédilection épique", "Epée longue")};
+        const QVector<LigneDon> predilection{donTest("Arme de prédilection", "Epée longue"),
+                                             donTest("Arme de prédilection épique", "Epée longue")};
         QTest::newRow("sans don") << QVector<LigneDon>{} << "Épée longue" << 4 << 3 << "Force";
         QTest::newRow("prédilection + épique") << predilection << "Épée longue" << 7 << 3 << "Force";
         QTest::newRow("prédilection sur une autre arme") << predilection << "Dague" << 4 << 3 << "Force";
-        QTest::newRow("spécialisation") << QVector<LigneDon>{don("Spécialisation martiale", "Epée longue")}
+        QTest::newRow("spécialisation") << QVector<LigneDon>{donTest("Spécialisation martiale", "Epée longue")}
                                         << "Épée longue" << 4 << 5 << "Force";
         // Arc : Dextérité à l'attaque, pas de Force aux dégâts.
         QTest::newRow("arc long") << QVector<LigneDon>{} << "Arc long" << 3 << 0 << "Dextérité";
         // Finesse : la Dextérité ne sert que si elle dépasse la Force (ici 14 < 16).
-        QTest::newRow("finesse sans gain") << QVector<LigneDon>{don("Attaque en finesse")} << "Rapière" << 4 << 3
+        QTest::newRow("finesse sans gain") << QVector<LigneDon>{donTest("Attaque en finesse")} << "Rapière" << 4 << 3
                                            << "Force";
         // Javeline : arme de jet, Dextérité à l'attaque, Force aux dégâts.
         QTest::newRow("javeline") << QVector<LigneDon>{} << "Javeline" << 3 << 3 << "Dextérité";
@@ -214,7 +191,7 @@ private Q_SLOTS:
 
     void finesseAvecDexterite()
     {
-        Fiche f = guerrier({don("Attaque en finesse")});
+        Fiche f = guerrier({donTest("Attaque en finesse")});
         f.Caracteristiques[1].Modificateur = 4;
         QCOMPARE(CalculeLigneArme(f, objet("Rapière")).Attaques, QList<int>{5});
         // L'épée longue n'est pas une arme de finesse.
@@ -228,11 +205,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("principale");
         QTest::addColumn<int>("secondaire");
         QTest::newRow("sans don") << QVector<LigneDon>{} << "Humain" << -6 << -10;
-        QTest::newRow("combat à deux armes") << QVector<LigneDon>{don("Combat à deux armes")} << "Humain" << -4 << -4;
-        QTest::newRow("avec ambidextrie") << QVector<LigneDon>{don("Combat à deux armes"), don("Ambidextrie")}
+        QTest::newRow("combat à deux armes") << QVector<LigneDon>{donTest("Combat à deux armes")} << "Humain" << -4 << -4;
+        QTest::newRow("avec ambidextrie") << QVector<LigneDon>{donTest("Combat à deux armes"), donTest("Ambidextrie")}
                                           << "Humain" << -3 << -3;
-        QTest::newRow("marilith") << QVector<LigneDon>{don("Combat à plusieurs armes")} << "Marilith" << 0 << 0;
-        QTest::newRow("dissociation") << QVector<LigneDon>{don("Dissociation du combat à deux armes")} << "Humain" << 0
+        QTest::newRow("marilith") << QVector<LigneDon>{donTest("Combat à plusieurs armes")} << "Marilith" << 0 << 0;
+        QTest::newRow("dissociation") << QVector<LigneDon>{donTest("Dissociation du combat à deux armes")} << "Humain" << 0
                                       << 0;
     }
     void penalitesDeuxArmes()
@@ -271,7 +248,7 @@ private Q_SLOTS:
         const TypeObjet o = objet(arme);
         QVector<LigneDon> dons;
         if (scienceDuCritique)
-            dons.append(don("Science du critique", o.GroupeObjet == u"Arc Long" ? "Epée longue" : o.GroupeObjet));
+            dons.append(donTest("Science du critique", o.GroupeObjet == u"Arc Long" ? "Epée longue" : o.GroupeObjet));
         QCOMPARE(CalculeCritique(guerrier(dons), o).texte(), texte);
     }
 
@@ -292,7 +269,7 @@ private Q_SLOTS:
         QFETCH(double, portee);
         QVector<LigneDon> dons;
         if (tirDeLoin)
-            dons.append(don("Tir de loin"));
+            dons.append(donTest("Tir de loin"));
         QCOMPARE(FacteurPortee(guerrier(dons), objet(arme)), portee);
     }
 };

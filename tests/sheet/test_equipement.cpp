@@ -14,27 +14,11 @@
 
 namespace {
 
-struct Porte
-{
-    QString objet;
-    int place;   // -1 : porté sans emplacement
-};
-
-// Ligne d'équipement du personnage ; Pos suit l'ordre d'ajout à partir de 1.
-void equipe(BaseDonnees& perso, const QString& nom, const QVector<Porte>& objets)
-{
-    int pos = 0;
-    for (const Porte& o : objets)
-        perso.ajoute(QStringLiteral("Equipement"),
-                     {{"Personnage", nom}, {"NomObjet", o.objet}, {"Pos", ++pos}, {"SurPersonnage", true},
-                      {"Place", o.place >= 0 ? QVariant(o.place) : QVariant()}});
-}
-
 // Guerrier humain de niveau 1 : Force 16, Dextérité donnée.
-void ajouteGuerrier(BaseDonnees& perso, const QString& nom, int dex, const QVector<Porte>& objets)
+void ajouteGuerrier(BaseDonnees& perso, const QString& nom, int dex, const QVector<ObjetPorte>& objets)
 {
     ajoutePersonnageFiche(perso, nom, {{"Guerrier", 10, {16, dex, 12, 10, 10, 10}}}, {{"RACE", "Humain"}});
-    equipe(perso, nom, objets);
+    equipeTest(perso, nom, objets);
 }
 
 } // namespace
@@ -49,10 +33,7 @@ class TestEquipement : public QObject
 
     Fiche calcule(const QString& nom, const SaisiesFiche& saisies = {})
     {
-        Fiche f;
-        if (!RetrouveFiche({*m_perso, *m_programme, dossierProgramme()}, nom, saisies, f))
-            qWarning("fiche de %s refusée", qPrintable(nom));
-        return f;
+        return calculeFiche(*m_perso, *m_programme, nom, saisies);
     }
 
 private Q_SLOTS:

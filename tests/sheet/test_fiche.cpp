@@ -17,11 +17,7 @@ class TestFiche : public QObject
 
     Fiche calcule(const QString& nom, const SaisiesFiche& saisies = {})
     {
-        Fiche f;
-        const bool ok = RetrouveFiche({*m_perso, *m_programme, dossierProgramme()}, nom, saisies, f);
-        if (!ok)
-            qWarning("fiche de %s refusée", qPrintable(nom));
-        return f;
+        return calculeFiche(*m_perso, *m_programme, nom, saisies);
     }
 
 private Q_SLOTS:

@@ -52,10 +52,7 @@ class TestListeCapacite : public QObject
     {
         SaisiesFiche s;
         s.Capacites = prises;
-        Fiche f;
-        if (!RetrouveFiche({*m_perso, *m_programme, dossierProgramme()}, nom, s, f))
-            qWarning("fiche de %s refusée", qPrintable(nom));
-        return f;
+        return calculeFiche(*m_perso, *m_programme, nom, s);
     }
 
     int equipements(const QString& personnage, const QString& objet)

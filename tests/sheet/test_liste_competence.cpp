@@ -19,15 +19,6 @@ const LigneCompetence* ligne(const Fiche& f, const QString& competence)
     return nullptr;
 }
 
-LigneDon don(const QString& nom, const QString& choix = {})
-{
-    LigneDon d;
-    d.Nom = nom;
-    d.Affiche = choix.isEmpty() ? nom : nom + QStringLiteral(" [") + choix + u']';
-    d.Specialite = choix;
-    return d;
-}
-
 } // namespace
 
 class TestListeCompetence : public QObject
@@ -40,10 +31,7 @@ class TestListeCompetence : public QObject
 
     Fiche calcule(const QString& nom, const SaisiesFiche& saisies = {})
     {
-        Fiche f;
-        if (!RetrouveFiche({*m_perso, *m_programme, dossierProgramme()}, nom, saisies, f))
-            qWarning("fiche de %s refusée", qPrintable(nom));
-        return f;
+        return calculeFiche(*m_perso, *m_programme, nom, saisies);
     }
 
     // Rangs achetés à un niveau, chaîne « n°-points-rangs| ».
@@ -266,7 +254,7 @@ private Q_SLOTS:
     void dons()
     {
         Fiche f = calcule("Vif");
-        f.Dons = {don("Talent", "Escalade"), don("Vigilance"), don("Forestier"), don("Magie de guerre ")};
+        f.Dons = {donTest("Talent", "Escalade"), donTest("Vigilance"), donTest("Forestier"), donTest("Magie de guerre ")};
         recalcule(f, 0);
         QCOMPARE(int(ligne(f, "Escalade")->BonusSynergie), 3);
         QCOMPARE(int(ligne(f, "Natation")->BonusSynergie), 0);

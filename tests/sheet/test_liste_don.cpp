@@ -38,15 +38,6 @@ int compte(const QVector<LigneDon>& dons, const QString& affiche)
     return int(std::count_if(dons.cbegin(), dons.cend(), [&](const LigneDon& d) { return d.Affiche == affiche; }));
 }
 
-LigneDon don(const QString& nom, const QString& specialite = QString())
-{
-    LigneDon d;
-    d.Nom = nom;
-    d.Specialite = specialite;
-    d.Affiche = specialite.isEmpty() ? nom : nom + " [" + specialite + "]";
-    return d;
-}
-
 } // namespace
 
 class TestListeDon : public QObject
@@ -59,10 +50,7 @@ class TestListeDon : public QObject
 
     Fiche calcule(const QString& nom, const SaisiesFiche& saisies = {})
     {
-        Fiche f;
-        if (!RetrouveFiche({*m_perso, *m_programme, dossierProgramme()}, nom, saisies, f))
-            qWarning("fiche de %s refusée", qPrintable(nom));
-        return f;
+        return calculeFiche(*m_perso, *m_programme, nom, saisies);
     }
 
 private Q_SLOTS:
@@ -284,7 +272,7 @@ private Q_SLOTS:
         QFETCH(bool, trouve);
         QVector<LigneDon> liste;
         for (const QString& n : dons)
-            liste << don(n, n == u"Arme de prédilection" ? "Dague" : "");
+            liste << donTest(n, n == u"Arme de prédilection" ? "Dague" : "");
         QCOMPARE(ExistInDonPerso(liste, cherche), trouve);
     }
 
@@ -308,8 +296,8 @@ private Q_SLOTS:
         QFETCH(QString, cherche);
         QFETCH(QString, competence);
         QFETCH(int, ligne);
-        const QVector<LigneDon> liste{don("Vigilance"), don("Talent", "Escalade"), don("Talent", "Natation"),
-                                      don("Sang d'aberration", "Mains palmées")};
+        const QVector<LigneDon> liste{donTest("Vigilance"), donTest("Talent", "Escalade"), donTest("Talent", "Natation"),
+                                      donTest("Sang d'aberration", "Mains palmées")};
         QCOMPARE(ChercheDonGrille(liste, cherche, competence), ligne);
     }
 

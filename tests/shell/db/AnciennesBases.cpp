@@ -79,6 +79,18 @@ bool present(int version, const QString& table, const QString& champ = {})
     return true;
 }
 
+QString ligneChamp(const QString& table, const QString& champ, const QString& type, const QString& defaut)
+{
+    return QStringLiteral("champ %1.%2 %3%4").arg(table, champ, type, defaut.isEmpty() ? QString() : QStringLiteral(" défaut ") + defaut);
+}
+
+QString ligneIndex(const QString& nom, bool unique, const QStringList& colonnes)
+{
+    return QStringLiteral("index %1%2 (%3)").arg(nom, unique ? QStringLiteral(" unique") : QString(), colonnes.join(u','));
+}
+
+} // namespace
+
 QString nomType(TypeChamp type, int taille)
 {
     switch (type) {
@@ -99,18 +111,6 @@ QString nomType(TypeChamp type, int taille)
     }
     return {};
 }
-
-QString ligneChamp(const QString& table, const QString& champ, const QString& type, const QString& defaut)
-{
-    return QStringLiteral("champ %1.%2 %3%4").arg(table, champ, type, defaut.isEmpty() ? QString() : QStringLiteral(" défaut ") + defaut);
-}
-
-QString ligneIndex(const QString& nom, bool unique, const QStringList& colonnes)
-{
-    return QStringLiteral("index %1%2 (%3)").arg(nom, unique ? QStringLiteral(" unique") : QString(), colonnes.join(u','));
-}
-
-} // namespace
 
 std::unique_ptr<BaseDonnees> baseEssai(const DossierTest& dossier, const QString& nom)
 {

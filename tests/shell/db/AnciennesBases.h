@@ -27,6 +27,9 @@ void creeProgrammeMinimal(BaseDonnees& programme);
 // Disposition lue dans une base : une ligne par table, par champ (type du moteur, défaut) et par
 // index (colonnes, unicité), triées.
 QStringList dispositionLue(BaseDonnees& base);
+
+// Nom lisible d'un type du moteur : "Texte(50)", "Entier", "Memo"...
+QString nomType(TypeChamp type, int taille);
 // La même chose décrite par des définitions.
 QStringList dispositionDecrite(const QVector<DefinitionTable>& tables);
 

@@ -8,27 +8,6 @@
 
 namespace {
 
-QString nomType(const DefinitionChamp& c)
-{
-    switch (c.type) {
-    case TypeChamp::Texte:
-        return QStringLiteral("Texte(%1)").arg(c.taille > 0 ? c.taille : 255);
-    case TypeChamp::Entier:
-        return QStringLiteral("Entier");
-    case TypeChamp::Long:
-        return QStringLiteral("Long");
-    case TypeChamp::Double:
-        return QStringLiteral("Double");
-    case TypeChamp::Booleen:
-        return QStringLiteral("Booleen");
-    case TypeChamp::Date:
-        return QStringLiteral("Date");
-    case TypeChamp::Memo:
-        return QStringLiteral("Memo");
-    }
-    return {};
-}
-
 QStringList serie(const QString& prefixe, int premier, int dernier)
 {
     QStringList noms;
@@ -172,7 +151,7 @@ private Q_SLOTS:
         QFETCH(QString, type);
         const DefinitionChamp c = champPersonnages(table, champ);
         QCOMPARE(c.nom, champ);
-        const QString lu = nomType(c);
+        const QString lu = nomType(c.type, c.taille);
         if (type == u"texte")
             QVERIFY2(c.type == TypeChamp::Texte || c.type == TypeChamp::Memo, qPrintable(lu));
         else if (type == u"nombre")
