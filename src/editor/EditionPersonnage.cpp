@@ -245,3 +245,18 @@ ResultatRenommage renommePersonnage(BaseDonnees& perso, const QString& ancien, c
     transaction.valide();
     return ResultatRenommage::Renomme;
 }
+
+TextesPersonnage litTextes(BaseDonnees& perso, const QString& nom)
+{
+    const Ligne l = perso.premiere(QStringLiteral("select background,histoire from personnage where nom=?"), {nom});
+    if (!l)
+        return {};
+    return {l.texte(QStringLiteral("background")), l.texte(QStringLiteral("histoire"))};
+}
+
+void ecritTextes(BaseDonnees& perso, const QString& nom, const TextesPersonnage& textes)
+{
+    perso.execute(QStringLiteral("update personnage set Background=?, histoire=? where nom=?"),
+                  {valeurTexte(textes.background.trimmed().isEmpty() ? QString() : textes.background),
+                   valeurTexte(textes.historique.trimmed().isEmpty() ? QString() : textes.historique), nom});
+}

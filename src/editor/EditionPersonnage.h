@@ -78,3 +78,13 @@ enum class ResultatRenommage { Inchange, NomExistant, Renomme };
 // nom est vide ou égal à l'ancien sans égard à la casse ; refusé quand un personnage le porte déjà
 // dans l'une des tables, en quelque casse que ce soit.
 ResultatRenommage renommePersonnage(BaseDonnees& perso, const QString& ancien, const QString& nouveau);
+
+// Background et historique d'un personnage, tels que la fenêtre qui les édite les montre.
+struct TextesPersonnage
+{
+    QString background;
+    QString historique;
+};
+TextesPersonnage litTextes(BaseDonnees& perso, const QString& nom);
+// Écrit les deux textes ; un texte vide, blancs retirés, devient Null.
+void ecritTextes(BaseDonnees& perso, const QString& nom, const TextesPersonnage& textes);

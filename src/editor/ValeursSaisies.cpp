@@ -1,6 +1,7 @@
 #include "ValeursSaisies.h"
 
 #include <QtMath>
+#include <cmath>
 
 namespace {
 
@@ -19,6 +20,14 @@ bool estNumerique(const QString& texte)
     bool ok = false;
     nombre(texte, &ok);
     return ok;
+}
+
+std::optional<double> litNombre(const QString& texte)
+{
+    bool ok = false;
+    const double v = nombre(texte, &ok);
+    // "inf" et "nan" ne sont pas des sommes ni des quantités.
+    return ok && std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
 }
 
 QVariant valeurNumerique(const QString& texte, bool entier)

@@ -1,21 +1,37 @@
 #include "frmGestPerso.h"
+#include "CellulesGrille.h"
 #include "ChampsPersonnage.h"
+#include "Commerce.h"
+#include "DelegueGrille.h"
+#include "FrmLstArticle.h"
+#include "NiveauxPersonnage.h"
+#include "frmAjouter.h"
+#include "frmBackHist.h"
 #include "frmRenommer.h"
+#include "frmVendre.h"
+#include "allocation/frmDonsComp.h"
 #include "shell/Application.h"
 #include "shell/EtatShell.h"
+#include "shell/FichierIni.h"
 #include "shell/Hasard.h"
+#include "shell/Semantique.h"
 #include "shell/UtilitairesFenetres.h"
 #include "shell/db/BaseDonnees.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -23,6 +39,30 @@ namespace {
 
 constexpr const char* kModule = "frmGestPerso.cpp";
 constexpr int kColonnesNiveaux = 32;
+constexpr int kColonnesNiveauxVisibles = 9;   // niveau de classe, classe, PV, six caractéristiques
+constexpr int kPremierDon = 11;
+constexpr int kDernierDon = 20;
+enum ColonneObjet { ObjNom, ObjType, ObjPlace, ObjCharge, ObjSurPerso, ObjNombre };
+
+// Couleurs des marques de dons : dons qui manquent, dons pris, et les deux à la fois.
+const QColor kCouleurAPrendre(255, 214, 170);
+const QColor kCouleurObtenus(196, 232, 196);
+const QColor kCouleurLesDeux(190, 210, 250);
+
+// Libellé et champs de Personnage d'une rangée de la fenêtre.
+struct Rangee
+{
+    const char* libelle;
+    QStringList champs;
+};
+
+QStringList suite(const QString& prefixe, int nombre)
+{
+    QStringList champs;
+    for (int i = 1; i <= nombre; ++i)
+        champs << prefixe + QString::number(i);
+    return champs;
+}
 
 QStringList noms(BaseDonnees& base, const QString& sql, const QString& champ)
 {
@@ -32,26 +72,37 @@ QStringList noms(BaseDonnees& base, const QString& sql, const QString& champ)
     return liste;
 }
 
-QString cellule(const QTableWidget* grille, int ligne, int colonne)
-{
-    const QTableWidgetItem* item = grille->item(ligne, colonne);
-    return item ? item->text() : QString();
-}
-
-void metCellule(QTableWidget* grille, int ligne, int colonne, const QString& texte)
-{
-    grille->setItem(ligne, colonne, new QTableWidgetItem(texte));
-}
-
 QTableWidget* grille(QWidget* parent, const char* nom, const QStringList& titres, int colonnes)
 {
     auto* g = new QTableWidget(0, colonnes, parent);
     g->setObjectName(QLatin1String(nom));
     g->setHorizontalHeaderLabels(titres);
-    g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
+    g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 8);
     g->setSelectionBehavior(QAbstractItemView::SelectRows);
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     return g;
+}
+
+// Pages de l'identité : libellés en clair, champs dans l'ordre de lecture.
+const QList<Rangee>& pageMetiers()
+{
+    static const QList<Rangee> page{{"Professions", suite(QStringLiteral("Profession_"), 4)},
+                                    {"Artisanats", suite(QStringLiteral("Artisanat_"), 3)},
+                                    {"Domaines", suite(QStringLiteral("Domaine_"), 4)},
+                                    {"École de spécialisation", {QStringLiteral("EcoleSpecialisation")}},
+                                    {"Écoles interdites", suite(QStringLiteral("Ecole_interdite_"), 4)}};
+    return page;
+}
+
+const QList<Rangee>& pageClasses()
+{
+    static const QList<Rangee> page{{"Énergies de l'élu divin", suite(QStringLiteral("EnergieElu_"), 3)},
+                                    {"Énergies du sorcier", suite(QStringLiteral("EnergieSorcier_"), 2)},
+                                    {"Élément du wujen", {QStringLiteral("ElementWujen")}},
+                                    {"Élément et ordre du shugenja",
+                                     {QStringLiteral("ElementShugenja"), QStringLiteral("OrdreShugenja")}},
+                                    {"Dragon totem", {QStringLiteral("DragonTotem")}}};
+    return page;
 }
 
 } // namespace
@@ -65,27 +116,30 @@ frmGestPerso::frmGestPerso(EtatShell& etat, QWidget* parent) : QWidget(parent), 
     vsPerso->setEditTriggers(QAbstractItemView::NoEditTriggers);
     vsPerso->verticalHeader()->hide();
     vsPerso->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    vsPerso->setMinimumWidth(Pixels(3200));
-    creeGrilles();
+    vsPerso->setMinimumWidth(Pixels(3000));
+    creeChamps();
     creeBoutons();
 
-    auto* droite = new QVBoxLayout;
-    droite->addWidget(creeIdentite());
-    droite->addWidget(vsHistoPerso, 2);
-    auto* niveaux = new QHBoxLayout;
-    niveaux->addWidget(btnNivInserer);
-    niveaux->addWidget(btnNivEnlever);
-    niveaux->addStretch();
-    droite->addLayout(niveaux);
-    droite->addWidget(vsEquip, 1);
+    auto* separation = new QSplitter(Qt::Vertical, this);
+    separation->addWidget(creeNiveaux());
+    separation->addWidget(creeObjets());
+    separation->setChildrenCollapsible(false);
     auto* boutons = new QHBoxLayout;
-    for (QPushButton* b : {btnAjouter, btnSupprimer, btnEnregistrer, btnAnnuler, BtnFermer, btnRenommer})
+    for (QPushButton* b : {btnAjouter, btnSupprimer, btnEnregistrer, btnAnnuler, btnRenommer, btnBackground})
         boutons->addWidget(b);
     boutons->addStretch();
+    boutons->addWidget(BtnFermer);
+    auto* droite = new QVBoxLayout;
+    droite->addWidget(creeIdentite());
+    droite->addWidget(separation, 1);
     droite->addLayout(boutons);
+    auto* gauche = new QVBoxLayout;
+    gauche->addWidget(new QLabel(QStringLiteral("Personnages"), this));
+    gauche->addWidget(vsPerso);
     auto* disposition = new QHBoxLayout(this);
-    disposition->addWidget(vsPerso, 1);
-    disposition->addLayout(droite, 3);
+    disposition->addLayout(gauche, 1);
+    disposition->addLayout(droite, 4);
+    creeTouches();
 
     ActiveSelectionSurFocus(this);
     m_chargement = true;
@@ -95,6 +149,7 @@ frmGestPerso::frmGestPerso(EtatShell& etat, QWidget* parent) : QWidget(parent), 
     });
     m_chargement = false;
     montreMode();
+    activeBoutonsLignes();
 
     connect(vsPerso, &QTableWidget::itemSelectionChanged, this,
             [this] { execute("vsPerso_SelChange", [this] { vsPerso_SelChange(); }); });
@@ -102,24 +157,14 @@ frmGestPerso::frmGestPerso(EtatShell& etat, QWidget* parent) : QWidget(parent), 
         vsPerso->selectRow(0);
 }
 
-QWidget* frmGestPerso::creeIdentite()
+void frmGestPerso::creeChamps()
 {
-    auto* cadre = new QWidget(this);
-    auto* g = new QGridLayout(cadre);
-    g->setContentsMargins(0, 0, 0, 0);
-    int n = 0;
-    auto place = [&](const QString& libelle, QWidget* w) {
-        g->addWidget(new QLabel(libelle, cadre), n / 4, (n % 4) * 2);
-        g->addWidget(w, n / 4, (n % 4) * 2 + 1);
-        ++n;
-    };
-    fldstrnom = new QLineEdit(cadre);
+    fldstrnom = new QLineEdit(this);
     fldstrnom->setObjectName(QStringLiteral("fldstrnom"));
-    place(QStringLiteral("Nom"), fldstrnom);
     connect(fldstrnom, &QLineEdit::textChanged, this, [this] { Modifperso(); });
-    CmbRace = new QComboBox(cadre);
+    CmbRace = new QComboBox(this);
     CmbRace->setObjectName(QStringLiteral("CmbRace"));
-    place(QStringLiteral("Race"), CmbRace);
+    // La race compte pour les domaines : certaines races en ont sans classe de prêtre.
     connect(CmbRace, &QComboBox::currentIndexChanged, this, [this] {
         Modifperso();
         activeChampsDeClasse();
@@ -127,76 +172,229 @@ QWidget* frmGestPerso::creeIdentite()
     for (const ChampIdentite& c : champsIdentite()) {
         QWidget* w;
         if (c.controle.startsWith(QLatin1String("fld"), Qt::CaseInsensitive)) {
-            auto* champ = new QLineEdit(cadre);
+            auto* champ = new QLineEdit(this);
             if (c.nature != NatureChamp::Texte)
                 champ->setProperty("Tag", QStringLiteral("numeric"));
             connect(champ, &QLineEdit::textChanged, this, [this] { Modifperso(); });
             w = champ;
         } else {
-            auto* liste = new QComboBox(cadre);
-            connect(liste, &QComboBox::currentIndexChanged, this, [this] { Modifperso(); });
+            auto* liste = new QComboBox(this);
+            liste->setMinimumContentsLength(8);
+            liste->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            connect(liste, &QComboBox::currentTextChanged, this, [this] { Modifperso(); });
             w = liste;
         }
         w->setObjectName(c.controle);
         m_controles.insert(c.champ, w);
-        place(c.champ, w);
     }
+    fldnTotalPo = static_cast<QLineEdit*>(m_controles.value(QStringLiteral("TotalPo")));
+}
+
+QWidget* frmGestPerso::creeIdentite()
+{
+    auto* cadre = new QWidget(this);
+    auto* disposition = new QVBoxLayout(cadre);
+    disposition->setContentsMargins(0, 0, 0, 0);
+
+    // Nom, race et archétype restent sous les yeux quelle que soit la page.
+    auto* tete = new QGridLayout;
+    const QList<QPair<const char*, QWidget*>> entete{{"Nom", fldstrnom},
+                                                    {"Race", CmbRace},
+                                                    {"Archétype", m_controles.value(QStringLiteral("Archetype"))}};
+    for (int i = 0; i < entete.size(); ++i) {
+        tete->addWidget(new QLabel(QString::fromUtf8(entete[i].first), cadre), 0, i * 2);
+        tete->addWidget(entete[i].second, 0, i * 2 + 1);
+        tete->setColumnStretch(i * 2 + 1, 1);
+    }
+    disposition->addLayout(tete);
+
+    auto* pages = new QTabWidget(cadre);
+    pages->setObjectName(QStringLiteral("ongletsIdentite"));
+    auto* identite = new QWidget(pages);
+    auto* g = new QGridLayout(identite);
+    const QList<QPair<const char*, const char*>> champs{
+        {"Profil", "Profil"},      {"Titre", "Titre"},       {"Divinité", "Dieu"},
+        {"Alignement", "Alignement"}, {"Sexe", "Sexe"},     {"Âge", "Age"},
+        {"Taille (cm)", "Taille"}, {"Poids (kg)", "Poids"}, {"Beauté", "Beaute"},
+        {"Cheveux", "Cheveux"},    {"Yeux", "Yeux"},         {"Date", "Date"},
+        {"Pièces d'or (Po)", "TotalPo"}, {"Points d'expérience", "TotalXP"}, {"Malus XP (%)", "MalusXP"}};
+    for (int i = 0; i < champs.size(); ++i) {
+        g->addWidget(new QLabel(QString::fromUtf8(champs[i].first), identite), i / 3, (i % 3) * 2);
+        g->addWidget(m_controles.value(QLatin1String(champs[i].second)), i / 3, (i % 3) * 2 + 1);
+    }
+    // Les deux listes libres partagent la dernière rangée, les langues ayant la plus grande part.
+    const int ligne = int(champs.size()) / 3;
+    g->addWidget(new QLabel(QStringLiteral("Langues connues"), identite), ligne, 0);
+    g->addWidget(m_controles.value(QStringLiteral("LangueConnue")), ligne, 1, 1, 3);
+    g->addWidget(new QLabel(QStringLiteral("Alphabets"), identite), ligne, 4);
+    g->addWidget(m_controles.value(QStringLiteral("Alphabet")), ligne, 5);
+    for (int c : {1, 3, 5})
+        g->setColumnStretch(c, 1);
+    pages->addTab(identite, QStringLiteral("Identité"));
+
+    auto page = [this, pages](const QList<Rangee>& rangees, const QString& titre) {
+        auto* p = new QWidget(pages);
+        auto* grille = new QGridLayout(p);
+        for (int r = 0; r < rangees.size(); ++r) {
+            grille->addWidget(new QLabel(QString::fromUtf8(rangees[r].libelle), p), r, 0);
+            for (int k = 0; k < rangees[r].champs.size(); ++k)
+                grille->addWidget(m_controles.value(rangees[r].champs[k]), r, k + 1);
+        }
+        for (int c = 1; c <= 4; ++c)
+            grille->setColumnStretch(c, 1);
+        grille->setRowStretch(int(rangees.size()), 1);
+        pages->addTab(p, titre);
+    };
+    page(pageMetiers(), QStringLiteral("Métiers et magie"));
+    page(pageClasses(), QStringLiteral("Particularités de classe"));
+    disposition->addWidget(pages);
     return cadre;
 }
 
-void frmGestPerso::creeGrilles()
+QWidget* frmGestPerso::creeNiveaux()
 {
-    QStringList titres{QStringLiteral("Niv"), QStringLiteral("Classe"), QStringLiteral("PV"), QStringLiteral("For"),
-                       QStringLiteral("Dex"), QStringLiteral("Con"),    QStringLiteral("Int"), QStringLiteral("Sag"),
-                       QStringLiteral("Cha")};
+    QStringList titres{QStringLiteral("Niv. classe"), QStringLiteral("Classe"), QStringLiteral("PV"),
+                       QStringLiteral("For"),         QStringLiteral("Dex"),    QStringLiteral("Con"),
+                       QStringLiteral("Int"),         QStringLiteral("Sag"),    QStringLiteral("Cha"),
+                       QString(),                     QStringLiteral("Compétences")};
+    titres << suite(QStringLiteral("Don "), 10) << suite(QStringLiteral("Précision "), 10) << QStringLiteral("Modif. Int");
     vsHistoPerso = grille(this, "vsHistoPerso", titres, kColonnesNiveaux);
-    for (int c = 9; c < kColonnesNiveaux; ++c)
+    for (int c = kColonnesNiveauxVisibles; c < kColonnesNiveaux; ++c)
         vsHistoPerso->setColumnHidden(c, true);
+    vsHistoPerso->setColumnWidth(0, 80);
+    vsHistoPerso->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    for (int c = 2; c < kColonnesNiveauxVisibles; ++c)
+        vsHistoPerso->setColumnWidth(c, 44);
+    vsHistoPerso->verticalHeader()->setToolTip(QStringLiteral("Niveau du personnage"));
+    m_delegueNiveaux = new DelegueGrille(vsHistoPerso);
+    vsHistoPerso->setItemDelegate(m_delegueNiveaux);
+    connect(vsHistoPerso, &QTableWidget::itemChanged, this, [this] {
+        if (m_chargement)
+            return;
+        Modifperso();
+        niveauxChanges();
+    });
+    connect(vsHistoPerso, &QTableWidget::itemSelectionChanged, this, &frmGestPerso::activeBoutonsLignes);
+    // Les cellules s'éditent au double-clic : c'est l'en-tête de la ligne qui ouvre l'affectation.
+    connect(vsHistoPerso->verticalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int ligne) {
+        vsHistoPerso->selectRow(ligne);
+        execute("vsHistoPerso_DblClick", [this] { AffecteDonsCompetences(); });
+    });
+
+    auto* cadre = new QGroupBox(QStringLiteral("Niveaux"), this);
+    auto* boutons = new QVBoxLayout;
+    boutons->addWidget(btnNivInserer);
+    boutons->addWidget(btnNivEnlever);
+    auto* deplacement = new QHBoxLayout;
+    deplacement->addWidget(btnRemonter);
+    deplacement->addWidget(btnRedescendre);
+    boutons->addLayout(deplacement);
+    boutons->addWidget(btnDonsComp);
+    boutons->addStretch();
+    boutons->addWidget(ChkDonsAPrendre);
+    boutons->addWidget(ChkDonsObtenus);
+    auto* disposition = new QHBoxLayout(cadre);
+    disposition->addWidget(vsHistoPerso, 1);
+    disposition->addLayout(boutons);
+    return cadre;
+}
+
+QWidget* frmGestPerso::creeObjets()
+{
     vsEquip = grille(this, "vsEquip",
                      {QStringLiteral("Nom"), QStringLiteral("Type (ou selection ...)"), QStringLiteral("Position"),
                       QStringLiteral("Charges"), QStringLiteral("Sur perso"), QStringLiteral("Nombre")},
                      6);
-    for (QTableWidget* g : {vsHistoPerso, vsEquip})
-        connect(g, &QTableWidget::itemChanged, this, [this, g] {
+    vsEquip->horizontalHeader()->setSectionResizeMode(ObjNom, QHeaderView::Stretch);
+    vsEquip->setColumnWidth(ObjType, 150);
+    for (int c : {ObjPlace, ObjCharge, ObjSurPerso, ObjNombre})
+        vsEquip->setColumnWidth(c, 64);
+    m_delegueObjets = new DelegueGrille(vsEquip);
+    m_delegueObjets->metListe(ObjSurPerso, {QStringLiteral("Oui"), QStringLiteral("Non")});
+    m_delegueObjets->metBouton(ObjType);
+    vsEquip->setItemDelegate(m_delegueObjets);
+    connect(m_delegueObjets, &DelegueGrille::boutonCellule, this, [this](int ligne, int) {
+        execute("vsEquip_CellButtonClick", [this, ligne] { choisitObjet(ligne, false); });
+    });
+    connect(vsEquip, &QTableWidget::itemChanged, this, [this] {
+        if (!m_chargement)
             Modifperso();
-            if (g == vsHistoPerso)
-                activeChampsDeClasse();
-        });
+    });
+    connect(vsEquip, &QTableWidget::itemSelectionChanged, this, &frmGestPerso::activeBoutonsLignes);
+
+    auto* cadre = new QGroupBox(QStringLiteral("Objets"), this);
+    auto* boutons = new QVBoxLayout;
+    for (QPushButton* b : {btnEquipInserer, btnEquipAcheter, btnEquipEnlever})
+        boutons->addWidget(b);
+    boutons->addStretch();
+    auto* disposition = new QHBoxLayout(cadre);
+    disposition->addWidget(vsEquip, 1);
+    disposition->addLayout(boutons);
+    return cadre;
 }
 
 void frmGestPerso::creeBoutons()
 {
-    auto bouton = [this](const char* nom, const QString& libelle, const char* procedure, void (frmGestPerso::*faire)()) {
+    auto bouton = [this](const char* nom, const QString& libelle, const char* procedure, std::function<void()> faire) {
         auto* b = new QPushButton(libelle, this);
         b->setObjectName(QLatin1String(nom));
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, procedure, faire] { execute(procedure, [this, faire] { (this->*faire)(); }); });
+        connect(b, &QPushButton::clicked, this, [this, procedure, faire] { execute(procedure, faire); });
         return b;
     };
-    btnAjouter = bouton("btnAjouter", QStringLiteral("Ajouter (F9)"), "btnAjouter_Click", &frmGestPerso::Ajoute);
-    btnSupprimer = bouton("btnSupprimer", QStringLiteral("Supprimer (F10)"), "btnSupprimer_Click", &frmGestPerso::Supprime);
-    btnAnnuler = bouton("btnAnnuler", QStringLiteral("Annuler (ESC)"), "btnAnnuler_Click", &frmGestPerso::Annule);
-    BtnFermer = bouton("BtnFermer", QStringLiteral("Fermer (ESC)"), "BtnFermer_Click", &frmGestPerso::Annule);
-    btnRenommer = bouton("btnRenommer", QStringLiteral("&Renommer"), "btnRenommer_Click", &frmGestPerso::btnRenommer_Click);
+    btnAjouter = bouton("btnAjouter", QStringLiteral("Ajouter (F9)"), "btnAjouter_Click", [this] { Ajoute(); });
+    btnSupprimer = bouton("btnSupprimer", QStringLiteral("Supprimer (F10)"), "btnSupprimer_Click", [this] { Supprime(); });
+    btnEnregistrer = bouton("btnEnregistrer", QStringLiteral("Enregistrer (F5)"), "btnEnregistrer_Click", [this] { Enregistre(); });
+    btnAnnuler = bouton("btnAnnuler", QStringLiteral("Annuler (ESC)"), "btnAnnuler_Click", [this] { Annule(); });
+    BtnFermer = bouton("BtnFermer", QStringLiteral("Fermer (ESC)"), "BtnFermer_Click", [this] { Annule(); });
+    btnRenommer = bouton("btnRenommer", QStringLiteral("&Renommer"), "btnRenommer_Click", [this] { btnRenommer_Click(); });
+    btnBackground = bouton("btnBackground", QStringLiteral("Background"), "btnBackground_Click",
+                           [this] { btnBackground_Click(); });
     btnNivInserer = bouton("btnNivInserer", QStringLiteral("&Inserer un niveau (F7)"), "btnNivInserer_Click",
-                           &frmGestPerso::InsereNiveau);
+                           [this] { InsereNiveau(); });
     btnNivEnlever = bouton("btnNivEnlever", QStringLiteral("&Enlever un niveau"), "btnNivEnlever_Click",
-                           &frmGestPerso::EnleveNiveau);
-    btnEnregistrer = new QPushButton(QStringLiteral("Enregistrer (F5)"), this);
-    btnEnregistrer->setObjectName(QStringLiteral("btnEnregistrer"));
-    btnEnregistrer->setAutoDefault(false);
-    connect(btnEnregistrer, &QPushButton::clicked, this, [this] { execute("btnEnregistrer_Click", [this] { Enregistre(); }); });
+                           [this] { EnleveNiveau(); });
+    btnRemonter = bouton("btnRemonter", QStringLiteral("Monter"), "btnRemonter_Click", [this] { DeplaceNiveau(-1); });
+    btnRemonter->setToolTip(QStringLiteral("Échange le niveau choisi avec celui du dessus"));
+    btnRedescendre = bouton("btnRedescendre", QStringLiteral("Descendre"), "btnRedescendre_Click", [this] { DeplaceNiveau(1); });
+    btnRedescendre->setToolTip(QStringLiteral("Échange le niveau choisi avec celui du dessous"));
+    btnDonsComp = bouton("btnDonsComp", QStringLiteral("&Dons et compétences…"), "btnDonsComp_Click",
+                         [this] { AffecteDonsCompetences(); });
+    btnDonsComp->setToolTip(QStringLiteral("Choisit les dons et achète les rangs de compétence du niveau choisi"));
+    btnEquipInserer = bouton("btnEquipInserer", QStringLiteral("&Inserer un objet (F8)"), "btnEquipInserer_Click",
+                             [this] { InsereObjet(false); });
+    btnEquipInserer->setToolTip(QStringLiteral("Ajoute un objet sans le payer"));
+    btnEquipAcheter = bouton("btnEquipAcheter", QStringLiteral("&Acheter un objet"), "btnEquipInserer_Click",
+                             [this] { InsereObjet(true); });
+    btnEquipAcheter->setToolTip(QStringLiteral("Ajoute un objet payé avec les pièces d'or du personnage"));
+    btnEquipEnlever = bouton("btnEquipEnlever", QStringLiteral("&Enlever (vendre) un objet"), "btnEquipEnlever_Click",
+                             [this] { EnleveObjet(); });
 
-    // Les touches passent avant les contrôles de la fenêtre ; chacune n'agit que si son bouton est là.
-    const QList<QPair<QKeySequence, QPushButton*>> touches{
-        {Qt::Key_F5, btnEnregistrer}, {Qt::Key_F9, btnAjouter},     {Qt::Key_F10, btnSupprimer},
-        {Qt::Key_F7, btnNivInserer},  {Qt::Key_Escape, btnAnnuler}};
+    ChkDonsAPrendre = new QCheckBox(QStringLiteral("Marquer les dons à prendre"), this);
+    ChkDonsAPrendre->setObjectName(QStringLiteral("ChkDonsAPrendre"));
+    ChkDonsAPrendre->setToolTip(QStringLiteral("En orange : les niveaux où des dons restent à choisir"));
+    ChkDonsObtenus = new QCheckBox(QStringLiteral("Marquer les dons obtenus"), this);
+    ChkDonsObtenus->setObjectName(QStringLiteral("ChkDonsObtenus"));
+    ChkDonsObtenus->setToolTip(QStringLiteral("En vert : les niveaux où des dons ont été choisis "
+                                              "(en bleu quand il en manque encore)"));
+    for (QCheckBox* c : {ChkDonsAPrendre, ChkDonsObtenus})
+        c->setVisible(m_etat.marqueProgressionDons);
+    for (QCheckBox* c : {ChkDonsAPrendre, ChkDonsObtenus})
+        connect(c, &QCheckBox::toggled, this, [this] { execute("ChkDons_Click", [this] { MarqueDons(); }); });
+}
+
+void frmGestPerso::creeTouches()
+{
     // Entrée passe au contrôle suivant, comme Tab ; aucun contrôle ne la reçoit.
-    for (const QKeySequence touche : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+    for (const QKeySequence& touche : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
         auto* raccourci = new QShortcut(touche, this);
         raccourci->setContext(Qt::WidgetWithChildrenShortcut);
         connect(raccourci, &QShortcut::activated, this, [this] { focusNextChild(); });
     }
+    // Les touches passent avant les contrôles de la fenêtre ; chacune n'agit que si son bouton est là.
+    const QList<QPair<QKeySequence, QPushButton*>> touches{
+        {Qt::Key_F5, btnEnregistrer}, {Qt::Key_F9, btnAjouter},      {Qt::Key_F10, btnSupprimer},
+        {Qt::Key_F7, btnNivInserer},  {Qt::Key_F8, btnEquipInserer}, {Qt::Key_Escape, btnAnnuler}};
     for (const auto& [touche, b] : touches) {
         auto* raccourci = new QShortcut(touche, this);
         raccourci->setContext(Qt::WidgetWithChildrenShortcut);
@@ -241,9 +439,17 @@ void frmGestPerso::remplitListes()
             noms(prog, QStringLiteral("select nom from dragontotem order by nom"), QStringLiteral("nom")));
     remplit(QStringLiteral("CmbAlignement"),
             vide + noms(prog, QStringLiteral("select * from alignements order by ordre"), QStringLiteral("Nom")));
-    // Les domaines se choisissent dans une liste que d'autres fenêtres rempliront : saisie libre.
+    // Les domaines se proposent depuis la table des domaines, la saisie restant libre.
+    remplit(QStringLiteral("cmbDomaine"), vide + noms(prog, QStringLiteral("select Nom from Domaines order by Nom"),
+                                                      QStringLiteral("Nom")));
     for (int i = 0; i < 4; ++i)
         static_cast<QComboBox*>(m_controles.value(QStringLiteral("Domaine_%1").arg(i + 1)))->setEditable(true);
+
+    QStringList classes;
+    for (const Ligne& l : prog.selectionne(QStringLiteral("select * from classe order by classe")))
+        if (l.booleen(QStringLiteral("affichage")))
+            classes.append(l.texte(QStringLiteral("Classe")));
+    m_delegueNiveaux->metListe(1, classes);
 }
 
 void frmGestPerso::RemplitListe()
@@ -252,6 +458,7 @@ void frmGestPerso::RemplitListe()
     m_chargement = true;
     vsPerso->blockSignals(true);
     vsPerso->setRowCount(0);
+    // Tous les personnages, même ceux que le choix des fiches écarte.
     const QVector<Ligne> lignes = m_etat.perso->selectionne(QStringLiteral("select Nom, Race from personnage order by nom"));
     vsPerso->setRowCount(int(lignes.size()));
     for (int i = 0; i < lignes.size(); ++i) {
@@ -272,6 +479,37 @@ void frmGestPerso::execute(const char* procedure, const std::function<void()>& f
     m_etat.erreurs.protege(procedure, kModule, faire);
 }
 
+QWidget* frmGestPerso::cadre()
+{
+    if (auto* sous = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        return sous;
+    return this;
+}
+
+void frmGestPerso::showEvent(QShowEvent* evenement)
+{
+    QWidget::showEvent(evenement);
+    if (m_positionLue)
+        return;
+    m_positionLue = true;
+    execute("Form_Load", [this] {
+        // Sans position retenue, la fenêtre garde celle que la zone principale lui donne.
+        if (LitIni(m_etat.cheminIni, objectName(), QStringLiteral("POS_X")).isEmpty())
+            return;
+        cadre()->move(ParametreIni(m_etat.cheminIni, objectName(), QStringLiteral("POS_X"), 0, false),
+                      ParametreIni(m_etat.cheminIni, objectName(), QStringLiteral("POS_Y"), 0, false));
+    });
+}
+
+void frmGestPerso::closeEvent(QCloseEvent* evenement)
+{
+    execute("Form_Unload", [this] {
+        ParametreIni(m_etat.cheminIni, objectName(), QStringLiteral("POS_X"), cadre()->x(), true);
+        ParametreIni(m_etat.cheminIni, objectName(), QStringLiteral("POS_Y"), cadre()->y(), true);
+    });
+    QWidget::closeEvent(evenement);
+}
+
 void frmGestPerso::Modifperso()
 {
     if (m_chargement)
@@ -282,27 +520,47 @@ void frmGestPerso::Modifperso()
 
 void frmGestPerso::montreMode()
 {
-    for (QPushButton* b : {btnAjouter, btnSupprimer, BtnFermer, btnRenommer})
+    for (QPushButton* b : {btnAjouter, btnSupprimer, btnBackground, BtnFermer, btnRenommer})
         b->setVisible(!m_modifie);
     btnEnregistrer->setVisible(m_modifie);
     btnAnnuler->setVisible(m_modifie);
     vsPerso->setEnabled(!m_modifie);
 }
 
+void frmGestPerso::activeBoutonsLignes()
+{
+    const bool niveau = vsHistoPerso->selectionModel()->hasSelection() && vsHistoPerso->currentRow() >= 0;
+    for (QPushButton* b : {btnNivEnlever, btnRemonter, btnRedescendre, btnDonsComp})
+        b->setEnabled(niveau);
+    btnEquipEnlever->setEnabled(vsEquip->selectionModel()->hasSelection() && vsEquip->currentRow() >= 0);
+}
+
 void frmGestPerso::vsPerso_SelChange()
 {
     const int ligne = vsPerso->currentRow();
-    if (ligne < 0)
-        return;
     PersonnageEdite p;
-    if (!chargePersonnage(*m_etat.perso, cellule(vsPerso, ligne, 0), p))
+    if (ligne < 0 || !chargePersonnage(*m_etat.perso, cellule(vsPerso, ligne, 0), p)) {
+        videPersonnage();
         return;
+    }
     m_chargement = true;
     afficheIdentite(p);
     afficheNiveaux(p.niveaux);
     afficheObjets(p.objets);
     m_chargement = false;
-    activeChampsDeClasse();
+    niveauxChanges();
+    activeBoutonsLignes();
+}
+
+void frmGestPerso::videPersonnage()
+{
+    const bool chargement = m_chargement;
+    m_chargement = true;
+    VideChamps(this);
+    vsHistoPerso->setRowCount(0);
+    vsEquip->setRowCount(0);
+    m_chargement = chargement;
+    activeBoutonsLignes();
 }
 
 void frmGestPerso::afficheIdentite(const PersonnageEdite& p)
@@ -315,11 +573,10 @@ void frmGestPerso::afficheIdentite(const PersonnageEdite& p)
             champ->setText(valeur);
         } else {
             auto* liste = static_cast<QComboBox*>(i.value());
-            const int index = liste->findText(valeur, Qt::MatchFixedString);
             if (liste->isEditable())
                 liste->setCurrentText(valeur);
             else
-                liste->setCurrentIndex(index);
+                liste->setCurrentIndex(liste->findText(valeur, Qt::MatchFixedString));
         }
     }
 }
@@ -337,8 +594,8 @@ void frmGestPerso::afficheNiveaux(const QVector<NiveauEdite>& niveaux)
             metCellule(vsHistoPerso, r, 3 + i, n.caracs[i]);
         metCellule(vsHistoPerso, r, 10, n.competence);
         for (int k = 0; k < 10; ++k) {
-            metCellule(vsHistoPerso, r, 11 + k, n.dons[k]);
-            metCellule(vsHistoPerso, r, 21 + k, n.precisions[k]);
+            metCellule(vsHistoPerso, r, kPremierDon + k, n.dons[k]);
+            metCellule(vsHistoPerso, r, kDernierDon + 1 + k, n.precisions[k]);
         }
         metCellule(vsHistoPerso, r, 31, n.modifInt);
     }
@@ -377,15 +634,16 @@ PersonnageEdite frmGestPerso::lit() const
             n.caracs[i] = cellule(vsHistoPerso, r, 3 + i);
         n.competence = cellule(vsHistoPerso, r, 10);
         for (int k = 0; k < 10; ++k) {
-            n.dons[k] = cellule(vsHistoPerso, r, 11 + k);
-            n.precisions[k] = cellule(vsHistoPerso, r, 21 + k);
+            n.dons[k] = cellule(vsHistoPerso, r, kPremierDon + k);
+            n.precisions[k] = cellule(vsHistoPerso, r, kDernierDon + 1 + k);
         }
         n.modifInt = cellule(vsHistoPerso, r, 31);
         p.niveaux.append(n);
     }
     for (int r = 0; r < vsEquip->rowCount(); ++r)
-        p.objets.append({cellule(vsEquip, r, 0), cellule(vsEquip, r, 1), cellule(vsEquip, r, 2), cellule(vsEquip, r, 3),
-                         cellule(vsEquip, r, 5), cellule(vsEquip, r, 4) == QLatin1String("Oui")});
+        p.objets.append({cellule(vsEquip, r, ObjNom), cellule(vsEquip, r, ObjType), cellule(vsEquip, r, ObjPlace),
+                         cellule(vsEquip, r, ObjCharge), cellule(vsEquip, r, ObjNombre),
+                         cellule(vsEquip, r, ObjSurPerso) == QLatin1String("Oui")});
     return p;
 }
 
@@ -406,6 +664,7 @@ bool frmGestPerso::Enregistre()
     montreMode();
     TrouveLigne(vsPerso, p.nom, 0);
     Q_EMIT personnagesChanges();
+    Q_EMIT personnageEnregistre(p.nom);
     return true;
 }
 
@@ -422,15 +681,19 @@ void frmGestPerso::Annule()
 
 void frmGestPerso::Ajoute()
 {
-    // Création manuelle : l'assistant viendra plus tard.
-    m_chargement = true;
-    VideChamps(this);
-    fldstrnom->clear();
-    vsHistoPerso->setRowCount(0);
-    vsEquip->setRowCount(0);
-    m_chargement = false;
+    frmAjouter choix(this);
+    choix.exec();
+    // L'assistant de création n'est pas encore proposé : seule la création manuelle aboutit.
+    if (choix.methode() == MethodeCreation::Manuelle)
+        AjouteManuel();
+}
+
+void frmGestPerso::AjouteManuel()
+{
+    videPersonnage();
+    CmbRace->setEnabled(true);
     Modifperso();
-    activeChampsDeClasse();
+    niveauxChanges();
     fldstrnom->setFocus();
 }
 
@@ -447,13 +710,10 @@ void frmGestPerso::Supprime()
     if (boite.exec() != QMessageBox::Ok)
         return;
     supprimePersonnage(*m_etat.perso, nom);
-    m_chargement = true;
-    VideChamps(this);
-    vsHistoPerso->setRowCount(0);
-    vsEquip->setRowCount(0);
-    m_chargement = false;
+    videPersonnage();
     RemplitListe();
     Q_EMIT personnagesChanges();
+    Q_EMIT personnageSupprime(nom);
 }
 
 void frmGestPerso::btnRenommer_Click()
@@ -467,7 +727,8 @@ void frmGestPerso::btnRenommer_Click()
 
 void frmGestPerso::Renomme(const QString& nouveau)
 {
-    switch (renommePersonnage(*m_etat.perso, fldstrnom->text(), nouveau)) {
+    const QString ancien = fldstrnom->text();
+    switch (renommePersonnage(*m_etat.perso, ancien, nouveau)) {
     case ResultatRenommage::Inchange:
         return;
     case ResultatRenommage::NomExistant:
@@ -483,23 +744,30 @@ void frmGestPerso::Renomme(const QString& nouveau)
     RemplitListe();
     TrouveLigne(vsPerso, nouveau, 0);
     Q_EMIT personnagesChanges();
+    Q_EMIT personnageRenomme(ancien, nouveau);
+}
+
+void frmGestPerso::btnBackground_Click()
+{
+    frmBackHist dialogue(*m_etat.perso, m_etat.erreurs, fldstrnom->text(), this);
+    dialogue.exec();
 }
 
 void frmGestPerso::InsereNiveau()
 {
     const int r = vsHistoPerso->rowCount();
     const QString classe = r > 0 ? cellule(vsHistoPerso, r - 1, 1) : QString();
-    const int niveau = r > 0 ? int(cellule(vsHistoPerso, r - 1, 0).toInt()) + 1 : 1;
-    const Ligne ligne = m_etat.programme->cherche(QStringLiteral("Classe"), QStringLiteral("PrimaryKey"), {classe});
-    const int de = ligne ? ligne.entier(QStringLiteral("PointDeVie")) : 12;
+    const int niveau = r > 0 ? int(Val(cellule(vsHistoPerso, r - 1, 0))) + 1 : 1;
+    const int pv = tirePointsDeVie(*m_etat.programme, classe, Hasard());
     m_chargement = true;
     vsHistoPerso->insertRow(r);
     metCellule(vsHistoPerso, r, 0, QString::number(niveau));
     metCellule(vsHistoPerso, r, 1, classe);
-    metCellule(vsHistoPerso, r, 2, QString::number(std::uniform_int_distribution<int>(1, qMax(1, de))(Hasard())));
+    metCellule(vsHistoPerso, r, 2, QString::number(pv));
     m_chargement = false;
+    vsHistoPerso->setCurrentCell(r, 1);
     Modifperso();
-    activeChampsDeClasse();
+    niveauxChanges();
 }
 
 void frmGestPerso::EnleveNiveau()
@@ -509,7 +777,116 @@ void frmGestPerso::EnleveNiveau()
         return;
     vsHistoPerso->removeRow(r);
     Modifperso();
+    niveauxChanges();
+    activeBoutonsLignes();
+}
+
+void frmGestPerso::DeplaceNiveau(int sens)
+{
+    const int r = vsHistoPerso->currentRow();
+    const int cible = r + sens;
+    if (r < 0 || cible < 0 || cible >= vsHistoPerso->rowCount())
+        return;
+    m_chargement = true;
+    for (int c = 0; c < kColonnesNiveaux; ++c) {
+        QTableWidgetItem* haut = vsHistoPerso->takeItem(r, c);
+        QTableWidgetItem* bas = vsHistoPerso->takeItem(cible, c);
+        vsHistoPerso->setItem(r, c, bas ? bas : new QTableWidgetItem);
+        vsHistoPerso->setItem(cible, c, haut ? haut : new QTableWidgetItem);
+    }
+    m_chargement = false;
+    vsHistoPerso->setCurrentCell(cible, qMax(0, vsHistoPerso->currentColumn()));
+    vsHistoPerso->selectRow(cible);
+    Modifperso();
+    niveauxChanges();
+}
+
+void frmGestPerso::AffecteDonsCompetences()
+{
+    const int r = vsHistoPerso->currentRow();
+    if (r < 0)
+        return;
+    // La fenêtre garde une référence sur le personnage lu : il doit vivre aussi longtemps qu'elle.
+    const PersonnageEdite personnage = lit();
+    frmDonsComp fenetre(*m_etat.perso, *m_etat.programme, personnage, r, this);
+    fenetre.utiliseGestionErreurs(m_etat.erreurs);
+    if (fenetre.exec() != QDialog::Accepted)
+        return;
+    const NiveauEdite& n = fenetre.niveau();
+    m_chargement = true;
+    metCellule(vsHistoPerso, r, 10, n.competence);
+    for (int k = 0; k < 10; ++k) {
+        metCellule(vsHistoPerso, r, kPremierDon + k, n.dons[k]);
+        metCellule(vsHistoPerso, r, kDernierDon + 1 + k, n.precisions[k]);
+    }
+    m_chargement = false;
+    Modifperso();
+    niveauxChanges();
+}
+
+void frmGestPerso::InsereObjet(bool achat)
+{
+    const int r = vsEquip->rowCount();
+    vsEquip->insertRow(r);
+    Modifperso();
+    vsEquip->setCurrentCell(r, ObjType);
+    // Une liste fermée sans choix ne laisse pas de ligne vide.
+    if (!choisitObjet(r, achat))
+        vsEquip->removeRow(r);
+    activeBoutonsLignes();
+}
+
+bool frmGestPerso::choisitObjet(int ligne, bool achat)
+{
+    FrmLstArticle liste(*m_etat.perso, achat, vsEquip, ligne, fldnTotalPo, this);
+    return liste.exec() == QDialog::Accepted;
+}
+
+void frmGestPerso::EnleveObjet()
+{
+    const int r = vsEquip->currentRow();
+    if (r < 0)
+        return;
+    const QString nom = cellule(vsEquip, r, ObjNom);
+    const double prix = prixNeufObjet(*m_etat.perso, nom, cellule(vsEquip, r, ObjCharge));
+    frmVendre vente(nom, prix, cellule(vsEquip, r, ObjNombre), vsEquip, r, fldnTotalPo, this);
+    if (vente.exec() == QDialog::Accepted)
+        Modifperso();
+    activeBoutonsLignes();
+}
+
+void frmGestPerso::niveauxChanges()
+{
     activeChampsDeClasse();
+    MarqueDons();
+}
+
+void frmGestPerso::MarqueDons()
+{
+    const bool aPrendre = ChkDonsAPrendre->isChecked();
+    const bool obtenus = ChkDonsObtenus->isChecked();
+    const bool chargement = m_chargement;
+    m_chargement = true;
+    for (int r = 0; r < vsHistoPerso->rowCount(); ++r) {
+        int pris = 0;
+        for (int c = kPremierDon; c <= kDernierDon; ++c)
+            if (!cellule(vsHistoPerso, r, c).isEmpty())
+                ++pris;
+        const bool manque =
+            aPrendre
+            && pris < donsAttendus(*m_etat.programme, cellule(vsHistoPerso, r, 1), int(Val(cellule(vsHistoPerso, r, 0))), r + 1);
+        const bool marque = obtenus && pris > 0;
+        const QBrush fond = manque && marque ? QBrush(kCouleurLesDeux)
+                            : manque         ? QBrush(kCouleurAPrendre)
+                            : marque         ? QBrush(kCouleurObtenus)
+                                             : QBrush();
+        for (int c = 0; c < kColonnesNiveauxVisibles; ++c) {
+            if (!vsHistoPerso->item(r, c))
+                vsHistoPerso->setItem(r, c, new QTableWidgetItem);
+            vsHistoPerso->item(r, c)->setBackground(fond);
+        }
+    }
+    m_chargement = chargement;
 }
 
 void frmGestPerso::activeChampsDeClasse()

@@ -7,6 +7,8 @@
 #include <functional>
 
 struct EtatShell;
+class DelegueGrille;
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -26,14 +28,26 @@ public:
     bool Enregistre();
     // Échap : ferme en consultation, abandonne les changements en modification.
     void Annule();
+    // Demande la méthode de création (frmAjouter) puis prépare un personnage neuf.
     void Ajoute();
+    void AjouteManuel();
     void Supprime();
     // Demande un nouveau nom (frmRenommer) puis renomme le personnage affiché.
     void btnRenommer_Click();
     // Renomme le personnage affiché ; refusé, avec son message, quand le nom est déjà pris.
     void Renomme(const QString& nouveau);
+    void btnBackground_Click();
     void InsereNiveau();
     void EnleveNiveau();
+    // Échange la ligne de niveau choisie avec celle du dessus (-1) ou du dessous (+1).
+    void DeplaceNiveau(int sens);
+    void AffecteDonsCompetences();
+    // Ajoute une ligne d'objet et la fait remplir par la liste des objets, achetée ou offerte.
+    void InsereObjet(bool achat);
+    // Revend (frmVendre) l'objet de la ligne choisie.
+    void EnleveObjet();
+    // Colore les lignes de niveau selon les dons pris et attendus, d'après les deux cases.
+    void MarqueDons();
     // Recharge le personnage de la ligne choisie de la liste.
     void vsPerso_SelChange();
     void RemplitListe();
@@ -45,35 +59,64 @@ public:
     QTableWidget* vsEquip;
     QLineEdit* fldstrnom;
     QComboBox* CmbRace;
+    QLineEdit* fldnTotalPo;
     QPushButton* btnAjouter;
     QPushButton* btnSupprimer;
     QPushButton* btnEnregistrer;
     QPushButton* btnAnnuler;
     QPushButton* BtnFermer;
     QPushButton* btnRenommer;
+    QPushButton* btnBackground;
     QPushButton* btnNivInserer;
     QPushButton* btnNivEnlever;
+    QPushButton* btnRemonter;
+    QPushButton* btnRedescendre;
+    QPushButton* btnDonsComp;       // affectation des dons et compétences du niveau choisi
+    QPushButton* btnEquipInserer;   // ajout gratuit (F8)
+    QPushButton* btnEquipAcheter;
+    QPushButton* btnEquipEnlever;
+    QCheckBox* ChkDonsAPrendre;
+    QCheckBox* ChkDonsObtenus;
 
 Q_SIGNALS:
     // Un personnage a été écrit, supprimé ou renommé : le choix des personnages se met à jour.
     void personnagesChanges();
+    // Le personnage a été écrit : une fiche ouverte sur lui se recalcule.
+    void personnageEnregistre(const QString& nom);
+    void personnageSupprime(const QString& nom);
+    void personnageRenomme(const QString& ancien, const QString& nouveau);
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    void closeEvent(QCloseEvent* evenement) override;
 
 private:
+    void creeChamps();
     QWidget* creeIdentite();
-    void creeGrilles();
+    QWidget* creeNiveaux();
+    QWidget* creeObjets();
     void creeBoutons();
+    void creeTouches();
     void remplitListes();
     void montreMode();
+    void activeBoutonsLignes();
     void afficheIdentite(const PersonnageEdite& p);
     void afficheNiveaux(const QVector<NiveauEdite>& niveaux);
     void afficheObjets(const QVector<ObjetEdite>& objets);
+    void niveauxChanges();
     void activeChampsDeClasse();
+    bool choisitObjet(int ligne, bool achat);
+    void videPersonnage();
     PersonnageEdite lit() const;
     void execute(const char* procedure, const std::function<void()>& faire);
+    QWidget* cadre();
 
     EtatShell& m_etat;
     QHash<QString, QWidget*> m_controles;  // champ de Personnage -> contrôle
     QStringList m_races;
+    DelegueGrille* m_delegueNiveaux;
+    DelegueGrille* m_delegueObjets;
     bool m_chargement = false;
     bool m_modifie = false;
+    bool m_positionLue = false;
 };

@@ -1,4 +1,5 @@
 #include "ExportFiche.h"
+#include "SortsJson.h"
 
 #include <QJsonArray>
 
@@ -94,6 +95,9 @@ void equipementEtArmes(const Fiche& f, QJsonObject& o)
     for (const LigneArme& a : f.Armes)
         armes.append(QJsonObject{{QStringLiteral("nom"), a.Nom}, {QStringLiteral("ligne"), a.Ligne}});
     o.insert(QStringLiteral("armes"), armes);
+    o.insert(QStringLiteral("armePrincipale"),
+             QJsonObject{{QStringLiteral("nom"), f.NomArme}, {QStringLiteral("attaque"), f.AttaqueMelee},
+                         {QStringLiteral("degats"), f.Degat}, {QStringLiteral("portee"), f.Portee}});
 }
 
 // Les dons cachés par le bouton de la page restent dans la liste, marqués.
@@ -192,6 +196,7 @@ QJsonObject FicheEnJson(const Fiche& f)
     if (f.etapeCalculee(19)) {
         o.insert(QStringLiteral("competences"), competences(f));
         o.insert(QStringLiteral("notesCompetences"), f.NotesCompetences);
+        o.insert(QStringLiteral("sorts"), SortsEnJson(f.Sorts));
     }
     if (f.etapeCalculee(21))
         equipementEtArmes(f, o);
@@ -202,6 +207,12 @@ QJsonObject FicheEnJson(const Fiche& f)
         o.insert(QStringLiteral("alphabets"), f.Alphabets);
         o.insert(QStringLiteral("vision"), f.Vision);
     }
+    if (f.etapeCalculee(24))
+        o.insert(QStringLiteral("noteCA"), f.NoteCA);
+    if (f.etapeCalculee(25))
+        o.insert(QStringLiteral("noteJS"), f.NoteJS);
+    if (f.etapeCalculee(26))
+        o.insert(QStringLiteral("capacitesClasse"), QJsonArray::fromStringList(f.CapacitesClasse));
     if (f.etapeCalculee(29))
         o.insert(QStringLiteral("fp"), f.FP);
     if (f.etapeCalculee(31)) {
@@ -218,6 +229,19 @@ QJsonObject FicheEnJson(const Fiche& f)
         o.insert(QStringLiteral("capacites"),
                  QJsonObject{{QStringLiteral("prises"), lignesCapacites(f.CapacitesPrises)},
                              {QStringLiteral("disponibles"), lignesCapacites(f.CatalogueCapacites)}});
+    if (f.etapeCalculee(30)) {
+        o.insert(QStringLiteral("prixPNJ_PJ"), f.PrixPNJ_PJ);
+        o.insert(QStringLiteral("equipementResume"),
+                 QJsonObject{{QStringLiteral("texte"), f.ResumeEquipement}, {QStringLiteral("poids"), f.PoidsTransporte},
+                             {QStringLiteral("valeur"), f.ValeurTransportee}, {QStringLiteral("charge"), f.Encombrement}});
+    }
+    if (f.etapeCalculee(33))
+        o.insert(QStringLiteral("deplacement"),
+                 QJsonObject{{QStringLiteral("terre"), 1.5 * int(f.Deplacement.Terre)},
+                             {QStringLiteral("vol"), 1.5 * int(f.Deplacement.Air)},
+                             {QStringLiteral("manoeuvrabilite"), f.Deplacement.Manoeuvrabilite},
+                             {QStringLiteral("nage"), 1.5 * int(f.Deplacement.Eau)},
+                             {QStringLiteral("texte"), TexteDeplacement(f.Deplacement)}});
     if (f.etapeCalculee(32))
         o.insert(QStringLiteral("chargeTransportable"),
                  QJsonObject{{QStringLiteral("legere"), f.Charges.legere},
@@ -269,6 +293,10 @@ QString FicheEnTexte(const Fiche& f)
         lignes.append(QStringLiteral("Caractéristiques : For %1, Dex %2, Con %3, Int %4, Sag %5, Cha %6")
                           .arg(c[0].Total, c[1].Total, c[2].Total, c[3].Total, c[4].Total, c[5].Total));
     }
+    if (f.etapeCalculee(24) && !f.NoteCA.isEmpty())
+        lignes.append(QStringLiteral("Bonus à la CA : ") + f.NoteCA);
+    if (f.etapeCalculee(26) && !f.CapacitesClasse.isEmpty())
+        lignes.append(QStringLiteral("Capacité de classe : ") + f.CapacitesClasse.join(QStringLiteral(", ")));
     return lignes.join(u'\n') + u'\n';
 }
 

@@ -13,9 +13,15 @@
 //   jetsDeSauvegarde {Réflexe, Vigueur, Volonté : {base, don, carac, race, divers, total}} ;
 //   taille, hauteur (cm), poids (kg) ;
 //   attaqueDeBase, nombreAttaques, bonusAttaqueToutesArmes, lutte, attaqueContact (corps à corps),
-//   attaqueDistance ; langues, alphabets, vision ; fp ;
+//   attaqueDistance ; langues, alphabets, vision ; noteCA, noteJS (notes conditionnelles) ;
+//   capacitesClasse ["libellé valeur"] ; fp ;
 //   resistances {magie, acide, electricite, feu, froid, son, degats, texteDegats} ;
-//   chargeTransportable {legere, intermediaire, lourde} (kg).
+//   chargeTransportable {legere, intermediaire, lourde} (kg) ;
+//   armes [{nom, ligne}] (armes tenues, sorts, armes naturelles, mains nues), armePrincipale
+//   {nom, attaque, degats, portee} ; prixPNJ_PJ ; equipementResume {texte, poids (kg), valeur (po),
+//   charge} ; deplacement {terre, vol, manoeuvrabilite, nage (m), texte} ;
+//   sorts [{classe, niveauLanceur, parJour, totalParJour, dd, connus [{nom, niveau}],
+//   prepares [{emplacement, nom, niveau, metamagie}]}].
 QJsonObject FicheEnJson(const Fiche& fiche);
 
 // Résistances du bloc de caractéristiques : "résistance à l'acide(5) résistance au froid(5)" ;

@@ -10,6 +10,7 @@
 #include "rules/Race.h"
 #include "rules/Tailles.h"
 #include "sheet/Equipement.h"
+#include "sheet/SortsFiche.h"
 #include "shell/Semantique.h"
 
 #include <QString>
@@ -214,6 +215,18 @@ struct Fiche
     ListeCapacitesPerso CapacitesPrises;      // capacités prises (vsCapacitePerso), telles que lues
     EquipementFiche Equip;
     QVector<LigneArme> Armes;
+    QVector<SortsClasse> Sorts;          // une entrée par classe de lanceur (page "Sorts")
+    // Arme principale : fldStrNomArme, fldstrAttaque_Melee, fldstrdegat, fldstrportee.
+    QString NomArme;
+    QString AttaqueMelee;
+    QString Degat;
+    QString Portee;
+    // Résumé de l'équipement (fldstrEquipement) : poids et valeur de ce qui est porté sur soi,
+    // catégorie de charge ("légère", "intermédiaire", "lourde", "trop lourde").
+    QString ResumeEquipement;
+    double PoidsTransporte = 0;
+    double ValeurTransportee = 0;
+    QString Encombrement;
 
     bool etapeCalculee(int etape) const { return Etapes.contains(etape); }
     // Noms des dons de la liste, tels que les règles les cherchent.

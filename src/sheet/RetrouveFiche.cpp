@@ -1,10 +1,16 @@
 #include "RetrouveFiche.h"
 #include "ListeCompetence.h"
 #include "Armes.h"
+#include "AttaquesNaturelles.h"
+#include "DeplacementFiche.h"
+#include "ValeurPersonnage.h"
 #include "Equipement.h"
 #include "EquipementCA.h"
 #include "ListeCapacite.h"
 #include "ListeDon.h"
+#include "CapacitesClasse.h"
+#include "NotesFiche.h"
+#include "SortsParJour.h"
 #include "shell/db/BaseDonnees.h"
 
 #include <QDir>
@@ -279,7 +285,7 @@ bool RetrouveFiche(const ContexteFiche& c, const QString& nom, const SaisiesFich
         f.Etapes = {1};
         return false;
     }
-    // Les sorts et le reste des capacités (étapes 10, 19 pour les sorts, 24 à 28, 30, 33)
+    // Le reste des capacités (étapes 10, 28)
     // viennent de leurs pages.
     identite(f);
     AnalyseEquip(c.perso, c.programme, f, s.ValideEquipement);
@@ -297,15 +303,21 @@ bool RetrouveFiche(const ContexteFiche& c, const QString& nom, const SaisiesFich
     physique(f);
     attaques(f);
     ListeCompetence(c.perso, c.programme, s.Capacites, {f.Equip.PenaliteArmure, s.DoubleCarac}, f);
+    RemplitSorts(c.perso, c.programme, f);
     resistancesDeLaListe(f);
-    LignesAttaque(f);
+    LignesAttaque(f, s.Capacites);
     DexteriteClasseArmure(f);
     CalculeClasseArmure(f);
     sens(f);
+    RemplitNotes(f, s.Capacites);
+    RemplitCapacitesClasse(f, s.Capacites);
+    AttaquesNaturelles(c.perso, c.programme, f, s.Capacites);
     f.FP = EstimeFP(c.perso, c.programme, f.Race, f.Personnage, f.Personnage.Archetype);
+    ValeurPersonnage(c.perso, c.programme, f);
     resistances(f);
     charge(f);
+    DeplacementFiche(f, s.Capacites);
     RemplitCatalogueCapacites(c.programme, s.Capacites, f);
-    f.Etapes = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 29, 31, 32, 34};
+    f.Etapes = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 29, 30, 31, 32, 33, 34};
     return true;
 }

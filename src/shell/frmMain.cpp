@@ -9,6 +9,8 @@
 #include "frmApropos.h"
 #include "frmAstuce.h"
 #include "editor/frmGestPerso.h"
+#include "sheet/frmFichePerso.h"
+#include "db/Collation.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -225,10 +227,24 @@ void frmMain::afficheAcceder()
         return;
     }
     auto* fenetre = new frmAcceder(*m_etat.perso);
+    connect(fenetre, &frmAcceder::personnageChoisi, this, [this](const QString& nom) {
+        m_etat.erreurs.protege("AccedePerso", kModule, [&] { afficheFichePerso(nom); });
+    });
     QMdiSubWindow* sous = afficheEnfant(fenetre);
     // En bas à droite de la fenêtre principale.
     sous->setGeometry(qMax(0, width() - Pixels(7000)), qMax(0, height() - Pixels(5600)), Pixels(6600), Pixels(4320));
     sous->show();
+}
+
+void frmMain::afficheFichePerso(const QString& nom)
+{
+    QMdiSubWindow* sous = sousFenetre(QStringLiteral("frmFichePerso"));
+    if (!sous)
+        sous = afficheEnfant(new frmFichePerso(m_etat, nom));
+    sous->showMaximized();
+    m_zone->setActiveSubWindow(sous);
+    // Chargement, calcul, cases d'équipement toutes cochées.
+    static_cast<frmFichePerso*>(sous->widget())->chargePersonnage(nom);
 }
 
 void frmMain::afficheGestPerso()
@@ -243,8 +259,26 @@ void frmMain::afficheGestPerso()
         if (QMdiSubWindow* sous = sousFenetre(QStringLiteral("frmAcceder")))
             static_cast<frmAcceder*>(sous->widget())->RempPerso();
     });
+    // Une fiche ouverte sur le personnage suit ce que l'éditeur en fait.
+    const auto fiche = [this](const QString& nom) -> frmFichePerso* {
+        QMdiSubWindow* sous = sousFenetre(QStringLiteral("frmFichePerso"));
+        auto* f = sous ? static_cast<frmFichePerso*>(sous->widget()) : nullptr;
+        return f && memesNoms(f->nomPersonnage(), nom) ? f : nullptr;
+    };
+    connect(fenetre, &frmGestPerso::personnageEnregistre, this, [this, fiche](const QString& nom) {
+        if (frmFichePerso* f = fiche(nom))
+            m_etat.erreurs.protege("Enregistre", kModule, [f] { f->actualise(); });
+    });
+    connect(fenetre, &frmGestPerso::personnageRenomme, this, [this, fiche](const QString& ancien, const QString& nouveau) {
+        if (frmFichePerso* f = fiche(ancien))
+            m_etat.erreurs.protege("Renomme", kModule, [f, nouveau] { f->chargePersonnage(nouveau); });
+    });
+    connect(fenetre, &frmGestPerso::personnageSupprime, this, [fiche](const QString& nom) {
+        if (frmFichePerso* f = fiche(nom))
+            FermeFenetre(f);
+    });
     QMdiSubWindow* sous = afficheEnfant(fenetre);
-    sous->resize(Pixels(14000), Pixels(9000));
+    sous->resize(Pixels(16500), Pixels(10800));
     sous->show();
 }
 

@@ -30,6 +30,8 @@ public:
     QMdiSubWindow* sousFenetre(const QString& nom) const;
 
     void afficheAcceder();
+    // Fiche du personnage choisi, agrandie ; une fiche déjà ouverte est rechargée sur lui.
+    void afficheFichePerso(const QString& nom);
     void afficheGestPerso();
     void afficheAstuce();
     void afficheApropos();

@@ -1,6 +1,7 @@
 // Éditeur de personnages, côté données : contrôles, écritures, suppression, changement de nom.
 #include "commun/Fixtures.h"
 #include "editor/EditionPersonnage.h"
+#include "editor/NiveauxPersonnage.h"
 #include "sheet/FixturesFiche.h"
 #include "shell/Erreur.h"
 #include "shell/db/BaseDonnees.h"
@@ -64,6 +65,10 @@ private slots:
     void suppression();
     void renommage_data();
     void renommage();
+    void donsAttendusParNiveau_data();
+    void donsAttendusParNiveau();
+    void pointsDeVieTires_data();
+    void pointsDeVieTires();
 
 private:
     std::unique_ptr<DossierTest> m_dossier;
@@ -455,6 +460,54 @@ void TestEditionPersonnage::renommage()
             QCOMPARE(compte(*m_perso, table, champ, parti), 0);
     }
     QCOMPARE(m_perso->scalaire(QStringLiteral("select count(*) from Personnage")).toInt(), 2);
+}
+
+void TestEditionPersonnage::donsAttendusParNiveau_data()
+{
+    QTest::addColumn<QString>("classe");
+    QTest::addColumn<int>("niveauClasse");
+    QTest::addColumn<int>("niveauPersonnage");
+    QTest::addColumn<int>("attendus");
+    // Guerrier : don supplémentaire aux niveaux 1, 2, 4 ; magicien 1 : familier et écriture de parchemins.
+    QTest::newRow("guerrier 1, premier niveau") << "Guerrier" << 1 << 1 << 2;
+    QTest::newRow("guerrier 2, niveau 2") << "Guerrier" << 2 << 2 << 1;
+    QTest::newRow("guerrier 3, niveau 3") << "Guerrier" << 3 << 3 << 1;
+    QTest::newRow("guerrier 4, niveau 6") << "Guerrier" << 4 << 6 << 2;
+    QTest::newRow("magicien 1, niveau 2") << "Magicien" << 1 << 2 << 2;
+    QTest::newRow("magicien 2, niveau 4") << "Magicien" << 2 << 4 << 0;
+    QTest::newRow("classe inconnue, niveau 9") << "Cuisinier" << 1 << 9 << 1;
+}
+
+void TestEditionPersonnage::donsAttendusParNiveau()
+{
+    QFETCH(QString, classe);
+    QFETCH(int, niveauClasse);
+    QFETCH(int, niveauPersonnage);
+    QFETCH(int, attendus);
+    QCOMPARE(donsAttendus(*m_programme, classe, niveauClasse, niveauPersonnage), attendus);
+}
+
+void TestEditionPersonnage::pointsDeVieTires_data()
+{
+    QTest::addColumn<QString>("classe");
+    QTest::addColumn<int>("de");
+    QTest::newRow("magicien : d4") << "Magicien" << 4;
+    QTest::newRow("barbare : d12") << "Barbare" << 12;
+    QTest::newRow("classe vide : d12") << "" << 12;
+}
+
+void TestEditionPersonnage::pointsDeVieTires()
+{
+    QFETCH(QString, classe);
+    QFETCH(int, de);
+    std::mt19937 hasard(7);
+    QSet<int> vus;
+    for (int i = 0; i < 300; ++i)
+        vus.insert(tirePointsDeVie(*m_programme, classe, hasard));
+    // Toutes les faces sortent, et rien d'autre.
+    QCOMPARE(vus.size(), de);
+    QCOMPARE(*std::min_element(vus.cbegin(), vus.cend()), 1);
+    QCOMPARE(*std::max_element(vus.cbegin(), vus.cend()), de);
 }
 
 QTEST_GUILESS_MAIN(TestEditionPersonnage)

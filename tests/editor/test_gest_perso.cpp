@@ -1,8 +1,16 @@
 // Fenêtre de l'éditeur de personnages pilotée hors écran : touches, modes, enregistrement, refus.
+#include "allocation/frmDonsComp.h"
 #include "OutilsFenetres.h"
 #include "OutilsShell.h"
+#include "editor/FrmLstArticle.h"
+#include "editor/frmAjouter.h"
+#include "editor/frmBackHist.h"
 #include "editor/frmGestPerso.h"
 #include "editor/frmRenommer.h"
+#include "editor/frmVendre.h"
+#include "sheet/RetrouveFiche.h"
+#include "sheet/frmFichePerso.h"
+#include "shell/FichierIni.h"
 #include "shell/frmAcceder.h"
 #include "shell/frmMain.h"
 #include "shell/EtatShell.h"
@@ -10,10 +18,16 @@
 #include "shell/db/BaseDonnees.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QComboBox>
 #include <QMdiSubWindow>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -24,14 +38,62 @@ void metCellule(QTableWidget* grille, int ligne, int colonne, const QString& tex
     grille->setItem(ligne, colonne, new QTableWidgetItem(texte));
 }
 
-// Un premier niveau de guerrier valable sur la ligne donnée.
-void remplitNiveau(QTableWidget* grille, int ligne)
+// Un niveau valable sur la ligne donnée : classe, niveau de classe, points de vie, caractéristiques.
+void remplitNiveau(QTableWidget* grille, int ligne, const QString& classe = QStringLiteral("Guerrier"), int niveau = 1,
+                   int pv = 8)
 {
-    metCellule(grille, ligne, 1, QStringLiteral("Guerrier"));
-    metCellule(grille, ligne, 2, QStringLiteral("8"));
+    metCellule(grille, ligne, 0, QString::number(niveau));
+    metCellule(grille, ligne, 1, classe);
+    metCellule(grille, ligne, 2, QString::number(pv));
     const int caracs[6] = {15, 14, 13, 12, 10, 8};
     for (int i = 0; i < 6; ++i)
         metCellule(grille, ligne, 3 + i, QString::number(caracs[i]));
+}
+
+// Répond à la prochaine fenêtre modale du type donné, dès qu'elle s'ouvre.
+template<class Dialogue, class Reponse>
+void repondA(Reponse reponse)
+{
+    auto* minuterie = new QTimer(qApp);
+    QObject::connect(minuterie, &QTimer::timeout, minuterie, [minuterie, reponse] {
+        if (auto* d = qobject_cast<Dialogue*>(QApplication::activeModalWidget())) {
+            minuterie->stop();
+            minuterie->deleteLater();
+            reponse(d);
+        }
+    });
+    minuterie->start(10);
+}
+
+// Hors écran, la fenêtre ne redevient pas active d'elle-même quand un dialogue se ferme ;
+// ses raccourcis n'agissent qu'une fois qu'elle l'est.
+void reactive(QWidget* f)
+{
+    f->activateWindow();
+    if (!QTest::qWaitForWindowActive(f))
+        qWarning("fenêtre non active");
+}
+
+// F9 puis "Manuelle" : un personnage neuf, humain, avec une ligne de niveau par classe donnée.
+void creePersonnage(frmGestPerso* f, const QString& nom, const QStringList& classes = {QStringLiteral("Guerrier")})
+{
+    repondA<frmAjouter>([](frmAjouter* d) { d->btnManuelle->click(); });
+    QTest::keyClick(f, Qt::Key_F9);
+    reactive(f);
+    f->fldstrnom->setText(nom);
+    f->CmbRace->setCurrentText(QStringLiteral("Humain"));
+    for (qsizetype i = 0; i < classes.size(); ++i) {
+        QTest::keyClick(f, Qt::Key_F7);
+        remplitNiveau(f->vsHistoPerso, int(i), classes[i], int(classes.mid(0, i + 1).count(classes[i])), 4);
+    }
+}
+
+QStringList lignesNiveaux(const QTableWidget* grille)
+{
+    QStringList lignes;
+    for (int r = 0; r < grille->rowCount(); ++r)
+        lignes << grille->item(r, 1)->text() + u' ' + grille->item(r, 0)->text() + u' ' + grille->item(r, 2)->text();
+    return lignes;
 }
 
 } // namespace
@@ -81,7 +143,12 @@ private slots:
     {
         auto f = ouvre();
         QVERIFY(consulte(*f));
+        repondA<frmAjouter>([](frmAjouter* d) {
+            QVERIFY(!d->btnAssistant->isEnabled());
+            d->btnManuelle->click();
+        });
         QTest::keyClick(f.get(), Qt::Key_F9);
+        reactive(f.get());
         QVERIFY(f->enModification());
         QVERIFY(f->btnEnregistrer->isVisibleTo(f.get()));
         QVERIFY(!f->vsPerso->isEnabled());
@@ -94,9 +161,12 @@ private slots:
         QCOMPARE(f->vsHistoPerso->rowCount(), 1);
         QCOMPARE(f->vsHistoPerso->item(0, 0)->text(), QStringLiteral("1"));
         remplitNiveau(f->vsHistoPerso, 0);
+        QSignalSpy enregistre(f.get(), &frmGestPerso::personnageEnregistre);
         QTest::keyClick(f.get(), Qt::Key_F5);
 
         QVERIFY(consulte(*f));
+        QCOMPARE(enregistre.size(), 1);
+        QCOMPARE(enregistre.first().first().toString(), QStringLiteral("Léa d'Ombre"));
         const QVector<Ligne> lignes = m_etat->perso->selectionne(QStringLiteral("select * from Personnage"));
         QCOMPARE(lignes.size(), 1);
         QCOMPARE(lignes.first().texte(QStringLiteral("Nom")), QStringLiteral("Léa d'Ombre"));
@@ -109,17 +179,12 @@ private slots:
         QCOMPARE(f->vsPerso->rowCount(), 1);
         QCOMPARE(f->vsPerso->currentRow(), 0);
         QVERIFY(m_boites->boites.isEmpty());
-        f->resize(1100, 720);
-        enregistreCapture(f.get(), QStringLiteral("frmGestPerso"));
     }
 
     void refusMontreLeMessage()
     {
         auto f = ouvre();
-        QTest::keyClick(f.get(), Qt::Key_F9);
-        f->CmbRace->setCurrentText(QStringLiteral("Humain"));
-        QTest::keyClick(f.get(), Qt::Key_F7);
-        remplitNiveau(f->vsHistoPerso, 0);
+        creePersonnage(f.get(), QString());
         QTest::keyClick(f.get(), Qt::Key_F5);
         QCOMPARE(m_boites->boites.size(), 1);
         QCOMPARE(m_boites->boites.first().texte, QStringLiteral("Saisie d'un nom valide"));
@@ -133,11 +198,7 @@ private slots:
     void niveauEnleveParLaFenetre()
     {
         auto f = ouvre();
-        QTest::keyClick(f.get(), Qt::Key_F9);
-        f->fldstrnom->setText(QStringLiteral("Milo"));
-        f->CmbRace->setCurrentText(QStringLiteral("Humain"));
-        QTest::keyClick(f.get(), Qt::Key_F7);
-        remplitNiveau(f->vsHistoPerso, 0);
+        creePersonnage(f.get(), QStringLiteral("Milo"));
         // Un niveau inséré reprend la classe de la ligne d'avant, au niveau suivant.
         for (int r = 1; r < 3; ++r) {
             QTest::keyClick(f.get(), Qt::Key_F7);
@@ -163,11 +224,7 @@ private slots:
     void echapEnModificationAbandonne()
     {
         auto f = ouvre();
-        QTest::keyClick(f.get(), Qt::Key_F9);
-        f->fldstrnom->setText(QStringLiteral("Nora"));
-        f->CmbRace->setCurrentText(QStringLiteral("Humain"));
-        QTest::keyClick(f.get(), Qt::Key_F7);
-        remplitNiveau(f->vsHistoPerso, 0);
+        creePersonnage(f.get(), QStringLiteral("Nora"));
         QTest::keyClick(f.get(), Qt::Key_F5);
 
         f->fldstrnom->setText(QStringLiteral("Autre"));
@@ -195,7 +252,8 @@ private slots:
         QCOMPARE(principale.sousFenetre(QStringLiteral("frmGestPerso")), sous);
 
         auto* f = static_cast<frmGestPerso*>(sous->widget());
-        f->btnAjouter->click();
+        // Dans la zone de la fenêtre principale, cachée ici : boutons plutôt que touches.
+        f->AjouteManuel();
         f->fldstrnom->setText(QStringLiteral("Olga"));
         f->CmbRace->setCurrentText(QStringLiteral("Humain"));
         f->btnNivInserer->click();
@@ -207,6 +265,20 @@ private slots:
         QCOMPARE(liste->rowCount(), 1);
         QCOMPARE(liste->item(0, 0)->text(), QStringLiteral("Olga"));
         QVERIFY(m_boites->boites.isEmpty());
+
+        // La fiche ouverte suit l'éditeur : recalculée après un enregistrement, rechargée sous
+        // son nouveau nom, fermée quand le personnage disparaît.
+        principale.afficheFichePerso(QStringLiteral("Olga"));
+        auto* fiche = static_cast<frmFichePerso*>(principale.sousFenetre(QStringLiteral("frmFichePerso"))->widget());
+        QCOMPARE(fiche->fiche().Caracteristiques[0].Total, QStringLiteral("15"));
+        metCellule(f->vsHistoPerso, 0, 3, QStringLiteral("17"));
+        QVERIFY(f->Enregistre());
+        QCOMPARE(fiche->fiche().Caracteristiques[0].Total, QStringLiteral("17"));
+        f->Renomme(QStringLiteral("Olgane"));
+        QCOMPARE(fiche->nomPersonnage(), QStringLiteral("Olgane"));
+        QCOMPARE(fiche->fiche().Caracteristiques[0].Total, QStringLiteral("17"));
+        f->Supprime();
+        QTRY_VERIFY(!principale.sousFenetre(QStringLiteral("frmFichePerso")));
     }
 
     void renommage_data()
@@ -228,17 +300,15 @@ private slots:
         QFETCH(QString, nomFinal);
         auto f = ouvre();
         for (const QString& nom : {QStringLiteral("Nora"), QStringLiteral("Paul")}) {
-            QTest::keyClick(f.get(), Qt::Key_F9);
-            f->fldstrnom->setText(nom);
-            f->CmbRace->setCurrentText(QStringLiteral("Humain"));
-            QTest::keyClick(f.get(), Qt::Key_F7);
-            remplitNiveau(f->vsHistoPerso, 0);
+            creePersonnage(f.get(), nom);
             QVERIFY(f->Enregistre());
         }
         QVERIFY(TrouveLigne(f->vsPerso, QStringLiteral("Nora"), 0));
         QCOMPARE(f->fldstrnom->text(), QStringLiteral("Nora"));
 
+        QSignalSpy renomme(f.get(), &frmGestPerso::personnageRenomme);
         f->Renomme(nouveau);
+        QCOMPARE(renomme.size(), nomFinal == QStringLiteral("Nora") ? 0 : 1);
         QCOMPARE(m_boites->boites.size(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty())
             QCOMPARE(m_boites->boites.first().texte, message);
@@ -274,7 +344,7 @@ private slots:
     void entreePasseAuChampSuivant()
     {
         auto f = ouvre();
-        QTest::keyClick(f.get(), Qt::Key_F9);
+        f->AjouteManuel();
         f->fldstrnom->setFocus();
         QTest::keyClicks(f->fldstrnom, QStringLiteral("Zora"));
         QTest::keyClick(f->fldstrnom, Qt::Key_Return);
@@ -289,6 +359,354 @@ private slots:
         QVERIFY(consulte(*f));
         QTest::keyClick(f.get(), Qt::Key_Escape);
         QVERIFY(!f->isVisible());
+    }
+
+    void ajouterDemandeLaMethode_data()
+    {
+        QTest::addColumn<bool>("manuelle");
+        QTest::newRow("manuelle") << true;
+        QTest::newRow("annuler") << false;
+    }
+
+    void ajouterDemandeLaMethode()
+    {
+        QFETCH(bool, manuelle);
+        auto f = ouvre();
+        creePersonnage(f.get(), QStringLiteral("Uma"));
+        f->fldnTotalPo->setText(QStringLiteral("12"));
+        QVERIFY(f->Enregistre());
+        QVERIFY(!f->enModification());
+        repondA<frmAjouter>([manuelle](frmAjouter* d) {
+            QCOMPARE(d->windowTitle(), QStringLiteral("Choix de la méthode"));
+            (manuelle ? d->btnManuelle : d->btnAnnuler)->click();
+        });
+        f->btnAjouter->click();
+        QCOMPARE(f->enModification(), manuelle);
+        // Annuler ne touche à rien ; la création manuelle part de champs vides, les nombres à 0.
+        QCOMPARE(f->fldstrnom->text(), manuelle ? QString() : QStringLiteral("Uma"));
+        QCOMPARE(f->vsHistoPerso->rowCount(), manuelle ? 0 : 1);
+        QCOMPARE(f->fldnTotalPo->text(), manuelle ? QStringLiteral("0") : QStringLiteral("12"));
+    }
+
+    void suppressionConfirmee()
+    {
+        ajoutePersonnage(*m_etat->perso, QStringLiteral("Ombre"), QStringLiteral("Humain"), {}, {}, true);
+        auto f = ouvre();
+        // Un personnage écarté du choix des fiches reste dans la liste de l'éditeur.
+        QVERIFY(TrouveLigne(f->vsPerso, QStringLiteral("Ombre"), 0));
+        creePersonnage(f.get(), QStringLiteral("Vic"));
+        QVERIFY(f->Enregistre());
+        m_etat->perso->ajoute(QStringLiteral("Capacites"), {{QStringLiteral("Personnage"), QStringLiteral("Vic")}});
+        QSignalSpy supprime(f.get(), &frmGestPerso::personnageSupprime);
+        QTest::keyClick(f.get(), Qt::Key_F10);
+        QCOMPARE(m_boites->boites.size(), 1);
+        QCOMPARE(m_boites->boites.first().texte, QStringLiteral("Confirmation suppression du personnage Vic"));
+        QCOMPARE(supprime.size(), 1);
+        QCOMPARE(f->vsPerso->rowCount(), 1);
+        QCOMPARE(f->fldstrnom->text(), QString());
+        for (const char* sql : {"select count(*) from PersonnageProgression where nom='Vic'",
+                                "select count(*) from Capacites where personnage='Vic'",
+                                "select count(*) from Personnage where nom='Vic'"})
+            QCOMPARE(m_etat->perso->scalaire(QLatin1String(sql)).toInt(), 0);
+    }
+
+    void deplacementDesNiveaux_data()
+    {
+        QTest::addColumn<int>("ligne");
+        QTest::addColumn<int>("sens");
+        QTest::addColumn<QStringList>("ordre");
+        QTest::addColumn<int>("choisie");
+        const QString g1 = QStringLiteral("Guerrier 1 4"), m1 = QStringLiteral("Magicien 1 4"), g2 = QStringLiteral("Guerrier 2 4");
+        QTest::newRow("descendre") << 1 << 1 << QStringList{g1, g2, m1} << 2;
+        QTest::newRow("remonter") << 1 << -1 << QStringList{m1, g1, g2} << 0;
+        QTest::newRow("la première ne monte pas") << 0 << -1 << QStringList{g1, m1, g2} << 0;
+        QTest::newRow("la dernière ne descend pas") << 2 << 1 << QStringList{g1, m1, g2} << 2;
+    }
+
+    void deplacementDesNiveaux()
+    {
+        QFETCH(int, ligne);
+        QFETCH(int, sens);
+        QFETCH(QStringList, ordre);
+        QFETCH(int, choisie);
+        auto f = ouvre();
+        creePersonnage(f.get(), QStringLiteral("Wil"), {QStringLiteral("Guerrier"), QStringLiteral("Magicien"), QStringLiteral("Guerrier")});
+        metCellule(f->vsHistoPerso, 1, 11, QStringLiteral("Esquive"));
+        QVERIFY(f->Enregistre());
+        f->vsHistoPerso->selectRow(ligne);
+        (sens < 0 ? f->btnRemonter : f->btnRedescendre)->click();
+        QCOMPARE(lignesNiveaux(f->vsHistoPerso), ordre);
+        QCOMPARE(f->vsHistoPerso->currentRow(), choisie);
+        // Toute la ligne suit, colonnes cachées comprises.
+        QCOMPARE(f->vsHistoPerso->item(ordre.indexOf(QStringLiteral("Magicien 1 4")), 11)->text(), QStringLiteral("Esquive"));
+        const bool bouge = ligne != choisie;
+        QCOMPARE(f->enModification(), bouge);
+        if (bouge) {
+            QTest::keyClick(f.get(), Qt::Key_F5);
+            QVERIFY(consulte(*f));
+            QCOMPARE(lignesNiveaux(f->vsHistoPerso), ordre);
+        }
+    }
+
+    void affectationDuNiveauChoisi()
+    {
+        auto f = ouvre();
+        creePersonnage(f.get(), QStringLiteral("Yorick"));
+        QVERIFY(f->Enregistre());
+        f->vsHistoPerso->selectRow(0);
+        // Un rang de la première compétence achetable et le premier don proposé, puis "&Ok".
+        repondA<frmDonsComp>([](frmDonsComp* d) {
+            QTRY_VERIFY(!d->SpinComp.isEmpty() && d->vs2->rowCount() > 0);
+            for (int i = 0; i < d->SpinComp.size(); ++i)
+                if (d->SpinComp[i]->isEnabled()) {
+                    d->SpinComp_SpinUp(i);
+                    break;
+                }
+            d->vs2->selectRow(0);
+            d->btnAjouter_Click();
+            d->btnOk_Click();
+        });
+        f->btnDonsComp->click();
+        reactive(f.get());
+        QVERIFY(!f->vsHistoPerso->item(0, 10)->text().isEmpty());
+        QVERIFY(!f->vsHistoPerso->item(0, 11)->text().isEmpty());
+        QVERIFY(f->enModification());
+    }
+
+    void marquesDesDons_data()
+    {
+        QTest::addColumn<bool>("aPrendre");
+        QTest::addColumn<bool>("obtenus");
+        QTest::addColumn<QString>("marques");   // par ligne : - aucune, P à prendre, O obtenus, D les deux
+        QTest::newRow("aucune case") << false << false << "---";
+        QTest::newRow("à prendre") << true << false << "P-P";
+        QTest::newRow("obtenus") << false << true << "OO-";
+        QTest::newRow("les deux") << true << true << "DOP";
+    }
+
+    void marquesDesDons()
+    {
+        QFETCH(bool, aPrendre);
+        QFETCH(bool, obtenus);
+        QFETCH(QString, marques);
+        auto f = ouvre();
+        // Guerrier 1 (niveau 1) attend deux dons et en a un ; guerrier 2 en attend un et l'a ;
+        // guerrier 3 (niveau 3) en attend un et n'en a pas.
+        creePersonnage(f.get(), QStringLiteral("Xena"), {QStringLiteral("Guerrier"), QStringLiteral("Guerrier"), QStringLiteral("Guerrier")});
+        metCellule(f->vsHistoPerso, 0, 11, QStringLiteral("Esquive"));
+        metCellule(f->vsHistoPerso, 1, 12, QStringLiteral("Souplesse du serpent"));
+        f->ChkDonsAPrendre->setChecked(aPrendre);
+        f->ChkDonsObtenus->setChecked(obtenus);
+        QHash<QChar, QRgb> couleurs;
+        for (int r = 0; r < 3; ++r) {
+            const QBrush fond = f->vsHistoPerso->item(r, 4)->background();
+            QCOMPARE(fond.style() == Qt::NoBrush, marques[r] == u'-');
+            if (marques[r] != u'-')
+                couleurs.insert(marques[r], fond.color().rgb());
+        }
+        // Chaque sorte de marque a sa couleur.
+        QCOMPARE(QSet<QRgb>(couleurs.cbegin(), couleurs.cend()).size(), couleurs.size());
+    }
+
+    void champsDeClasse_data()
+    {
+        QTest::addColumn<QString>("classe");
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<QString>("valeur");
+        QTest::addColumn<bool>("actif");
+        QTest::newRow("magicien : école") << "Magicien" << "CmbEcoleSpecialisation" << "Evocation" << true;
+        QTest::newRow("guerrier : pas d'école") << "Guerrier" << "CmbEcoleSpecialisation" << "Evocation" << false;
+        QTest::newRow("prêtre : domaine") << "Prêtre" << "cmbDomaine_1" << "Guerre" << true;
+        QTest::newRow("druide en majuscules : domaine") << "DRUIDE" << "cmbDomaine_0" << "Animal" << true;
+        QTest::newRow("magicien : pas de domaine") << "Magicien" << "cmbDomaine_0" << "Guerre" << false;
+    }
+
+    void champsDeClasse()
+    {
+        QFETCH(QString, classe);
+        QFETCH(QString, controle);
+        QFETCH(QString, valeur);
+        QFETCH(bool, actif);
+        auto f = ouvre();
+        creePersonnage(f.get(), QStringLiteral("Yan"), {classe});
+        auto* liste = static_cast<QComboBox*>(f->controle(controle));
+        liste->setCurrentText(valeur);
+        QCOMPARE(liste->currentText(), valeur);
+        // Tout changement des niveaux réévalue les groupes : le groupe éteint est vidé.
+        metCellule(f->vsHistoPerso, 0, 2, QStringLiteral("3"));
+        QCOMPARE(liste->isEnabled(), actif);
+        QVERIFY(f->Enregistre());
+        QVERIFY(TrouveLigne(f->vsPerso, QStringLiteral("Yan"), 0));
+        QCOMPARE(liste->isEnabled(), actif);
+        QCOMPARE(liste->currentText(), actif ? valeur : QString());
+    }
+
+    // Achat de 5 arcs courts à 30 Po, revente de 2, puis un ajout gratuit abandonné.
+    void achatEtVenteParLEditeur()
+    {
+        auto f = ouvre();
+        creePersonnage(f.get(), QStringLiteral("Zoé"));
+        f->fldnTotalPo->setText(QStringLiteral("200"));
+        repondA<FrmLstArticle>([](FrmLstArticle* d) {
+            d->fldstrRecherche->setText(QStringLiteral("Arc court"));
+            for (int r = 0; r < d->FGarticle->rowCount(); ++r)
+                if (d->FGarticle->item(r, 0)->text() == QStringLiteral("Arc court"))
+                    d->FGarticle->selectRow(r);
+            d->fldnNombre->setText(QStringLiteral("5"));
+            d->BtnOK->click();
+        });
+        f->btnEquipAcheter->click();
+        reactive(f.get());
+        QCOMPARE(f->fldnTotalPo->text(), QStringLiteral("50"));
+        QCOMPARE(f->vsEquip->rowCount(), 1);
+        QCOMPARE(f->vsEquip->item(0, 5)->text(), QStringLiteral("5"));
+
+        f->vsEquip->selectRow(0);
+        repondA<frmVendre>([](frmVendre* d) {
+            d->fldnNombreObjet->setText(QStringLiteral("2"));
+            d->btnVendre->click();
+        });
+        f->btnEquipEnlever->click();
+        reactive(f.get());
+        QCOMPARE(f->fldnTotalPo->text(), QStringLiteral("80"));
+        QCOMPARE(f->vsEquip->item(0, 5)->text(), QStringLiteral("3"));
+
+        repondA<FrmLstArticle>([](FrmLstArticle* d) { d->BtnAnnuler->click(); });
+        QTest::keyClick(f.get(), Qt::Key_F8);
+        reactive(f.get());
+        QCOMPARE(f->vsEquip->rowCount(), 1);
+
+        QTest::keyClick(f.get(), Qt::Key_F5);
+        QVERIFY(consulte(*f));
+        const Ligne objet = m_etat->perso->premiere(QStringLiteral("select * from Equipement where personnage='Zoé'"));
+        QCOMPARE(objet.texte(QStringLiteral("NomObjet")), QStringLiteral("Arc court"));
+        QCOMPARE(objet.entier(QStringLiteral("Multiple")), 3);
+        QVERIFY(objet.booleen(QStringLiteral("SurPersonnage")));
+        QCOMPARE(m_etat->perso->scalaire(QStringLiteral("select TotalPo from Personnage")).toDouble(), 80.0);
+        QVERIFY(m_boites->boites.isEmpty());
+    }
+
+    void backgroundEtHistorique()
+    {
+        auto f = ouvre();
+        creePersonnage(f.get(), QStringLiteral("Ada"));
+        QVERIFY(f->Enregistre());
+        repondA<frmBackHist>([](frmBackHist* d) {
+            d->fldstrbackground->setPlainText(QStringLiteral("Née à Port-Brume."));
+            d->fldstrhistorique->setPlainText(QStringLiteral("   "));
+            d->btnEnregistrer->click();
+        });
+        f->btnBackground->click();
+        const Ligne l = m_etat->perso->premiere(QStringLiteral("select background, histoire from Personnage"));
+        QCOMPARE(l.texte(QStringLiteral("background")), QStringLiteral("Née à Port-Brume."));
+        QVERIFY(l.estNul(QStringLiteral("histoire")));
+        frmBackHist relu(*m_etat->perso, m_etat->erreurs, QStringLiteral("Ada"));
+        QCOMPARE(relu.fldstrbackground->toPlainText(), QStringLiteral("Née à Port-Brume."));
+        relu.fldstrbackground->clear();
+        relu.btnFermer->click();
+        QCOMPARE(m_etat->perso->scalaire(QStringLiteral("select background from Personnage")).toString(),
+                 QStringLiteral("Née à Port-Brume."));
+    }
+
+    // Un personnage créé dans l'éditeur se calcule comme une fiche selon les règles.
+    void personnageCreeSeCalcule()
+    {
+        auto f = ouvre();
+        creePersonnage(f.get(), QStringLiteral("Tobias"), {QStringLiteral("Guerrier"), QStringLiteral("Guerrier")});
+        const int caracs[6] = {16, 12, 14, 10, 12, 8};
+        for (int i = 0; i < 6; ++i)
+            metCellule(f->vsHistoPerso, 0, 3 + i, QString::number(caracs[i]));
+        metCellule(f->vsHistoPerso, 0, 2, QStringLiteral("10"));
+        for (int i = 0; i < 6; ++i)
+            metCellule(f->vsHistoPerso, 1, 3 + i, QStringLiteral("0"));
+        metCellule(f->vsHistoPerso, 1, 2, QStringLiteral("6"));
+        QVERIFY(f->Enregistre());
+
+        Fiche fiche;
+        QVERIFY(RetrouveFiche({*m_etat->perso, *m_etat->programme, m_etat->dossierProgramme}, QStringLiteral("Tobias"), {}, fiche));
+        QCOMPARE(int(fiche.Niveau), 2);
+        QCOMPARE(int(fiche.AttaqueDeBase), 2);                  // guerrier : bonus de base élevé
+        QCOMPARE(int(fiche.Caracteristiques[0].Modificateur), 3);   // Force 16
+        QCOMPARE(int(fiche.PointsDeVie), 10 + 6 + 2 * 2);       // Constitution 14 : +2 par niveau
+        QCOMPARE(int(fiche.Jets[1].Base), 3);                   // Vigueur, bon jet du guerrier
+        QCOMPARE(int(fiche.Jets[0].Base), 0);
+    }
+
+    void positionRetenue()
+    {
+        {
+            auto f = ouvre();
+            f->move(140, 90);
+            f->close();
+        }
+        QCOMPARE(LitIni(m_etat->cheminIni, QStringLiteral("frmGestPerso"), QStringLiteral("POS_X")), QStringLiteral("140"));
+        auto f = ouvre();
+        QCOMPARE(f->pos(), QPoint(140, 90));
+    }
+
+    // Listes des cellules : classes, "Oui|Non", et le bouton "..." qui ouvre la liste des objets sans rien payer.
+    void listesDesGrilles()
+    {
+        auto f = ouvre();
+        creePersonnage(f.get(), QStringLiteral("Ivo"));
+        f->fldnTotalPo->setText(QStringLiteral("7"));
+        f->vsHistoPerso->edit(f->vsHistoPerso->model()->index(0, 1));
+        auto* classes = f->vsHistoPerso->viewport()->findChild<QComboBox*>();
+        QVERIFY(classes);
+        QCOMPARE(classes->count(), m_etat->programme->scalaire(QStringLiteral("select count(*) from Classe where affichage")).toInt());
+        classes->setCurrentText(QStringLiteral("Magicien"));
+        Q_EMIT classes->activated(classes->currentIndex());
+        QCOMPARE(f->vsHistoPerso->item(0, 1)->text(), QStringLiteral("Magicien"));
+        QVERIFY(f->controle(QStringLiteral("CmbEcoleSpecialisation"))->isEnabled());
+
+        f->vsEquip->setRowCount(1);
+        f->vsEquip->edit(f->vsEquip->model()->index(0, 4));
+        auto* ouiNon = f->vsEquip->viewport()->findChild<QComboBox*>();
+        QVERIFY(ouiNon);
+        QCOMPARE(ouiNon->count(), 2);
+        ouiNon->setCurrentIndex(1);
+        Q_EMIT ouiNon->activated(1);
+        QCOMPARE(f->vsEquip->item(0, 4)->text(), QStringLiteral("Non"));
+        f->vsEquip->setCurrentCell(0, 1);
+        f->vsEquip->edit(f->vsEquip->model()->index(0, 1));
+        auto* bouton = f->vsEquip->viewport()->findChild<QToolButton*>();
+        QVERIFY(bouton);
+        repondA<FrmLstArticle>([](FrmLstArticle* d) {
+            d->FGarticle->selectRow(1);
+            d->BtnOK->click();
+        });
+        bouton->click();
+        QCOMPARE(f->vsEquip->item(0, 0)->text(), QStringLiteral("Aiguille à coudre"));
+        QCOMPARE(f->vsEquip->item(0, 4)->text(), QStringLiteral("Oui"));
+        QCOMPARE(f->fldnTotalPo->text(), QStringLiteral("7"));
+    }
+
+    void capture()
+    {
+        auto f = ouvre();
+        creePersonnage(f.get(), QStringLiteral("Aldo"));
+        QVERIFY(f->Enregistre());
+        creePersonnage(f.get(), QStringLiteral("Léa d'Ombre"), {QStringLiteral("Guerrier"), QStringLiteral("Magicien"), QStringLiteral("Guerrier")});
+        metCellule(f->vsHistoPerso, 0, 11, QStringLiteral("Esquive"));
+        const QStringList objets{QStringLiteral("Épée longue"), QStringLiteral("Sac à dos")};
+        f->vsEquip->setRowCount(2);
+        for (int r = 0; r < 2; ++r)
+            for (const auto& [c, texte] : {std::pair{0, objets[r]}, std::pair{4, QStringLiteral("Oui")}, std::pair{5, QStringLiteral("1")}})
+                metCellule(f->vsEquip, r, c, texte);
+        QVERIFY(f->Enregistre());
+        f->ChkDonsAPrendre->setChecked(true);
+        f->ChkDonsObtenus->setChecked(true);
+        f->resize(1100, 720);
+        enregistreCapture(f.get(), QStringLiteral("frmGestPerso"));
+        f->findChild<QTabWidget*>()->setCurrentIndex(1);
+        f->resize(933, 600);
+        enregistreCapture(f.get(), QStringLiteral("frmGestPerso_petite"));
+        frmAjouter ajouter(f.get());
+        ajouter.show();
+        enregistreCapture(&ajouter, QStringLiteral("frmAjouter"));
+        frmBackHist textes(*m_etat->perso, m_etat->erreurs, QStringLiteral("Léa d'Ombre"), f.get());
+        textes.show();
+        enregistreCapture(&textes, QStringLiteral("frmBackHist"));
     }
 };
 

@@ -90,7 +90,10 @@ private Q_SLOTS:
         QCOMPARE(ca["total"].toInt(), 12);
         QCOMPARE(ca["depourvu"].toInt(), 10);
         QCOMPARE(ca["contact"].toInt(), 12);
-        QCOMPARE(o["armes"].toArray().size(), 0);
+        // Sans arme : attaque de base +6/+1 et Force +3, coup à mains nues 1d3.
+        const QJsonArray armes = o["armes"].toArray();
+        QCOMPARE(armes.size(), 1);
+        QCOMPARE(armes[0].toObject()["ligne"].toString(), QString("Mélée(+9/+4) Dégâts(1d3+3) (20,x2)"));
     }
 
     void texteDansUnFichier()

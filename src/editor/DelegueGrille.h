@@ -1,0 +1,30 @@
+#pragma once
+// Édition des cellules des grilles de l'éditeur : liste déroulante par colonne ("a|b|c"),
+// ou champ suivi d'un bouton "..." qui ouvre un choix.
+#include <QHash>
+#include <QSet>
+#include <QStringList>
+#include <QStyledItemDelegate>
+
+class DelegueGrille : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void metListe(int colonne, const QStringList& elements);
+    void metBouton(int colonne);
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void setEditorData(QWidget* editeur, const QModelIndex& index) const override;
+    void setModelData(QWidget* editeur, QAbstractItemModel* modele, const QModelIndex& index) const override;
+
+Q_SIGNALS:
+    // Le bouton "..." de la cellule a été pressé.
+    void boutonCellule(int ligne, int colonne);
+
+private:
+    QHash<int, QStringList> m_listes;
+    QSet<int> m_boutons;
+};

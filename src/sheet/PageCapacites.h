@@ -1,0 +1,31 @@
+#pragma once
+// Page des capacités spéciales : le catalogue (vsCapaciteListe), les capacités prises
+// (vsCapacitePerso) et les boutons qui les font passer de l'un à l'autre.
+#include <QWidget>
+
+struct Fiche;
+class QPushButton;
+class QTableWidget;
+
+class PageCapacites : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PageCapacites(QWidget* parent = nullptr);
+    void remplit(const Fiche& fiche);
+
+    QTableWidget* vsCapaciteListe;
+    QTableWidget* vsCapacitePerso;
+    QPushButton* btnAjouter;
+    QPushButton* btnEnlever;
+
+Q_SIGNALS:
+    // Ligne choisie, -1 sans choix.
+    void ajoute(int ligneCatalogue);
+    void enleve(int lignePrise);
+    void niveauSaisi(int lignePrise, const QString& niveau);
+
+private:
+    bool m_remplissage = false;
+};

@@ -1,0 +1,22 @@
+#pragma once
+// Page des dons : la liste vsDon et le bouton qui cache les dons de progression dépassés.
+#include <QWidget>
+
+struct Fiche;
+class QPushButton;
+class QTableWidget;
+
+class PageDons : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PageDons(QWidget* parent = nullptr);
+    void remplit(const Fiche& fiche);
+
+    QTableWidget* vsDon;
+    QPushButton* btnCacherDon;
+
+Q_SIGNALS:
+    void basculeDons();
+};

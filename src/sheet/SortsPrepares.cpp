@@ -1,0 +1,165 @@
+#include "SortsPrepares.h"
+#include "shell/db/BaseDonnees.h"
+
+namespace {
+
+// Colonnes à lire pour un emplacement : la liste de la classe, ou les domaines connus de la table.
+QStringList colonnesEmplacement(BaseDonnees& programme, const SortsClasse& s, const QStringList& domaines,
+                                const EmplacementSort& e)
+{
+    if (!e.domaine)
+        return s.colonne.isEmpty() ? QStringList() : QStringList{s.colonne};
+    QStringList colonnes;
+    for (const QString& d : domaines)
+        if (programme.ExisteChamp(QStringLiteral("Sort"), d))
+            colonnes.append(d);
+    return colonnes;
+}
+
+// Plus petit niveau du sort parmi les colonnes (un sort peut être dans deux domaines).
+QString expressionNiveau(const QStringList& colonnes)
+{
+    QStringList c;
+    for (const QString& colonne : colonnes)
+        c.append(QStringLiteral("coalesce(%1,99)").arg(ColonneSql(colonne)));
+    return c.size() == 1 ? c.first() : QStringLiteral("min(%1)").arg(c.join(u','));
+}
+
+void remplit(BaseDonnees& programme, const SortsClasse& s, EmplacementSort& e, const QString& nomSort)
+{
+    e.nom = nomSort;
+    if (nomSort.isEmpty()) {
+        e.ecole.clear();
+        e.metamagie.clear();
+        e.dd = 0;
+        return;
+    }
+    e.dd = s.dd[e.niveau];
+    const QString ecole =
+        programme.cherche(QStringLiteral("Sort"), QStringLiteral("PrimaryKey"), {nomSort}).texte(QStringLiteral("Ecole"));
+    e.ecole = ecole.isEmpty() ? QStringLiteral("Aucune") : ecole;
+}
+
+} // namespace
+
+QVector<EmplacementSort> EmplacementsJour(const SortsClasse& s)
+{
+    QVector<EmplacementSort> emplacements;
+    const auto ajoute = [&](const QString& nom, int niveau, bool domaine) {
+        EmplacementSort e;
+        e.emplacement = nom;
+        e.niveau = niveau;
+        e.domaine = domaine;
+        emplacements.append(e);
+    };
+    for (int n = 0; n < kNiveauxSort; ++n) {
+        if (!s.total[n])
+            continue;
+        const int domaine = s.domaineEnPlus ? s.speDom[n] : 0;
+        for (int k = 1; k <= *s.total[n] - domaine; ++k)
+            ajoute(QStringLiteral("Niveau %1 n°%2").arg(n).arg(k), n, false);
+        if (domaine > 0)
+            ajoute(QStringLiteral("Domaine n°%1").arg(n), n, true);
+    }
+    return emplacements;
+}
+
+void ChargeSortsPrepares(BaseDonnees& perso, BaseDonnees& programme, const QString& nom, SortsClasse& s)
+{
+    for (const Ligne& l : perso.selectionne(QStringLiteral("SELECT * FROM SortListe WHERE NomPerso=? and ClassePerso=? "
+                                                           "ORDER BY Niveau, NomSort"),
+                                            {nom, s.classe})) {
+        const QString place = l.texte(QStringLiteral("EmplacementSort"));
+        for (EmplacementSort& e : s.prepares)
+            if (e.emplacement == place) {
+                remplit(programme, s, e, l.texte(QStringLiteral("NomSort")));
+                e.metamagie = l.texte(QStringLiteral("Metamagie"));
+            }
+    }
+}
+
+QStringList ChoixEmplacement(BaseDonnees& programme, const SortsClasse& s, const QStringList& domaines,
+                             const EmplacementSort& e)
+{
+    const QStringList colonnes = colonnesEmplacement(programme, s, domaines, e);
+    if (colonnes.isEmpty())
+        return e.domaine ? QStringList{QString::fromUtf8(kDomaineNonRenseigne)} : QStringList();
+    const QString niveau = expressionNiveau(colonnes);
+    QStringList choix;
+    for (const Ligne& l : programme.selectionne(
+             QStringLiteral("select Nom from Sort where %1<=? order by %1 desc, Nom").arg(niveau), {e.niveau}))
+        choix.append(l.texte(QStringLiteral("Nom")));
+    return choix;
+}
+
+std::optional<int> NiveauSortEmplacement(BaseDonnees& programme, const SortsClasse& s, const QStringList& domaines,
+                                         const EmplacementSort& e, const QString& nomSort)
+{
+    const QStringList colonnes = colonnesEmplacement(programme, s, domaines, e);
+    if (colonnes.isEmpty())
+        return std::nullopt;
+    const QVariant v = programme.scalaire(
+        QStringLiteral("select %1 from Sort where Nom=?").arg(expressionNiveau(colonnes)), {nomSort});
+    return v.isNull() || v.toInt() == 99 ? std::nullopt : std::optional<int>(v.toInt());
+}
+
+std::optional<QString> PrepareSort(BaseDonnees& programme, SortsClasse& s, const QStringList& domaines, int emplacement,
+                                   const QString& nomSort)
+{
+    EmplacementSort& e = s.prepares[emplacement];
+    if (nomSort.isEmpty() || nomSort == QString::fromUtf8(kDomaineNonRenseigne)) {
+        remplit(programme, s, e, QString());
+        return std::nullopt;
+    }
+    const std::optional<int> niveau = NiveauSortEmplacement(programme, s, domaines, e, nomSort);
+    if (!niveau) {
+        if (e.domaine)
+            return QString::fromUtf8(kHorsDomaine);
+        return QStringLiteral("Le sort « %1 » n'est pas dans la liste de sorts de %2.").arg(nomSort, s.classe);
+    }
+    if (*niveau > e.niveau)
+        return QStringLiteral("Ce sort est de niveau %1 : il ne tient pas dans un emplacement de niveau %2.")
+            .arg(*niveau)
+            .arg(e.niveau);
+    remplit(programme, s, e, nomSort);
+    e.metamagie.clear();
+    return std::nullopt;
+}
+
+std::optional<QString> AppliqueMetamagie(SortsClasse& s, int emplacement, int niveauModifie, const QString& dons)
+{
+    EmplacementSort& origine = s.prepares[emplacement];
+    if (niveauModifie <= origine.niveau) {
+        origine.metamagie = dons;
+        return std::nullopt;
+    }
+    for (EmplacementSort& e : s.prepares)
+        if (e.niveau == niveauModifie && e.domaine == origine.domaine && e.nom.isEmpty()) {
+            e.nom = origine.nom;
+            e.ecole = origine.ecole;
+            e.dd = s.dd[e.niveau];
+            e.metamagie = dons;
+            origine.nom.clear();
+            origine.ecole.clear();
+            origine.metamagie.clear();
+            origine.dd = 0;
+            return std::nullopt;
+        }
+    return QString::fromUtf8(kPlusDEmplacement);
+}
+
+void EnregSortListe(BaseDonnees& perso, const QString& nom, const SortsClasse& s)
+{
+    Transaction t(perso);
+    perso.execute(QStringLiteral("delete from SortListe where NomPerso=? and ClassePerso=?"), {nom, s.classe});
+    for (const EmplacementSort& e : s.prepares)
+        if (!e.nom.isEmpty())
+            perso.ajoute(QStringLiteral("SortListe"),
+                         {{QStringLiteral("NomPerso"), nom},
+                          {QStringLiteral("ClassePerso"), s.classe},
+                          {QStringLiteral("NomSort"), e.nom},
+                          {QStringLiteral("Niveau"), e.niveau},
+                          {QStringLiteral("EmplacementSort"), e.emplacement},
+                          {QStringLiteral("Metamagie"), e.metamagie.isEmpty() ? QVariant() : QVariant(e.metamagie)}});
+    t.valide();
+}

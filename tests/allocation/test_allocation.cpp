@@ -1,0 +1,509 @@
+// Affectation d'un niveau sur les règles livrées : budget de points, lignes de compétences,
+// grilles des dons, conditions des dons et aller-retour jusqu'à la fiche. Valeurs attendues
+// tirées des règles 3.5 (points de classe, modificateur d'Intelligence, quadruple au niveau 1).
+#include "sheet/FixturesFiche.h"
+#include "allocation/Allocation.h"
+#include "commun/Fixtures.h"
+#include "editor/EditionPersonnage.h"
+#include "sheet/ListeDon.h"
+
+#include <QtTest>
+
+namespace {
+
+// Personnage édité : race, archétype, une ligne par classe, Intelligence de départ.
+PersonnageEdite edite(const QString& race, const QStringList& classes, int intelligence,
+                      const QString& archetype = {})
+{
+    PersonnageEdite p;
+    p.nom = QStringLiteral("Essai");
+    p.race = race;
+    p.identite.insert(QStringLiteral("Archetype"), archetype);
+    QHash<QString, int> parClasse;
+    for (const QString& c : classes) {
+        NiveauEdite n;
+        n.classe = c;
+        n.niveau = QString::number(++parClasse[c]);
+        n.pv = QStringLiteral("1");
+        n.caracs = {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
+                    QStringLiteral("0"), QStringLiteral("0")};
+        p.niveaux.append(n);
+    }
+    for (QString& c : p.niveaux[0].caracs)
+        c = QStringLiteral("10");
+    p.niveaux[0].caracs[3] = QString::number(intelligence);
+    return p;
+}
+
+// Dons de la fiche "Nom@niveau".
+QVector<LigneDon> donsFiche(const QStringList& dons)
+{
+    QVector<LigneDon> liste;
+    for (const QString& d : dons) {
+        LigneDon l = donTest(d.section(u'@', 0, 0));
+        l.Niveau = Entier16(d.section(u'@', 1, 1).toInt());
+        liste.append(l);
+    }
+    return liste;
+}
+
+int ligneNommee(const QVector<LigneAllocation>& lignes, const QString& nom)
+{
+    for (int i = 0; i < lignes.size(); ++i)
+        if (lignes.at(i).NomRegle == nom)
+            return i;
+    return -1;
+}
+
+} // namespace
+
+class TestAllocation : public QObject
+{
+    Q_OBJECT
+
+    DossierTest m_dossier;
+    std::unique_ptr<BaseDonnees> m_programme;
+    std::unique_ptr<BaseDonnees> m_perso;
+
+    Allocation charge(const PersonnageEdite& p, int ligne)
+    {
+        Allocation a;
+        const QString refus = ChargeAllocation({*m_perso, *m_programme, p, ligne, dossierProgramme()}, a);
+        if (!refus.isEmpty())
+            qWarning("%s", qPrintable(refus));
+        return a;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // Copie des règles livrées, complétée de dons à choix qu'elles n'ont pas.
+        const QString livree = QDir(dossierProgramme()).filePath(QStringLiteral("tessarys.db"));
+        if (!QFile::copy(livree, m_dossier.chemin(QStringLiteral("tessarys.db"))))
+            QSKIP("tessarys.db n'est pas construite");
+        m_programme = BaseDonnees::ouvre(m_dossier.chemin(QStringLiteral("tessarys.db")));
+        for (const char* don : {"Disciple profane", "Domaine de prédilection", "Sang d'aberration"})
+            m_programme->ajoute(QStringLiteral("Dons"), {{"Nom", QString::fromUtf8(don)}, {"Genre", "Général"},
+                                                         {"prive", false}, {"Multiple", false}, {"liearme", false}});
+        m_perso = basePersonnagesTest(m_dossier, *m_programme);
+    }
+
+    void controles_data()
+    {
+        QTest::addColumn<QString>("race");
+        QTest::addColumn<QStringList>("classes");
+        QTest::addColumn<int>("intelligence");
+        QTest::addColumn<QString>("niveauDansClasse");   // du dernier niveau
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("fauteAuNiveau2");
+        const QStringList guerrier{QStringLiteral("Guerrier"), QStringLiteral("Guerrier")};
+        QTest::newRow("race vide") << "" << guerrier << 10 << "2" << kMessageRaceAbsente << false;
+        QTest::newRow("race inconnue") << "Hobbit" << guerrier << 10 << "2" << kMessageRaceAbsente << false;
+        QTest::newRow("sans intelligence") << "Nain" << guerrier << 0 << "2" << kMessageIntelligenceAbsente << false;
+        QTest::newRow("classe vide") << "Nain" << QStringList{"Guerrier", ""} << 10 << "1" << kMessageClasseAbsente << true;
+        QTest::newRow("niveau nul") << "Nain" << guerrier << 10 << "0" << kMessageNiveauAbsent << true;
+        QTest::newRow("classe inconnue") << "Nain" << QStringList{"Guerrier", "Jongleur"} << 10 << "1"
+                                         << kMessageClasseInconnue << true;
+        QTest::newRow("tout va") << "Nain" << guerrier << 10 << "2" << "" << false;
+    }
+
+    void controles()
+    {
+        QFETCH(QString, race);
+        QFETCH(QStringList, classes);
+        QFETCH(int, intelligence);
+        QFETCH(QString, niveauDansClasse);
+        QFETCH(QString, message);
+        QFETCH(bool, fauteAuNiveau2);
+        PersonnageEdite p = edite(race, classes, intelligence);
+        p.niveaux.last().niveau = niveauDansClasse;
+        QCOMPARE(ControleChargement(*m_programme, p, int(p.niveaux.size()) - 1), message);
+        // Une ligne de niveau fautive au-delà du niveau affecté ne compte pas.
+        if (fauteAuNiveau2)
+            QCOMPARE(ControleChargement(*m_programme, p, 0), QString());
+    }
+
+    void budget_data()
+    {
+        QTest::addColumn<QString>("race");
+        QTest::addColumn<QString>("archetype");
+        QTest::addColumn<QStringList>("classes");
+        QTest::addColumn<int>("intelligence");
+        QTest::addColumn<QStringList>("modifs");      // "ligne:Int:modifInt" depuis 0
+        QTest::addColumn<QStringList>("dons");
+        QTest::addColumn<bool>("sansIntelligence");
+        QTest::addColumn<int>("attendu");
+        const QStringList g1{"Guerrier"};
+        const QStringList g2{"Guerrier", "Guerrier"};
+        const QStringList g3{"Guerrier", "Guerrier", "Guerrier"};
+        // Guerrier 2 points ; Int 8 : -1 ; max(1, 1) x 4.
+        QTest::newRow("niveau 1, Int -1") << "Nain" << "" << g1 << 8 << QStringList{} << QStringList{} << false << 4;
+        QTest::newRow("au moins 1") << "Nain" << "" << g1 << 3 << QStringList{} << QStringList{} << false << 4;
+        QTest::newRow("humain +1 par niveau") << "Humain" << "" << g2 << 10 << QStringList{} << QStringList{} << false
+                                              << 12 + 3;
+        QTest::newRow("Int 14, trois niveaux") << "Elfe" << "" << QStringList{"Magicien", "Magicien", "Magicien"} << 14
+                                               << QStringList{} << QStringList{} << false << 16 + 4 + 4;
+        QTest::newRow("Int +1 au niveau 2") << "Nain" << "" << g3 << 11 << QStringList{"1:1:0"} << QStringList{}
+                                            << false << 8 + 3 + 3;
+        QTest::newRow("modifInt du niveau 2") << "Nain" << "" << g2 << 10 << QStringList{"1:0:2"} << QStringList{}
+                                              << false << 8 + 3;
+        QTest::newRow("Zombi") << "Nain" << "Zombi" << g3 << 10 << QStringList{} << QStringList{} << false << 0;
+        QTest::newRow("Squelette") << "Nain" << "Squelette" << g1 << 10 << QStringList{} << QStringList{} << false << 0;
+        QTest::newRow("Intelligence -") << "Nain" << "" << g2 << 10 << QStringList{} << QStringList{} << true << 0;
+        QTest::newRow("demi-céleste, type de créature") << "Nain" << "Demi-céleste" << QStringList{"Humanoïde"} << 10
+                                                        << QStringList{} << QStringList{} << false << 32;
+        QTest::newRow("demi-dragon, type de créature") << "Nain" << "Demi-dragon" << QStringList{"Humanoïde"} << 10
+                                                       << QStringList{} << QStringList{} << false << 24;
+        QTest::newRow("demi-dragon, classe") << "Nain" << "Demi-dragon" << g1 << 10 << QStringList{} << QStringList{}
+                                             << false << 8;
+        QTest::newRow("point supplémentaire") << "Nain" << "" << g2 << 10 << QStringList{}
+                                              << QStringList{"Point de compétence supplémentaire@1"} << false
+                                              << 12 + 3;
+        QTest::newRow("ouvert d'esprit") << "Nain" << "" << g2 << 10 << QStringList{} << QStringList{"Ouvert d'esprit@2"}
+                                         << false << 8 + 2 + 5;
+        QTest::newRow("skill tricks") << "Nain" << "" << g2 << 10 << QStringList{}
+                                      << QStringList{"Skill tricks@2", "Skill tricks@2"} << false << 8 + 2 - 4;
+        QTest::newRow("baiser de la nymphe") << "Nain" << "" << g3 << 10 << QStringList{}
+                                             << QStringList{"Baiser de la nymphe@2"} << false << 8 + 2 + 2 + 1 + 1;
+        QTest::newRow("don d'un niveau plus haut") << "Nain" << "" << g2 << 10 << QStringList{}
+                                                   << QStringList{"Ouvert d'esprit@3"} << false << 8 + 2;
+    }
+
+    void budget()
+    {
+        QFETCH(QString, race);
+        QFETCH(QString, archetype);
+        QFETCH(QStringList, classes);
+        QFETCH(int, intelligence);
+        QFETCH(QStringList, modifs);
+        QFETCH(QStringList, dons);
+        QFETCH(bool, sansIntelligence);
+        QFETCH(int, attendu);
+        PersonnageEdite p = edite(race, classes, intelligence, archetype);
+        for (const QString& m : modifs) {
+            const QStringList v = m.split(u':');
+            p.niveaux[v.at(0).toInt()].caracs[3] = v.at(1);
+            p.niveaux[v.at(0).toInt()].modifInt = v.at(2);
+        }
+        Fiche fiche;
+        fiche.Dons = donsFiche(dons);
+        if (sansIntelligence)
+            fiche.Caracteristiques[3].Total = QStringLiteral("-");
+        QCOMPARE(BudgetCompetences(*m_programme, p, int(p.niveaux.size()), fiche), attendu);
+    }
+
+    // Humain guerrier : 12 points au niveau 1, 3 ensuite ; ce qui reste au niveau 2 passe au 3.
+    void pointsReportes()
+    {
+        PersonnageEdite p = edite(QStringLiteral("Humain"), {"Guerrier", "Guerrier", "Guerrier"}, 10);
+        p.niveaux[0].competence = QStringLiteral("30-4-4|38-4-4|53-4-4|");
+        const Allocation niveau2 = charge(p, 1);
+        QCOMPARE(niveau2.Competences.ARepartir, 3);
+        const Allocation niveau3 = charge(p, 2);
+        QCOMPARE(niveau3.Competences.ARepartir, 3 + 3);
+        QCOMPARE(niveau3.Competences.restant(), 6);
+    }
+
+    void statuts_data()
+    {
+        QTest::addColumn<QString>("race");
+        QTest::addColumn<QStringList>("classes");
+        QTest::addColumn<QString>("champ");    // champ d'identité "Nom=valeur", ou vide
+        QTest::addColumn<QStringList>("dons");
+        QTest::addColumn<QString>("competence");
+        QTest::addColumn<QString>("affiche");
+        QTest::addColumn<int>("statut");
+        const int vert = int(StatutCompetence::Classe);
+        const int orange = int(StatutCompetence::AutreClasse);
+        const int bleu = int(StatutCompetence::HorsClasse);
+        const QStringList guerrier{"Guerrier"};
+        const QStringList aucun;
+        QTest::newRow("de classe") << "Humain" << guerrier << "" << aucun << "Escalade" << "Escalade (classe)" << vert;
+        QTest::newRow("hors classe") << "Humain" << guerrier << "" << aucun << "Bluff" << "Bluff" << bleu;
+        QTest::newRow("classe prise avant") << "Humain" << QStringList{"Roublard", "Guerrier"} << "" << aucun << "Bluff"
+                                            << "Bluff" << orange;
+        QTest::newRow("classe prise après") << "Humain" << QStringList{"Guerrier"} << "" << aucun << "Bluff" << "Bluff"
+                                            << bleu;
+        QTest::newRow("totem rouge") << "Humain" << guerrier << "DragonTotem=Rouge" << aucun << "Estimation"
+                                     << "Estimation (Totem)" << vert;
+        QTest::newRow("totem d'une autre couleur") << "Humain" << guerrier << "DragonTotem=Or" << aucun << "Estimation"
+                                                   << "Estimation" << bleu;
+        QTest::newRow("race naine") << "Nain" << guerrier << "" << aucun << "Estimation" << "Estimation (race)" << vert;
+        QTest::newRow("race") << "Aasimar" << guerrier << "" << aucun << "Détection" << "Détection (race)" << vert;
+        QTest::newRow("domaine Duperie") << "Humain" << QStringList{"Prêtre"} << "Domaine_2=Duperie" << aucun << "Bluff"
+                                         << "Bluff (Domaine)" << vert;
+        QTest::newRow("domaine Voyage") << "Humain" << QStringList{"Prêtre"} << "Domaine_1=Voyage" << aucun << "Survie"
+                                        << "Survie (Domaine)" << vert;
+        QTest::newRow("domaine sans prêtre") << "Humain" << guerrier << "Domaine_1=Voyage" << aucun << "Survie"
+                                             << "Survie" << bleu;
+        QTest::newRow("domaine Connaissance") << "Humain" << QStringList{"Prêtre"} << "Domaine_1=Connaissance" << aucun
+                                              << "Connaissances (local)" << "Connaissances (local) (Domaine)" << vert;
+        QTest::newRow("prédilection, 1er niveau") << "Humain" << QStringList{"Magicien"} << ""
+                                                  << QStringList{"Magie Généraliste@1"} << "Fouille"
+                                                  << "Fouille (Elfe)" << vert;
+        QTest::newRow("prédilection, ensuite") << "Humain" << QStringList{"Magicien", "Magicien"} << ""
+                                               << QStringList{"Magie Généraliste@1"} << "Fouille" << "Fouille (Elfe)"
+                                               << orange;
+        QTest::newRow("haches") << "Humain" << guerrier << "" << QStringList{"Prédilection pour les haches@1"}
+                                << "Connaissances (explo souterre)" << "Connaissances (explo souterre) (Nain)" << vert;
+        QTest::newRow("compétence sociale") << "Humain" << QStringList{"Magicien"} << ""
+                                            << QStringList{"Compétence sociale@1"} << "Diplomatie"
+                                            << "Diplomatie (Enchanteur)" << vert;
+    }
+
+    void statuts()
+    {
+        QFETCH(QString, race);
+        QFETCH(QStringList, classes);
+        QFETCH(QString, champ);
+        QFETCH(QStringList, dons);
+        QFETCH(QString, competence);
+        QFETCH(QString, affiche);
+        QFETCH(int, statut);
+        PersonnageEdite p = edite(race, classes, 10);
+        if (!champ.isEmpty())
+            p.identite.insert(champ.section(u'=', 0, 0), champ.section(u'=', 1));
+        const QVector<LigneDon> fiche = donsFiche(dons);
+        const auto lignes = LignesCompetences({*m_programme, p, int(p.niveaux.size()), fiche});
+        const int i = ligneNommee(lignes, competence);
+        QVERIFY(i >= 0);
+        QCOMPARE(lignes.at(i).Affiche, affiche);
+        QCOMPARE(int(lignes.at(i).Statut), statut);
+        QVERIFY(lignes.at(i).Active);
+    }
+
+    // Une compétence interdite à la classe ne se monte pas ; une classe sans colonne est signalée.
+    void tableCompetence()
+    {
+        m_programme->execute(QStringLiteral("update Competence set Guerrier=-1 where Nom='Langues'"));
+        m_programme->ajoute(QStringLiteral("Classe"), {{"Classe", "Jongleur"}, {"CompetenceNiveauSupp", 4}});
+        Allocation a = charge(edite(QStringLiteral("Humain"), {"Guerrier"}, 10), 0);
+        const int langues = ligneNommee(a.Competences.Lignes, QStringLiteral("Langues"));
+        QVERIFY(!a.Competences.Lignes.at(langues).Active);
+        QVERIFY(!a.Competences.SpinUp(langues));
+        QVERIFY(!a.TableMalParametree);
+        a = charge(edite(QStringLiteral("Humain"), {"Jongleur"}, 10), 0);
+        QVERIFY(a.TableMalParametree);
+        QCOMPARE(a.Competences.ARepartir, (4 + 1) * 4);
+        m_programme->execute(QStringLiteral("update Competence set Guerrier=0 where Nom='Langues'"));
+    }
+
+    // Niveau 4 (roublard après trois niveaux de guerrier) : maximum 7 rangs de classe, 3 hors classe.
+    void maximumsEtCouts_data()
+    {
+        QTest::addColumn<QString>("competence");
+        QTest::addColumn<bool>("ableLearner");
+        QTest::addColumn<int>("rangsMax");
+        QTest::addColumn<int>("coutRang");
+        QTest::newRow("de classe") << "Escalade" << false << 7 << 1;
+        QTest::newRow("d'une classe d'avant") << "Dressage" << false << 7 << 2;
+        QTest::newRow("hors classe") << "Concentration" << false << 3 << 2;
+        QTest::newRow("d'avant, able learner") << "Dressage" << true << 7 << 1;
+        QTest::newRow("hors classe, able learner") << "Concentration" << true << 3 << 1;
+    }
+
+    void maximumsEtCouts()
+    {
+        QFETCH(QString, competence);
+        QFETCH(bool, ableLearner);
+        QFETCH(int, rangsMax);
+        QFETCH(int, coutRang);
+        PersonnageEdite p = edite(QStringLiteral("Humain"), {"Guerrier", "Guerrier", "Guerrier", "Roublard"}, 10);
+        const QVector<LigneDon> fiche = donsFiche(ableLearner ? QStringList{"Able learner@1"} : QStringList{});
+        AllocationCompetences c;
+        c.Niveau = 4;
+        c.Lignes = LignesCompetences({*m_programme, p, 4, fiche});
+        c.PointDouble = PointDouble(fiche);
+        c.ARepartir = BudgetCompetences(*m_programme, p, 4, Fiche{}) - PointsDepensesAvant(p, 4);
+        const int i = ligneNommee(c.Lignes, competence);
+        while (c.SpinUp(i)) {
+        }
+        QCOMPARE(c.Lignes.at(i).RangsNiveau, rangsMax);
+        QCOMPARE(c.depense(), rangsMax * coutRang);
+        QCOMPARE(c.ChaineAchats(), QStringLiteral("%1-%2-%3|").arg(c.Lignes.at(i).Numero).arg(rangsMax * coutRang).arg(rangsMax));
+        // Le budget borne aussi : sans point restant, plus aucun rang.
+        c.ARepartir = c.depense();
+        c.SpinDown(i);
+        QVERIFY(c.restant() == coutRang && c.CanUp(i));
+        c.ARepartir -= 1;
+        QVERIFY(!c.CanUp(i));
+    }
+
+    // Rouvrir un niveau montre ses achats ; les niveaux d'avant vont dans la colonne des rangs acquis.
+    void reouverture()
+    {
+        PersonnageEdite p = edite(QStringLiteral("Humain"), {"Roublard", "Roublard", "Roublard"}, 10);
+        p.niveaux[0].competence = QStringLiteral("6-4-4|30-4-4|");
+        p.niveaux[1].competence = QStringLiteral("6-1-1|24-2-2|");
+        p.niveaux[2].competence = QStringLiteral("6-1-1|");
+        const Allocation a = charge(p, 1);
+        const auto& lignes = a.Competences.Lignes;
+        const int bluff = ligneNommee(lignes, QStringLiteral("Bluff"));
+        const int detection = ligneNommee(lignes, QStringLiteral("Détection"));
+        const int escalade = ligneNommee(lignes, QStringLiteral("Escalade"));
+        QCOMPARE(lignes.at(bluff).RangsAvant, 4);
+        QCOMPARE(lignes.at(bluff).RangsNiveau, 1);
+        QCOMPARE(lignes.at(detection).RangsNiveau, 2);
+        QCOMPARE(lignes.at(escalade).RangsAvant, 4);
+        QCOMPARE(lignes.at(escalade).RangsNiveau, 0);
+        QCOMPARE(a.Competences.ChaineAchats(), p.niveaux[1].competence);
+        // Roublard humain : (8 + 1) x 4 puis 8 + 1 ; 8 points dépensés au niveau 1, 3 à celui-ci.
+        QCOMPARE(a.Competences.restant(), (8 + 1) * 4 + (8 + 1) - 8 - 3);
+    }
+
+    void donsPossibles_data()
+    {
+        QTest::addColumn<QString>("don");
+        QTest::addColumn<QString>("requeteChoix");   // une ligne par choix ; vide : aucun choix
+        QTest::addColumn<int>("attendus");           // sans requête
+        QTest::newRow("talent") << "Talent" << "select nom from Competence" << 0;
+        QTest::newRow("sang d'aberration") << "Sang d'aberration" << "select nom from Aberration" << 0;
+        QTest::newRow("disciple profane") << "Disciple profane" << "" << 36;
+        QTest::newRow("force surhumaine, numérotée") << "Force surhumaine" << "" << 10;
+        QTest::newRow("arme de prédilection, deux objets d'un groupe et un d'un autre") << "Arme de prédilection"
+                                                                                         << "" << 2;
+        QTest::newRow("don privé") << "Ennemi juré" << "" << 0;
+        QTest::newRow("don simple") << "Attaque en puissance" << "" << 1;
+        QTest::newRow("domaine de prédilection, deux domaines") << "Domaine de prédilection" << "" << 2;
+    }
+
+    void donsPossibles()
+    {
+        QFETCH(QString, don);
+        QFETCH(QString, requeteChoix);
+        QFETCH(int, attendus);
+        if (!requeteChoix.isEmpty())
+            attendus = int(m_programme->selectionne(requeteChoix).size());
+        PersonnageEdite p = edite(QStringLiteral("Humain"), {"Guerrier"}, 10);
+        p.objets = {{"Épée à deux mains", {}, {}, {}, {}, true}, {"Épée à deux mains +1", {}, {}, {}, {}, true},
+                    {"Arc long", {}, {}, {}, {}, true}};
+        p.identite.insert(QStringLiteral("Domaine_1"), QStringLiteral("Chance"));
+        p.identite.insert(QStringLiteral("Domaine_3"), QStringLiteral("Guerre"));
+        const Allocation a = charge(p, 0);
+        const int n = int(std::count_if(a.Possibles.cbegin(), a.Possibles.cend(),
+                                        [&](const LigneChoixDon& d) { return d.Nom == don; }));
+        QCOMPARE(n, attendus);
+        QVERIFY(std::is_sorted(a.Possibles.cbegin(), a.Possibles.cend(), [](const auto& x, const auto& y) {
+            return QString::compare(x.Affiche, y.Affiche, Qt::CaseInsensitive) < 0;
+        }));
+    }
+
+    // Ajouter, ajouter deux fois, enlever : seuls les dons de ce niveau bougent ; dix par niveau écrits.
+    void ajoutEtRetrait()
+    {
+        PersonnageEdite p = edite(QStringLiteral("Humain"), {"Guerrier", "Guerrier"}, 10);
+        p.niveaux[0].dons[0] = QStringLiteral("Esquive");
+        Allocation a = charge(p, 1);
+        QVERIFY(ExistInDon(QStringLiteral("esquive"), {}, a.Pris));
+        QVERIFY(!ExistInDon(QStringLiteral("Esquive"), {}, a.Possibles));
+        const auto indice = [](const GrilleDons& g, const QString& affiche) {
+            for (int i = 0; i < g.size(); ++i)
+                if (g.at(i).Affiche == affiche)
+                    return i;
+            return -1;
+        };
+        // Un don simple quitte vs2 ; il ne peut revenir une seconde fois.
+        const int puissance = indice(a.Possibles, QStringLiteral("Attaque en puissance"));
+        QVERIFY(AjouteDon(*m_programme, puissance, 2, a.Pris, a.Possibles));
+        QCOMPARE(indice(a.Possibles, QStringLiteral("Attaque en puissance")), -1);
+        a.Possibles.append(a.Pris.last());
+        QVERIFY(!AjouteDon(*m_programme, int(a.Possibles.size()) - 1, 2, a.Pris, a.Possibles));
+        a.Possibles.removeLast();
+        // Un don Multiple reste dans vs2.
+        QVERIFY(AjouteDon(*m_programme, indice(a.Possibles, QStringLiteral("Force surhumaine [1]")), 2, a.Pris,
+                          a.Possibles));
+        QVERIFY(indice(a.Possibles, QStringLiteral("Force surhumaine [1]")) >= 0);
+        QVERIFY(EnleveDon(indice(a.Pris, QStringLiteral("Force surhumaine [1]")), 2, a.Pris, a.Possibles));
+        // Le don du niveau 1 reste ; celui du niveau 2 retourne dans vs2.
+        QVERIFY(!EnleveDon(indice(a.Pris, QStringLiteral("Esquive")), 2, a.Pris, a.Possibles));
+        QVERIFY(EnleveDon(indice(a.Pris, QStringLiteral("Attaque en puissance")), 2, a.Pris, a.Possibles));
+        QVERIFY(indice(a.Possibles, QStringLiteral("Attaque en puissance")) >= 0);
+
+        // Onze dons au niveau 2 : dix sont écrits, dans l'ordre de vs1, et le don du niveau 1 n'y est pas.
+        for (int k = 0; k < 11; ++k)
+            QVERIFY(AjouteDon(*m_programme, indice(a.Possibles, QStringLiteral("Talent [%1]").arg(a.Competences.Lignes.at(k).NomRegle)), 2,
+                              a.Pris, a.Possibles));
+        const NiveauEdite ecrit = NiveauAffecte(a, p.niveaux[1]);
+        QCOMPARE(ecrit.dons[0], QStringLiteral("Talent"));
+        QCOMPARE(ecrit.precisions[0], a.Competences.Lignes.at(0).NomRegle);
+        QCOMPARE(ecrit.precisions[9], a.Competences.Lignes.at(9).NomRegle);
+        QVERIFY(std::none_of(ecrit.precisions.cbegin(), ecrit.precisions.cend(),
+                             [&](const QString& x) { return x == a.Competences.Lignes.at(10).NomRegle; }));
+    }
+
+    void conditions_data()
+    {
+        QTest::addColumn<QString>("condition");
+        QTest::addColumn<QString>("manque");
+        QTest::newRow("remplie") << "Dex 13, Esquive." << "";
+        QTest::newRow("caractéristique") << "For 13, Attaque en puissance." << "For 13 (12) ; Attaque en puissance";
+        QTest::newRow("caractéristique absente") << "Con 13." << "Con 13 (-)";
+        QTest::newRow("attaque") << "Int 13, bonus de base à l'attaque +6." << "bonus de base à l'attaque +6 (+4)";
+        QTest::newRow("degrés") << "Art de la magie 25 degrés, Dex 13." << "Art de la magie 25 degrés (3)";
+        QTest::newRow("degrés d'une variante") << "Représentation 4 degrés." << "";
+        QTest::newRow("niveau de classe") << "Magicien niveau 1." << "Magicien niveau 1 (0)";
+        QTest::newRow("niveau atteint") << "guerrier niveau 4." << "";
+        QTest::newRow("non reconnu") << "Taille TG ou plus, capacité à lancer des sorts de niveau 9." << "";
+    }
+
+    void conditions()
+    {
+        QFETCH(QString, condition);
+        QFETCH(QString, manque);
+        ProfilConditions p;
+        p.Caracs = {"12", "14", "-", "16", "10", "8"};
+        p.AttaqueDeBase = 4;
+        p.AttaqueConnue = true;
+        p.Rangs = {{"ART DE LA MAGIE", 3}, {"REPRÉSENTATION (CHANT)", 5}, {"REPRÉSENTATION (DANSE)", 0}};
+        p.Classes = {{"GUERRIER", 4}};
+        p.ClassesConnues = {"GUERRIER", "MAGICIEN"};
+        p.Dons = {"ESQUIVE"};
+        p.DonsConnus = {"ESQUIVE", "ATTAQUE EN PUISSANCE"};
+        QCOMPARE(ConditionNonRemplie(condition, p), manque);
+    }
+
+    // Compétences et dons affectés niveau par niveau, enregistrés par l'éditeur : la fiche les montre.
+    void allerRetourFiche()
+    {
+        ajoutePersonnageFiche(*m_perso, QStringLiteral("Ombeline"),
+                              {{"Roublard", 6, {10, 16, 12, 14, 10, 12}}, {"Roublard", 4}},
+                              {{"RACE", "Humain"}});
+        PersonnageEdite p;
+        QVERIFY(chargePersonnage(*m_perso, QStringLiteral("Ombeline"), p));
+        const QStringList races = racesEditeur(*m_programme);
+        const struct { int ligne; const char* competence; int rangs; const char* don; } etapes[] = {
+            {0, "Bluff", 4, "Esquive"}, {0, "Concentration", 2, nullptr}, {1, "Bluff", 1, "Attaque en puissance"}};
+        for (const auto& e : etapes) {
+            Allocation a = charge(p, e.ligne);
+            const int i = ligneNommee(a.Competences.Lignes, QString::fromUtf8(e.competence));
+            for (int k = 0; k < e.rangs; ++k)
+                QVERIFY(a.Competences.SpinUp(i));
+            if (e.don) {
+                const auto& g = a.Possibles;
+                const auto it = std::find_if(g.cbegin(), g.cend(), [&](const auto& d) { return d.Affiche == QString::fromUtf8(e.don); });
+                QVERIFY(it != g.cend());
+                QVERIFY(AjouteDon(*m_programme, int(it - g.cbegin()), e.ligne + 1, a.Pris, a.Possibles));
+            }
+            p.niveaux[e.ligne] = NiveauAffecte(a, p.niveaux[e.ligne]);
+            QVERIFY(!Enregistre(*m_perso, *m_programme, p, races));
+        }
+        const Fiche f = calculeFiche(*m_perso, *m_programme, QStringLiteral("Ombeline"));
+        const auto rangs = [&](const char* nom) {
+            for (const LigneCompetence& l : f.Competences)
+                if (l.NomRegle == QString::fromUtf8(nom))
+                    return int(l.Rangs);
+            return -1;
+        };
+        QCOMPARE(rangs("Bluff"), 5);
+        QCOMPARE(rangs("Concentration"), 2);
+        QVERIFY(ExistInDonPerso(f.Dons, QStringLiteral("Esquive")));
+        QVERIFY(ExistInDonPerso(f.Dons, QStringLiteral("Attaque en puissance")));
+        // Rouverte, la fenêtre retrouve le niveau 1 tel qu'il a été affecté, budget déjà dépensé compris.
+        const Allocation a = charge(p, 0);
+        QCOMPARE(a.Competences.Lignes.at(ligneNommee(a.Competences.Lignes, QStringLiteral("Concentration"))).RangsNiveau, 2);
+        QCOMPARE(a.Competences.depense(), 4 + 2 * 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAllocation)
+#include "test_allocation.moc"

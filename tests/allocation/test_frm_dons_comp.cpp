@@ -1,0 +1,163 @@
+// Fenêtre d'affectation pilotée hors écran : refus au chargement, compteurs, dons ajoutés,
+// conditions marquées, "&Ok" et "&Annuler" ; une capture PNG est laissée dans le dossier de build.
+#include "sheet/FixturesFiche.h"
+#include "allocation/frmDonsComp.h"
+#include "commun/Fixtures.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QtTest>
+
+namespace {
+
+int ligneCompetence(const frmDonsComp& w, const QString& nom)
+{
+    const auto& lignes = w.allocation().Competences.Lignes;
+    for (int i = 0; i < lignes.size(); ++i)
+        if (lignes.at(i).NomRegle == nom)
+            return i;
+    return -1;
+}
+
+int ligneGrille(const QTableWidget* g, const QString& texte)
+{
+    for (int r = 0; r < g->rowCount(); ++r)
+        if (g->item(r, 0)->text() == texte)
+            return r;
+    return -1;
+}
+
+} // namespace
+
+class TestFrmDonsComp : public QObject
+{
+    Q_OBJECT
+
+    DossierTest m_dossier;
+    std::unique_ptr<BaseDonnees> m_programme;
+    std::unique_ptr<BaseDonnees> m_perso;
+    PersonnageEdite m_roublard;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_programme = baseProgrammeLivree();
+        if (!m_programme)
+            QSKIP("tessarys.db n'est pas construite");
+        m_perso = basePersonnagesTest(m_dossier, *m_programme);
+        // Roublard humain, Force 10, Intelligence 14 ; Esquive prise au niveau 1.
+        ajoutePersonnageFiche(*m_perso, QStringLiteral("Wenda"),
+                              {{"Roublard", 6, {10, 16, 12, 14, 10, 12}}, {"Roublard", 4}}, {{"RACE", "Humain"}});
+        QVERIFY(chargePersonnage(*m_perso, QStringLiteral("Wenda"), m_roublard));
+        m_roublard.niveaux[0].competence = QStringLiteral("6-4-4|");
+        m_roublard.niveaux[0].dons[0] = QStringLiteral("Esquive");
+    }
+
+    void chargementRefuse_data()
+    {
+        QTest::addColumn<QString>("race");
+        QTest::addColumn<QString>("classe");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("sans race") << "" << "Roublard" << kMessageRaceAbsente;
+        QTest::newRow("classe inconnue") << "Humain" << "Jongleur" << kMessageClasseInconnue;
+    }
+
+    void chargementRefuse()
+    {
+        QFETCH(QString, race);
+        QFETCH(QString, classe);
+        QFETCH(QString, message);
+        PersonnageEdite p = m_roublard;
+        p.race = race;
+        p.niveaux[1].classe = classe;
+        frmDonsComp w(*m_perso, *m_programme, p, 1);
+        QVERIFY(!w.Charge());
+        QCOMPARE(w.messageRefus(), message);
+        w.btnOk->click();
+        QCOMPARE(w.result(), int(QDialog::Rejected));
+        QCOMPARE(w.niveau().competence, p.niveaux[1].competence);
+    }
+
+    void compteursEtDons()
+    {
+        frmDonsComp w(*m_perso, *m_programme, m_roublard, 1);
+        QVERIFY(w.Charge());
+        const int bluff = ligneCompetence(w, QStringLiteral("Bluff"));
+        const int concentration = ligneCompetence(w, QStringLiteral("Concentration"));
+        QCOMPARE(w.LabPtsAttrib[bluff]->text(), QStringLiteral("4"));
+        const int arepartir = w.LabnArepartir->text().toInt();
+        // Roublard humain, Int 14 : (8 + 2 + 1) x 4 + 11, moins les 4 points du niveau 1.
+        QCOMPARE(arepartir, 44 + 11 - 4);
+
+        w.SpinComp[bluff]->stepUp();
+        QCOMPARE(w.labnModif[bluff]->text(), QStringLiteral("1"));
+        QCOMPARE(w.labnFinal[bluff]->text(), QStringLiteral("5"));
+        // Hors classe au niveau 2 : 2 rangs au plus, 2 points chacun ; le compteur revient au maximum.
+        w.SpinComp[concentration]->setValue(9);
+        QCOMPARE(w.labnModif[concentration]->text(), QStringLiteral("2"));
+        QCOMPARE(w.SpinComp[concentration]->value(), 2);
+        QCOMPARE(w.LabnRestant->text().toInt(), arepartir - 1 - 4);
+        w.SpinComp[concentration]->stepDown();
+        QCOMPARE(w.LabnRestant->text().toInt(), arepartir - 1 - 2);
+
+        // Science de la bousculade demande For 13 et Attaque en puissance : marquée, mais possible.
+        const int bousculade = ligneGrille(w.vs2, QStringLiteral("Science de la bousculade"));
+        QVERIFY(bousculade >= 0);
+        QVERIFY(w.vs2->item(bousculade, 0)->toolTip().contains(QStringLiteral("For 13 (10)")));
+        QVERIFY(w.vs2->item(bousculade, 0)->toolTip().contains(QStringLiteral("Attaque en puissance")));
+        w.vs2->selectRow(ligneGrille(w.vs2, QStringLiteral("Attaque en puissance")));
+        QTest::mouseClick(w.btnAjouter, Qt::LeftButton);
+        const int prise = ligneGrille(w.vs1, QStringLiteral("Attaque en puissance"));
+        QVERIFY(prise >= 0);
+        QCOMPARE(w.vs1->item(prise, 0)->background().color(), QColor(0, 255, 0));
+        QCOMPARE(w.vs1->item(ligneGrille(w.vs1, QStringLiteral("Esquive")), 0)->background().color(), QColor(Qt::white));
+        QVERIFY(!w.vs2->item(ligneGrille(w.vs2, QStringLiteral("Science de la bousculade")), 0)
+                     ->toolTip()
+                     .contains(QStringLiteral("Attaque en puissance")));
+
+        // Le don du niveau 1 ne s'enlève pas ici.
+        w.vs1->selectRow(ligneGrille(w.vs1, QStringLiteral("Esquive")));
+        QTest::mouseClick(w.btnEnlever, Qt::LeftButton);
+        QVERIFY(ligneGrille(w.vs1, QStringLiteral("Esquive")) >= 0);
+
+        // Clic sur un nom : sa description.
+        QTest::mouseClick(w.LabCompetence[bluff], Qt::LeftButton);
+        QVERIFY(w.fldDescription->toPlainText().startsWith(QStringLiteral("Bluff")));
+
+        w.resize(1180, 780);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.grab().save(QCoreApplication::applicationDirPath() + QStringLiteral("/frmDonsComp.png"));
+
+        QTest::mouseClick(w.btnOk, Qt::LeftButton);
+        QCOMPARE(w.result(), int(QDialog::Accepted));
+        const int numero = w.allocation().Competences.Lignes.at(bluff).Numero;
+        const int numeroConcentration = w.allocation().Competences.Lignes.at(concentration).Numero;
+        // Dans l'ordre des lignes : Bluff de classe (1 point), Concentration hors classe (2 points).
+        QCOMPARE(w.niveau().competence, QStringLiteral("%1-1-1|%2-2-1|").arg(numero).arg(numeroConcentration));
+        QCOMPARE(w.niveau().dons[0], QStringLiteral("Attaque en puissance"));
+        QVERIFY(w.niveau().dons[1].isEmpty());
+        QCOMPARE(w.niveau().pv, m_roublard.niveaux[1].pv);
+    }
+
+    // Montrée, la fenêtre se charge d'elle-même ; "&Annuler" ne rend rien de ce qui a été fait.
+    void annuler()
+    {
+        frmDonsComp w(*m_perso, *m_programme, m_roublard, 1);
+        w.show();
+        QTRY_VERIFY(!w.LabCompetence.isEmpty());
+        w.SpinComp[ligneCompetence(w, QStringLiteral("Bluff"))]->stepUp();
+        w.vs2->selectRow(0);
+        w.btnAjouter->click();
+        w.btnAnnuler->click();
+        QCOMPARE(w.result(), int(QDialog::Rejected));
+        QCOMPARE(w.niveau().competence, m_roublard.niveaux[1].competence);
+        QCOMPARE(w.niveau().dons, m_roublard.niveaux[1].dons);
+    }
+};
+
+QTEST_MAIN(TestFrmDonsComp)
+#include "test_frm_dons_comp.moc"
