@@ -4,7 +4,7 @@ set -euo pipefail
 
 PAQUETS=(
   cmake ninja-build g++ ccache
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libsqlite3-dev sqlite3
   fontconfig fonts-dejavu-core
 )

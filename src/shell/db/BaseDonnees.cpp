@@ -1,56 +1,11 @@
 #include "BaseDonnees.h"
 #include "Collation.h"
 #include "Curseur.h"
+#include "Instruction.h"
 #include "shell/Erreur.h"
 
 #include <QFileInfo>
-#include <QSqlDriver>
-#include <QSqlError>
-#include <QSqlField>
-#include <QSqlRecord>
-#include <QUuid>
-
-namespace {
-
-constexpr const char* kAliasRowid = "quorvane_rowid";
-
-// Message français pour une erreur du moteur, d'après son code natif.
-QString messageMoteur(const QSqlError& erreur)
-{
-    const int code = erreur.nativeErrorCode().toInt() & 0xFF;
-    switch (code) {
-    case 5:  // SQLITE_BUSY
-    case 6:  // SQLITE_LOCKED
-        return QStringLiteral("la base est verrouillée par un autre programme");
-    case 8:  // SQLITE_READONLY
-        return QStringLiteral("la base est en lecture seule");
-    case 11: // SQLITE_CORRUPT
-        return QStringLiteral("le fichier de la base est endommagé");
-    case 13: // SQLITE_FULL
-        return QStringLiteral("le disque est plein");
-    case 14: // SQLITE_CANTOPEN
-        return QStringLiteral("le fichier ne peut pas être ouvert");
-    case 26: // SQLITE_NOTADB
-        return QStringLiteral("ce fichier n'est pas une base de données");
-    default:
-        break;
-    }
-    const QString texte = erreur.databaseText().isEmpty() ? erreur.text() : erreur.databaseText();
-    return texte;
-}
-
-// Ligne sans la colonne technique de l'identifiant.
-Ligne ligneDepuis(QSqlRecord enregistrement)
-{
-    const int i = enregistrement.indexOf(QLatin1String(kAliasRowid));
-    if (i < 0)
-        return Ligne(std::move(enregistrement));
-    const qint64 rowid = enregistrement.value(i).toLongLong();
-    enregistrement.remove(i);
-    return Ligne(std::move(enregistrement), rowid);
-}
-
-} // namespace
+#include <sqlite3.h>
 
 QString identifiant(const QString& nom)
 {
@@ -59,8 +14,7 @@ QString identifiant(const QString& nom)
     return u'"' + s + u'"';
 }
 
-BaseDonnees::BaseDonnees(QString chemin, QString nomConnexion)
-    : m_chemin(std::move(chemin)), m_nomConnexion(std::move(nomConnexion))
+BaseDonnees::BaseDonnees(QString chemin) : m_chemin(std::move(chemin))
 {
 }
 
@@ -68,17 +22,12 @@ BaseDonnees::~BaseDonnees()
 {
     qDeleteAll(m_requetes);
     m_requetes.clear();
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_nomConnexion, false);
-        if (db.isOpen()) {
-            if (m_profondeur > 0) {
-                QSqlQuery q(db);
-                q.exec(QStringLiteral("ROLLBACK"));
-            }
-            db.close();
-        }
+    if (m_connexion) {
+        if (m_profondeur > 0)
+            sqlite3_exec(m_connexion, "ROLLBACK", nullptr, nullptr, nullptr);
+        // Un curseur encore vivant garde sa requête : la connexion se ferme quand il la libère.
+        sqlite3_close_v2(m_connexion);
     }
-    QSqlDatabase::removeDatabase(m_nomConnexion);
 }
 
 std::unique_ptr<BaseDonnees> BaseDonnees::ouvre(const QString& chemin)
@@ -90,8 +39,7 @@ std::unique_ptr<BaseDonnees> BaseDonnees::ouvre(const QString& chemin)
         throw ErreurBase(QStringLiteral("« %1 » n'est pas un fichier.").arg(chemin));
     if (!info.isReadable())
         throw ErreurBase(QStringLiteral("Le fichier « %1 » ne peut pas être lu.").arg(chemin));
-    std::unique_ptr<BaseDonnees> base(
-        new BaseDonnees(info.absoluteFilePath(), QUuid::createUuid().toString(QUuid::WithoutBraces)));
+    std::unique_ptr<BaseDonnees> base(new BaseDonnees(info.absoluteFilePath()));
     base->ouvreConnexion(false);
     return base;
 }
@@ -103,101 +51,73 @@ std::unique_ptr<BaseDonnees> BaseDonnees::cree(const QString& chemin)
         throw ErreurBase(QStringLiteral("Le fichier « %1 » existe déjà.").arg(chemin));
     if (!QFileInfo(info.absolutePath()).isDir())
         throw ErreurBase(QStringLiteral("Le dossier « %1 » n'existe pas.").arg(info.absolutePath()));
-    std::unique_ptr<BaseDonnees> base(
-        new BaseDonnees(info.absoluteFilePath(), QUuid::createUuid().toString(QUuid::WithoutBraces)));
+    std::unique_ptr<BaseDonnees> base(new BaseDonnees(info.absoluteFilePath()));
     base->ouvreConnexion(true);
     return base;
 }
 
 void BaseDonnees::ouvreConnexion(bool creation)
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_nomConnexion);
-    db.setDatabaseName(m_chemin);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500"));
-    if (!db.open())
-        throw ErreurBase(QStringLiteral("Impossible d'ouvrir « %1 » : %2.").arg(m_chemin, messageMoteur(db.lastError())));
-    enregistreCollation(db);
+    const auto echecOuverture = [&](int code) {
+        throw ErreurBase(QStringLiteral("Impossible %1 « %2 » : %3.")
+                             .arg(creation ? QStringLiteral("de créer") : QStringLiteral("d'ouvrir"), m_chemin,
+                                  messageMoteur(m_connexion, code)));
+    };
+    const int drapeaux = SQLITE_OPEN_READWRITE | (creation ? SQLITE_OPEN_CREATE : 0);
+    if (const int r = sqlite3_open_v2(m_chemin.toUtf8().constData(), &m_connexion, drapeaux, nullptr); r != SQLITE_OK)
+        echecOuverture(r);
+    sqlite3_extended_result_codes(m_connexion, 1);
+    sqlite3_busy_timeout(m_connexion, 1500);
+    enregistreCollation(m_connexion);
     // Une lecture du catalogue révèle tout de suite un fichier qui n'est pas une base.
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
-        throw ErreurBase(QStringLiteral("Impossible d'ouvrir « %1 » : %2.").arg(m_chemin, messageMoteur(q.lastError())));
-    q.finish();
-    // Qt lie et lit les textes en UTF-16 et la collation des noms compare de l'UTF-16 : une base
-    // dans ce codage évite une conversion à chaque comparaison d'index.
-    if (creation && !q.exec(QStringLiteral("PRAGMA encoding = 'UTF-16le'")))
-        throw ErreurBase(QStringLiteral("Impossible de créer « %1 » : %2.").arg(m_chemin, messageMoteur(q.lastError())));
-    if (creation && !q.exec(QStringLiteral("PRAGMA user_version = 0")))
-        throw ErreurBase(QStringLiteral("Impossible de créer « %1 » : %2.").arg(m_chemin, messageMoteur(q.lastError())));
-}
-
-QSqlDatabase BaseDonnees::connexion() const
-{
-    return QSqlDatabase::database(m_nomConnexion, false);
-}
-
-void BaseDonnees::echec(const QString& quoi, const QSqlError& erreur) const
-{
-    throw ErreurBase(QStringLiteral("Erreur sur la base « %1 » (%2) : %3.")
-                         .arg(QFileInfo(m_chemin).fileName(), quoi, messageMoteur(erreur)));
-}
-
-QSqlQuery& BaseDonnees::requetePreparee(const QString& sql)
-{
-    auto it = m_requetes.constFind(sql);
-    if (it != m_requetes.constEnd())
-        return **it;
-    auto* q = new QSqlQuery(connexion());
-    q->setForwardOnly(true);
-    if (!q->prepare(sql)) {
-        const QSqlError e = q->lastError();
-        delete q;
-        echec(sql, e);
+    if (const int r = sqlite3_exec(m_connexion, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+        r != SQLITE_OK)
+        echecOuverture(r);
+    // Les textes sont lus et liés en UTF-16 et la collation des noms compare de l'UTF-16 : une
+    // base dans ce codage évite une conversion à chaque comparaison d'index.
+    if (creation) {
+        if (const int r = sqlite3_exec(m_connexion, "PRAGMA encoding = 'UTF-16le'; PRAGMA user_version = 0",
+                                       nullptr, nullptr, nullptr);
+            r != SQLITE_OK)
+            echecOuverture(r);
     }
-    m_requetes.insert(sql, q);
-    return *q;
 }
 
-QSqlQuery& BaseDonnees::lance(const QString& sql, const QVariantList& valeurs)
+Instruction& BaseDonnees::lance(const QString& sql, const QVariantList& valeurs)
 {
-    QSqlQuery& q = requetePreparee(sql);
-    for (int i = 0; i < valeurs.size(); ++i)
-        q.bindValue(i, valeurs.at(i));
-    if (!q.exec()) {
-        const QSqlError e = q.lastError();
-        q.finish();
-        echec(sql, e);
+    Instruction* instruction = m_requetes.value(sql);
+    if (!instruction) {
+        auto neuve = std::make_unique<Instruction>(m_connexion, sql, m_chemin);
+        instruction = neuve.release();
+        m_requetes.insert(sql, instruction);
     }
-    return q;
+    instruction->lie(valeurs);
+    return *instruction;
 }
 
 int BaseDonnees::execute(const QString& sql, const QVariantList& valeurs)
 {
-    QSqlQuery& q = lance(sql, valeurs);
-    const int n = q.numRowsAffected();
-    q.finish();
-    return n;
+    Instruction& q = lance(sql, valeurs);
+    while (q.suivante()) {}
+    return sqlite3_changes(m_connexion);
 }
 
 QVector<Ligne> BaseDonnees::selectionne(const QString& sql, const QVariantList& valeurs)
 {
-    QSqlQuery& q = lance(sql, valeurs);
+    Instruction& q = lance(sql, valeurs);
     QVector<Ligne> lignes;
-    while (q.next())
-        lignes.append(ligneDepuis(q.record()));
-    const QSqlError e = q.lastError();
-    q.finish();
-    if (e.isValid())
-        echec(sql, e);
+    while (q.suivante())
+        lignes.append(q.ligne());
     return lignes;
 }
 
 Ligne BaseDonnees::premiere(const QString& sql, const QVariantList& valeurs)
 {
-    QSqlQuery& q = lance(sql, valeurs);
+    Instruction& q = lance(sql, valeurs);
     Ligne ligne;
-    if (q.next())
-        ligne = ligneDepuis(q.record());
-    q.finish();
+    if (q.suivante())
+        ligne = q.ligne();
+    q.termine();
     return ligne;
 }
 
@@ -234,19 +154,24 @@ QStringList BaseDonnees::colonnesIndex(const QString& table, const QString& inde
 
 Ligne BaseDonnees::cherche(const QString& table, const QString& index, const QVariantList& cle)
 {
-    const QStringList colonnes = colonnesIndex(table, index);
-    if (cle.isEmpty() || cle.size() > colonnes.size())
-        throw ErreurBase(QStringLiteral("Clé de recherche invalide sur l'index « %1 » de « %2 ».").arg(index, table));
-    QStringList conditions, ordre;
-    for (int i = 0; i < colonnes.size(); ++i) {
-        if (i < cle.size())
-            conditions.append(identifiant(colonnes.at(i)) + QStringLiteral(" = ?"));
-        ordre.append(identifiant(colonnes.at(i)));
+    const QString memo = table + u'|' + index + u'|' + QString::number(cle.size());
+    QString sql = m_sqlRecherches.value(memo);
+    if (sql.isEmpty()) {
+        const QStringList colonnes = colonnesIndex(table, index);
+        if (cle.isEmpty() || cle.size() > colonnes.size())
+            throw ErreurBase(QStringLiteral("Clé de recherche invalide sur l'index « %1 » de « %2 ».").arg(index, table));
+        QStringList conditions, ordre;
+        for (int i = 0; i < colonnes.size(); ++i) {
+            if (i < cle.size())
+                conditions.append(identifiant(colonnes.at(i)) + QStringLiteral(" = ?"));
+            ordre.append(identifiant(colonnes.at(i)));
+        }
+        ordre.append(QStringLiteral("rowid"));
+        sql = QStringLiteral("SELECT rowid AS %1, * FROM %2 WHERE %3 ORDER BY %4 LIMIT 1")
+                  .arg(QLatin1String(kAliasRowid), identifiant(table), conditions.join(QStringLiteral(" AND ")),
+                       ordre.join(u','));
+        m_sqlRecherches.insert(memo, sql);
     }
-    ordre.append(QStringLiteral("rowid"));
-    const QString sql = QStringLiteral("SELECT rowid AS %1, * FROM %2 WHERE %3 ORDER BY %4 LIMIT 1")
-                            .arg(QLatin1String(kAliasRowid), identifiant(table), conditions.join(QStringLiteral(" AND ")),
-                                 ordre.join(u','));
     return premiere(sql, cle);
 }
 
@@ -267,10 +192,8 @@ qint64 BaseDonnees::ajoute(const QString& table, const QVariantMap& champs)
     const QString sql = noms.isEmpty()
         ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(identifiant(table))
         : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(identifiant(table), noms.join(u','), marques.join(u','));
-    QSqlQuery& q = lance(sql, valeurs);
-    const qint64 rowid = q.lastInsertId().toLongLong();
-    q.finish();
-    return rowid;
+    execute(sql, valeurs);
+    return sqlite3_last_insert_rowid(m_connexion);
 }
 
 void BaseDonnees::modifie(const QString& table, qint64 rowid, const QVariantMap& champs)
@@ -367,6 +290,7 @@ void BaseDonnees::oublieSchema()
     qDeleteAll(m_requetes);
     m_requetes.clear();
     m_index.clear();
+    m_sqlRecherches.clear();
 }
 
 void BaseDonnees::creeTable(const DefinitionTable& definition)

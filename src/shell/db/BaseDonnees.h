@@ -5,8 +5,6 @@
 #include "Schema.h"
 
 #include <QHash>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
@@ -15,6 +13,8 @@
 #include <memory>
 
 class Curseur;
+class Instruction;
+struct sqlite3;
 
 // Nom de la collation « comme l'ancien moteur » : sans égard à la casse, attentive aux accents.
 inline constexpr const char* kCollationNoms = "NOMFR";
@@ -33,7 +33,6 @@ public:
     BaseDonnees& operator=(const BaseDonnees&) = delete;
 
     const QString& chemin() const { return m_chemin; }
-    QSqlDatabase connexion() const;
 
     // Requêtes SQL à valeurs liées ("?"), préparées une fois par connexion.
     int execute(const QString& sql, const QVariantList& valeurs = {});
@@ -70,22 +69,19 @@ public:
     // Colonnes de la clé d'un index nommé d'une table ; lève ErreurBase s'il n'existe pas.
     QStringList colonnesIndex(const QString& table, const QString& index);
 
-    // Prépare (ou reprend du cache) une requête ; réservé aux curseurs et aux mesures.
-    QSqlQuery& requetePreparee(const QString& sql);
-
 private:
-    BaseDonnees(QString chemin, QString nomConnexion);
+    explicit BaseDonnees(QString chemin);
     void ouvreConnexion(bool creation);
-    // Prépare (ou reprend), lie les valeurs et exécute ; lève ErreurBase en cas d'échec.
-    QSqlQuery& lance(const QString& sql, const QVariantList& valeurs);
+    // Prépare (ou reprend du cache) une requête et lie ses valeurs ; lève ErreurBase en cas d'échec.
+    Instruction& lance(const QString& sql, const QVariantList& valeurs);
     void oublieSchema();
-    [[noreturn]] void echec(const QString& quoi, const QSqlError& erreur) const;
     friend class Curseur;
 
     QString m_chemin;
-    QString m_nomConnexion;
-    QHash<QString, QSqlQuery*> m_requetes;
-    QHash<QString, QStringList> m_index;   // "TABLE|INDEX" en majuscules -> colonnes
+    sqlite3* m_connexion = nullptr;
+    QHash<QString, Instruction*> m_requetes;
+    QHash<QString, QStringList> m_index;        // "TABLE|INDEX" en majuscules -> colonnes
+    QHash<QString, QString> m_sqlRecherches;    // "table|index|n" -> requête de cherche
     int m_profondeur = 0;
 };
 
@@ -107,6 +103,24 @@ public:
 private:
     BaseDonnees& m_base;
     bool m_finie = false;
+};
+
+// Lecture groupée : garde le verrou de lecture du fichier le temps d'un calcul qui fait des
+// centaines de requêtes ; sans elle, chacune le reprend et relit l'en-tête de la base (plusieurs
+// dizaines de microsecondes, dix fois le prix d'une recherche). Ce qui s'écrit pendant est validé.
+class LectureGroupee
+{
+public:
+    explicit LectureGroupee(BaseDonnees& base) : m_base(base) { m_base.debutTransaction(); }
+    ~LectureGroupee()
+    {
+        try { m_base.valideTransaction(); } catch (...) {}
+    }
+    LectureGroupee(const LectureGroupee&) = delete;
+    LectureGroupee& operator=(const LectureGroupee&) = delete;
+
+private:
+    BaseDonnees& m_base;
 };
 
 // Quote un identifiant SQL (table ou champ) : "Temps d’incantation", "Classe/Niveau"...

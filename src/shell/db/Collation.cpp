@@ -4,7 +4,6 @@
 
 #include <QCollator>
 #include <QLocale>
-#include <QSqlDriver>
 #include <QStringView>
 #include <sqlite3.h>
 
@@ -39,15 +38,9 @@ int compareNoms(const QString& a, const QString& b)
     return r < 0 ? -1 : (r > 0 ? 1 : 0);
 }
 
-void enregistreCollation(QSqlDatabase& db)
+void enregistreCollation(sqlite3* connexion)
 {
-    const QVariant v = db.driver()->handle();
-    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
-        throw ErreurBase(QStringLiteral("Le pilote SQLite de Qt n'est pas disponible."));
-    sqlite3* handle = *static_cast<sqlite3* const*>(v.constData());
-    if (!handle)
-        throw ErreurBase(QStringLiteral("La connexion SQLite n'est pas ouverte."));
-    if (sqlite3_create_collation_v2(handle, kCollationNoms, SQLITE_UTF16_ALIGNED, nullptr, &compareUtf16, nullptr)
+    if (sqlite3_create_collation_v2(connexion, kCollationNoms, SQLITE_UTF16_ALIGNED, nullptr, &compareUtf16, nullptr)
         != SQLITE_OK)
         throw ErreurBase(QStringLiteral("Impossible d'enregistrer la collation des noms."));
 }

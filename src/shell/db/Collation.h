@@ -1,10 +1,11 @@
 #pragma once
-#include <QSqlDatabase>
 #include <QString>
+
+struct sqlite3;
 
 // Enregistre sur la connexion la collation des noms : "Bob" = "bob", "Élise" = "élise",
 // mais "Elise" ≠ "Élise" ; l'ordre est celui du français.
-void enregistreCollation(QSqlDatabase& db);
+void enregistreCollation(sqlite3* connexion);
 
 // La même comparaison, hors SQL.
 int compareNoms(const QString& a, const QString& b);

@@ -3,9 +3,7 @@
 #include "shell/Erreur.h"
 
 #include "Collation.h"
-
-#include <QSqlError>
-#include <QSqlRecord>
+#include "Instruction.h"
 
 namespace {
 
@@ -25,10 +23,20 @@ bool clesEgales(const QVariant& lue, const QVariant& voulue)
 } // namespace
 
 Curseur::Curseur(BaseDonnees& base, QString table, QString index)
-    : m_base(base), m_table(std::move(table)), m_colonnes(base.colonnesIndex(m_table, index)),
-      m_requete(base.connexion())
+    : m_base(base), m_table(std::move(table)), m_colonnes(base.colonnesIndex(m_table, index))
 {
-    m_requete.setForwardOnly(true);
+}
+
+Curseur::~Curseur() = default;
+Curseur::Curseur(Curseur&&) noexcept = default;
+
+void Curseur::lance(const QString& sql, const QVariantList& valeurs)
+{
+    if (!m_requete || m_requete->sql() != sql)
+        m_requete = std::make_unique<Instruction>(m_base.m_connexion, sql, m_base.chemin());
+    m_requete->lie(valeurs);
+    lit();
+    m_noMatch = eof();
 }
 
 bool Curseur::premier()
@@ -37,12 +45,9 @@ bool Curseur::premier()
     for (const QString& c : m_colonnes)
         ordre.append(identifiant(c));
     ordre.append(QStringLiteral("rowid"));
-    m_requete.finish();
-    if (!m_requete.exec(QStringLiteral("SELECT rowid AS quorvane_rowid, * FROM %1 ORDER BY %2")
-                            .arg(identifiant(m_table), ordre.join(u','))))
-        m_base.echec(m_table, m_requete.lastError());
-    lit();
-    m_noMatch = eof();
+    lance(QStringLiteral("SELECT rowid AS %1, * FROM %2 ORDER BY %3")
+              .arg(QLatin1String(kAliasRowid), identifiant(m_table), ordre.join(u',')),
+          {});
     return !m_noMatch;
 }
 
@@ -62,17 +67,10 @@ bool Curseur::cherche(const QString& op, const QVariantList& cle)
     }
     ordre.append(QStringLiteral("rowid"));
     // Même ordre que l'index, pour que « suivant » continue comme le faisait l'ancien moteur.
-    const QString sql = QStringLiteral("SELECT rowid AS quorvane_rowid, * FROM %1 WHERE (%2) >= (%3) ORDER BY %4")
-                            .arg(identifiant(m_table), gauche.join(u','), marques.join(u','), ordre.join(u','));
-    m_requete.finish();
-    if (m_requete.lastQuery() != sql && !m_requete.prepare(sql))
-        m_base.echec(m_table, m_requete.lastError());
-    for (int i = 0; i < cle.size(); ++i)
-        m_requete.bindValue(i, cle.at(i));
-    if (!m_requete.exec())
-        m_base.echec(m_table, m_requete.lastError());
-    lit();
-    m_noMatch = eof();
+    lance(QStringLiteral("SELECT rowid AS %1, * FROM %2 WHERE (%3) >= (%4) ORDER BY %5")
+              .arg(QLatin1String(kAliasRowid), identifiant(m_table), gauche.join(u','), marques.join(u','),
+                   ordre.join(u',')),
+          cle);
     // Pour « = », la première ligne au-delà de la clé n'est une réponse que si sa clé est égale.
     if (op == u"=")
         for (int i = 0; i < cle.size() && !m_noMatch; ++i)
@@ -87,14 +85,5 @@ void Curseur::suivant()
 
 void Curseur::lit()
 {
-    if (m_requete.isActive() && m_requete.next()) {
-        QSqlRecord r = m_requete.record();
-        const int i = r.indexOf(QStringLiteral("quorvane_rowid"));
-        const qint64 rowid = r.value(i).toLongLong();
-        r.remove(i);
-        m_ligne = Ligne(std::move(r), rowid);
-    } else {
-        m_ligne = Ligne();
-        m_requete.finish();
-    }
+    m_ligne = m_requete && m_requete->suivante() ? m_requete->ligne() : Ligne();
 }

@@ -3,17 +3,20 @@
 // « = » ou « >= » ; « suivant » continue dans l'ordre de l'index jusqu'à la fin de la table.
 #include "Ligne.h"
 
-#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+#include <memory>
 
 class BaseDonnees;
+class Instruction;
 
 class Curseur
 {
 public:
     Curseur(BaseDonnees& base, QString table, QString index);
+    ~Curseur();
+    Curseur(Curseur&&) noexcept;
 
     // op : "=" ou ">=". Rend vrai quand une ligne est trouvée (NoMatch faux).
     bool cherche(const QString& op, const QVariantList& cle);
@@ -29,11 +32,12 @@ public:
 
 private:
     void lit();
+    void lance(const QString& sql, const QVariantList& valeurs);
 
     BaseDonnees& m_base;
     QString m_table;
     QStringList m_colonnes;
-    QSqlQuery m_requete;
+    std::unique_ptr<Instruction> m_requete;   // requête propre : le parcours dure entre deux appels
     Ligne m_ligne;
     bool m_noMatch = true;
 };

@@ -1,15 +1,32 @@
 #pragma once
 // Une ligne lue dans une base : champs par nom (sans égard à la casse), règle du Null.
-#include <QSqlRecord>
+#include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
+#include <QVector>
+#include <memory>
+
+// Noms des colonnes d'une requête, partagés par toutes les lignes qu'elle rend.
+class ColonnesLigne
+{
+public:
+    explicit ColonnesLigne(QStringList noms);
+    const QStringList& noms() const { return m_noms; }
+    // Position d'un champ, sans égard à la casse ; -1 s'il n'existe pas.
+    int position(const QString& champ) const;
+
+private:
+    QStringList m_noms;
+    QHash<QString, int> m_positions;   // nom exact et nom en majuscules
+};
 
 class Ligne
 {
 public:
     Ligne() = default;
-    explicit Ligne(QSqlRecord enregistrement, qint64 rowid = -1)
-        : m_enregistrement(std::move(enregistrement)), m_rowid(rowid), m_valide(true) {}
+    Ligne(std::shared_ptr<const ColonnesLigne> colonnes, QVector<QVariant> valeurs, qint64 rowid = -1)
+        : m_colonnes(std::move(colonnes)), m_valeurs(std::move(valeurs)), m_rowid(rowid), m_valide(true) {}
 
     // Faux pour la ligne vide rendue quand rien n'est trouvé.
     bool estValide() const { return m_valide; }
@@ -18,7 +35,7 @@ public:
     // Identifiant interne de la ligne, pour la modifier ou la supprimer ; -1 s'il n'est pas connu.
     qint64 rowid() const { return m_rowid; }
 
-    bool contient(const QString& champ) const { return m_enregistrement.indexOf(champ) >= 0; }
+    bool contient(const QString& champ) const { return m_colonnes && m_colonnes->position(champ) >= 0; }
     QVariant valeur(const QString& champ) const;   // brute : Null possible
     bool estNul(const QString& champ) const;
 
@@ -28,14 +45,13 @@ public:
     double reel(const QString& champ) const;
     bool booleen(const QString& champ) const;
 
-    int nombreChamps() const { return m_enregistrement.count(); }
-    QString nomChamp(int i) const { return m_enregistrement.fieldName(i); }
-    QVariant valeur(int i) const { return m_enregistrement.value(i); }
-
-    const QSqlRecord& enregistrement() const { return m_enregistrement; }
+    int nombreChamps() const { return m_valeurs.size(); }
+    QString nomChamp(int i) const { return m_colonnes->noms().at(i); }
+    QVariant valeur(int i) const { return m_valeurs.at(i); }
 
 private:
-    QSqlRecord m_enregistrement;
+    std::shared_ptr<const ColonnesLigne> m_colonnes;
+    QVector<QVariant> m_valeurs;
     qint64 m_rowid = -1;
     bool m_valide = false;
 };

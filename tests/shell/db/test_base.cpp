@@ -82,7 +82,14 @@ private Q_SLOTS:
         // Règle de lecture : Null se lit "" ou 0.
         QCOMPARE(a.texte(QStringLiteral("Race")), QString());
         QCOMPARE(a.entier(QStringLiteral("Niv_1")), 0);
-        QCOMPARE(base->scalaire(QStringLiteral("select count(*) from personnage where race is null")).toInt(), 1);
+        // Un texte nul écrit se range en Null ; les booléens en 0/1.
+        base->ajoute(QStringLiteral("Personnage"), {{QStringLiteral("Nom"), QStringLiteral("C")},
+                                                   {QStringLiteral("Race"), QString()},
+                                                   {QStringLiteral("exclu"), true}});
+        const Ligne c = base->cherche(QStringLiteral("Personnage"), QStringLiteral("PrimaryKey"), {QStringLiteral("c")});
+        QVERIFY(c.estNul(QStringLiteral("Race")));
+        QVERIFY(c.booleen(QStringLiteral("EXCLU")));
+        QCOMPARE(base->scalaire(QStringLiteral("select count(*) from personnage where race is null")).toInt(), 2);
         QVERIFY_THROWS_EXCEPTION(ErreurBase, a.texte(QStringLiteral("Inconnu")));
     }
 
@@ -147,11 +154,18 @@ private Q_SLOTS:
             // une erreur au milieu : tout est défait à la sortie
             QVERIFY_THROWS_EXCEPTION(ErreurBase, base->ajoute(t, {{QStringLiteral("Nom"), QStringLiteral("gardé")}}));
         }
+        {
+            // Une lecture groupée garde ce qui s'écrit pendant, sauf une transaction non validée.
+            LectureGroupee lecture(*base);
+            base->ajoute(t, {{QStringLiteral("Nom"), QStringLiteral("Lu")}});
+            Transaction interne(*base);
+            base->ajoute(t, {{QStringLiteral("Nom"), QStringLiteral("Perdu")}});
+        }
         QCOMPARE(base->profondeurTransaction(), 0);
         QStringList noms;
         for (const Ligne& l : base->selectionne(QStringLiteral("select nom from personnage order by nom")))
             noms << l.texte(QStringLiteral("nom"));
-        QCOMPARE(noms, QStringList{QStringLiteral("Gardé")});
+        QCOMPARE(noms, (QStringList{QStringLiteral("Gardé"), QStringLiteral("Lu")}));
     }
 
     void operationsDeSchema()
