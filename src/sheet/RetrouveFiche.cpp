@@ -281,6 +281,8 @@ QString PhraseDescription(const TypePersonnage& p)
 bool RetrouveFiche(const ContexteFiche& c, const QString& nom, const SaisiesFiche& s, Fiche& f)
 {
     f = Fiche{};
+    // Des centaines de lectures : le verrou de lecture de chaque base est pris une fois.
+    const LectureGroupee lecturePerso(c.perso), lectureProgramme(c.programme);
     if (!ChargePersonnage(c.perso, c.programme, f.Personnage, nom, s.Capacites)) {
         f.Etapes = {1};
         return false;
