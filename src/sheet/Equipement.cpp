@@ -313,3 +313,8 @@ void RevalideBouclier(Fiche& f)
     f.Equip.BouclierEnAttente.reset();
     f.Equip.BonusBouclierEnAttente.clear();
 }
+
+void EnregistreImage(BaseDonnees& perso, const QString& personnage, const QString& chemin)
+{
+    perso.execute(QStringLiteral("UPDATE Personnage SET Image = ? WHERE Nom = ?"), {chemin, personnage});
+}

@@ -91,6 +91,9 @@ struct ResultatDeplacement
 };
 ResultatDeplacement DeplaceObjet(BaseDonnees& perso, const QString& personnage, int pos, int place);
 
+// Image choisie pour le personnage, enregistrée aussitôt ; la fiche la montre au prochain calcul.
+void EnregistreImage(BaseDonnees& perso, const QString& personnage, const QString& chemin);
+
 // Analyse des objets portés qui comptent : liste vsEquip, totaux et bonus de la fiche.
 // valides : les cases ValideEquipement, toutes cochées par défaut.
 void AnalyseEquip(BaseDonnees& perso, BaseDonnees& programme, Fiche& fiche,

@@ -1,5 +1,4 @@
 #include "frmFichePerso.h"
-#include "PageSorts.h"
 #include "ListeCapacite.h"
 #include "ListeDon.h"
 #include "PageCapacites.h"
@@ -8,6 +7,7 @@
 #include "PageDons.h"
 #include "PageEquipement.h"
 #include "PagePrincipale.h"
+#include "PageSorts.h"
 #include "RetrouveFiche.h"
 #include "shell/Application.h"
 #include "shell/EtatShell.h"
@@ -278,7 +278,7 @@ void frmFichePerso::deplaceObjet(int pos, int place)
 
 void frmFichePerso::changeImage(const QString& chemin)
 {
-    m_etat.perso->execute(QStringLiteral("UPDATE Personnage SET Image = ? WHERE Nom = ?"), {chemin, m_nom});
+    EnregistreImage(*m_etat.perso, m_nom, chemin);
     actualise();
 }
 
