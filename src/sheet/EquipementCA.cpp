@@ -22,6 +22,9 @@ void ComposantesClasseArmure(Fiche& f)
     ComposantesCA& ca = f.CA;
     ca.Armure += composante(f, "Armure");
     ca.AlterationArmure += composante(f, "Alteration Armure");
+    // L'armure naturelle de la race (taille et archétype compris) ; une créature intangible ne la compte pas.
+    if (!f.Race.aSousType(QStringLiteral("Intangible")))
+        ca.Naturelle += f.Race.Ca;
     ca.Naturelle += composante(f, "Naturelle");
     ca.AlterationNaturelle += composante(f, "Alteration Naturelle");
     ca.Parade = Maxi(ca.Parade, composante(f, "Parade"));

@@ -159,6 +159,7 @@ struct Fiche
     TypeCapacites ResumeCapacites;
     ComposantesCA CA;
     Entier16 BonusPVConstruction;        // points de vie des créatures artificielles par taille
+    Entier16 ConstitutionTemporaire;     // Constitution gagnée pendant une rage, hors points de vie
     QVector<int> Etapes;                 // numéros des étapes du calcul qui ont tourné
 
     // Identité.

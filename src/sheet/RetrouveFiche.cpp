@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -127,6 +128,31 @@ void intangible(Fiche& f)
         "Attention type intangible on ne compte pas l'armure naturelle, l'armure et le bouclier à la CA");
 }
 
+// Étape 13 (rage) : une "Rage de barbare" prise est en cours ; +4 en Force et en Constitution,
+// +2 en Volonté, -2 à la CA, ou ce que le résumé des capacités en dit quand il en sait plus
+// (il compte déjà ces valeurs de base). La Constitution gagnée ne compte pas dans les points de vie.
+void rage(Fiche& f, const SaisiesFiche& s)
+{
+    const bool enRage = std::any_of(s.Capacites.cbegin(), s.Capacites.cend(), [&](const LigneCapacite& c) {
+        return AppartientA(c, f.Personnage.Nom) && c.Nom == u"Rage de barbare";
+    });
+    if (!enRage)
+        return;
+    const TypeCapacites& r = f.ResumeCapacites;
+    const auto effet = [&](const char* libelle, qint16 base) {
+        return Entier16(qMax<qint16>(base, r.compteur(QString::fromUtf8(libelle))));
+    };
+    const Entier16 bonus = effet("Effet de la rage : Force : +", 4);
+    const auto perso = caracsPersonnage(f.Personnage);
+    for (int i : {For, Con}) {
+        *perso[i] = *perso[i] + bonus;
+        f.Caracteristiques[i].Total = QString::number(int(*perso[i]));
+    }
+    f.ConstitutionTemporaire = bonus;
+    f.Jets[2].Divers += effet("Effet de la rage : Volonté : +", 2);
+    f.CA.Divers -= effet("Effet de la rage : CA : -", 2);
+}
+
 // Étape 13 (caractéristiques absentes) : morts-vivants, vermine, créatures artificielles.
 void caracteristiquesAbsentes(Fiche& f)
 {
@@ -172,7 +198,11 @@ void initiative(Fiche& f)
 void pointsDeVie(Fiche& f)
 {
     const TypePersonnage& p = f.Personnage;
-    f.PointsDeVie = p.PV + p.niv * Entier16(modif(f, Con)) + f.BonusPVConstruction
+    // Pendant une rage, le modificateur de la Constitution sans ce qu'elle ajoute.
+    const Entier16 con = f.ConstitutionTemporaire.valeur() == 0
+        ? Entier16(modif(f, Con))
+        : Entier16(BonusCarac(int(Val(f.Caracteristiques[Con].Total)) - f.ConstitutionTemporaire.valeur()));
+    f.PointsDeVie = p.PV + p.niv * con + f.BonusPVConstruction
                     + SommeBonus(f.Bonus, QStringLiteral("Bonus PV"), QStringLiteral("Temporaire")).nombre;
 }
 
@@ -298,6 +328,7 @@ bool RetrouveFiche(const ContexteFiche& c, const QString& nom, const SaisiesFich
     caracteristiques(f, s);
     intangible(f);
     ComposantesClasseArmure(f);
+    rage(f, s);
     caracteristiquesAbsentes(f);
     initiative(f);
     pointsDeVie(f);

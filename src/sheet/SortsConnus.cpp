@@ -3,6 +3,8 @@
 #include "rules/InfoClasse.h"
 #include "shell/db/BaseDonnees.h"
 
+#include <algorithm>
+
 namespace {
 
 // Sorts connus au maximum à ce niveau d'après la progression ; vide : pas de limite.
@@ -22,22 +24,35 @@ int dejaConnus(const SortsClasse& s, int niveauMin, int niveauMax)
     return n;
 }
 
-// Invocations des sorciers : grades "Inférieure" à "Suprême" aux niveaux 1 à 4 ; chaque grade
-// limite les invocations de son grade et des grades supérieurs.
+// Invocations des sorciers : la progression donne en s_c_1 à s_c_4 les invocations gagnées à chaque
+// grade ("Inférieure" à "Suprême") ; une place d'un grade peut recevoir une invocation d'un grade
+// inférieur, jamais l'inverse.
 std::optional<QString> controleInvocations(BaseDonnees& programme, const Fiche& f, const SortsClasse& s, int niveau)
 {
     static const char* const grades[] = {"Inférieure", "Mineure", "Majeure", "Suprême"};
-    const int enPlus = CompteDonSort(f, QStringLiteral("Invocation supplémantaire"), -1);
-    int total = 0;
-    for (int g = 4; g >= 1; --g) {
-        total += maximumProgression(programme, s, g).value_or(0);
-        if (niveau >= g && dejaConnus(s, g, 4) + 1 > total + enPlus)
+    std::array<int, 5> parGrade{};
+    int gradeMax = 0;
+    for (int g = 1; g <= 4; ++g) {
+        parGrade[g] = maximumProgression(programme, s, g).value_or(0);
+        if (parGrade[g] > 0)
+            gradeMax = g;
+    }
+    // Une invocation supplémentaire est d'un grade inférieur au plus haut accessible.
+    const int enPlus = gradeMax >= 2 ? CompteDonSort(f, QStringLiteral("Invocation supplémantaire")) : 0;
+    int total = enPlus;
+    for (int g = 1; g <= 4; ++g)
+        total += parGrade[g];
+    if (dejaConnus(s, 0, kNiveauxSort) + 1 > total)
+        return QStringLiteral("Ce personnage peut apprendre un maximum de %1 invocation(s).").arg(total);
+    int auMoins = 0;   // places de ce grade et des grades supérieurs
+    for (int g = 4; g >= 2; --g) {
+        auMoins += parGrade[g];
+        const int limite = auMoins + (g < gradeMax ? enPlus : 0);
+        if (niveau >= g && dejaConnus(s, g, 4) + 1 > limite)
             return QStringLiteral("Ce personnage peut apprendre un maximum de %1 invocation(s) %2 ou de type supérieur.")
-                .arg(total + enPlus)
+                .arg(limite)
                 .arg(QString::fromUtf8(grades[g - 1]));
     }
-    if (dejaConnus(s, 0, kNiveauxSort) + 1 > total + enPlus)
-        return QStringLiteral("Ce personnage peut apprendre un maximum de %1 invocation(s).").arg(total + enPlus);
     return std::nullopt;
 }
 
@@ -146,19 +161,22 @@ QString ControleSortConnusPlus(BaseDonnees& programme, const SortsClasse& s, con
         QStringLiteral("select Niveau, Sort from ClasseSortImpose where Classe=? order by Niveau, Sort"), {s.classe});
     if (imposes.isEmpty())
         return {};
+    // Un sort imposé est libre quand il est lançable et pas encore connu.
+    const auto connu = [&s](const QString& sort) {
+        return std::any_of(s.connus.cbegin(), s.connus.cend(),
+                           [&sort](const SortConnu& c) { return c.nom.compare(sort, Qt::CaseInsensitive) == 0; });
+    };
     QStringList liste;
-    bool aucun = true;
     for (const Ligne& l : imposes) {
         const int n = l.entier(QStringLiteral("Niveau"));
-        if (n > s.sortMax)
-            continue;
-        aucun = false;
         const QString sort = l.texte(QStringLiteral("Sort"));
+        if (n > s.sortMax || connu(sort))
+            continue;
         if (n == niveau && sort.compare(nomSort, Qt::CaseInsensitive) == 0)
             return {};
         liste.append(QStringLiteral("Sort de Niv %1 : %2").arg(n).arg(sort));
     }
-    if (aucun)
+    if (liste.isEmpty())
         return QStringLiteral("Le personnage n'a aucun sort imposé");
     return QStringLiteral("Le niveau de sort le plus elevé disponible est %1").arg(s.sortMax)
            + QStringLiteral(", or pour obtenir un sort connus en plus\n")

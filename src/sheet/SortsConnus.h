@@ -39,5 +39,6 @@ AjoutSort ControleAjoutSort(BaseDonnees& programme, const Fiche& fiche, const So
                             const QString& nomSort);
 
 // Sorts imposés avant un sort connu en plus du maximum de la progression : "" quand la classe
-// n'impose rien ou qu'un sort imposé libre de ce niveau convient, sinon le message de refus.
+// n'impose rien ou que le sort est un sort imposé libre (lançable, pas encore connu) de ce
+// niveau, sinon le message de refus.
 QString ControleSortConnusPlus(BaseDonnees& programme, const SortsClasse& sorts, const QString& nomSort, int niveau);

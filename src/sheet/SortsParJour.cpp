@@ -29,6 +29,17 @@ bool bloque(const Fiche& f, const QString& classe)
     return false;
 }
 
+// Entrées de la liste des dons qui valent pour cette classe : sans précision, ou précisées par
+// le nom de la classe.
+int compteDonClasse(const Fiche& f, const QString& don, const QString& classe)
+{
+    int n = 0;
+    for (const LigneDon& d : f.Dons)
+        n += d.Nom.compare(don, Qt::CaseInsensitive) == 0
+             && (d.Specialite.isEmpty() || d.Specialite.compare(classe, Qt::CaseInsensitive) == 0);
+    return n;
+}
+
 // Niveaux de sort que chaque classe de prestige ajoute à la classe de base.
 int apportPrestige(BaseDonnees& programme, const Fiche& f, const QString& classe)
 {
@@ -222,11 +233,15 @@ SortsClasse rempNbSort(BaseDonnees& programme, const Fiche& f, const QString& cl
     s.texteMagie = texteMagie(f);
     s.vadeRetro = vadeRetro(f);
 
-    // 1. Niveau de lanceur : classes de prestige, "Bloque progression" et "Malus NLS".
-    s.niveauProgression =
-        std::max(0, s.niveauClasse + apportPrestige(programme, f, s.classe) - CompteDonSort(f, QStringLiteral("Malus NLS")));
+    // 1. Niveau de lanceur : classes de prestige, "Bloque progression" et "Malus NLS". Un niveau
+    // virtuel compte comme un niveau de la classe (sorts par jour et connus compris) ; "+1" ne
+    // hausse que le niveau de lanceur (portées), pas les sorts.
+    s.niveauProgression = std::max(0, s.niveauClasse + apportPrestige(programme, f, s.classe)
+                                          + compteDonClasse(f, QStringLiteral("Niveau de lanceur de sorts virtuel"), s.classe)
+                                          - CompteDonSort(f, QStringLiteral("Malus NLS")));
     const int nls = NlsClasse(programme, s.classe);
-    s.niveauLanceur = nls > 0 ? s.niveauProgression / nls : s.niveauProgression;
+    s.niveauLanceur = (nls > 0 ? s.niveauProgression / nls : s.niveauProgression)
+                      + compteDonClasse(f, QStringLiteral("Niveau de lanceur de sort +1"), s.classe);
     s.porteeCourte = 5 + s.niveauLanceur / 2;
     s.porteeMoyenne = 20 + 2 * s.niveauLanceur;
     s.porteeLongue = 80 + 8 * s.niveauLanceur;

@@ -7,6 +7,7 @@
 #include "sheet/SortsMetamagie.h"
 #include "sheet/SortsParJour.h"
 #include "sheet/SortsPrepares.h"
+#include "shell/db/Schema.h"
 
 #include <QJsonArray>
 #include <QtTest>
@@ -37,6 +38,51 @@ LigneDon donGenre(const QString& nom, const QString& genre)
     return d;
 }
 
+// Copie une ligne de progression livrée sous une autre classe et un autre niveau.
+void copieProgression(BaseDonnees& r, const QString& source, int niveauSource, const QString& classe, int niveau)
+{
+    QStringList champs, valeurs;
+    for (const QString& c : r.champs("ClasseProgression")) {
+        champs.append('"' + c + '"');
+        valeurs.append(c == u"Classe" || c == u"Niveau" ? QStringLiteral("?") : champs.last());
+    }
+    r.execute(QString("insert into ClasseProgression (%1) select %2 from ClasseProgression where Classe=? and Niveau=?")
+                  .arg(champs.join(','), valeurs.join(',')),
+              {classe, niveau, source, niveauSource});
+}
+
+// Règles absentes des données livrées, ajoutées à la copie du test :
+// - "Sorcier" : places d'invocation par grade en s_c_1 (inférieures) et s_c_2 (mineures) ;
+// - "Rakshasa" : lanceur racial, comme un ensorceleur de niveau 7, avec sa colonne de sorts.
+void ajouteReglesDeTest(BaseDonnees& r)
+{
+    for (const char* classe : {"Sorcier", "Rakshasa"})
+        r.execute("insert into Classe (Classe, Type, PointDeVie, CompetenceNiveauSupp, attaque, Reflexe, Vigueur, Volonte, "
+                  "CaracSort_DD, CaracSort_Bonus, ListeSort, nls, EstLanceurSort, EstTout, EstLimite) "
+                  "select ?, Type, PointDeVie, CompetenceNiveauSupp, attaque, Reflexe, Vigueur, Volonte, CaracSort_DD, "
+                  "CaracSort_Bonus, ?, 0, 1, 0, 1 from Classe where Classe='Ensorceleur'",
+                  {QString::fromUtf8(classe), QString::fromUtf8(classe)});
+    // Sorcier 1 à 8 : 1, 2, 2, 3, 3, 4, 4, 5 invocations ; mineures dès le niveau 6.
+    const int inferieures[] = {1, 2, 2, 3, 3, 3, 3, 3};
+    const int mineures[] = {0, 0, 0, 0, 0, 1, 1, 2};
+    for (int niv = 1; niv <= 8; ++niv) {
+        copieProgression(r, "Ensorceleur", niv, "Sorcier", niv);
+        r.execute("update ClasseProgression set s_n_0=null, s_n_1=1, s_n_2=?, s_n_3=null, s_n_4=null, s_n_5=null, "
+                  "s_n_6=null, s_n_7=null, s_n_8=null, s_n_9=null, s_c_0=null, s_c_1=?, s_c_2=?, s_c_3=null, s_c_4=null, "
+                  "s_c_5=null, s_c_6=null, s_c_7=null, s_c_8=null, s_c_9=null where Classe='Sorcier' and Niveau=?",
+                  {mineures[niv - 1] > 0 ? QVariant(1) : QVariant(), inferieures[niv - 1],
+                   mineures[niv - 1] > 0 ? QVariant(mineures[niv - 1]) : QVariant(), niv});
+    }
+    copieProgression(r, "Ensorceleur", 7, "Rakshasa", 1);
+    r.ajouteChamp("Sort", entier("Sorcier"));
+    r.ajouteChamp("Sort", entier("Rakshasa"));
+    for (int i = 1; i <= 4; ++i)
+        r.ajoute("Sort", {{"Nom", QString("Inférieure %1").arg(i)}, {"Sorcier", 1}});
+    for (int i = 1; i <= 3; ++i)
+        r.ajoute("Sort", {{"Nom", QString("Mineure %1").arg(i)}, {"Sorcier", 2}});
+    r.execute("update Sort set Rakshasa=Ensorceleur where Nom in ('Alarme', 'Charme-personne', 'Projectile magique')");
+}
+
 int indexEmplacement(const SortsClasse& s, const QString& nom)
 {
     for (int i = 0; i < s.prepares.size(); ++i)
@@ -56,24 +102,54 @@ class TestSorts : public QObject
     std::unique_ptr<BaseDonnees> m_perso;
     int m_numero = 0;
 
-    // Personnage neuf calculé ; dons ajoutés à la liste de la fiche avant la table des sorts.
-    Fiche fiche(const QVector<NiveauTest>& niv, const QVariantMap& champs = {}, const QVector<LigneDon>& dons = {})
+    // Personnage neuf calculé (humain sauf race donnée) ; dons ajoutés à la liste de la fiche,
+    // puis table des sorts refaite.
+    Fiche fiche(const QVector<NiveauTest>& niv, const QVariantMap& champs = {}, const QVector<LigneDon>& dons = {},
+                const QVector<ObjetPorte>& objets = {})
     {
         const QString nom = QStringLiteral("Lanceur %1").arg(++m_numero);
         QVariantMap c = champs;
-        c.insert(QStringLiteral("RACE"), QStringLiteral("Humain"));
+        if (!c.contains(QStringLiteral("RACE")))
+            c.insert(QStringLiteral("RACE"), QStringLiteral("Humain"));
         ajoutePersonnageFiche(*m_perso, nom, niv, c);
+        equipeTest(*m_perso, nom, objets);
         Fiche f = calculeFiche(*m_perso, *m_programme, nom);
         f.Dons += dons;
         return f;
     }
 
+    static QVector<LigneDon> lignesDons(const QStringList& dons)
+    {
+        QVector<LigneDon> lignes;
+        for (const QString& d : dons)
+            lignes.append(donTest(d.section(u'|', 0, 0), d.section(u'|', 1)));
+        return lignes;
+    }
+
+    // Ajoute les sorts un à un comme le bouton d'ajout ; rend le refus du dernier ("" : accepté).
+    QString ajouteUnAUn(const Fiche& f, const QString& classe, const QStringList& sorts)
+    {
+        SortsClasse s = rempNbSort(*m_programme, f, classe);
+        QString refus;
+        for (const QString& sort : sorts) {
+            const AjoutSort a = ControleAjoutSort(*m_programme, f, s, sort);
+            refus = a.refus.value_or(QString());
+            if (!a.refus)
+                s.connus.append(a.sort);
+        }
+        return refus;
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
-        m_programme = baseProgrammeLivree();
-        if (!m_programme)
+        const auto livree = baseProgrammeLivree();
+        if (!livree)
             QSKIP("tessarys.db n'est pas construite");
+        const QString copie = m_dossier.chemin("regles.db");
+        QVERIFY(QFile::copy(livree->chemin(), copie));
+        m_programme = BaseDonnees::ouvre(copie);
+        ajouteReglesDeTest(*m_programme);
         m_perso = basePersonnagesTest(m_dossier, *m_programme);
     }
 
@@ -97,6 +173,18 @@ private Q_SLOTS:
             << "Magicien" << "4/4/3/2" << 5;
         QTest::newRow("Malus NLS : un niveau de moins") << niveaux("Magicien", 5, int16) << QVariantMap{}
                                                         << QStringList{"Malus NLS"} << "Magicien" << "4/4/3/-" << 4;
+        // Niveau virtuel : compte comme un niveau de magicien ; "+1" : niveau de lanceur seul.
+        QTest::newRow("niveau de lanceur virtuel") << niveaux("Magicien", 5, int16) << QVariantMap{}
+                                                   << QStringList{"Niveau de lanceur de sorts virtuel"} << "Magicien"
+                                                   << "4/4/4/3" << 6;
+        QTest::newRow("niveau virtuel d'une autre classe")
+            << niveaux("Magicien", 5, int16) << QVariantMap{} << QStringList{"Niveau de lanceur de sorts virtuel|Prêtre"}
+            << "Magicien" << "4/4/3/2" << 5;
+        QTest::newRow("niveau de lanceur +1") << niveaux("Magicien", 5, int16) << QVariantMap{}
+                                              << QStringList{"Niveau de lanceur de sort +1"} << "Magicien" << "4/4/3/2" << 6;
+        QTest::newRow("paladin 4 et +1 : moitié, puis +1")
+            << niveaux("Paladin", 4, {10, 10, 10, 10, 12, 10}) << QVariantMap{}
+            << QStringList{"Niveau de lanceur de sort +1"} << "Paladin" << "-/1/-/-" << 3;
         QTest::newRow("emplacement supplémentaire du niveau 2")
             << niveaux("Magicien", 5, int16) << QVariantMap{} << QStringList{"Emplacement de sort supplémentaire|2"}
             << "Magicien" << "4/4/4/2" << 5;
@@ -122,14 +210,43 @@ private Q_SLOTS:
         QFETCH(QVariantMap, champs);
         QFETCH(QStringList, dons);
         QFETCH(QString, classe);
-        QVector<LigneDon> lignes;
-        for (const QString& d : dons)
-            lignes.append(donTest(d.section(u'|', 0, 0), d.section(u'|', 1)));
-        const Fiche f = fiche(niv, champs, lignes);
-        const SortsClasse s = rempNbSort(*m_programme, f, classe);
+        const SortsClasse s = rempNbSort(*m_programme, fiche(niv, champs, lignesDons(dons)), classe);
         QTEST(totaux(s), "attendu");
         QTEST(s.niveauLanceur, "niveauLanceur");
         QVERIFY(s.messages.isEmpty());
+    }
+
+    // Objets "Bonus sorts" (magicien, Intelligence 16) : emplacements en plus du niveau nommé,
+    // le plus grand des dons et des objets compte.
+    void bonusSortsObjets_data()
+    {
+        QTest::addColumn<int>("niveau");
+        QTest::addColumn<QStringList>("objets");   // "nom|place", -1 : dans le sac
+        QTest::addColumn<QStringList>("dons");
+        QTest::addColumn<QString>("attendu");
+        const QString anneau2 = "Anneau de magie II|3";
+        const QString perle = "Perle de thaumaturgie (1er niveau)|16";
+        QTest::newRow("anneau porté") << 5 << QStringList{anneau2} << QStringList{} << "4/4/5/2";
+        QTest::newRow("anneau dans le sac") << 5 << QStringList{"Anneau de magie II|-1"} << QStringList{} << "4/4/3/2";
+        QTest::newRow("perle et anneau") << 5 << QStringList{perle, anneau2} << QStringList{} << "4/5/5/2";
+        QTest::newRow("don plus faible que l'anneau")
+            << 5 << QStringList{anneau2} << QStringList{"Emplacement de sort supplémentaire|2"} << "4/4/5/2";
+        QTest::newRow("deux dons plus forts que la perle")
+            << 5 << QStringList{perle}
+            << QStringList{"Emplacement de sort supplémentaire|1", "Emplacement de sort supplémentaire|1"} << "4/6/3/2";
+        QTest::newRow("pas d'emplacement créé") << 3 << QStringList{"Anneau de magie III|3"} << QStringList{} << "4/3/2/-";
+    }
+
+    void bonusSortsObjets()
+    {
+        QFETCH(int, niveau);
+        QFETCH(QStringList, objets);
+        QFETCH(QStringList, dons);
+        QVector<ObjetPorte> portes;
+        for (const QString& o : objets)
+            portes.append({o.section(u'|', 0, 0), o.section(u'|', 1).toInt()});
+        const Fiche f = fiche(niveaux("Magicien", niveau, {10, 10, 10, 16, 10, 10}), {}, lignesDons(dons), portes);
+        QTEST(totaux(rempNbSort(*m_programme, f, QStringLiteral("Magicien"))), "attendu");
     }
 
     // Le prêtre a un emplacement de domaine par niveau ; la fiche calculée porte les classes de lanceur.
@@ -186,19 +303,111 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, dons);
         QFETCH(QStringList, sorts);
-        QVector<LigneDon> lignes;
-        for (const QString& d : dons)
-            lignes.append(donTest(d.section(u'|', 0, 0), d.section(u'|', 1)));
-        const Fiche f = fiche(niveaux("Ensorceleur", 3, {10, 10, 10, 10, 10, 16}), {}, lignes);
-        SortsClasse s = rempNbSort(*m_programme, f, QStringLiteral("Ensorceleur"));
-        QString refus;
-        for (const QString& sort : sorts) {
-            const AjoutSort a = ControleAjoutSort(*m_programme, f, s, sort);
-            refus = a.refus.value_or(QString());
-            if (!a.refus)
-                s.connus.append(a.sort);
-        }
-        QTEST(refus, "refusDuDernier");
+        const Fiche f = fiche(niveaux("Ensorceleur", 3, {10, 10, 10, 10, 10, 16}), {}, lignesDons(dons));
+        QTEST(ajouteUnAUn(f, QStringLiteral("Ensorceleur"), sorts), "refusDuDernier");
+    }
+
+    // Barde 3 (Charisme 16) : 3 sorts connus de niveau 1 ; au-delà, un sort en plus doit être un
+    // sort imposé libre (lançable, pas encore connu).
+    void sortsImposes_data()
+    {
+        QTest::addColumn<QStringList>("imposes");   // "niveau|sort"
+        QTest::addColumn<QStringList>("dons");
+        QTest::addColumn<QStringList>("sorts");
+        QTest::addColumn<QStringList>("refus");     // morceaux du refus du dernier ; vide : accepté
+        const QStringList plus{"Sort supplémentaire|1"};
+        const QStringList deux{"1|Charme-personne", "1|Fou rire", "2|Invisibilité"};
+        const QStringList trois{"Alarme", "Aura magique", "Frayeur"};
+        QTest::newRow("dans le maximum, rien n'est imposé") << deux << plus << trois << QStringList{};
+        QTest::newRow("sort en plus imposé") << deux << plus << trois + QStringList{"Fou rire"} << QStringList{};
+        QTest::newRow("sort en plus non imposé")
+            << deux << plus << trois + QStringList{"Graisse"}
+            << QStringList{"Le niveau de sort le plus elevé disponible est 1", ", or pour obtenir un sort connus en plus",
+                           "le personnage doit avoir un sort imposé libre dans la liste de sort suivant ",
+                           "Sort de Niv 1", "Charme-personne", "Fou rire"};
+        QTest::newRow("imposés trop hauts") << QStringList{"2|Invisibilité"} << plus << trois + QStringList{"Graisse"}
+                                            << QStringList{"Le personnage n'a aucun sort imposé"};
+        QTest::newRow("imposé déjà connu")
+            << QStringList{"1|Charme-personne", "2|Invisibilité"} << plus
+            << QStringList{"Charme-personne", "Alarme", "Aura magique", "Graisse"}
+            << QStringList{"Le personnage n'a aucun sort imposé"};
+        QTest::newRow("sans don, même imposé") << deux << QStringList{} << trois + QStringList{"Fou rire"}
+                                               << QStringList{"Ce personnage peut apprendre un maximum de 3 sort de niveau 1"};
+    }
+
+    void sortsImposes()
+    {
+        QFETCH(QStringList, imposes);
+        QFETCH(QStringList, dons);
+        QFETCH(QStringList, sorts);
+        QFETCH(QStringList, refus);
+        m_programme->execute("delete from ClasseSortImpose where Classe='Barde'");
+        for (const QString& i : imposes)
+            m_programme->ajoute("ClasseSortImpose",
+                                {{"Classe", "Barde"}, {"Niveau", i.section(u'|', 0, 0).toInt()}, {"Sort", i.section(u'|', 1)}});
+        const Fiche f = fiche(niveaux("Barde", 3, {10, 10, 10, 10, 10, 16}), {}, lignesDons(dons));
+        const QString message = ajouteUnAUn(f, QStringLiteral("Barde"), sorts);
+        QCOMPARE(message.isEmpty(), refus.isEmpty());
+        for (const QString& morceau : refus)
+            QVERIFY2(message.contains(morceau), qPrintable(message));
+        QVERIFY(!message.contains(QStringLiteral("Invisibilité")));
+    }
+
+    // Sorcier : inférieures seules jusqu'au niveau 5 (1, 2, 2, 3, 3), puis 4 dont 1 mineure au
+    // niveau 6, 5 dont 2 mineures au niveau 8 ; une mineure peut être remplacée par une inférieure.
+    // "Invocation supplémantaire" : une de plus, d'un grade inférieur au plus haut accessible.
+    void invocations_data()
+    {
+        QTest::addColumn<int>("niveau");
+        QTest::addColumn<QStringList>("dons");
+        QTest::addColumn<QStringList>("sorts");
+        QTest::addColumn<QString>("refus");
+        const QStringList inf{"Inférieure 1", "Inférieure 2", "Inférieure 3", "Inférieure 4"};
+        const QStringList extra{"Invocation supplémantaire"};
+        const QString total = "Ce personnage peut apprendre un maximum de %1 invocation(s).";
+        const QString mineures = "Ce personnage peut apprendre un maximum de %1 invocation(s) Mineure ou de type supérieur.";
+        QTest::newRow("mineure au niveau 5") << 5 << QStringList{} << QStringList{"Mineure 1"} << kNiveauTropEleve;
+        QTest::newRow("niveau 5 : quatrième") << 5 << QStringList{} << inf << total.arg(3);
+        QTest::newRow("niveau 6 : trois inférieures, une mineure")
+            << 6 << QStringList{} << inf.mid(0, 3) + QStringList{"Mineure 1"} << "";
+        QTest::newRow("niveau 6 : quatre inférieures") << 6 << QStringList{} << inf << "";
+        QTest::newRow("niveau 6 : cinquième") << 6 << QStringList{} << inf + QStringList{"Mineure 1"} << total.arg(4);
+        QTest::newRow("niveau 6 : deux mineures") << 6 << QStringList{} << QStringList{"Mineure 1", "Mineure 2"}
+                                                  << mineures.arg(1);
+        QTest::newRow("supplémentaire : cinquième") << 6 << extra << inf + QStringList{"Mineure 1"} << "";
+        QTest::newRow("supplémentaire : pas de mineure en plus")
+            << 6 << extra << QStringList{"Mineure 1", "Mineure 2"} << mineures.arg(1);
+        QTest::newRow("supplémentaire sans mineure accessible") << 5 << extra << inf << total.arg(3);
+        QTest::newRow("niveau 8 : trois mineures") << 8 << QStringList{} << QStringList{"Mineure 1", "Mineure 2", "Mineure 3"}
+                                                   << mineures.arg(2);
+    }
+
+    void invocations()
+    {
+        QFETCH(int, niveau);
+        QFETCH(QStringList, dons);
+        QFETCH(QStringList, sorts);
+        const Fiche f = fiche(niveaux("Sorcier", niveau), {}, lignesDons(dons));
+        QTEST(ajouteUnAUn(f, QStringLiteral("Sorcier"), sorts), "refus");
+    }
+
+    // Rakshasa : lanceur racial (comme un ensorceleur de niveau 7) sur la colonne de sa race.
+    void lanceurRacial()
+    {
+        const Fiche f = fiche(niveaux("Guerrier", 1, {10, 10, 10, 10, 10, 11}), {{"RACE", "Rakshasa"}});
+        QCOMPARE(ClassesLanceurs(*m_programme, f), QStringList{QString()});
+        QCOMPARE(f.Sorts.size(), 1);
+        const SortsClasse& s = f.Sorts.first();
+        QCOMPARE(s.classe, QStringLiteral("Rakshasa"));
+        // Charisme 17 : 6/7/7/5 par jour, DD 13 + niveau du sort.
+        QCOMPARE(totaux(s), QStringLiteral("6/7/7/5"));
+        QCOMPARE(s.dd[1], 13 + 1);
+        QCOMPARE(ControleAjoutSort(*m_programme, f, s, "Charme-personne").refus, std::nullopt);
+        QVERIFY(ControleAjoutSort(*m_programme, f, s, "Boule de feu").refus.has_value());
+        EnregSort(*m_perso, f.Personnage.Nom, s.classe, {{"Charme-personne", 1}});
+        const Fiche relue = calculeFiche(*m_perso, *m_programme, f.Personnage.Nom);
+        QCOMPARE(relue.Sorts.first().connus.size(), 1);
+        QCOMPARE(relue.Sorts.first().connus.first().nom, QStringLiteral("Charme-personne"));
     }
 
     // Classe qui connaît toute sa liste : question, puis tous les sorts jusqu'au plus haut niveau.
