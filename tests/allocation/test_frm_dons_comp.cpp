@@ -32,22 +32,17 @@ int ligneGrille(const QTableWidget* g, const QString& texte)
 
 } // namespace
 
-class TestFrmDonsComp : public QObject
+class TestFrmDonsComp : public TestFicheBase
 {
     Q_OBJECT
 
-    DossierTest m_dossier;
-    std::unique_ptr<BaseDonnees> m_programme;
-    std::unique_ptr<BaseDonnees> m_perso;
     PersonnageEdite m_roublard;
 
 private Q_SLOTS:
     void initTestCase()
     {
-        m_programme = baseProgrammeLivree();
-        if (!m_programme)
+        if (!ouvreBases())
             QSKIP("tessarys.db n'est pas construite");
-        m_perso = basePersonnagesTest(m_dossier, *m_programme);
         // Roublard humain, Force 10, Intelligence 14 ; Esquive prise au niveau 1.
         ajoutePersonnageFiche(*m_perso, QStringLiteral("Wenda"),
                               {{"Roublard", 6, {10, 16, 12, 14, 10, 12}}, {"Roublard", 4}}, {{"RACE", "Humain"}});

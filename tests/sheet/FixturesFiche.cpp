@@ -85,3 +85,12 @@ LigneDon donTest(const QString& nom, const QString& specialite)
     d.Affiche = specialite.isEmpty() ? nom : nom + QStringLiteral(" [") + specialite + u']';
     return d;
 }
+
+bool TestFicheBase::ouvreBases()
+{
+    m_programme = baseProgrammeLivree();
+    if (!m_programme)
+        return false;
+    m_perso = basePersonnagesTest(m_dossier, *m_programme);
+    return true;
+}

@@ -1,17 +1,17 @@
 #pragma once
 // Personnages de test écrits dans une base de personnages complète, pour les fiches calculées
 // sur les règles livrées.
+#include "commun/Fixtures.h"
 #include "sheet/Fiche.h"
 #include "sheet/RetrouveFiche.h"
 #include "shell/db/BaseDonnees.h"
 
+#include <QObject>
 #include <QString>
 #include <QVariantMap>
 #include <QVector>
 #include <array>
 #include <memory>
-
-class DossierTest;
 
 // Une ligne de niveau : classe, points de vie gagnés, caractéristiques ajoutées
 // (Force … Charisme ; la première ligne porte les valeurs de départ).
@@ -52,3 +52,15 @@ Fiche calculeFiche(BaseDonnees& perso, BaseDonnees& programme, const QString& no
 
 // Ligne de la grille des dons telle que ListeDon l'écrit : "Nom [spécialité]".
 LigneDon donTest(const QString& nom, const QString& specialite = {});
+
+// Base des programmes de test de la fiche : les deux bases, ouvertes une fois pour le programme.
+class TestFicheBase : public QObject
+{
+protected:
+    // Faux quand tessarys.db n'est pas construite (le test est alors sauté).
+    bool ouvreBases();
+
+    DossierTest m_dossier;
+    std::unique_ptr<BaseDonnees> m_programme;
+    std::unique_ptr<BaseDonnees> m_perso;
+};

@@ -14,13 +14,10 @@
 #include <QJsonObject>
 #include <QtTest>
 
-class TestArmes : public QObject
+class TestArmes : public TestFicheBase
 {
     Q_OBJECT
 
-    DossierTest m_dossier;
-    std::unique_ptr<BaseDonnees> m_programme;
-    std::unique_ptr<BaseDonnees> m_perso;
 
     Fiche calcule(const QString& nom)
     {
@@ -48,10 +45,8 @@ class TestArmes : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        m_programme = baseProgrammeLivree();
-        if (!m_programme)
+        if (!ouvreBases())
             QSKIP("tessarys.db n'est pas construite");
-        m_perso = basePersonnagesTest(m_dossier, *m_programme);
         ajoutePersonnageFiche(*m_perso, "Lame", {{"Guerrier", 10, {16, 14, 12, 10, 10, 10}}}, {{"RACE", "Humain"}});
         equipeTest(*m_perso, "Lame", {{"Épée longue", 0}});
         ajoutePersonnageFiche(*m_perso, "Archer", {{"Guerrier", 10, {16, 14, 12, 10, 10, 10}}}, {{"RACE", "Humain"}});

@@ -37,13 +37,10 @@ LigneCapacite capacite(const QString& nom, const QString& personnage)
 
 } // namespace
 
-class TestCapacitesClasse : public QObject
+class TestCapacitesClasse : public TestFicheBase
 {
     Q_OBJECT
 
-    DossierTest m_dossier;
-    std::unique_ptr<BaseDonnees> m_programme;
-    std::unique_ptr<BaseDonnees> m_perso;
     int m_numero = 0;
 
     Fiche fiche(const QString& classes, const QString& caracs, const QString& race = QStringLiteral("Humain"),
@@ -62,10 +59,8 @@ class TestCapacitesClasse : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        m_programme = baseProgrammeLivree();
-        if (!m_programme)
+        if (!ouvreBases())
             QSKIP("tessarys.db n'est pas construite");
-        m_perso = basePersonnagesTest(m_dossier, *m_programme);
     }
 
     // Toutes les lignes de la fiche, dans l'ordre de la table ; une valeur nulle n'écrit rien.

@@ -23,13 +23,10 @@ void ajouteGuerrier(BaseDonnees& perso, const QString& nom, int dex, const QVect
 
 } // namespace
 
-class TestEquipement : public QObject
+class TestEquipement : public TestFicheBase
 {
     Q_OBJECT
 
-    DossierTest m_dossier;
-    std::unique_ptr<BaseDonnees> m_programme;
-    std::unique_ptr<BaseDonnees> m_perso;
 
     Fiche calcule(const QString& nom, const SaisiesFiche& saisies = {})
     {
@@ -39,10 +36,8 @@ class TestEquipement : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        m_programme = baseProgrammeLivree();
-        if (!m_programme)
+        if (!ouvreBases())
             QSKIP("tessarys.db n'est pas construite");
-        m_perso = basePersonnagesTest(m_dossier, *m_programme);
         ajouteGuerrier(*m_perso, "Nu", 14, {});
         ajouteGuerrier(*m_perso, "Harnois", 14, {{"Harnois", 1}});
         ajouteGuerrier(*m_perso, "Ecu", 14, {{"Harnois", 1}, {"Écu en acier", 6}});

@@ -7,13 +7,10 @@
 #include <QDir>
 #include <QtTest>
 
-class TestFiche : public QObject
+class TestFiche : public TestFicheBase
 {
     Q_OBJECT
 
-    DossierTest m_dossier;
-    std::unique_ptr<BaseDonnees> m_programme;
-    std::unique_ptr<BaseDonnees> m_perso;
 
     Fiche calcule(const QString& nom, const SaisiesFiche& saisies = {})
     {
@@ -23,10 +20,8 @@ class TestFiche : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        m_programme = baseProgrammeLivree();
-        if (!m_programme)
+        if (!ouvreBases())
             QSKIP("tessarys.db n'est pas construite");
-        m_perso = basePersonnagesTest(m_dossier, *m_programme);
         ajouteAldo(*m_perso);
         ajoutePersonnageFiche(*m_perso, "Borin", {{"Guerrier", 10, {14, 10, 14, 10, 10, 12}}, {"Guerrier", 6}},
                               {{"RACE", "Nain"}});

@@ -40,13 +40,10 @@ std::optional<LigneCapacite> trouve(const ListeCapacitesPerso& lignes, const QSt
 
 } // namespace
 
-class TestListeCapacite : public QObject
+class TestListeCapacite : public TestFicheBase
 {
     Q_OBJECT
 
-    DossierTest m_dossier;
-    std::unique_ptr<BaseDonnees> m_programme;
-    std::unique_ptr<BaseDonnees> m_perso;
 
     Fiche calcule(const QString& nom, const ListeCapacitesPerso& prises = {})
     {
@@ -64,10 +61,8 @@ class TestListeCapacite : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        m_programme = baseProgrammeLivree();
-        if (!m_programme)
+        if (!ouvreBases())
             QSKIP("tessarys.db n'est pas construite");
-        m_perso = basePersonnagesTest(m_dossier, *m_programme);
         BaseDonnees& p = *m_perso;
         ajoutePersonnageFiche(p, "Hal", niveaux("Guerrier", 1), {{"RACE", "Humain"}});
         p.ajoute("PersonnageDons", {{"Nom", "Hal"}, {"Classe", "Guerrier"}, {"Niveau", 1}, {"dons", "Attaque en puissance"}});

@@ -21,13 +21,10 @@ const LigneCompetence* ligne(const Fiche& f, const QString& competence)
 
 } // namespace
 
-class TestListeCompetence : public QObject
+class TestListeCompetence : public TestFicheBase
 {
     Q_OBJECT
 
-    DossierTest m_dossier;
-    std::unique_ptr<BaseDonnees> m_programme;
-    std::unique_ptr<BaseDonnees> m_perso;
 
     Fiche calcule(const QString& nom, const SaisiesFiche& saisies = {})
     {
@@ -49,10 +46,8 @@ class TestListeCompetence : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        m_programme = baseProgrammeLivree();
-        if (!m_programme)
+        if (!ouvreBases())
             QSKIP("tessarys.db n'est pas construite");
-        m_perso = basePersonnagesTest(m_dossier, *m_programme);
         ajouteAldo(*m_perso);
         ajoutePersonnageFiche(*m_perso, "Pip", {{"Roublard", 6, {10, 16, 12, 12, 10, 10}}, {"Roublard", 4}, {"Roublard", 4}},
                               {{"RACE", "Halfelin"}});

@@ -40,13 +40,10 @@ int compte(const QVector<LigneDon>& dons, const QString& affiche)
 
 } // namespace
 
-class TestListeDon : public QObject
+class TestListeDon : public TestFicheBase
 {
     Q_OBJECT
 
-    DossierTest m_dossier;
-    std::unique_ptr<BaseDonnees> m_programme;
-    std::unique_ptr<BaseDonnees> m_perso;
 
     Fiche calcule(const QString& nom, const SaisiesFiche& saisies = {})
     {
@@ -56,10 +53,8 @@ class TestListeDon : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        m_programme = baseProgrammeLivree();
-        if (!m_programme)
+        if (!ouvreBases())
             QSKIP("tessarys.db n'est pas construite");
-        m_perso = basePersonnagesTest(m_dossier, *m_programme);
         BaseDonnees& p = *m_perso;
         // Humain guerrier 1 : don du niveau 1, don humain, don de guerrier (trois dons choisis).
         ajoutePersonnageFiche(p, "Hal", niveaux("Guerrier", 1), {{"RACE", "Humain"}});

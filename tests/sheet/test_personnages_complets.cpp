@@ -92,21 +92,16 @@ void choisit(BaseDonnees& perso, const QString& nom, const QString& classe, int 
 
 Q_DECLARE_METATYPE(Attendu)
 
-class TestPersonnagesComplets : public QObject
+class TestPersonnagesComplets : public TestFicheBase
 {
     Q_OBJECT
 
-    DossierTest m_dossier;
-    std::unique_ptr<BaseDonnees> m_programme;
-    std::unique_ptr<BaseDonnees> m_perso;
 
 private Q_SLOTS:
     void initTestCase()
     {
-        m_programme = baseProgrammeLivree();
-        if (!m_programme)
+        if (!ouvreBases())
             QSKIP("tessarys.db n'est pas construite");
-        m_perso = basePersonnagesTest(m_dossier, *m_programme);
         BaseDonnees& p = *m_perso;
 
         // Humain guerrier 2 / roublard 3 : For 14 Dex 16 (+1 au niveau 4) Con 12 Int 12 Sag 10 Cha 8.

@@ -12,13 +12,10 @@
 #include <QTableWidget>
 #include <QtTest>
 
-class TestSortsPage : public QObject
+class TestSortsPage : public TestFicheBase
 {
     Q_OBJECT
 
-    DossierTest m_dossier;
-    std::unique_ptr<BaseDonnees> m_programme;
-    std::unique_ptr<BaseDonnees> m_perso;
 
     static QString capture(QWidget& w, const QString& nom)
     {
@@ -30,10 +27,8 @@ class TestSortsPage : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        m_programme = baseProgrammeLivree();
-        if (!m_programme)
+        if (!ouvreBases())
             QSKIP("tessarys.db n'est pas construite");
-        m_perso = basePersonnagesTest(m_dossier, *m_programme);
         QVector<NiveauTest> pretre(5, NiveauTest{"Prêtre", 6});
         pretre[0].caracs = {12, 10, 12, 10, 16, 14};
         ajoutePersonnageFiche(*m_perso, "Elsa", pretre,
