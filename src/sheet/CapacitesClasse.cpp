@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kSag = 4, kCha = 5, kCon = 2, kInt = 3;
+constexpr int kSag = 4, kCha = 5, kInt = 3;
 
 QString u8(const char* s) { return QString::fromUtf8(s); }
 
@@ -30,14 +30,8 @@ public:
     int niveau(const char* classe) const { return NiveauDansClasse(m_f.Personnage, u8(classe)); }
     int niveauTotal() const { return m_f.Personnage.niv; }
     int modif(int carac) const { return m_f.Caracteristiques.at(carac).Modificateur.valeur(); }
-    // Modificateur de Constitution hors rage : la rage en cours ne s'ajoute pas deux fois.
-    int modifConHorsRage() const
-    {
-        const CaracteristiqueFiche& c = m_f.Caracteristiques.at(kCon);
-        return m_f.ConstitutionTemporaire.valeur() == 0
-            ? c.Modificateur.valeur()
-            : BonusCarac(int(Val(c.Total)) - m_f.ConstitutionTemporaire.valeur());
-    }
+    // La rage en cours ne compte pas deux fois dans sa propre durée.
+    int modifConPermanente() const { return m_f.modifConstitutionPermanente(); }
     int resume(const char* libelle) const { return resume(u8(libelle)); }
     int resume(const QString& libelle) const { return m_f.ResumeCapacites.compteur(libelle); }
     int elargi(const QString& libelle) const { return m_elargi.compteur(libelle); }
@@ -369,7 +363,7 @@ QString dureeRage(const Sources& s, const QString&)
 {
     if (nombreDeRages(s) == 0)
         return {};
-    return QString::number(int(Entier16(s.modifConHorsRage()) + Entier16(5) + Entier16(s.resume(kDureeRage))))
+    return QString::number(int(Entier16(s.modifConPermanente()) + Entier16(5) + Entier16(s.resume(kDureeRage))))
            + QStringLiteral(" rounds");
 }
 

@@ -7,3 +7,11 @@ QStringList Fiche::nomsDons() const
         noms.append(d.Nom);
     return noms;
 }
+
+qint16 Fiche::modifConstitutionPermanente() const
+{
+    const CaracteristiqueFiche& con = Caracteristiques.at(2);
+    if (ConstitutionTemporaire.valeur() == 0)
+        return con.Modificateur.valeur();
+    return BonusCarac(int(Val(con.Total)) - ConstitutionTemporaire.valeur());
+}

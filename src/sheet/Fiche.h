@@ -232,4 +232,6 @@ struct Fiche
     bool etapeCalculee(int etape) const { return Etapes.contains(etape); }
     // Noms des dons de la liste, tels que les règles les cherchent.
     QStringList nomsDons() const;
+    // Modificateur de Constitution sans la Constitution gagnée d'une rage en cours.
+    qint16 modifConstitutionPermanente() const;
 };

@@ -199,10 +199,7 @@ void pointsDeVie(Fiche& f)
 {
     const TypePersonnage& p = f.Personnage;
     // Pendant une rage, le modificateur de la Constitution sans ce qu'elle ajoute.
-    const Entier16 con = f.ConstitutionTemporaire.valeur() == 0
-        ? Entier16(modif(f, Con))
-        : Entier16(BonusCarac(int(Val(f.Caracteristiques[Con].Total)) - f.ConstitutionTemporaire.valeur()));
-    f.PointsDeVie = p.PV + p.niv * con + f.BonusPVConstruction
+    f.PointsDeVie = p.PV + p.niv * Entier16(f.modifConstitutionPermanente()) + f.BonusPVConstruction
                     + SommeBonus(f.Bonus, QStringLiteral("Bonus PV"), QStringLiteral("Temporaire")).nombre;
 }
 

@@ -59,6 +59,11 @@ class TestFicheBase : public QObject
 protected:
     // Faux quand tessarys.db n'est pas construite (le test est alors sauté).
     bool ouvreBases();
+    // La fiche du personnage, calculée comme la fenêtre le fait.
+    Fiche calcule(const QString& nom, const SaisiesFiche& saisies = {})
+    {
+        return calculeFiche(*m_perso, *m_programme, nom, saisies);
+    }
 
     DossierTest m_dossier;
     std::unique_ptr<BaseDonnees> m_programme;

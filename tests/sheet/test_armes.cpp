@@ -18,12 +18,6 @@ class TestArmes : public TestFicheBase
 {
     Q_OBJECT
 
-
-    Fiche calcule(const QString& nom)
-    {
-        return calculeFiche(*m_perso, *m_programme, nom);
-    }
-
     TypeObjet objet(const QString& nom)
     {
         TypeObjet o;

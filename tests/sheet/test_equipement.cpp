@@ -27,12 +27,6 @@ class TestEquipement : public TestFicheBase
 {
     Q_OBJECT
 
-
-    Fiche calcule(const QString& nom, const SaisiesFiche& saisies = {})
-    {
-        return calculeFiche(*m_perso, *m_programme, nom, saisies);
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {

@@ -44,7 +44,6 @@ class TestListeCapacite : public TestFicheBase
 {
     Q_OBJECT
 
-
     Fiche calcule(const QString& nom, const ListeCapacitesPerso& prises = {})
     {
         SaisiesFiche s;

@@ -25,12 +25,6 @@ class TestListeCompetence : public TestFicheBase
 {
     Q_OBJECT
 
-
-    Fiche calcule(const QString& nom, const SaisiesFiche& saisies = {})
-    {
-        return calculeFiche(*m_perso, *m_programme, nom, saisies);
-    }
-
     // Rangs achetés à un niveau, chaîne « n°-points-rangs| ».
     void achats(const QString& nom, int niv, const QString& chaine)
     {

@@ -44,12 +44,6 @@ class TestListeDon : public TestFicheBase
 {
     Q_OBJECT
 
-
-    Fiche calcule(const QString& nom, const SaisiesFiche& saisies = {})
-    {
-        return calculeFiche(*m_perso, *m_programme, nom, saisies);
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {

@@ -96,7 +96,6 @@ class TestPersonnagesComplets : public TestFicheBase
 {
     Q_OBJECT
 
-
 private Q_SLOTS:
     void initTestCase()
     {

@@ -16,7 +16,6 @@ class TestSortsPage : public TestFicheBase
 {
     Q_OBJECT
 
-
     static QString capture(QWidget& w, const QString& nom)
     {
         const QString chemin = QCoreApplication::applicationDirPath() + u'/' + nom;
