@@ -137,7 +137,7 @@ APTITUDES = {
     "Souffle de dragon +2d8": (CAPACITE, "Sur", "Souffle de l'énergie du dragon ancêtre, 2d8 de plus, une fois par jour."),
     "Perception aveugle_9": (CAPACITE, "Ext", "Perçoit les créatures à 9 m sans les voir."),
     "Perception aveugle_18": (CAPACITE, "Ext", "Perception aveugle portée à 18 m."),
-    "Ailes": (CAPACITE, "Ext", "Ailes de dragon : vol à la vitesse au sol, manœuvrabilité moyenne."),
+    "Ailes": (CAPACITE, "Ext", "Des ailes portent la créature : vol à sa vitesse au sol, manœuvrabilité moyenne."),
     "Apotheose draconienne": (CAPACITE, "Ext", "Devient un demi-dragon : vision, immunités et +4 en Force et en Charisme."),
     "Défense astucieuse": (CAPACITE, "Ext", "Ajoute l'Intelligence à la CA en ne portant qu'une arme légère, sans armure ni bouclier."),
     "Réaction accrue +2": (CAPACITE, "Ext", "+2 à l'initiative sans armure ni bouclier (cumulable)."),

@@ -90,7 +90,8 @@ def protections(c):
         c.ajoute("Bracelets d'armure +%d" % n, "Bracelet", "Bracelet", n * n * 1000.0,
                  "Un champ de force invisible entoure le porteur : bonus d'armure de +%d, "
                  "qui ne se cumule pas avec celui d'une armure." % n,
-                 [("Bonus Classe Armure", "Armure", None, plus(n))], poids=0.5)
+                 [("Bonus Classe Armure", "Armure", None, plus(n)),
+                  ("Bonus Classe Armure", "Force Armure", None, plus(n))], poids=0.5)
     c.ajoute("Bracelets d'archerie mineurs", "Bracelet", "Bracelet", 5000.0,
              "Maniement de l'arc long et de l'arc court ; +1 aux jets d'attaque avec un arc.",
              [("Bonus d'archerie (Aptitude)", "Bonus Attaque", "Aptitude", "+1")], poids=0.5)

@@ -29,6 +29,8 @@ TRAITS = [
       "Le personnage gagne un bonus d'esquive de +4 à la CA contre les créatures de type géant."),
     T("Familiarité avec les armes naines", "Hache de guerre naine et urgrosh nain comptent comme armes de guerre.",
       "Le personnage considère la hache de guerre naine et l'urgrosh nain comme des armes de guerre."),
+    T("Sang Angélique (bonne)", "Ailes emplumées : vol au double de la vitesse au sol, manœuvrabilité bonne.",
+      "Des ailes couvertes de plumes portent la créature dans les airs au double de sa vitesse de déplacement au sol, avec une bonne manœuvrabilité."),
     T("Immunité sommeil", "Immunisé contre les effets magiques de sommeil.",
       "Le personnage est immunisé contre les sorts et effets de sommeil."),
     T("Bonus elfique contre les enchantements", "+2 aux jets de sauvegarde contre les enchantements.",

@@ -241,6 +241,7 @@ const QVector<EntreeCatalogue> kCatalogue = {
     drapeau("Croc-en-jambe"),
     noteJS("Bonus JS genasi", "+1 contre les sorts de l'élément du genasi"),
     bonus("Résistance à une énergie destructive +5", "%e||Résistance|5"),
+    bonus("Armure d'inertie", "Bonus Classe Armure|Armure|Aptitude|4"),
     bonus("Armure d'inertie", "Bonus Classe Armure|Force Armure|Aptitude|4"),
     compteur("Rugissement de léonal", "DD rugissement de Léonal : ", 20),
     drapeau("Célérité du lion"),
@@ -506,7 +507,7 @@ const QVector<EntreeCatalogue> kCatalogue = {
     compteur("Souplesse du serpent ", kCAMelee, 1),
     compteur("Grande souplesse", kCAMelee, 4),
     bonus("Bonus esquive CA +1", "Bonus Classe Armure|Esquive|Esquive|1"),
-    noteCA("Bonus à la CA sag", "Sagesse à la CA sans armure ni charge"),
+    drapeau("Bonus à la CA sag"),   // la fiche compte la Sagesse du moine à la CA
     noteCA("Mage ascétique", "Charisme à la CA sans armure ni charge"),
     bonus("Vivacité d'esprit", "Bonus Competence|Psychologie|Aptitude|2"),
     immunite("Démence", "Confusion"),

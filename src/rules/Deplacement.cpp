@@ -2,6 +2,8 @@
 #include "InfoClasse.h"
 #include "Race.h"
 
+#include <optional>
+
 namespace {
 
 qint16 enCases(int metres)
@@ -20,19 +22,20 @@ struct EffetTerre
     const char* nom;
     int ajout;
     bool divise;   // vitesse réduite de moitié
-    bool saufArmureLourde;
+    // Armure ou charge qui annule l'effet (le moine le perd en toute armure, le barbare en armure lourde).
+    std::optional<ArmurePortee> perduDes;
 };
 const EffetTerre kEffetsTerre[] = {
-    {"Déplacement accéléré", 2, false, true},
-    {"Déplacement accéléré +1.5m", 1, false, false},
-    {"Vif", 2, false, false},
-    {"Vitesse supérieure", 2, false, false},
-    {"Vélocité", 1, false, false},
-    {"Pied léger régionaux", 2, false, false},
-    {"Déplacement accéléré barbare", 2, false, true},
-    {"Déplacement accéléré coureur", 2, false, true},
-    {"Lent tare", 0, true, false},
-    {"Lent trait", 0, true, false},
+    {"Déplacement accéléré", 2, false, ArmurePortee::Legere},
+    {"Déplacement accéléré +1.5m", 1, false, {}},
+    {"Vif", 2, false, {}},
+    {"Vitesse supérieure", 2, false, {}},
+    {"Vélocité", 1, false, {}},
+    {"Pied léger régionaux", 2, false, {}},
+    {"Déplacement accéléré barbare", 2, false, ArmurePortee::Lourde},
+    {"Déplacement accéléré coureur", 2, false, ArmurePortee::Lourde},
+    {"Lent tare", 0, true, {}},
+    {"Lent trait", 0, true, {}},
 };
 
 // Vol donné par un don ou une capacité, rapporté à la vitesse au sol de la race.
@@ -74,9 +77,13 @@ Deplacements CalculeDeplacement(const ListeBonus& bonus, const TypeRace& race, c
     const int base = enCases(race.Deplacement);
 
     int terre = base;
-    for (const EffetTerre& e : kEffetsTerre)
-        if (dons.contains(QString::fromUtf8(e.nom)) && !(e.saufArmureLourde && lourde))
-            terre = e.divise ? Int(terre / 2.0) : terre + e.ajout;
+    // Un ajout compte autant de fois qu'il est accordé (le moine le reçoit tous les trois niveaux).
+    for (const EffetTerre& e : kEffetsTerre) {
+        const qsizetype n = dons.count(QString::fromUtf8(e.nom));
+        if (n == 0 || (e.perduDes && armure >= *e.perduDes))
+            continue;
+        terre = e.divise ? Int(terre / 2.0) : terre + int(n) * e.ajout;
+    }
     if (!EstNain(race.RACE) && (armure == ArmurePortee::Intermediaire || lourde))
         terre = VitesseArmure(terre);
     d.Terre = Entier16(terre) + Entier16(bonusEnCases(bonus, QStringLiteral("Terre")));

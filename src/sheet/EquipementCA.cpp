@@ -1,6 +1,8 @@
 #include "EquipementCA.h"
+#include "DeplacementFiche.h"
 #include "Equipement.h"
 #include "Fiche.h"
+#include "rules/Tailles.h"
 
 namespace {
 
@@ -12,6 +14,25 @@ Entier16 composante(const Fiche& f, const char* cible)
 QString signe(int v)
 {
     return v >= 0 ? QStringLiteral("+%1").arg(v) : QString::number(v);
+}
+
+// Moine sans armure ni bouclier et peu chargé : sa Sagesse (si elle est positive) et +1 par
+// "Bonus à la CA de moine +1" ; il les garde au contact et pris au dépourvu.
+Entier16 bonusCAMoine(const Fiche& f)
+{
+    const QString sagesseCA = QStringLiteral("Bonus à la CA sag");
+    if (!f.nomsDons().contains(sagesseCA) && !f.ResumeCapacites.Drapeaux.contains(sagesseCA))
+        return {};
+    const auto& armure = f.Equip.Comptes[kPlaceArmure];
+    if ((armure && CategorieArmure(*armure) != ArmurePortee::Aucune) || f.Equip.Comptes[kPlaceBouclier])
+        return {};
+    ChargesTransportables charges;
+    ChargeTransportable(charges, f.Race.Quadripede, f.Race.taille, int(Val(f.Caracteristiques.at(0).Total)));
+    if (CategorieCharge(f.PoidsTransporte, charges) != ArmurePortee::Aucune)
+        return {};
+    const qint16 sagesse = f.Caracteristiques.at(4).Modificateur.valeur();
+    return Entier16(qMax<qint16>(0, sagesse))
+           + Entier16(int(f.nomsDons().count(QStringLiteral("Bonus à la CA de moine +1"))));
 }
 
 } // namespace
@@ -42,6 +63,7 @@ void DexteriteClasseArmure(Fiche& f)
 {
     const qint16 dex = f.Caracteristiques.at(1).Modificateur.valeur();
     f.CA.Dexterite = f.Equip.BonusDexMax ? qMin(dex, *f.Equip.BonusDexMax) : dex;
+    f.CA.Divers += bonusCAMoine(f);
 }
 
 void CalculeClasseArmure(Fiche& f)
@@ -51,8 +73,10 @@ void CalculeClasseArmure(Fiche& f)
     const Entier16 armure = c.Armure + c.AlterationArmure;
     const Entier16 bouclier = c.Bouclier + c.AlterationBouclier;
     const Entier16 naturelle = c.Naturelle + c.AlterationNaturelle;
-    // Pris au dépourvu, on perd le bonus de Dextérité et l'esquive, mais un malus de Dextérité reste.
-    const Entier16 dexDepourvu(qMin<qint16>(0, c.Dexterite.valeur()));
+    // Pris au dépourvu, on perd le bonus de Dextérité et l'esquive, mais un malus de Dextérité reste ;
+    // l'esquive instinctive garde les deux.
+    const bool instinctive = f.nomsDons().contains(QStringLiteral("Esquive instinctive"));
+    const Entier16 dexDepourvu = instinctive ? c.Dexterite + c.Esquive : Entier16(qMin<qint16>(0, c.Dexterite.valeur()));
     const Entier16 commun = Entier16(10) + taille + c.Parade + c.Chance + c.Intuition + c.Divers;
 
     ClasseArmureFiche& ca = f.ClasseArmure;

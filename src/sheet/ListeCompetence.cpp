@@ -428,3 +428,14 @@ void ListeCompetence(BaseDonnees& perso, BaseDonnees& programme, const ListeCapa
     }
     f.Competences = lignes;
 }
+
+void SautSelonVitesse(Fiche& f)
+{
+    const int tranches = (int(f.Deplacement.Terre) - 6) / 2;   // cases de 1,5 m ; 6 cases font 9 m
+    const Entier16 ajout(tranches * (tranches > 0 ? 4 : 6));
+    for (LigneCompetence& l : f.Competences)
+        if (l.NomRegle == u"Saut") {
+            l.ModifRace += ajout;
+            l.Total += ajout;
+        }
+}

@@ -44,6 +44,10 @@ void ListeCompetence(BaseDonnees& perso, BaseDonnees& programme, const ListeCapa
 // Modificateur montré par la fiche pour la caractéristique nommée ; 0 pour un autre nom.
 qint16 modifCompetence(const Fiche& f, const QString& carac);
 
+// Saut selon la vitesse au sol déjà calculée : +4 par tranche de 3 m au-dessus de 9 m, -6 par
+// tranche en dessous ; compté avec la race dans la ligne de la compétence.
+void SautSelonVitesse(Fiche& f);
+
 // Ajoute aux notes de la ligne cible « +bonus condition » quand la compétence source a au moins 5 rangs.
 void BonusSynergieConditionnel(BaseDonnees& programme, QVector<LigneCompetence>& lignes, int cible,
                                const QString& condition, const QString& source);

@@ -128,29 +128,63 @@ void intangible(Fiche& f)
         "Attention type intangible on ne compte pas l'armure naturelle, l'armure et le bouclier à la CA");
 }
 
-// Étape 13 (rage) : une "Rage de barbare" prise est en cours ; +4 en Force et en Constitution,
-// +2 en Volonté, -2 à la CA, ou ce que le résumé des capacités en dit quand il en sait plus
-// (il compte déjà ces valeurs de base). La Constitution gagnée ne compte pas dans les points de vie.
-void rage(Fiche& f, const SaisiesFiche& s)
+// Ligne de capacité prise par le personnage, ou nulle.
+const LigneCapacite* capacitePrise(const Fiche& f, const SaisiesFiche& s, const char* nom)
 {
-    const bool enRage = std::any_of(s.Capacites.cbegin(), s.Capacites.cend(), [&](const LigneCapacite& c) {
-        return AppartientA(c, f.Personnage.Nom) && c.Nom == u"Rage de barbare";
-    });
-    if (!enRage)
+    for (const LigneCapacite& c : s.Capacites)
+        if (AppartientA(c, f.Personnage.Nom) && c.Nom == QString::fromUtf8(nom))
+            return &c;
+    return nullptr;
+}
+
+void changeTotal(Fiche& f, int carac, Entier16 total)
+{
+    *caracsPersonnage(f.Personnage)[carac] = total;
+    f.Caracteristiques[carac].Total = QString::number(int(total));
+}
+
+// Étape 13 (forme animale) : la Force, la Dextérité et la Constitution de l'animal choisi
+// (11 plus ses modificateurs de race), auxquelles s'ajoutent les divers de la fiche.
+void transformationAnimale(const ContexteFiche& c, Fiche& f, const SaisiesFiche& s)
+{
+    const LigneCapacite* ligne = capacitePrise(f, s, "Transformation animale");
+    if (!ligne)
         return;
+    TypeRace animal;
+    ChargeRace(c.programme, animal, ChoixEntreCrochets(ligne->Libelle));
+    if (animal.RACE.isEmpty())
+        return;
+    const auto race = caracsRace(animal);
+    for (int i : {For, Dex, Con}) {
+        CaracteristiqueFiche& carac = f.Caracteristiques[i];
+        carac.Score = Entier16(11) + *race[i];
+        changeTotal(f, i, carac.Score + carac.Divers1 + carac.Divers2);
+    }
+}
+
+// Étape 13 (rage et frénésie prises) : "Rage de barbare" donne +4 en Force et en Constitution,
+// +2 en Volonté et -2 à la CA ; "Frénésie" +6 en Force et -4 à la CA ; le résumé des capacités
+// dit davantage quand le personnage a mieux (il compte déjà ces valeurs de base). La Constitution
+// gagnée ne compte pas dans les points de vie.
+void rageEtFrenesie(Fiche& f, const SaisiesFiche& s)
+{
     const TypeCapacites& r = f.ResumeCapacites;
     const auto effet = [&](const char* libelle, qint16 base) {
         return Entier16(qMax<qint16>(base, r.compteur(QString::fromUtf8(libelle))));
     };
-    const Entier16 bonus = effet("Effet de la rage : Force : +", 4);
     const auto perso = caracsPersonnage(f.Personnage);
-    for (int i : {For, Con}) {
-        *perso[i] = *perso[i] + bonus;
-        f.Caracteristiques[i].Total = QString::number(int(*perso[i]));
+    if (capacitePrise(f, s, "Rage de barbare")) {
+        const Entier16 bonus = effet("Effet de la rage : Force : +", 4);
+        for (int i : {For, Con})
+            changeTotal(f, i, *perso[i] + bonus);
+        f.ConstitutionTemporaire = bonus;
+        f.Jets[2].Divers += effet("Effet de la rage : Volonté : +", 2);
+        f.CA.Divers -= effet("Effet de la rage : CA : -", 2);
     }
-    f.ConstitutionTemporaire = bonus;
-    f.Jets[2].Divers += effet("Effet de la rage : Volonté : +", 2);
-    f.CA.Divers -= effet("Effet de la rage : CA : -", 2);
+    if (capacitePrise(f, s, "Frénésie")) {
+        changeTotal(f, For, *perso[For] + effet("Effet de la frénésie : Force : +", 6));
+        f.CA.Divers -= Entier16(4);
+    }
 }
 
 // Étape 13 (caractéristiques absentes) : morts-vivants, vermine, créatures artificielles.
@@ -194,12 +228,15 @@ void initiative(Fiche& f)
                                   .arg(int(f.InitiativeDons));
 }
 
-// Étape 15 : points de vie.
+// Étape 15 : points de vie. Pendant une rage, le modificateur de la Constitution sans ce qu'elle
+// ajoute ; chaque "Robustesse" donne 3 points, chaque "Robustesse épique" 30.
 void pointsDeVie(Fiche& f)
 {
     const TypePersonnage& p = f.Personnage;
-    // Pendant une rage, le modificateur de la Constitution sans ce qu'elle ajoute.
-    f.PointsDeVie = p.PV + p.niv * Entier16(f.modifConstitutionPermanente()) + f.BonusPVConstruction
+    const QStringList dons = f.nomsDons();
+    const Entier16 robustesse(3 * int(dons.count(QStringLiteral("Robustesse")))
+                              + 30 * int(dons.count(QStringLiteral("Robustesse épique"))));
+    f.PointsDeVie = p.PV + p.niv * Entier16(f.modifConstitutionPermanente()) + f.BonusPVConstruction + robustesse
                     + SommeBonus(f.Bonus, QStringLiteral("Bonus PV"), QStringLiteral("Temporaire")).nombre;
 }
 
@@ -325,7 +362,8 @@ bool RetrouveFiche(const ContexteFiche& c, const QString& nom, const SaisiesFich
     caracteristiques(f, s);
     intangible(f);
     ComposantesClasseArmure(f);
-    rage(f, s);
+    transformationAnimale(c, f, s);
+    rageEtFrenesie(f, s);
     caracteristiquesAbsentes(f);
     initiative(f);
     pointsDeVie(f);
@@ -347,6 +385,7 @@ bool RetrouveFiche(const ContexteFiche& c, const QString& nom, const SaisiesFich
     resistances(f);
     charge(f);
     DeplacementFiche(f, s.Capacites);
+    SautSelonVitesse(f);
     RemplitCatalogueCapacites(c.programme, s.Capacites, f);
     f.Etapes = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 29, 30, 31, 32, 33, 34};
     return true;

@@ -59,10 +59,17 @@ private Q_SLOTS:
         QTest::newRow("lent trait") << "Humain" << 9 << QStringList{"Lent trait"} << ArmurePortee::Aucune << 3;
         QTest::newRow("déplacement accéléré") << "Humain" << 9 << QStringList{"Déplacement accéléré"}
                                               << ArmurePortee::Aucune << 8;
+        // Le moine reçoit l'ajout tous les trois niveaux et le perd en toute armure.
+        QTest::newRow("moine niveau 6") << "Humain" << 9 << QStringList{"Déplacement accéléré", "Déplacement accéléré"}
+                                        << ArmurePortee::Aucune << 10;
+        QTest::newRow("accéléré en armure légère") << "Humain" << 9 << QStringList{"Déplacement accéléré"}
+                                                   << ArmurePortee::Legere << 6;
         QTest::newRow("accéléré en armure intermédiaire") << "Humain" << 9 << QStringList{"Déplacement accéléré"}
-                                                          << ArmurePortee::Intermediaire << 6;
-        QTest::newRow("accéléré en armure lourde") << "Humain" << 9 << QStringList{"Déplacement accéléré"}
-                                                   << ArmurePortee::Lourde << 4;
+                                                          << ArmurePortee::Intermediaire << 4;
+        QTest::newRow("barbare en armure intermédiaire") << "Humain" << 9 << QStringList{"Déplacement accéléré barbare"}
+                                                         << ArmurePortee::Intermediaire << 6;
+        QTest::newRow("barbare en armure lourde") << "Humain" << 9 << QStringList{"Déplacement accéléré barbare"}
+                                                  << ArmurePortee::Lourde << 4;
         QTest::newRow("+1,5 m") << "Humain" << 9 << QStringList{"Déplacement accéléré +1.5m"} << ArmurePortee::Aucune << 7;
         QTest::newRow("vélocité et vif") << "Elfe" << 9 << QStringList{"Vélocité", "Vif"} << ArmurePortee::Aucune << 9;
         QTest::newRow("accéléré puis lent") << "Humain" << 9 << QStringList{"Lent tare", "Déplacement accéléré"}

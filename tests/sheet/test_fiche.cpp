@@ -67,9 +67,9 @@ private Q_SLOTS:
             << QList<int>{2, 1, 4, 4, 2} << QList<int>{0, 3, 0} << QList<int>{0, 6, 0} << "2";
         // Humain zombi, 4 niveaux : For +2, Dex -2 ; pas de Con ni d'Int, Sag 10, Cha 1.
         // Les morts-vivants de ce type suivent niv/2 en attaque, niv/3 en Réf et Vig, niv/2 + 2 en Vol.
-        // PV 28 sans Constitution ; corps à corps 2 + 2.
+        // PV 28 sans Constitution, plus 3 du don Robustesse que donne l'archétype ; corps à corps 2 + 2.
         QTest::newRow("zombi")
-            << "Morne" << QStringList{"15", "10", "-", "-", "10", "1"} << QList<int>{2, 0, 0, 0, 0, -5} << 28 << 0
+            << "Morne" << QStringList{"15", "10", "-", "-", "10", "1"} << QList<int>{2, 0, 0, 0, 0, -5} << 28 + 3 << 0
             << QList<int>{2, 1, 4, 4, 2} << QList<int>{1, 1, 4} << QList<int>{1, 1, 4}
             // Facteur de puissance d'un zombi : achat de points 21, Int((21 - 10) / 10) = 1.
             << "1";
@@ -126,6 +126,34 @@ private Q_SLOTS:
         const Fiche f = calcule(nom);
         QCOMPARE(int(f.CA.Parade), parade);
         QCOMPARE(f.NoteCA.contains("Attention type intangible on ne compte pas l'armure naturelle"), note);
+    }
+
+    // Une frénésie prise : +6 en Force, -4 à la CA ; "Frénésie aggravée" porte la Force à +10.
+    void frenesie_data()
+    {
+        QTest::addColumn<QStringList>("capacites");
+        QTest::addColumn<int>("force");
+        QTest::addColumn<int>("ca");
+        QTest::newRow("frénésie") << QStringList{"Frénésie"} << 6 << -4;
+        QTest::newRow("aggravée") << QStringList{"Frénésie", "Frénésie aggravée"} << 10 << -4;
+        QTest::newRow("aggravée seule") << QStringList{"Frénésie aggravée"} << 0 << 0;
+    }
+
+    void frenesie()
+    {
+        QFETCH(QStringList, capacites);
+        SaisiesFiche saisies;
+        for (const QString& nom : capacites) {
+            LigneCapacite l;
+            l.Nom = l.Libelle = nom;
+            l.Personnage = "Aldo";
+            saisies.Capacites.append(l);
+        }
+        const Fiche repos = calcule("Aldo");
+        const Fiche f = calcule("Aldo", saisies);
+        QTEST(f.Caracteristiques[0].Total.toInt() - repos.Caracteristiques[0].Total.toInt(), "force");
+        QTEST(int(f.ClasseArmure.Total) - int(repos.ClasseArmure.Total), "ca");
+        QCOMPARE(f.PointsDeVie, repos.PointsDeVie);
     }
 
     // Les règles livrées n'ont pas de créature artificielle : deux races ajoutées à une copie.

@@ -1,4 +1,4 @@
-// Huit personnages complets sur les règles livrées : chaque valeur de la fiche est attendue telle
+// Neuf personnages complets sur les règles livrées : chaque valeur de la fiche est attendue telle
 // que les règles 3.5 la donnent, calculée à la main dans le commentaire voisin.
 #include "FixturesFiche.h"
 #include "commun/Fixtures.h"
@@ -136,6 +136,13 @@ private Q_SLOTS:
         for (int niv = 2; niv <= 5; ++niv)
             achete(p, "Tenzin", niv, "1-1-1|53-1-1|");
 
+        // Le même moine en chemise de mailles.
+        ajoutePersonnageFiche(p, "Tenzin vêtu",
+                              {{"Moine", 8, {12, 14, 12, 10, 15, 8}}, {"Moine", 5}, {"Moine", 6},
+                               {"Moine", 4, {0, 0, 0, 0, 1, 0}}, {"Moine", 7}},
+                              {{"RACE", "Humain"}});
+        equipeTest(p, "Tenzin vêtu", {{"Chemise de mailles", 1}});
+
         // Humain barbare 6 : For 16 (+1 au niveau 4) Dex 13 Con 14 Int 8 Sag 12 Cha 10.
         ajoutePersonnageFiche(p, "Brunhild",
                               {{"Barbare", 12, {16, 13, 14, 8, 12, 10}}, {"Barbare", 8}, {"Barbare", 7},
@@ -174,6 +181,12 @@ private Q_SLOTS:
                               {{"Guerrier", 12, {15, 13, 14, 10, 12, 8}}, {"Guerrier", 7}, {"Guerrier", 8}, {"Guerrier", 6}},
                               {{"RACE", "Humain"}, {"Archetype", "Squelette"}});
         equipeTest(p, "Ossuaire", {{"Morgenstern", 0}});
+
+        // Humain druide 5 : For 10 Dex 12 Con 14 Int 10 Sag 15 (+1 au niveau 4) Cha 8.
+        ajoutePersonnageFiche(p, "Fenwick",
+                              {{"Druide", 8, {10, 12, 14, 10, 15, 8}}, {"Druide", 5}, {"Druide", 6},
+                               {"Druide", 4, {0, 0, 0, 0, 1, 0}}, {"Druide", 7}},
+                              {{"RACE", "Humain"}});
     }
 
     void personnage_data()
@@ -216,8 +229,8 @@ private Q_SLOTS:
             {"CA", 10 + 2 + 1 + 3},                           // bracelets +2, anneau de parade +1, Dex 3
             {"CA dépourvu", 10 + 2 + 1}, {"CA contact", 10 + 1 + 3}, {"CA dépourvu contact", 10 + 1},
             // Les bracelets d'armure sont un champ de force : ils comptent contre l'intangible.
-            {"CA intangible", 14 + 2, "les bracelets d'armure sont rangés en armure ordinaire, pas en armure de force"},
-            {"CA dépourvu intangible", 11 + 2, "les bracelets d'armure sont rangés en armure ordinaire, pas en armure de force"},
+            {"CA intangible", 14 + 2},
+            {"CA dépourvu intangible", 11 + 2},
             {"Initiative", 3},
             {"comp Art de la magie", 8 + 3 + 2},              // synergie : 5 rangs en Connaissances (mystères)
             {"comp Concentration", 8 + 0},
@@ -229,7 +242,6 @@ private Q_SLOTS:
             {"Vitesse", 6},
         };
 
-        const char* moine = "la Sagesse et le bonus de moine ne sont qu'une note, pas une composante de la CA";
         QTest::newRow("moine") << "Tenzin" << "" << Attendus{
             {"For", "12"}, {"mFor", 1}, {"Dex", "14"}, {"mDex", 2}, {"Con", "12"}, {"mCon", 1},
             {"Sag", "16"}, {"mSag", 3}, {"Cha", "8"}, {"mCha", -1},
@@ -237,12 +249,12 @@ private Q_SLOTS:
             {"BBA", 3}, {"Lutte", 3 + 1}, {"Mêlée", 3 + 1}, {"Distance", 3 + 2},
             {"Réflexe", 4 + 2}, {"Vigueur", 4 + 1}, {"Volonté", 4 + 3},
             // Sagesse 3 et +1 de moine (niveau 5) comptent même au contact et pris au dépourvu.
-            {"CA", 10 + 2 + 3 + 1, moine}, {"CA dépourvu", 10 + 3 + 1, moine}, {"CA contact", 10 + 2 + 3 + 1, moine},
-            {"CA dépourvu contact", 10 + 3 + 1, moine}, {"CA intangible", 16, moine}, {"CA dépourvu intangible", 14, moine},
+            {"CA", 10 + 2 + 3 + 1}, {"CA dépourvu", 10 + 3 + 1}, {"CA contact", 10 + 2 + 3 + 1},
+            {"CA dépourvu contact", 10 + 3 + 1}, {"CA intangible", 16}, {"CA dépourvu intangible", 14},
             {"Initiative", 2},
             {"comp Acrobaties", 8 + 2 + 2},                   // synergie : 5 rangs en Saut
             // Saut : synergie d'Acrobaties, +4 pour une vitesse de 12 m (3 m au-dessus de 9 m).
-            {"comp Saut", 8 + 1 + 2 + 4, "le test de Saut ne tient pas compte de la vitesse"},
+            {"comp Saut", 8 + 1 + 2 + 4},
             {"comp Equilibre", 0 + 2 + 2},                    // synergie d'Acrobaties
             {"comp Perception auditive", 0 + 3},
             {"arme 1", "Mains nues Mélée(+4) Dégâts(1d8+1) (20,x2)"},                  // 1d8 au niveau 5
@@ -252,12 +264,17 @@ private Q_SLOTS:
             {"Vitesse", 8},                                   // 9 m + 3 m de déplacement accéléré
         };
 
+        // En armure, le moine perd la Sagesse à la CA et son déplacement accéléré.
+        QTest::newRow("moine en armure") << "Tenzin vêtu" << "" << Attendus{
+            {"CA", 10 + 2 + 4}, {"CA contact", 10 + 2}, {"CA dépourvu", 10 + 4}, {"Vitesse", 6},
+        };
+
         // Sans rage : For 17 (+3), Con 14 (+2).
         QTest::newRow("barbare au repos") << "Brunhild" << "" << Attendus{
             {"For", "17"}, {"mFor", 3}, {"Con", "14"}, {"mCon", 2},
             {"PV", 12 + 8 + 7 + 9 + 6 + 10 + 6 * 2},          // 52 + 12 = 64
             {"Volonté", 2 + 1}, {"CA", 10 + 3 + 1},
-            {"CA dépourvu", 14, "l'esquive instinctive ne garde pas la Dextérité pris au dépourvu"},
+            {"CA dépourvu", 14},
             {"arme 1", "Grande hache Mélée(+9/+4) Dégâts(1d12+4) (20,x3)"},   // 6 + 3 ; 1,5 × 3 = 4
             {"capacité Nombre de rage", "2"},                  // une, plus une au niveau 4
             {"capacité Durée de la rage(bonus rage inclut)", "7 rounds"},   // 3 + Con en rage (2 + 2)
@@ -272,9 +289,9 @@ private Q_SLOTS:
             {"BBA", 6}, {"Lutte", 6 + 5}, {"Mêlée", 6 + 5}, {"Distance", 6 + 1},
             {"Réflexe", 2 + 1}, {"Vigueur", 5 + 4}, {"Volonté", 2 + 1 + 2},
             {"CA", 10 + 3 + 1 - 2},                      // cuir clouté 3, Dex 1, rage -2
-            {"CA dépourvu", 12, "ni la rage ni l'esquive instinctive ne comptent pris au dépourvu"},
+            {"CA dépourvu", 12},
             {"CA contact", 10 + 1 - 2},
-            {"CA dépourvu contact", 9, "ni la rage ni l'esquive instinctive ne comptent pris au dépourvu"},
+            {"CA dépourvu contact", 9},
             {"Initiative", 1},
             {"comp Escalade", 4 + 5 - 1},                // 4 rangs, For 5, malus d'armure -1
             {"comp Perception auditive", 4 + 1},
@@ -318,6 +335,7 @@ private Q_SLOTS:
             {"CA intangible", 11}, {"CA dépourvu intangible", 10},
             {"Initiative", 1},
             {"comp Escalade", 0 + 2 - 6 - 2},                 // malus du harnois -6 et de l'écu -2
+            {"comp Saut", 0 + 2 - 6 - 2 - 6},                 // et -6 pour 6 m de vitesse (3 m sous 9 m)
             {"arme 1", "Hache de guerre naine Mélée(+5) Dégâts(1d10+2) (20,x3)"},
             // 36,5 kg portés : au-delà des 33 kg d'une charge légère à For 15 ; le nain garde 6 m.
             {"Charge", "intermédiaire"},
@@ -330,7 +348,7 @@ private Q_SLOTS:
         QTest::newRow("ogre demi-fiélon") << "Morgath" << "" << Attendus{
             {"For", "25"}, {"mFor", 7}, {"Dex", "12"}, {"mDex", 1}, {"Con", "17"}, {"mCon", 3},
             {"Int", "10"}, {"mInt", 0}, {"Sag", "10"}, {"mSag", 0}, {"Cha", "9"}, {"mCha", -1},
-            {"PV", 8 + 5 + 5 + 5 + 4 * 3 + 3, "le don Robustesse n'ajoute pas ses 3 points de vie"},   // Con 3 par DV, Robustesse +3
+            {"PV", 8 + 5 + 5 + 5 + 4 * 3 + 3},   // Con 3 par DV, Robustesse +3
             {"BBA", 3}, {"Lutte", 3 + 7 + 4}, {"Mêlée", 3 + 7 - 1}, {"Distance", 3 + 1 - 1},
             {"Réflexe", 1 + 1}, {"Vigueur", 4 + 3}, {"Volonté", 1 + 0},
             {"CA", 10 - 1 + 1 + 5 + 1},            // taille -1, Dex 1, naturelle 5 + 1
@@ -343,7 +361,7 @@ private Q_SLOTS:
             {"Taille", "Grande"}, {"Type", "Extérieur"},
             {"Vitesse", 8},                                   // 12 m
             // Ailes de chauve-souris : vol à la vitesse au sol de la créature.
-            {"Vol", 8, "le demi-fiélon n'a pas de vitesse de vol dans les règles livrées"},
+            {"Vol", 8},
             {"RM", 4 + 10},                                   // dés de vie + 10
             {"Acide", 10}, {"Électricité", 10}, {"Feu", 10}, {"Froid", 10},
             {"RD", 5}, {"RD texte", "5/magie"},
@@ -362,6 +380,18 @@ private Q_SLOTS:
             {"arme 1", "Morgenstern Mélée(+4) Dégâts(1d8+2) (20,x2)"},
             {"Type", "Mort-vivant"}, {"RD", 5}, {"RD texte", "5/contondant"},
             {"Vitesse", 6},
+        };
+
+        // Druide 5 en loup : Force, Dextérité et Constitution du loup (13, 15, 15), sa vitesse et son
+        // armure naturelle ; la Sagesse reste la sienne.
+        QTest::newRow("druide en loup") << "Fenwick" << "Transformation animale [Loup]" << Attendus{
+            {"For", "13"}, {"mFor", 1}, {"Dex", "15"}, {"mDex", 2}, {"Con", "15"}, {"mCon", 2},
+            {"Sag", "16"}, {"mSag", 3},
+            {"PV", 8 + 5 + 6 + 4 + 7 + 5 * 2},                // la Constitution du loup compte
+            {"BBA", 3}, {"Mêlée", 3 + 1}, {"Distance", 3 + 2},
+            {"Réflexe", 1 + 2}, {"Vigueur", 4 + 2}, {"Volonté", 4 + 3},
+            {"CA", 10 + 2 + 2}, {"CA contact", 10 + 2}, {"CA dépourvu", 10 + 2},
+            {"Vitesse", 10},                                  // 15 m
         };
     }
 
