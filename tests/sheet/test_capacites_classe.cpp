@@ -199,8 +199,8 @@ private Q_SLOTS:
                                        "est pris au dépourvu."
                                     << "Bonus aux JS : Pièges (Réflexe) +2\r\nImmunité : .";
         // Moine elfe 5 : sérénité et bonus elfique contre les enchantements ; pureté physique et
-        // sommeil ; Sagesse à la CA.
-        QTest::newRow("moine elfe 5") << "Elfe" << "Moine 5" << "" << "Sagesse à la CA sans armure ni charge."
+        // sommeil ; la Sagesse est comptée dans la CA même, pas en note.
+        QTest::newRow("moine elfe 5") << "Elfe" << "Moine 5" << "" << ""
                                       << "Bonus aux JS : Enchantement +4\r\nImmunité : Maladies, Sommeil.";
         // Paladin 3 : aura de bravoure et santé divine.
         QTest::newRow("paladin 3") << "Humain" << "Paladin 3" << "" << ""
