@@ -8,7 +8,7 @@ from tsv_srd import DONNEES, base_srd, cle_tri, ecrit_tsv
 
 FOR, DEX, CON, INT, SAG, CHA = "Force", "Dextérité", "Constitution", "Intelligence", "Sagesse", "Charisme"
 
-# nom, nom SRD, caractéristique, formation nécessaire, malus d'armure, texte du test
+# nom, nom SRD, caractéristique, formation nécessaire, malus d'armure, description
 COMPETENCES = [
     ("Acrobaties", "Tumble", DEX, True, True, "Rouler, bondir et passer près des adversaires sans provoquer d'attaque d'opportunité."),
     ("Art de la magie", "Spellcraft", INT, True, False, "Identifier un sort lancé ou un effet magique, déchiffrer un parchemin."),
@@ -83,7 +83,7 @@ DETAILS = {
     "Craft": ("Le travail se compte en semaines ou en jours.", "Oui ; un échec de 5 ou plus gâche la moitié des matériaux.",
               "Un nain gagne +2 pour la pierre et le métal, un gnome +2 en alchimie."),
     "Decipher Script": ("Une minute par page au moins.", "Non pour le même texte.",
-                        "Le MJ fait le test en secret ; un échec de 5 ou plus fait mal comprendre le texte."),
+                        "Le MJ fait le test en secret ; après un échec, un test de Sagesse DD 5 évite de tirer du texte une idée fausse."),
     "Diplomacy": ("Une minute au moins pour changer une attitude ; une action complexe en urgence, avec -10.",
                   "Déconseillé : une nouvelle tentative réussit rarement.",
                   "Un demi-elfe gagne +2 ; une négociation oppose deux tests de Diplomatie."),
@@ -141,6 +141,101 @@ DETAILS = {
                          "Impossible de faire 10 ou d'être aidé ; on peut imiter une race, un alignement ou une caractéristique."),
     "Use Rope": ("Action complexe pour un nœud ; une minute pour ligoter ; cinq minutes pour une épissure.", "Oui.",
                  "Une corde en soie d'araignée donne +2, une corde animée +2 de plus."),
+}
+
+# Texte du test : contre quoi on lance le dé, DD usuels ou test opposé (par nom SRD).
+TESTS = {
+    "Appraise": "DD 12 pour un objet courant ; un échec donne une estimation entre 50 % et 150 % du vrai prix. "
+                "Un objet rare ou exotique demande DD 15, 20 ou plus, et un échec ne permet aucune estimation.",
+    "Balance": "DD selon la largeur de l'appui : 10 de 18 à 30 cm, 15 de 5 à 15 cm, 20 sous 5 cm ; "
+               "+2 ou +5 s'il est encombré ou glissant, +2 s'il est en pente. "
+               "Un sol inégal ou incliné ne demande un test (DD 10) que pour courir ou charger.",
+    "Bluff": "Opposé au test de Psychologie de la cible, qui gagne de -5 à +20 selon que le mensonge est crédible ou non. "
+             "Pour une feinte, la cible ajoute son bonus de base à l'attaque ; un message caché demande DD 15 (simple) ou 20 (complexe).",
+    "Climb": "DD 0 pour une pente trop raide pour y marcher, 5 pour une corde à nœuds, 10 pour un mur à corniches, "
+             "15 pour un arbre ou une corde sans nœuds, 20 pour un mur de donjon, 25 pour un mur de briques ou un surplomb avec prises. "
+             "Une surface parfaitement lisse ne s'escalade pas ; -10 au DD entre deux parois opposées, -5 dans un angle, +5 si c'est glissant.",
+    "Concentration": "DD 10 + dégâts subis pendant l'action, 10 + moitié des dégâts continus, DD de sauvegarde d'un sort qui distrait ; "
+                     "10, 15 ou 20 selon la violence du mouvement (monture, bateau, séisme), 15 si l'on est enchevêtré, 20 en lutte. "
+                     "Pour un sort, on ajoute son niveau au DD.",
+    "Craft": "DD 5 pour un objet très simple, 10 pour un objet courant, 15 pour un objet de qualité, 20 pour un objet complexe "
+             "ou la partie de maître d'une arme ou d'une armure ; 12 à 18 pour une arme, 10 + bonus d'armure pour une armure. "
+             "Chaque semaine, le résultat multiplié par le DD donne l'avancement en pièces d'argent.",
+    "Decipher Script": "DD 20 pour un message simple, 25 pour un texte ordinaire, 30 ou plus pour une écriture complexe, exotique ou très ancienne. "
+                       "Après un échec, un test de Sagesse DD 5 évite d'en tirer une fausse conclusion.",
+    "Diplomacy": "DD selon l'attitude de départ et celle visée : rendre amical un indifférent demande 15, un inamical 25, un hostile 35 ; "
+                 "rendre serviable un amical demande 20, un indifférent 30. "
+                 "Dans une négociation, les tests de Diplomatie des deux parties s'opposent.",
+    "Disable Device": "DD 10 pour un mécanisme simple (bloquer une serrure), 15 pour un mécanisme délicat (saboter une roue), "
+                      "20 pour désamorcer un piège, 25 pour un piège complexe ; +5 pour ne laisser aucune trace. "
+                      "Le test se fait en secret.",
+    "Disguise": "Opposé au test de Détection de ceux qui vous observent : +5 si l'on ne change que des détails, "
+                "-2 pour un autre sexe ou une autre race, -2 par catégorie d'âge d'écart. "
+                "Qui connaît la personne imitée gagne de +4 à +10 à sa Détection.",
+    "Escape Artist": "Contre des liens, opposé au test de Maîtrise des cordes de qui les a noués, avec +10 pour lui ; "
+                     "contre une lutte, opposé à son test de lutte. "
+                     "DD 20 pour un filet ou un sort d'enchevêtrement, 23 pour un sort de collet, 30 pour des menottes ou un passage étroit, 35 pour des menottes de maître.",
+    "Forgery": "Opposé au test de Contrefaçon de qui examine le document, de -2 à +2 selon qu'il en connaît le type et l'écriture, "
+               "-2 s'il ne fait que le parcourir. "
+               "Le faussaire gagne +8 pour un document sans écriture personnelle, +4 pour une signature copiée sur un modèle.",
+    "Gather Information": "DD 10 pour apprendre les principales nouvelles d'une ville ; 15 à 25, voire plus, "
+                          "pour une rumeur précise, un objet ou un plan. Plus le résultat est haut, meilleure est l'information.",
+    "Handle Animal": "DD 10 pour faire exécuter un tour connu, 25 pour pousser l'animal à un tour qu'il ignore ; le DD augmente de 2 s'il est blessé. "
+                     "DD 15 ou 20 pour apprendre un tour ou dresser à un usage (garde, combat, monte…), 15 + DV pour élever un animal sauvage.",
+    "Heal": "DD 15 pour stabiliser un mourant, donner des soins de longue durée ou soigner la blessure d'une chausse-trappe. "
+            "Contre un poison ou une maladie, le DD est celui de leur jet de sauvegarde, et le patient garde le meilleur des deux résultats.",
+    "Hide": "Opposé au test de Détection de qui pourrait vous voir. "
+            "-5 au-delà de la moitié de sa vitesse, -20 en attaquant, en courant ou en chargeant, -10 pour se cacher à la faveur d'une diversion ; "
+            "de +16 (taille Infime) à -16 (taille Colossale) selon la taille.",
+    "Intimidate": "Opposé à un test de niveau de la cible : 1d20 + niveau ou DV + bonus de Sagesse + bonus de sauvegarde contre la terreur. "
+                  "Réussi en combat, il rend l'adversaire secoué pour 1 round ; sinon la cible se montre amicale tant qu'elle est intimidée.",
+    "Jump": "En longueur, DD 5 par tranche de 1,50 m ; en hauteur, DD 4 par tranche de 30 cm ; ces DD supposent 6 m d'élan. "
+            "DD 10 pour monter sur un obstacle à hauteur de taille, 15 pour sauter volontairement d'une hauteur. "
+            "Chaque tranche de 3 m de vitesse sous 9 m donne -6, au-dessus +4.",
+    "Knowledge": "DD 10 pour une question très facile, 15 pour une question élémentaire, 20 à 30 pour une question ardue. "
+                 "Identifier un monstre et ses pouvoirs demande DD 10 + ses DV ; chaque tranche de 5 points au-delà apporte une information de plus.",
+    "Listen": "Contre un DD selon le bruit (-10 une bataille, 0 une conversation, 15 des chuchotements, 19 un chat à l'affût, 30 une chouette en vol) "
+              "ou opposé au Déplacement silencieux de qui veut passer inaperçu. "
+              "+1 au DD par tranche de 3 m, +5 à travers une porte, +15 à travers un mur de pierre.",
+    "Move Silently": "Opposé au test de Perception auditive de qui pourrait vous entendre. "
+                     "-5 au-delà de la moitié de sa vitesse, -20 en courant ou en chargeant ; "
+                     "-2 sur un sol bruyant (éboulis, broussailles), -5 sur un sol très bruyant (neige profonde).",
+    "Open Lock": "DD 20 pour une serrure très simple, 25 pour une serrure moyenne, 30 pour une bonne serrure, 40 pour une serrure remarquable.",
+    "Perform": "DD 10 pour une prestation ordinaire, 15 plaisante, 20 belle, 25 mémorable, 30 extraordinaire. "
+               "Dans une ville prospère, une journée rapporte 1d10 pc, 1d10 pa, 3d10 pa, 1d6 po ou 3d6 po selon ce niveau ; "
+               "un instrument de maître donne +2.",
+    "Profession": "Aucun DD pour l'exercice courant du métier : une semaine de travail rapporte environ la moitié du résultat en pièces d'or.",
+    "Ride": "Seller, monter et descendre ne demandent aucun test. DD 5 pour guider aux genoux ou rester en selle, "
+            "10 pour combattre avec un cheval de guerre, 15 pour se couvrir derrière sa monture, amortir une chute, sauter un obstacle ou éperonner, "
+            "20 pour maîtriser en combat une monture non dressée ou monter et descendre en vitesse.",
+    "Search": "DD 10 pour trouver un objet dans un coffre encombré, 20 pour une porte secrète ordinaire ou un piège simple, "
+              "30 pour une porte secrète bien cachée ; 21 et plus pour un piège difficile, 25 + niveau du sort pour un piège magique. "
+              "Il faut être à 3 m au plus de ce qu'on fouille.",
+    "Sense Motive": "Opposé au test de Bluff de qui ment ou transmet un message caché. "
+                    "DD 20 pour un pressentiment, 25 pour déceler un enchantement (15 si la personne est dominée).",
+    "Sleight of Hand": "DD 10 pour subtiliser ou faire disparaître une pièce, 20 pour dérober un petit objet sur quelqu'un. "
+                       "Sous surveillance, le test est opposé à la Détection des témoins ; pour un objet caché sur soi, "
+                       "à leur Détection ou à la Fouille de qui vous palpe (+4 pour lui).",
+    "Speak Language": "Aucun test : chaque rang donne une langue. Lire une écriture inconnue relève du Décryptage.",
+    "Spellcraft": "DD 15 + niveau du sort pour identifier un sort qu'on voit lancer ou apprendre un sort d'un grimoire, "
+                  "20 + niveau pour identifier un sort actif ou déchiffrer un parchemin sans lecture de la magie, "
+                  "25 + niveau pour reconnaître un sort subi après son jet de sauvegarde. "
+                  "DD 25 pour identifier une potion, 30 ou plus pour un effet magique singulier.",
+    "Spot": "Opposé au test de Discrétion de qui se cache ou de Déguisement de qui se grime ; -1 par tranche de 3 m, -5 si l'on est distrait. "
+            "Au-delà de 20, on devine une créature invisible proche ; lire sur les lèvres demande DD 15, à 9 m au plus.",
+    "Survival": "DD 10 pour vivre de chasse et de cueillette, 15 pour se protéger du mauvais temps, ne pas se perdre, "
+                "éviter un danger naturel ou prévoir le temps du lendemain. Suivre une piste a son propre DD (voir le don Pistage).",
+    "Swim": "DD 10 en eau calme, 15 en eau agitée, 20 en eau déchaînée (où l'on ne peut pas faire 10). "
+            "Chaque heure de nage demande un test DD 20 sous peine de 1d6 points de dégâts non-létaux.",
+    "Tumble": "DD 15 pour passer à demi-vitesse près d'un adversaire sans provoquer d'attaque d'opportunité ou pour compter une chute 3 m plus courte, "
+              "25 pour traverser la case d'un ennemi ; +2 par adversaire supplémentaire. "
+              "+2 ou +5 sur un sol encombré ou glissant ; -10 au test pour avancer à pleine vitesse.",
+    "Use Magic Device": "DD 20 pour une baguette ou pour imiter une aptitude de classe, 20 + niveau de lanceur pour un parchemin, "
+                        "25 pour activer un objet à l'aveugle ou imiter une race, 25 + niveau du sort pour déchiffrer un sort écrit, "
+                        "30 pour imiter un alignement. Pour imiter une caractéristique, sa valeur est le résultat moins 15.",
+    "Use Rope": "DD 10 pour un nœud solide ou pour fixer un grappin (+2 par tranche de 3 m de lancer, 20 au plus) ; "
+                "15 pour un nœud spécial, s'encorder d'une main ou faire une épissure. "
+                "Pour ligoter quelqu'un, le test, à +10, s'oppose à son Evasion.",
 }
 
 # Synergies sans condition : compétence -> compétences sources (5 rangs donnent +2)
@@ -214,15 +309,16 @@ def main():
 
     ordre = sorted(COMPETENCES, key=lambda c: cle_tri(c[0]))
     lignes = []
-    for numero, (nom, srd_nom, carac, formation, armure, test) in enumerate(COMPETENCES, 1):
+    for numero, (nom, srd_nom, carac, formation, armure, description) in enumerate(COMPETENCES, 1):
         sources = SYNERGIES.get(nom, [])
-        action, nouvelles, special = DETAILS["Knowledge" if srd_nom.startswith("Knowledge") else srd_nom]
+        cle = "Knowledge" if srd_nom.startswith("Knowledge") else srd_nom
+        action, nouvelles, special = DETAILS[cle]
         ligne = {"Nom": nom, "n°": numero, "carac1": carac, "innee": "N" if formation else "O",
                  "PenaliteArmure": armure, "synergie_comp": "".join(s + ";" for s in sources) or None,
                  "synergie_don": "".join("%s,%d;" % d for d in DONS.get(nom, [])) or None,
                  "indexalpha": ordre.index(next(c for c in COMPETENCES if c[0] == nom)),
                  "Source": "Manuel des joueurs", "Multiple": False, "liearme": False,
-                 "Description": test, "Test": test, "Action": action, "Nouvelles": nouvelles, "Spécial": special,
+                 "Description": description, "Test": TESTS[cle], "Action": action, "Nouvelles": nouvelles, "Spécial": special,
                  "synergie": ("5 rangs dans " + ", ".join(sources) + " donnent +2.") if sources else None,
                  "restrictions": "Formation nécessaire : inutilisable sans rang." if formation else None,
                  "testinne": "Non." if formation else "Oui."}

@@ -1,5 +1,6 @@
 #include "ExportFiche.h"
 #include "SortsJson.h"
+#include "rules/Tailles.h"
 
 #include <QJsonArray>
 
@@ -143,6 +144,83 @@ QJsonArray competences(const Fiche& f)
     return lignes;
 }
 
+// Armes tenues (allonge) et capacités prises (allonge inhumaine).
+QString espaceAllonge(const Fiche& f)
+{
+    QStringList armes, capacites;
+    for (int place : {kPlaceArmePrincipale, kPlaceArmeSecondaire})
+        if (f.Equip.Comptes[place])
+            armes.append(f.Equip.Comptes[place]->NomObjet);
+    for (const LigneCapacite& c : f.CapacitesPrises)
+        capacites.append(c.Nom);
+    return EspaceAllonge(f.Race, armes, capacites);
+}
+
+// Compétences qui ont des rangs, plus Détection et Perception auditive toujours.
+QString competencesBloc(const Fiche& f)
+{
+    QStringList liste;
+    for (const LigneCompetence& c : f.Competences)
+        if (c.TotalAffiche && (c.Rangs > 0 || c.NomRegle == u"Détection" || c.NomRegle == u"Perception auditive"))
+            liste.append((c.Nom.isEmpty() ? c.NomRegle : c.Nom) + u' ' + signe(c.Total));
+    return liste.join(QStringLiteral(", "));
+}
+
+// Dons montrés, sans les capacités de classe.
+QString donsBloc(const Fiche& f)
+{
+    QStringList liste;
+    for (const LigneDon& d : f.Dons)
+        if (!d.Cachee && d.Octroi != u"Don de classe")
+            liste.append(d.Affiche);
+    return liste.join(QStringLiteral(", "));
+}
+
+// Traits et pouvoirs rangés parmi les attaques spéciales (souffle, poison, absorption…) ; "-" sans eux.
+QString attaquesSpeciales(const Fiche& f)
+{
+    QStringList liste;
+    for (const LigneDon& d : f.Dons)
+        if (!d.Cachee && d.Categorie == u"Attaque spéciale" && !liste.contains(d.Affiche))
+            liste.append(d.Affiche);
+    return liste.isEmpty() ? QStringLiteral("-") : liste.join(QStringLiteral(", "));
+}
+
+// Une ligne par classe de lanceur : sorts par jour et DD de chaque niveau.
+QStringList magieBloc(const Fiche& f)
+{
+    QStringList lignes;
+    for (const SortsClasse& s : f.Sorts) {
+        QStringList niveaux;
+        for (int n = 0; n < kNiveauxSort; ++n)
+            if (s.total[n] && *s.total[n] > 0)
+                niveaux.append(QStringLiteral("Sort de ") + QStringLiteral("niveau ") + QString::number(n)
+                               + QStringLiteral(" : %1/jour (DD %2)").arg(*s.total[n]).arg(s.dd[n]));
+        if (!niveaux.isEmpty())
+            lignes.append(QStringLiteral("Magie et pouvoirs magiques : %1 (niveau de lanceur %2) : ")
+                              .arg(s.classe).arg(s.niveauLanceur) + niveaux.join(QStringLiteral(", ")));
+    }
+    return lignes;
+}
+
+// Sorts préparés pour la journée, niveau par niveau.
+QStringList listeSortsBloc(const Fiche& f)
+{
+    QStringList lignes;
+    for (const SortsClasse& s : f.Sorts)
+        for (int n = 0; n < kNiveauxSort; ++n) {
+            QStringList noms;
+            for (const EmplacementSort& e : s.prepares)
+                if (e.niveau == n && !e.nom.isEmpty())
+                    noms.append(e.nom);
+            if (!noms.isEmpty())
+                lignes.append(QStringLiteral("Niveau ") + QString::number(n) + QStringLiteral(" : ") + noms.join(QStringLiteral(", ")));
+        }
+    if (!lignes.isEmpty())
+        lignes.prepend(QStringLiteral("Liste de sort :"));
+    return lignes;
+}
+
 } // namespace
 
 QString TexteParticularites(const ResistancesFiche& r)
@@ -263,6 +341,8 @@ QString FicheEnTexte(const Fiche& f)
         lignes.append(QStringLiteral("Dés de vie : %1 (%2 pv)").arg(int(f.Niveau)).arg(int(f.PointsDeVie)));
     if (f.etapeCalculee(14))
         lignes.append(QStringLiteral("Initiative : ") + signe(f.Initiative));
+    if (f.etapeCalculee(33))
+        lignes.append(QStringLiteral("Vitesse de déplacement : ") + TexteDeplacement(f.Deplacement));
     if (f.etapeCalculee(22)) {
         const ClasseArmureFiche& ca = f.ClasseArmure;
         lignes.append(QStringLiteral("Classe d'armure : %1, contact %2, pris au dépourvu %3")
@@ -280,6 +360,10 @@ QString FicheEnTexte(const Fiche& f)
         lignes.append(QStringLiteral("Attaque : ") + simples.join(QStringLiteral("; ou ")));
         lignes.append(QStringLiteral("Attaque à outrance : ") + outrance.join(QStringLiteral(", et ")));
     }
+    if (f.etapeCalculee(21))
+        lignes.append(QStringLiteral("Espace occupé/Allonge : ") + espaceAllonge(f));
+    if (f.etapeCalculee(5))
+        lignes.append(QStringLiteral("Attaques spéciales : ") + attaquesSpeciales(f));
     if (f.etapeCalculee(31)) {
         const QString particularites = TexteParticularites(f.Resistances);
         if (!particularites.isEmpty())
@@ -293,10 +377,24 @@ QString FicheEnTexte(const Fiche& f)
         lignes.append(QStringLiteral("Caractéristiques : For %1, Dex %2, Con %3, Int %4, Sag %5, Cha %6")
                           .arg(c[0].Total, c[1].Total, c[2].Total, c[3].Total, c[4].Total, c[5].Total));
     }
+    if (f.etapeCalculee(19))
+        lignes.append(QStringLiteral("Compétences : ") + competencesBloc(f));
+    if (f.etapeCalculee(5))
+        lignes.append(QStringLiteral("Dons : ") + donsBloc(f));
+    if (f.etapeCalculee(19))
+        lignes += magieBloc(f);
     if (f.etapeCalculee(24) && !f.NoteCA.isEmpty())
         lignes.append(QStringLiteral("Bonus à la CA : ") + f.NoteCA);
     if (f.etapeCalculee(26) && !f.CapacitesClasse.isEmpty())
         lignes.append(QStringLiteral("Capacité de classe : ") + f.CapacitesClasse.join(QStringLiteral(", ")));
+    if (f.etapeCalculee(21)) {
+        QStringList objets;
+        for (const LigneEquipement& e : f.Equipement)
+            objets.append(e.Nom);
+        lignes.append(QStringLiteral("Equipement : ") + objets.join(QStringLiteral(", ")));
+    }
+    if (f.etapeCalculee(19))
+        lignes += listeSortsBloc(f);
     return lignes.join(u'\n') + u'\n';
 }
 

@@ -1,4 +1,5 @@
 #include "frmFichePerso.h"
+#include "ImprimeWord.h"
 #include "ListeCapacite.h"
 #include "ListeDon.h"
 #include "PageCapacites.h"
@@ -9,6 +10,7 @@
 #include "PagePrincipale.h"
 #include "PageSorts.h"
 #include "RetrouveFiche.h"
+#include "frmImpression.h"
 #include "shell/Application.h"
 #include "shell/EtatShell.h"
 #include "shell/FichierIni.h"
@@ -82,8 +84,7 @@ frmFichePerso::frmFichePerso(EtatShell& etat, const QString& nom, QWidget* paren
     btnActualiser->setObjectName(QStringLiteral("btnActualiser"));
     btnImprimer = new QPushButton(QStringLiteral("&Imprimer (F3)"), this);
     btnImprimer->setObjectName(QStringLiteral("btnImprimer"));
-    btnImprimer->setEnabled(false);
-    btnImprimer->setToolTip(QStringLiteral("L'impression de la fiche n'est pas encore possible."));
+    btnImprimer->setToolTip(QStringLiteral("Exporter la fiche en document, page HTML ou texte"));
     btnFermer = new QPushButton(QStringLiteral("&Fermer"), this);
     btnFermer->setObjectName(QStringLiteral("btnFermer"));
     lblEtat = new QLabel(this);
@@ -101,6 +102,7 @@ frmFichePerso::frmFichePerso(EtatShell& etat, const QString& nom, QWidget* paren
     Timer_Equip2.setSingleShot(true);
     connect(&Timer_Equip2, &QTimer::timeout, this, [this] { execute("Timer_Equip2_Timer", [this] { actualise(); }); });
     connect(btnActualiser, &QPushButton::clicked, this, [this] { execute("btnActualiser_Click", [this] { actualise(); }); });
+    connect(btnImprimer, &QPushButton::clicked, this, [this] { execute("btnImprimer_Click", [this] { imprime(); }); });
     connect(btnFermer, &QPushButton::clicked, this, [this] { FermeFenetre(this); });
     connect(m_principale, &PagePrincipale::classeDoubleClic, this, &frmFichePerso::classeChoisie);
     // Double-clic sur une classe : ses sorts ; un sort enregistré relance le calcul un peu plus tard.
@@ -152,7 +154,7 @@ void frmFichePerso::creeRaccourcis()
         connect(r, &QShortcut::activated, this, [this, faire] { execute("Form_KeyDown", faire); });
     };
     raccourci(Qt::Key_F5, [this] { actualise(); });
-    raccourci(Qt::Key_F3, [this] { lblEtat->setText(QStringLiteral("L'impression de la fiche n'est pas encore possible.")); });
+    raccourci(Qt::Key_F3, [this] { imprime(); });
     raccourci(Qt::Key_Escape, [this] { FermeFenetre(this); });
 }
 
@@ -327,6 +329,19 @@ void frmFichePerso::modifieNiveauCapacite(int ligne, const QString& niveau)
         return;
     }
     actualise();
+}
+
+// Dialogue des choix, puis export ; la fiche reste telle quelle, réussite ou non.
+void frmFichePerso::imprime()
+{
+    frmImpression dialogue(m_etat.cheminIni, this);
+    if (dialogue.exec() != QDialog::Accepted)
+        return;
+    const ResultatImpression r =
+        ImprimeWord({*m_etat.perso, *m_etat.programme, m_etat.dossierProgramme}, m_fiche, dialogue.choix());
+    lblEtat->setText(r.etat);
+    if (!r.message.isEmpty())
+        avertit(r.message);
 }
 
 void frmFichePerso::avertit(const QString& message)

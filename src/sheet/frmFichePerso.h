@@ -78,6 +78,7 @@ private:
     void enleveCapacite(int ligne);
     void modifieNiveauCapacite(int ligne, const QString& niveau);
     void choisitImage();
+    void imprime();
     QWidget* cadreFenetre();
 
     EtatShell& m_etat;
