@@ -12,25 +12,23 @@
 namespace {
 
 // Personnage édité : race, archétype, une ligne par classe, Intelligence de départ.
-PersonnageEdite edite(const QString& race, const QStringList& classes, int intelligence,
-                      const QString& archetype = {})
+PersonnageEdite edite(const QString& race, const QStringList& classes, int intelligence, const QString& archetype = {})
 {
     PersonnageEdite p;
-    p.nom = QStringLiteral("Essai");
+    p.nom = "Essai";
     p.race = race;
-    p.identite.insert(QStringLiteral("Archetype"), archetype);
+    p.identite.insert("Archetype", archetype);
     QHash<QString, int> parClasse;
     for (const QString& c : classes) {
         NiveauEdite n;
         n.classe = c;
         n.niveau = QString::number(++parClasse[c]);
-        n.pv = QStringLiteral("1");
-        n.caracs = {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
-                    QStringLiteral("0"), QStringLiteral("0")};
+        n.pv = "1";
+        n.caracs.fill("0");
         p.niveaux.append(n);
     }
     for (QString& c : p.niveaux[0].caracs)
-        c = QStringLiteral("10");
+        c = "10";
     p.niveaux[0].caracs[3] = QString::number(intelligence);
     return p;
 }
@@ -78,12 +76,12 @@ private Q_SLOTS:
     void initTestCase()
     {
         // Copie des règles livrées, complétée de dons à choix qu'elles n'ont pas.
-        const QString livree = QDir(dossierProgramme()).filePath(QStringLiteral("tessarys.db"));
-        if (!QFile::copy(livree, m_dossier.chemin(QStringLiteral("tessarys.db"))))
+        const QString livree = QDir(dossierProgramme()).filePath("tessarys.db");
+        if (!QFile::copy(livree, m_dossier.chemin("tessarys.db")))
             QSKIP("tessarys.db n'est pas construite");
-        m_programme = BaseDonnees::ouvre(m_dossier.chemin(QStringLiteral("tessarys.db")));
+        m_programme = BaseDonnees::ouvre(m_dossier.chemin("tessarys.db"));
         for (const char* don : {"Disciple profane", "Domaine de prédilection", "Sang d'aberration"})
-            m_programme->ajoute(QStringLiteral("Dons"), {{"Nom", QString::fromUtf8(don)}, {"Genre", "Général"},
+            m_programme->ajoute("Dons", {{"Nom", QString::fromUtf8(don)}, {"Genre", "Général"},
                                                          {"prive", false}, {"Multiple", false}, {"liearme", false}});
         m_perso = basePersonnagesTest(m_dossier, *m_programme);
     }
@@ -96,7 +94,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("niveauDansClasse");   // du dernier niveau
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("fauteAuNiveau2");
-        const QStringList guerrier{QStringLiteral("Guerrier"), QStringLiteral("Guerrier")};
+        const QStringList guerrier{"Guerrier", "Guerrier"};
         QTest::newRow("race vide") << "" << guerrier << 10 << "2" << kMessageRaceAbsente << false;
         QTest::newRow("race inconnue") << "Hobbit" << guerrier << 10 << "2" << kMessageRaceAbsente << false;
         QTest::newRow("sans intelligence") << "Nain" << guerrier << 0 << "2" << kMessageIntelligenceAbsente << false;
@@ -106,7 +104,6 @@ private Q_SLOTS:
                                          << kMessageClasseInconnue << true;
         QTest::newRow("tout va") << "Nain" << guerrier << 10 << "2" << "" << false;
     }
-
     void controles()
     {
         QFETCH(QString, race);
@@ -133,42 +130,42 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("dons");
         QTest::addColumn<bool>("sansIntelligence");
         QTest::addColumn<int>("attendu");
+        struct Cas
+        {
+            const char* race = "Nain";
+            const char* archetype = "";
+            QStringList classes{"Guerrier", "Guerrier"};
+            int intelligence = 10;
+            QStringList modifs;
+            QStringList dons;
+            bool sansIntelligence = false;
+        };
+        const auto cas = [](const char* nom, const Cas& c, int attendu) {
+            QTest::newRow(nom) << c.race << c.archetype << c.classes << c.intelligence << c.modifs << c.dons
+                               << c.sansIntelligence << attendu;
+        };
         const QStringList g1{"Guerrier"};
-        const QStringList g2{"Guerrier", "Guerrier"};
         const QStringList g3{"Guerrier", "Guerrier", "Guerrier"};
         // Guerrier 2 points ; Int 8 : -1 ; max(1, 1) x 4.
-        QTest::newRow("niveau 1, Int -1") << "Nain" << "" << g1 << 8 << QStringList{} << QStringList{} << false << 4;
-        QTest::newRow("au moins 1") << "Nain" << "" << g1 << 3 << QStringList{} << QStringList{} << false << 4;
-        QTest::newRow("humain +1 par niveau") << "Humain" << "" << g2 << 10 << QStringList{} << QStringList{} << false
-                                              << 12 + 3;
-        QTest::newRow("Int 14, trois niveaux") << "Elfe" << "" << QStringList{"Magicien", "Magicien", "Magicien"} << 14
-                                               << QStringList{} << QStringList{} << false << 16 + 4 + 4;
-        QTest::newRow("Int +1 au niveau 2") << "Nain" << "" << g3 << 11 << QStringList{"1:1:0"} << QStringList{}
-                                            << false << 8 + 3 + 3;
-        QTest::newRow("modifInt du niveau 2") << "Nain" << "" << g2 << 10 << QStringList{"1:0:2"} << QStringList{}
-                                              << false << 8 + 3;
-        QTest::newRow("Zombi") << "Nain" << "Zombi" << g3 << 10 << QStringList{} << QStringList{} << false << 0;
-        QTest::newRow("Squelette") << "Nain" << "Squelette" << g1 << 10 << QStringList{} << QStringList{} << false << 0;
-        QTest::newRow("Intelligence -") << "Nain" << "" << g2 << 10 << QStringList{} << QStringList{} << true << 0;
-        QTest::newRow("demi-céleste, type de créature") << "Nain" << "Demi-céleste" << QStringList{"Humanoïde"} << 10
-                                                        << QStringList{} << QStringList{} << false << 32;
-        QTest::newRow("demi-dragon, type de créature") << "Nain" << "Demi-dragon" << QStringList{"Humanoïde"} << 10
-                                                       << QStringList{} << QStringList{} << false << 24;
-        QTest::newRow("demi-dragon, classe") << "Nain" << "Demi-dragon" << g1 << 10 << QStringList{} << QStringList{}
-                                             << false << 8;
-        QTest::newRow("point supplémentaire") << "Nain" << "" << g2 << 10 << QStringList{}
-                                              << QStringList{"Point de compétence supplémentaire@1"} << false
-                                              << 12 + 3;
-        QTest::newRow("ouvert d'esprit") << "Nain" << "" << g2 << 10 << QStringList{} << QStringList{"Ouvert d'esprit@2"}
-                                         << false << 8 + 2 + 5;
-        QTest::newRow("skill tricks") << "Nain" << "" << g2 << 10 << QStringList{}
-                                      << QStringList{"Skill tricks@2", "Skill tricks@2"} << false << 8 + 2 - 4;
-        QTest::newRow("baiser de la nymphe") << "Nain" << "" << g3 << 10 << QStringList{}
-                                             << QStringList{"Baiser de la nymphe@2"} << false << 8 + 2 + 2 + 1 + 1;
-        QTest::newRow("don d'un niveau plus haut") << "Nain" << "" << g2 << 10 << QStringList{}
-                                                   << QStringList{"Ouvert d'esprit@3"} << false << 8 + 2;
+        cas("niveau 1, Int -1", {.classes = g1, .intelligence = 8}, 4);
+        cas("au moins 1", {.classes = g1, .intelligence = 3}, 4);
+        cas("humain +1 par niveau", {.race = "Humain"}, 12 + 3);
+        cas("Int 14, trois niveaux", {.race = "Elfe", .classes = {"Magicien", "Magicien", "Magicien"}, .intelligence = 14},
+            16 + 4 + 4);
+        cas("Int +1 au niveau 2", {.classes = g3, .intelligence = 11, .modifs = {"1:1:0"}}, 8 + 3 + 3);
+        cas("modifInt du niveau 2", {.modifs = {"1:0:2"}}, 8 + 3);
+        cas("Zombi", {.archetype = "Zombi", .classes = g3}, 0);
+        cas("Squelette", {.archetype = "Squelette", .classes = g1}, 0);
+        cas("Intelligence -", {.sansIntelligence = true}, 0);
+        cas("demi-céleste, type de créature", {.archetype = "Demi-céleste", .classes = {"Humanoïde"}}, 32);
+        cas("demi-dragon, type de créature", {.archetype = "Demi-dragon", .classes = {"Humanoïde"}}, 24);
+        cas("demi-dragon, classe", {.archetype = "Demi-dragon", .classes = g1}, 8);
+        cas("point supplémentaire", {.dons = {"Point de compétence supplémentaire@1"}}, 12 + 3);
+        cas("ouvert d'esprit", {.dons = {"Ouvert d'esprit@2"}}, 8 + 2 + 5);
+        cas("skill tricks", {.dons = {"Skill tricks@2", "Skill tricks@2"}}, 8 + 2 - 4);
+        cas("baiser de la nymphe", {.classes = g3, .dons = {"Baiser de la nymphe@2"}}, 8 + 2 + 2 + 1 + 1);
+        cas("don d'un niveau plus haut", {.dons = {"Ouvert d'esprit@3"}}, 8 + 2);
     }
-
     void budget()
     {
         QFETCH(QString, race);
@@ -188,15 +185,15 @@ private Q_SLOTS:
         Fiche fiche;
         fiche.Dons = donsFiche(dons);
         if (sansIntelligence)
-            fiche.Caracteristiques[3].Total = QStringLiteral("-");
+            fiche.Caracteristiques[3].Total = "-";
         QCOMPARE(BudgetCompetences(*m_programme, p, int(p.niveaux.size()), fiche), attendu);
     }
 
     // Humain guerrier : 12 points au niveau 1, 3 ensuite ; ce qui reste au niveau 2 passe au 3.
     void pointsReportes()
     {
-        PersonnageEdite p = edite(QStringLiteral("Humain"), {"Guerrier", "Guerrier", "Guerrier"}, 10);
-        p.niveaux[0].competence = QStringLiteral("30-4-4|38-4-4|53-4-4|");
+        PersonnageEdite p = edite("Humain", {"Guerrier", "Guerrier", "Guerrier"}, 10);
+        p.niveaux[0].competence = "30-4-4|38-4-4|53-4-4|";
         const Allocation niveau2 = charge(p, 1);
         QCOMPARE(niveau2.Competences.ARepartir, 3);
         const Allocation niveau3 = charge(p, 2);
@@ -213,44 +210,41 @@ private Q_SLOTS:
         QTest::addColumn<QString>("competence");
         QTest::addColumn<QString>("affiche");
         QTest::addColumn<int>("statut");
-        const int vert = int(StatutCompetence::Classe);
-        const int orange = int(StatutCompetence::AutreClasse);
-        const int bleu = int(StatutCompetence::HorsClasse);
-        const QStringList guerrier{"Guerrier"};
-        const QStringList aucun;
-        QTest::newRow("de classe") << "Humain" << guerrier << "" << aucun << "Escalade" << "Escalade (classe)" << vert;
-        QTest::newRow("hors classe") << "Humain" << guerrier << "" << aucun << "Bluff" << "Bluff" << bleu;
-        QTest::newRow("classe prise avant") << "Humain" << QStringList{"Roublard", "Guerrier"} << "" << aucun << "Bluff"
-                                            << "Bluff" << orange;
-        QTest::newRow("classe prise après") << "Humain" << QStringList{"Guerrier"} << "" << aucun << "Bluff" << "Bluff"
-                                            << bleu;
-        QTest::newRow("totem rouge") << "Humain" << guerrier << "DragonTotem=Rouge" << aucun << "Estimation"
-                                     << "Estimation (Totem)" << vert;
-        QTest::newRow("totem d'une autre couleur") << "Humain" << guerrier << "DragonTotem=Or" << aucun << "Estimation"
-                                                   << "Estimation" << bleu;
-        QTest::newRow("race naine") << "Nain" << guerrier << "" << aucun << "Estimation" << "Estimation (race)" << vert;
-        QTest::newRow("race") << "Aasimar" << guerrier << "" << aucun << "Détection" << "Détection (race)" << vert;
-        QTest::newRow("domaine Duperie") << "Humain" << QStringList{"Prêtre"} << "Domaine_2=Duperie" << aucun << "Bluff"
-                                         << "Bluff (Domaine)" << vert;
-        QTest::newRow("domaine Voyage") << "Humain" << QStringList{"Prêtre"} << "Domaine_1=Voyage" << aucun << "Survie"
-                                        << "Survie (Domaine)" << vert;
-        QTest::newRow("domaine sans prêtre") << "Humain" << guerrier << "Domaine_1=Voyage" << aucun << "Survie"
-                                             << "Survie" << bleu;
-        QTest::newRow("domaine Connaissance") << "Humain" << QStringList{"Prêtre"} << "Domaine_1=Connaissance" << aucun
-                                              << "Connaissances (local)" << "Connaissances (local) (Domaine)" << vert;
-        QTest::newRow("prédilection, 1er niveau") << "Humain" << QStringList{"Magicien"} << ""
-                                                  << QStringList{"Magie Généraliste@1"} << "Fouille"
-                                                  << "Fouille (Elfe)" << vert;
-        QTest::newRow("prédilection, ensuite") << "Humain" << QStringList{"Magicien", "Magicien"} << ""
-                                               << QStringList{"Magie Généraliste@1"} << "Fouille" << "Fouille (Elfe)"
-                                               << orange;
-        QTest::newRow("haches") << "Humain" << guerrier << "" << QStringList{"Prédilection pour les haches@1"}
-                                << "Connaissances (explo souterre)" << "Connaissances (explo souterre) (Nain)" << vert;
-        QTest::newRow("compétence sociale") << "Humain" << QStringList{"Magicien"} << ""
-                                            << QStringList{"Compétence sociale@1"} << "Diplomatie"
-                                            << "Diplomatie (Enchanteur)" << vert;
+        struct Cas
+        {
+            const char* race = "Humain";
+            QStringList classes{"Guerrier"};
+            const char* champ = "";
+            QStringList dons;
+        };
+        const auto cas = [](const char* nom, const char* competence, const char* affiche, StatutCompetence statut,
+                            const Cas& c = {}) {
+            QTest::newRow(nom) << c.race << c.classes << c.champ << c.dons << competence << affiche << int(statut);
+        };
+        const auto vert = StatutCompetence::Classe, orange = StatutCompetence::AutreClasse,
+                   bleu = StatutCompetence::HorsClasse;
+        cas("de classe", "Escalade", "Escalade (classe)", vert);
+        cas("hors classe", "Bluff", "Bluff", bleu);
+        cas("classe prise avant", "Bluff", "Bluff", orange, {.classes = {"Roublard", "Guerrier"}});
+        cas("classe prise après", "Bluff", "Bluff", bleu, {.classes = {"Guerrier"}});
+        cas("totem rouge", "Estimation", "Estimation (Totem)", vert, {.champ = "DragonTotem=Rouge"});
+        cas("totem d'une autre couleur", "Estimation", "Estimation", bleu, {.champ = "DragonTotem=Or"});
+        cas("race naine", "Estimation", "Estimation (race)", vert, {.race = "Nain"});
+        cas("race", "Détection", "Détection (race)", vert, {.race = "Aasimar"});
+        cas("domaine Duperie", "Bluff", "Bluff (Domaine)", vert, {.classes = {"Prêtre"}, .champ = "Domaine_2=Duperie"});
+        cas("domaine Voyage", "Survie", "Survie (Domaine)", vert, {.classes = {"Prêtre"}, .champ = "Domaine_1=Voyage"});
+        cas("domaine sans prêtre", "Survie", "Survie", bleu, {.champ = "Domaine_1=Voyage"});
+        cas("domaine Connaissance", "Connaissances (local)", "Connaissances (local) (Domaine)", vert,
+            {.classes = {"Prêtre"}, .champ = "Domaine_1=Connaissance"});
+        cas("prédilection, 1er niveau", "Fouille", "Fouille (Elfe)", vert,
+            {.classes = {"Magicien"}, .dons = {"Magie Généraliste@1"}});
+        cas("prédilection, ensuite", "Fouille", "Fouille (Elfe)", orange,
+            {.classes = {"Magicien", "Magicien"}, .dons = {"Magie Généraliste@1"}});
+        cas("haches", "Connaissances (explo souterre)", "Connaissances (explo souterre) (Nain)", vert,
+            {.dons = {"Prédilection pour les haches@1"}});
+        cas("compétence sociale", "Diplomatie", "Diplomatie (Enchanteur)", vert,
+            {.classes = {"Magicien"}, .dons = {"Compétence sociale@1"}});
     }
-
     void statuts()
     {
         QFETCH(QString, race);
@@ -275,17 +269,17 @@ private Q_SLOTS:
     // Une compétence interdite à la classe ne se monte pas ; une classe sans colonne est signalée.
     void tableCompetence()
     {
-        m_programme->execute(QStringLiteral("update Competence set Guerrier=-1 where Nom='Langues'"));
-        m_programme->ajoute(QStringLiteral("Classe"), {{"Classe", "Jongleur"}, {"CompetenceNiveauSupp", 4}});
-        Allocation a = charge(edite(QStringLiteral("Humain"), {"Guerrier"}, 10), 0);
-        const int langues = ligneNommee(a.Competences.Lignes, QStringLiteral("Langues"));
+        m_programme->execute("update Competence set Guerrier=-1 where Nom='Langues'");
+        m_programme->ajoute("Classe", {{"Classe", "Jongleur"}, {"CompetenceNiveauSupp", 4}});
+        Allocation a = charge(edite("Humain", {"Guerrier"}, 10), 0);
+        const int langues = ligneNommee(a.Competences.Lignes, "Langues");
         QVERIFY(!a.Competences.Lignes.at(langues).Active);
         QVERIFY(!a.Competences.SpinUp(langues));
         QVERIFY(!a.TableMalParametree);
-        a = charge(edite(QStringLiteral("Humain"), {"Jongleur"}, 10), 0);
+        a = charge(edite("Humain", {"Jongleur"}, 10), 0);
         QVERIFY(a.TableMalParametree);
         QCOMPARE(a.Competences.ARepartir, (4 + 1) * 4);
-        m_programme->execute(QStringLiteral("update Competence set Guerrier=0 where Nom='Langues'"));
+        m_programme->execute("update Competence set Guerrier=0 where Nom='Langues'");
     }
 
     // Niveau 4 (roublard après trois niveaux de guerrier) : maximum 7 rangs de classe, 3 hors classe.
@@ -301,14 +295,13 @@ private Q_SLOTS:
         QTest::newRow("d'avant, able learner") << "Dressage" << true << 7 << 1;
         QTest::newRow("hors classe, able learner") << "Concentration" << true << 3 << 1;
     }
-
     void maximumsEtCouts()
     {
         QFETCH(QString, competence);
         QFETCH(bool, ableLearner);
         QFETCH(int, rangsMax);
         QFETCH(int, coutRang);
-        PersonnageEdite p = edite(QStringLiteral("Humain"), {"Guerrier", "Guerrier", "Guerrier", "Roublard"}, 10);
+        PersonnageEdite p = edite("Humain", {"Guerrier", "Guerrier", "Guerrier", "Roublard"}, 10);
         const QVector<LigneDon> fiche = donsFiche(ableLearner ? QStringList{"Able learner@1"} : QStringList{});
         AllocationCompetences c;
         c.Niveau = 4;
@@ -332,15 +325,15 @@ private Q_SLOTS:
     // Rouvrir un niveau montre ses achats ; les niveaux d'avant vont dans la colonne des rangs acquis.
     void reouverture()
     {
-        PersonnageEdite p = edite(QStringLiteral("Humain"), {"Roublard", "Roublard", "Roublard"}, 10);
-        p.niveaux[0].competence = QStringLiteral("6-4-4|30-4-4|");
-        p.niveaux[1].competence = QStringLiteral("6-1-1|24-2-2|");
-        p.niveaux[2].competence = QStringLiteral("6-1-1|");
+        PersonnageEdite p = edite("Humain", {"Roublard", "Roublard", "Roublard"}, 10);
+        p.niveaux[0].competence = "6-4-4|30-4-4|";
+        p.niveaux[1].competence = "6-1-1|24-2-2|";
+        p.niveaux[2].competence = "6-1-1|";
         const Allocation a = charge(p, 1);
         const auto& lignes = a.Competences.Lignes;
-        const int bluff = ligneNommee(lignes, QStringLiteral("Bluff"));
-        const int detection = ligneNommee(lignes, QStringLiteral("Détection"));
-        const int escalade = ligneNommee(lignes, QStringLiteral("Escalade"));
+        const int bluff = ligneNommee(lignes, "Bluff");
+        const int detection = ligneNommee(lignes, "Détection");
+        const int escalade = ligneNommee(lignes, "Escalade");
         QCOMPARE(lignes.at(bluff).RangsAvant, 4);
         QCOMPARE(lignes.at(bluff).RangsNiveau, 1);
         QCOMPARE(lignes.at(detection).RangsNiveau, 2);
@@ -366,7 +359,6 @@ private Q_SLOTS:
         QTest::newRow("don simple") << "Attaque en puissance" << "" << 1;
         QTest::newRow("domaine de prédilection, deux domaines") << "Domaine de prédilection" << "" << 2;
     }
-
     void donsPossibles()
     {
         QFETCH(QString, don);
@@ -374,11 +366,11 @@ private Q_SLOTS:
         QFETCH(int, attendus);
         if (!requeteChoix.isEmpty())
             attendus = int(m_programme->selectionne(requeteChoix).size());
-        PersonnageEdite p = edite(QStringLiteral("Humain"), {"Guerrier"}, 10);
+        PersonnageEdite p = edite("Humain", {"Guerrier"}, 10);
         p.objets = {{"Épée à deux mains", {}, {}, {}, {}, true}, {"Épée à deux mains +1", {}, {}, {}, {}, true},
                     {"Arc long", {}, {}, {}, {}, true}};
-        p.identite.insert(QStringLiteral("Domaine_1"), QStringLiteral("Chance"));
-        p.identite.insert(QStringLiteral("Domaine_3"), QStringLiteral("Guerre"));
+        p.identite.insert("Domaine_1", "Chance");
+        p.identite.insert("Domaine_3", "Guerre");
         const Allocation a = charge(p, 0);
         const int n = int(std::count_if(a.Possibles.cbegin(), a.Possibles.cend(),
                                         [&](const LigneChoixDon& d) { return d.Nom == don; }));
@@ -391,11 +383,11 @@ private Q_SLOTS:
     // Ajouter, ajouter deux fois, enlever : seuls les dons de ce niveau bougent ; dix par niveau écrits.
     void ajoutEtRetrait()
     {
-        PersonnageEdite p = edite(QStringLiteral("Humain"), {"Guerrier", "Guerrier"}, 10);
-        p.niveaux[0].dons[0] = QStringLiteral("Esquive");
+        PersonnageEdite p = edite("Humain", {"Guerrier", "Guerrier"}, 10);
+        p.niveaux[0].dons[0] = "Esquive";
         Allocation a = charge(p, 1);
-        QVERIFY(ExistInDon(QStringLiteral("esquive"), {}, a.Pris));
-        QVERIFY(!ExistInDon(QStringLiteral("Esquive"), {}, a.Possibles));
+        QVERIFY(ExistInDon("esquive", {}, a.Pris));
+        QVERIFY(!ExistInDon("Esquive", {}, a.Possibles));
         const auto indice = [](const GrilleDons& g, const QString& affiche) {
             for (int i = 0; i < g.size(); ++i)
                 if (g.at(i).Affiche == affiche)
@@ -403,28 +395,27 @@ private Q_SLOTS:
             return -1;
         };
         // Un don simple quitte vs2 ; il ne peut revenir une seconde fois.
-        const int puissance = indice(a.Possibles, QStringLiteral("Attaque en puissance"));
+        const int puissance = indice(a.Possibles, "Attaque en puissance");
         QVERIFY(AjouteDon(*m_programme, puissance, 2, a.Pris, a.Possibles));
-        QCOMPARE(indice(a.Possibles, QStringLiteral("Attaque en puissance")), -1);
+        QCOMPARE(indice(a.Possibles, "Attaque en puissance"), -1);
         a.Possibles.append(a.Pris.last());
         QVERIFY(!AjouteDon(*m_programme, int(a.Possibles.size()) - 1, 2, a.Pris, a.Possibles));
         a.Possibles.removeLast();
         // Un don Multiple reste dans vs2.
-        QVERIFY(AjouteDon(*m_programme, indice(a.Possibles, QStringLiteral("Force surhumaine [1]")), 2, a.Pris,
-                          a.Possibles));
-        QVERIFY(indice(a.Possibles, QStringLiteral("Force surhumaine [1]")) >= 0);
-        QVERIFY(EnleveDon(indice(a.Pris, QStringLiteral("Force surhumaine [1]")), 2, a.Pris, a.Possibles));
+        QVERIFY(AjouteDon(*m_programme, indice(a.Possibles, "Force surhumaine [1]"), 2, a.Pris, a.Possibles));
+        QVERIFY(indice(a.Possibles, "Force surhumaine [1]") >= 0);
+        QVERIFY(EnleveDon(indice(a.Pris, "Force surhumaine [1]"), 2, a.Pris, a.Possibles));
         // Le don du niveau 1 reste ; celui du niveau 2 retourne dans vs2.
-        QVERIFY(!EnleveDon(indice(a.Pris, QStringLiteral("Esquive")), 2, a.Pris, a.Possibles));
-        QVERIFY(EnleveDon(indice(a.Pris, QStringLiteral("Attaque en puissance")), 2, a.Pris, a.Possibles));
-        QVERIFY(indice(a.Possibles, QStringLiteral("Attaque en puissance")) >= 0);
+        QVERIFY(!EnleveDon(indice(a.Pris, "Esquive"), 2, a.Pris, a.Possibles));
+        QVERIFY(EnleveDon(indice(a.Pris, "Attaque en puissance"), 2, a.Pris, a.Possibles));
+        QVERIFY(indice(a.Possibles, "Attaque en puissance") >= 0);
 
         // Onze dons au niveau 2 : dix sont écrits, dans l'ordre de vs1, et le don du niveau 1 n'y est pas.
         for (int k = 0; k < 11; ++k)
             QVERIFY(AjouteDon(*m_programme, indice(a.Possibles, QStringLiteral("Talent [%1]").arg(a.Competences.Lignes.at(k).NomRegle)), 2,
                               a.Pris, a.Possibles));
         const NiveauEdite ecrit = NiveauAffecte(a, p.niveaux[1]);
-        QCOMPARE(ecrit.dons[0], QStringLiteral("Talent"));
+        QCOMPARE(ecrit.dons[0], "Talent");
         QCOMPARE(ecrit.precisions[0], a.Competences.Lignes.at(0).NomRegle);
         QCOMPARE(ecrit.precisions[9], a.Competences.Lignes.at(9).NomRegle);
         QVERIFY(std::none_of(ecrit.precisions.cbegin(), ecrit.precisions.cend(),
@@ -445,7 +436,6 @@ private Q_SLOTS:
         QTest::newRow("niveau atteint") << "guerrier niveau 4." << "";
         QTest::newRow("non reconnu") << "Taille TG ou plus, capacité à lancer des sorts de niveau 9." << "";
     }
-
     void conditions()
     {
         QFETCH(QString, condition);
@@ -465,11 +455,10 @@ private Q_SLOTS:
     // Compétences et dons affectés niveau par niveau, enregistrés par l'éditeur : la fiche les montre.
     void allerRetourFiche()
     {
-        ajoutePersonnageFiche(*m_perso, QStringLiteral("Ombeline"),
-                              {{"Roublard", 6, {10, 16, 12, 14, 10, 12}}, {"Roublard", 4}},
+        ajoutePersonnageFiche(*m_perso, "Ombeline", {{"Roublard", 6, {10, 16, 12, 14, 10, 12}}, {"Roublard", 4}},
                               {{"RACE", "Humain"}});
         PersonnageEdite p;
-        QVERIFY(chargePersonnage(*m_perso, QStringLiteral("Ombeline"), p));
+        QVERIFY(chargePersonnage(*m_perso, "Ombeline", p));
         const QStringList races = racesEditeur(*m_programme);
         const struct { int ligne; const char* competence; int rangs; const char* don; } etapes[] = {
             {0, "Bluff", 4, "Esquive"}, {0, "Concentration", 2, nullptr}, {1, "Bluff", 1, "Attaque en puissance"}};
@@ -487,7 +476,7 @@ private Q_SLOTS:
             p.niveaux[e.ligne] = NiveauAffecte(a, p.niveaux[e.ligne]);
             QVERIFY(!Enregistre(*m_perso, *m_programme, p, races));
         }
-        const Fiche f = calculeFiche(*m_perso, *m_programme, QStringLiteral("Ombeline"));
+        const Fiche f = calculeFiche(*m_perso, *m_programme, "Ombeline");
         const auto rangs = [&](const char* nom) {
             for (const LigneCompetence& l : f.Competences)
                 if (l.NomRegle == QString::fromUtf8(nom))
@@ -496,11 +485,11 @@ private Q_SLOTS:
         };
         QCOMPARE(rangs("Bluff"), 5);
         QCOMPARE(rangs("Concentration"), 2);
-        QVERIFY(ExistInDonPerso(f.Dons, QStringLiteral("Esquive")));
-        QVERIFY(ExistInDonPerso(f.Dons, QStringLiteral("Attaque en puissance")));
+        QVERIFY(ExistInDonPerso(f.Dons, "Esquive"));
+        QVERIFY(ExistInDonPerso(f.Dons, "Attaque en puissance"));
         // Rouverte, la fenêtre retrouve le niveau 1 tel qu'il a été affecté, budget déjà dépensé compris.
         const Allocation a = charge(p, 0);
-        QCOMPARE(a.Competences.Lignes.at(ligneNommee(a.Competences.Lignes, QStringLiteral("Concentration"))).RangsNiveau, 2);
+        QCOMPARE(a.Competences.Lignes.at(ligneNommee(a.Competences.Lignes, "Concentration")).RangsNiveau, 2);
         QCOMPARE(a.Competences.depense(), 4 + 2 * 2);
     }
 };

@@ -44,11 +44,11 @@ private Q_SLOTS:
         if (!ouvreBases())
             QSKIP("tessarys.db n'est pas construite");
         // Roublard humain, Force 10, Intelligence 14 ; Esquive prise au niveau 1.
-        ajoutePersonnageFiche(*m_perso, QStringLiteral("Wenda"),
+        ajoutePersonnageFiche(*m_perso, "Wenda",
                               {{"Roublard", 6, {10, 16, 12, 14, 10, 12}}, {"Roublard", 4}}, {{"RACE", "Humain"}});
-        QVERIFY(chargePersonnage(*m_perso, QStringLiteral("Wenda"), m_roublard));
-        m_roublard.niveaux[0].competence = QStringLiteral("6-4-4|");
-        m_roublard.niveaux[0].dons[0] = QStringLiteral("Esquive");
+        QVERIFY(chargePersonnage(*m_perso, "Wenda", m_roublard));
+        m_roublard.niveaux[0].competence = "6-4-4|";
+        m_roublard.niveaux[0].dons[0] = "Esquive";
     }
 
     void chargementRefuse_data()
@@ -59,7 +59,6 @@ private Q_SLOTS:
         QTest::newRow("sans race") << "" << "Roublard" << kMessageRaceAbsente;
         QTest::newRow("classe inconnue") << "Humain" << "Jongleur" << kMessageClasseInconnue;
     }
-
     void chargementRefuse()
     {
         QFETCH(QString, race);
@@ -80,52 +79,51 @@ private Q_SLOTS:
     {
         frmDonsComp w(*m_perso, *m_programme, m_roublard, 1);
         QVERIFY(w.Charge());
-        const int bluff = ligneCompetence(w, QStringLiteral("Bluff"));
-        const int concentration = ligneCompetence(w, QStringLiteral("Concentration"));
-        QCOMPARE(w.LabPtsAttrib[bluff]->text(), QStringLiteral("4"));
+        const int bluff = ligneCompetence(w, "Bluff");
+        const int concentration = ligneCompetence(w, "Concentration");
+        QCOMPARE(w.LabPtsAttrib[bluff]->text(), "4");
         const int arepartir = w.LabnArepartir->text().toInt();
         // Roublard humain, Int 14 : (8 + 2 + 1) x 4 + 11, moins les 4 points du niveau 1.
         QCOMPARE(arepartir, 44 + 11 - 4);
 
         w.SpinComp[bluff]->stepUp();
-        QCOMPARE(w.labnModif[bluff]->text(), QStringLiteral("1"));
-        QCOMPARE(w.labnFinal[bluff]->text(), QStringLiteral("5"));
+        QCOMPARE(w.labnModif[bluff]->text(), "1");
+        QCOMPARE(w.labnFinal[bluff]->text(), "5");
         // Hors classe au niveau 2 : 2 rangs au plus, 2 points chacun ; le compteur revient au maximum.
         w.SpinComp[concentration]->setValue(9);
-        QCOMPARE(w.labnModif[concentration]->text(), QStringLiteral("2"));
+        QCOMPARE(w.labnModif[concentration]->text(), "2");
         QCOMPARE(w.SpinComp[concentration]->value(), 2);
         QCOMPARE(w.LabnRestant->text().toInt(), arepartir - 1 - 4);
         w.SpinComp[concentration]->stepDown();
         QCOMPARE(w.LabnRestant->text().toInt(), arepartir - 1 - 2);
 
         // Science de la bousculade demande For 13 et Attaque en puissance : marquée, mais possible.
-        const int bousculade = ligneGrille(w.vs2, QStringLiteral("Science de la bousculade"));
+        const int bousculade = ligneGrille(w.vs2, "Science de la bousculade");
         QVERIFY(bousculade >= 0);
-        QVERIFY(w.vs2->item(bousculade, 0)->toolTip().contains(QStringLiteral("For 13 (10)")));
-        QVERIFY(w.vs2->item(bousculade, 0)->toolTip().contains(QStringLiteral("Attaque en puissance")));
-        w.vs2->selectRow(ligneGrille(w.vs2, QStringLiteral("Attaque en puissance")));
+        QVERIFY(w.vs2->item(bousculade, 0)->toolTip().contains("For 13 (10)"));
+        QVERIFY(w.vs2->item(bousculade, 0)->toolTip().contains("Attaque en puissance"));
+        w.vs2->selectRow(ligneGrille(w.vs2, "Attaque en puissance"));
         QTest::mouseClick(w.btnAjouter, Qt::LeftButton);
-        const int prise = ligneGrille(w.vs1, QStringLiteral("Attaque en puissance"));
+        const int prise = ligneGrille(w.vs1, "Attaque en puissance");
         QVERIFY(prise >= 0);
         QCOMPARE(w.vs1->item(prise, 0)->background().color(), QColor(0, 255, 0));
-        QCOMPARE(w.vs1->item(ligneGrille(w.vs1, QStringLiteral("Esquive")), 0)->background().color(), QColor(Qt::white));
-        QVERIFY(!w.vs2->item(ligneGrille(w.vs2, QStringLiteral("Science de la bousculade")), 0)
-                     ->toolTip()
-                     .contains(QStringLiteral("Attaque en puissance")));
+        QCOMPARE(w.vs1->item(ligneGrille(w.vs1, "Esquive"), 0)->background().color(), QColor(Qt::white));
+        QVERIFY(!w.vs2->item(ligneGrille(w.vs2, "Science de la bousculade"),
+                     0)->toolTip().contains("Attaque en puissance"));
 
         // Le don du niveau 1 ne s'enlève pas ici.
-        w.vs1->selectRow(ligneGrille(w.vs1, QStringLiteral("Esquive")));
+        w.vs1->selectRow(ligneGrille(w.vs1, "Esquive"));
         QTest::mouseClick(w.btnEnlever, Qt::LeftButton);
-        QVERIFY(ligneGrille(w.vs1, QStringLiteral("Esquive")) >= 0);
+        QVERIFY(ligneGrille(w.vs1, "Esquive") >= 0);
 
         // Clic sur un nom : sa description.
         QTest::mouseClick(w.LabCompetence[bluff], Qt::LeftButton);
-        QVERIFY(w.fldDescription->toPlainText().startsWith(QStringLiteral("Bluff")));
+        QVERIFY(w.fldDescription->toPlainText().startsWith("Bluff"));
 
         w.resize(1180, 780);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.grab().save(QCoreApplication::applicationDirPath() + QStringLiteral("/frmDonsComp.png"));
+        w.grab().save(QCoreApplication::applicationDirPath() + "/frmDonsComp.png");
 
         QTest::mouseClick(w.btnOk, Qt::LeftButton);
         QCOMPARE(w.result(), int(QDialog::Accepted));
@@ -133,7 +131,7 @@ private Q_SLOTS:
         const int numeroConcentration = w.allocation().Competences.Lignes.at(concentration).Numero;
         // Dans l'ordre des lignes : Bluff de classe (1 point), Concentration hors classe (2 points).
         QCOMPARE(w.niveau().competence, QStringLiteral("%1-1-1|%2-2-1|").arg(numero).arg(numeroConcentration));
-        QCOMPARE(w.niveau().dons[0], QStringLiteral("Attaque en puissance"));
+        QCOMPARE(w.niveau().dons[0], "Attaque en puissance");
         QVERIFY(w.niveau().dons[1].isEmpty());
         QCOMPARE(w.niveau().pv, m_roublard.niveaux[1].pv);
     }
@@ -144,7 +142,7 @@ private Q_SLOTS:
         frmDonsComp w(*m_perso, *m_programme, m_roublard, 1);
         w.show();
         QTRY_VERIFY(!w.LabCompetence.isEmpty());
-        w.SpinComp[ligneCompetence(w, QStringLiteral("Bluff"))]->stepUp();
+        w.SpinComp[ligneCompetence(w, "Bluff")]->stepUp();
         w.vs2->selectRow(0);
         w.btnAjouter->click();
         w.btnAnnuler->click();

@@ -1,5 +1,5 @@
 // quorvane-cli lancé comme un utilisateur le lance : codes de sortie, sorties et messages.
-#include "commun/Fixtures.h"
+#include "OutilsShell.h"
 #include "shell/db/BaseDonnees.h"
 
 #include <QDir>
@@ -21,10 +21,10 @@ Resultat lance(const QStringList& arguments, const QString& dossierConfiguration
     QProcess p;
     if (!dossierConfiguration.isEmpty()) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QUORVANE_CONFIG"), dossierConfiguration);
+        env.insert("QUORVANE_CONFIG", dossierConfiguration);
         p.setProcessEnvironment(env);
     }
-    p.start(QDir(dossierProgramme()).filePath(QStringLiteral("quorvane-cli")), arguments);
+    p.start(QDir(dossierProgramme()).filePath("quorvane-cli"), arguments);
     if (!p.waitForFinished(30000))
         return {};
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
@@ -33,7 +33,7 @@ Resultat lance(const QStringList& arguments, const QString& dossierConfiguration
 
 QStringList avecProgramme(QStringList arguments)
 {
-    return arguments << QStringLiteral("--programme") << dossierProgramme();
+    return arguments << "--programme" << dossierProgramme();
 }
 
 } // namespace
@@ -45,73 +45,63 @@ private Q_SLOTS:
     void creeEtListeUneBaseVide()
     {
         DossierTest d;
-        const QString x = d.chemin(QStringLiteral("x.db"));
-        const Resultat creation = lance(avecProgramme({QStringLiteral("creer-base"), x}));
+        const QString x = d.chemin("x.db");
+        const Resultat creation = lance(avecProgramme({"creer-base", x}));
         QVERIFY2(creation.code == 0, qPrintable(creation.erreurs));
-        const Resultat liste = lance(avecProgramme({QStringLiteral("liste"), QStringLiteral("--base"), x}));
+        const Resultat liste = lance(avecProgramme({"liste", "--base", x}));
         QVERIFY2(liste.code == 0, qPrintable(liste.erreurs));
         QCOMPARE(liste.sortie, QString());
         // Créer deux fois le même fichier est refusé sans toucher au premier.
-        const Resultat encore = lance(avecProgramme({QStringLiteral("creer-base"), x}));
+        const Resultat encore = lance(avecProgramme({"creer-base", x}));
         QCOMPARE(encore.code, 1);
-        QVERIFY(encore.erreurs.contains(QStringLiteral("existe déjà")));
+        QVERIFY(encore.erreurs.contains("existe déjà"));
     }
 
     void listeCommeLeChoix()
     {
         DossierTest d;
-        const QString x = d.chemin(QStringLiteral("x.db"));
-        QCOMPARE(lance(avecProgramme({QStringLiteral("creer-base"), x})).code, 0);
+        const QString x = d.chemin("x.db");
+        QCOMPARE(lance(avecProgramme({"creer-base", x})).code, 0);
         {
             auto base = BaseDonnees::ouvre(x);
-            auto ajoute = [&](const QString& nom, const QString& race, const QVariantList& niveaux, const QStringList& classes,
-                              bool exclu = false) {
-                QVariantMap champs{{QStringLiteral("Nom"), nom}, {QStringLiteral("RACE"), race}, {QStringLiteral("exclu"), exclu}};
-                for (int i = 0; i < niveaux.size(); ++i)
-                    champs.insert(QStringLiteral("Niv_%1").arg(i + 1), niveaux.at(i));
-                for (int i = 0; i < classes.size(); ++i)
-                    champs.insert(QStringLiteral("Classe_%1").arg(i + 1), classes.at(i));
-                base->ajoute(QStringLiteral("Personnage"), champs);
-            };
-            ajoute(QStringLiteral("Élise"), QStringLiteral("Elfe"), {3, QVariant(), 4}, {"Magicien", QString(), "Roublard"});
-            ajoute(QStringLiteral("D'Artagnan"), QStringLiteral("Humain"), {5, 5}, {"Guerrier", "Roublard"});
-            ajoute(QStringLiteral("Caché"), QStringLiteral("Orque"), {1}, {"Barbare"}, true);
-            ajoute(QStringLiteral("bob"), QStringLiteral("Nain"), {}, {});
-            ajoute(QStringLiteral("Zoé"), QStringLiteral("Gnome"), {2, 1, 7}, {"Barde", "Moine", "Druide"});
+            ajoutePersonnage(*base, "Élise", "Elfe", {3, QVariant(), 4}, {"Magicien", "", "Roublard"});
+            ajoutePersonnage(*base, "D'Artagnan", "Humain", {5, 5}, {"Guerrier", "Roublard"});
+            ajoutePersonnage(*base, "Caché", "Orque", {1}, {"Barbare"}, true);
+            ajoutePersonnage(*base, "bob", "Nain");
+            ajoutePersonnage(*base, "Zoé", "Gnome", {2, 1, 7}, {"Barde", "Moine", "Druide"});
         }
-        const Resultat liste = lance(avecProgramme({QStringLiteral("liste"), QStringLiteral("--base"), x}));
+        const Resultat liste = lance(avecProgramme({"liste", "--base", x}));
         QVERIFY2(liste.code == 0, qPrintable(liste.erreurs));
         QCOMPARE(liste.sortie.split(u'\n', Qt::SkipEmptyParts),
-                 (QStringList{QStringLiteral("bob\tNain\t0\t"), QStringLiteral("D'Artagnan\tHumain\t10\tGuerrier"),
-                              QStringLiteral("Élise\tElfe\t7\tRoublard"), QStringLiteral("Zoé\tGnome\t10\tDruide")}));
+                 (QStringList{"bob\tNain\t0\t", "D'Artagnan\tHumain\t10\tGuerrier",
+                              "Élise\tElfe\t7\tRoublard", "Zoé\tGnome\t10\tDruide"}));
     }
 
     // Sans --base : la dernière base du fichier de réglages, ou perso.db si elle n'existe plus.
     void baseParDefaut()
     {
         DossierTest d;
-        QDir(d.dossier().path()).mkdir(QStringLiteral("programme"));
-        QDir(d.dossier().path()).mkdir(QStringLiteral("config"));
-        const QString programme = d.chemin(QStringLiteral("programme"));
-        const QString config = d.chemin(QStringLiteral("config"));
-        QVERIFY(QFile::copy(QDir(dossierProgramme()).filePath(QStringLiteral("tessarys.db")),
-                            QDir(programme).filePath(QStringLiteral("tessarys.db"))));
-        const QString perso = QDir(programme).filePath(QStringLiteral("perso.db"));
-        const QString autre = d.chemin(QStringLiteral("autre.db"));
-        for (const auto& [chemin, nom] : {std::pair{perso, QStringLiteral("Dans perso")}, std::pair{autre, QStringLiteral("Dans autre")}}) {
-            QCOMPARE(lance({QStringLiteral("creer-base"), chemin, QStringLiteral("--programme"), programme}, config).code, 0);
-            BaseDonnees::ouvre(chemin)->ajoute(QStringLiteral("Personnage"), {{QStringLiteral("Nom"), nom}});
+        QDir(d.dossier().path()).mkdir("programme");
+        QDir(d.dossier().path()).mkdir("config");
+        const QString programme = d.chemin("programme");
+        const QString config = d.chemin("config");
+        QVERIFY(QFile::copy(QDir(dossierProgramme()).filePath("tessarys.db"), QDir(programme).filePath("tessarys.db")));
+        const QString perso = QDir(programme).filePath("perso.db");
+        const QString autre = d.chemin("autre.db");
+        for (const auto& [chemin, nom] : {std::pair{perso, "Dans perso"}, std::pair{autre, "Dans autre"}}) {
+            QCOMPARE(lance({"creer-base", chemin, "--programme", programme}, config).code, 0);
+            BaseDonnees::ouvre(chemin)->ajoute("Personnage", {{"Nom", nom}});
         }
         auto ecritIni = [&](const QString& bdd) {
-            QFile ini(QDir(config).filePath(QStringLiteral("TESSARY.INI")));
+            QFile ini(QDir(config).filePath("TESSARY.INI"));
             QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
             ini.write(QStringLiteral("[FICHIER]\nBDD=%1\n").arg(bdd).toUtf8());
         };
-        const QStringList liste{QStringLiteral("liste"), QStringLiteral("--programme"), programme};
+        const QStringList liste{"liste", "--programme", programme};
         ecritIni(autre);
-        QCOMPARE(lance(liste, config).sortie, QStringLiteral("Dans autre\t\t0\t\n"));
-        ecritIni(d.chemin(QStringLiteral("disparue.db")));
-        QCOMPARE(lance(liste, config).sortie, QStringLiteral("Dans perso\t\t0\t\n"));
+        QCOMPARE(lance(liste, config).sortie, "Dans autre\t\t0\t\n");
+        ecritIni(d.chemin("disparue.db"));
+        QCOMPARE(lance(liste, config).sortie, "Dans perso\t\t0\t\n");
     }
 
     void echecsClairs_data()
@@ -134,18 +124,15 @@ private Q_SLOTS:
         QFETCH(int, code);
         QFETCH(QString, message);
         DossierTest d;
-        QFile texte(d.chemin(QStringLiteral("texte.db")));
-        QVERIFY(texte.open(QIODevice::WriteOnly));
-        texte.write("Ceci n'est pas une base de données, seulement du texte.\n");
-        texte.close();
+        ecritFichier(d.chemin("texte.db"), "Ceci n'est pas une base de données, seulement du texte.\n");
         QStringList args;
         for (QString a : arguments) {
             a.replace(u'@', d.dossier().path());
             if (a == u"#")
-                a = QDir(dossierProgramme()).filePath(QStringLiteral("TESSARYS.DB"));
+                a = QDir(dossierProgramme()).filePath("TESSARYS.DB");
             args << a;
         }
-        if (!arguments.contains(QStringLiteral("--programme")))
+        if (!arguments.contains("--programme"))
             args = avecProgramme(args);
         const Resultat r = lance(args);
         QCOMPARE(r.code, code);
@@ -155,14 +142,14 @@ private Q_SLOTS:
     void baseVerrouillee()
     {
         DossierTest d;
-        const QString x = d.chemin(QStringLiteral("x.db"));
-        QCOMPARE(lance(avecProgramme({QStringLiteral("creer-base"), x})).code, 0);
+        const QString x = d.chemin("x.db");
+        QCOMPARE(lance(avecProgramme({"creer-base", x})).code, 0);
         auto verrou = BaseDonnees::ouvre(x);
-        verrou->execute(QStringLiteral("BEGIN EXCLUSIVE"));
-        const Resultat r = lance(avecProgramme({QStringLiteral("liste"), QStringLiteral("--base"), x}));
-        verrou->execute(QStringLiteral("ROLLBACK"));
+        verrou->execute("BEGIN EXCLUSIVE");
+        const Resultat r = lance(avecProgramme({"liste", "--base", x}));
+        verrou->execute("ROLLBACK");
         QCOMPARE(r.code, 1);
-        QVERIFY2(r.erreurs.contains(QStringLiteral("verrouillée")), qPrintable(r.erreurs));
+        QVERIFY2(r.erreurs.contains("verrouillée"), qPrintable(r.erreurs));
     }
 
     void baseEnLectureSeule()
@@ -170,16 +157,16 @@ private Q_SLOTS:
         if (::geteuid() == 0)
             QSKIP("l'administrateur écrit même dans un fichier en lecture seule");
         DossierTest d;
-        const QString x = d.chemin(QStringLiteral("x.db"));
-        QCOMPARE(lance(avecProgramme({QStringLiteral("creer-base"), x})).code, 0);
+        const QString x = d.chemin("x.db");
+        QCOMPARE(lance(avecProgramme({"creer-base", x})).code, 0);
         {
             auto base = BaseDonnees::ouvre(x);
-            base->execute(QStringLiteral("update Version set version=20"));
+            base->execute("update Version set version=20");
         }
         QFile::setPermissions(x, QFileDevice::ReadOwner);
-        const Resultat r = lance(avecProgramme({QStringLiteral("mise-a-jour"), x}));
+        const Resultat r = lance(avecProgramme({"mise-a-jour", x}));
         QCOMPARE(r.code, 1);
-        QVERIFY2(r.erreurs.contains(QStringLiteral("lecture seule")), qPrintable(r.erreurs));
+        QVERIFY2(r.erreurs.contains("lecture seule"), qPrintable(r.erreurs));
     }
 };
 

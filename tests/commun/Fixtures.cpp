@@ -1,6 +1,8 @@
 #include "Fixtures.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QtTest>
 
 DossierTest::DossierTest()
@@ -16,6 +18,14 @@ QString DossierTest::chemin(const QString& nom) const
 std::unique_ptr<BaseDonnees> baseVide(const DossierTest& dossier, const QString& nom)
 {
     return BaseDonnees::cree(dossier.chemin(nom));
+}
+
+void ecritFichier(const QString& chemin, const QByteArray& contenu)
+{
+    QDir().mkpath(QFileInfo(chemin).absolutePath());
+    QFile f(chemin);
+    QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(chemin));
+    f.write(contenu);
 }
 
 QString dossierProgramme()

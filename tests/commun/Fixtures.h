@@ -21,5 +21,8 @@ private:
 // Base vide neuve dans le dossier donné.
 std::unique_ptr<BaseDonnees> baseVide(const DossierTest& dossier, const QString& nom = QStringLiteral("test.db"));
 
+// Écrit un fichier (et ses dossiers) avec ce contenu.
+void ecritFichier(const QString& chemin, const QByteArray& contenu = {});
+
 // Dossier du programme construit (tessarys.db, perso.db...), donné par CTest.
 QString dossierProgramme();

@@ -30,7 +30,7 @@ class TestCommerce : public QObject
     {
         grille.setColumnCount(6);
         grille.setRowCount(1);
-        const QStringList cellules{QStringLiteral("Flèche"), QString(), QString(), QString(), QStringLiteral("Oui"), nombre};
+        const QStringList cellules{"Flèche", QString(), QString(), QString(), "Oui", nombre};
         for (int c = 0; c < 6; ++c)
             grille.setItem(0, c, new QTableWidgetItem(cellules[c]));
     }
@@ -71,7 +71,6 @@ private slots:
         QTest::newRow("argent illisible") << "1" << "5" << "beaucoup" << 1.0
                                           << "Le nombre de Po doit être entrée en tant que valeur numérique" << "";
     }
-
     void achat()
     {
         QFETCH(QString, quantite);
@@ -92,13 +91,12 @@ private slots:
         QTest::addColumn<QString>("objet");
         QTest::addColumn<QString>("charges");
         QTest::addColumn<double>("prix");
-        QTest::newRow("sans charges") << QStringLiteral("Dague") << QString() << 2.0;
-        QTest::newRow("baguette à moitié vide") << QStringLiteral("Baguette d'agrandissement") << "25" << 375.0;
-        QTest::newRow("apostrophe typographique") << QStringLiteral("Baguette d’agrandissement") << "50" << 750.0;
-        QTest::newRow("baguette épuisée") << QStringLiteral("Baguette d'agrandissement") << "" << 0.0;
-        QTest::newRow("hors catalogue") << QStringLiteral("Trésor de famille") << "3" << 0.0;
+        QTest::newRow("sans charges") << "Dague" << QString() << 2.0;
+        QTest::newRow("baguette à moitié vide") << "Baguette d'agrandissement" << "25" << 375.0;
+        QTest::newRow("apostrophe typographique") << "Baguette d’agrandissement" << "50" << 750.0;
+        QTest::newRow("baguette épuisée") << "Baguette d'agrandissement" << "" << 0.0;
+        QTest::newRow("hors catalogue") << "Trésor de famille" << "3" << 0.0;
     }
-
     void prixNeuf()
     {
         QFETCH(QString, objet);
@@ -115,8 +113,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("argent");
         QTest::addColumn<QString>("restant");   // vide : ligne retirée
-        const QString nombre = QStringLiteral("fldnNombreObjet"), unitaire = QStringLiteral("fldnPrixUnitaire"),
-                      total = QStringLiteral("fldnPrixTotal");
+        const QString nombre = "fldnNombreObjet", unitaire = "fldnPrixUnitaire",
+                      total = "fldnPrixTotal";
         QTest::newRow("2 sur 5 à 30 Po") << "5" << Saisies{{nombre, "2"}} << QString() << "40" << "3";
         QTest::newRow("tout vendre") << "5" << Saisies{} << QString() << "85" << "";
         QTest::newRow("total mis à 0") << "5" << Saisies{{total, "0"}} << QString() << "10" << "";
@@ -137,7 +135,6 @@ private slots:
         QTest::newRow("total en lettres") << "5" << Saisies{{total, "?"}}
                                           << "Le prix total doit être entrée en tant que valeur numérique" << "85" << "";
     }
-
     void vente()
     {
         QFETCH(QString, tenus);
@@ -148,10 +145,10 @@ private slots:
         CaptureBoites boites;
         QTableWidget grille;
         ligneTenue(grille, tenus);
-        QLineEdit bourse(QStringLiteral("10"));
-        frmVendre d(QStringLiteral("Flèche"), 30, tenus, &grille, 0, &bourse);
-        QCOMPARE(d.LabPrixNeuf->text(), QStringLiteral("Prix neuf de l'objet : 30 Po"));
-        QCOMPARE(d.fldnPrixUnitaire->text(), QStringLiteral("15"));
+        QLineEdit bourse("10");
+        frmVendre d("Flèche", 30, tenus, &grille, 0, &bourse);
+        QCOMPARE(d.LabPrixNeuf->text(), "Prix neuf de l'objet : 30 Po");
+        QCOMPARE(d.fldnPrixUnitaire->text(), "15");
         for (const auto& [champ, texte] : saisies) {
             auto* c = d.findChild<QLineEdit*>(champ);
             c->setText(texte);
@@ -173,12 +170,12 @@ private slots:
     void supprimerSansArgent()
     {
         QTableWidget grille;
-        ligneTenue(grille, QStringLiteral("5"));
-        QLineEdit bourse(QStringLiteral("10"));
-        frmVendre d(QStringLiteral("Flèche"), 30, QStringLiteral("5"), &grille, 0, &bourse);
+        ligneTenue(grille, "5");
+        QLineEdit bourse("10");
+        frmVendre d("Flèche", 30, "5", &grille, 0, &bourse);
         d.btnSupprimer->click();
         QCOMPARE(grille.rowCount(), 0);
-        QCOMPARE(bourse.text(), QStringLiteral("10"));
+        QCOMPARE(bourse.text(), "10");
     }
 
     // Liste des objets : achat payé, ajout gratuit, argent insuffisant, double clic.
@@ -197,7 +194,6 @@ private slots:
         QTest::newRow("quantité en lettres") << true << "x" << false
                                              << "Le nombre d'objet doit être entrée en tant que valeur numérique" << "100";
     }
-
     void listeDesObjets()
     {
         QFETCH(bool, achat);
@@ -207,19 +203,19 @@ private slots:
         QFETCH(QString, argent);
         CaptureBoites boites;
         QTableWidget grille(1, 6);
-        QLineEdit bourse(QStringLiteral("100"));
+        QLineEdit bourse("100");
         FrmLstArticle d(*m_perso, achat, &grille, 0, &bourse);
-        QCOMPARE(d.fldnPrixUnitaire->text(), achat ? QString() : QStringLiteral("0"));
+        QCOMPARE(d.fldnPrixUnitaire->text(), achat ? QString() : "0");
         QVERIFY(d.FGarticle->rowCount() > 1000);
-        d.fldstrRecherche->setText(QStringLiteral("épée longue"));
+        d.fldstrRecherche->setText("épée longue");
         int ligne = -1;
         for (int r = 0; r < d.FGarticle->rowCount(); ++r)
-            if (!d.FGarticle->isRowHidden(r) && d.FGarticle->item(r, 0)->text() == QStringLiteral("Épée longue"))
+            if (!d.FGarticle->isRowHidden(r) && d.FGarticle->item(r, 0)->text() == "Épée longue")
                 ligne = r;
         QVERIFY(ligne >= 0);
         QVERIFY(d.FGarticle->isRowHidden(0));
         d.FGarticle->selectRow(ligne);
-        QCOMPARE(d.fldnPrixUnitaire->text(), QStringLiteral("15"));
+        QCOMPARE(d.fldnPrixUnitaire->text(), "15");
         QVERIFY(!d.fldstrdescription->toPlainText().isEmpty());
         d.fldnNombre->setText(quantite);
         if (doubleClic)
@@ -235,24 +231,24 @@ private slots:
             return;
         }
         QCOMPARE(d.result(), int(QDialog::Accepted));
-        QCOMPARE(grille.item(0, 0)->text(), QStringLiteral("Épée longue"));
-        QCOMPARE(grille.item(0, 1)->text(), QStringLiteral("Epée longue"));
-        QCOMPARE(grille.item(0, 4)->text(), QStringLiteral("Oui"));
+        QCOMPARE(grille.item(0, 0)->text(), "Épée longue");
+        QCOMPARE(grille.item(0, 1)->text(), "Epée longue");
+        QCOMPARE(grille.item(0, 4)->text(), "Oui");
         QCOMPARE(grille.item(0, 5)->text(), quantite);
     }
 
     void captures()
     {
         QTableWidget grille;
-        ligneTenue(grille, QStringLiteral("5"));
-        QLineEdit bourse(QStringLiteral("100"));
-        frmVendre vente(QStringLiteral("Flèche"), 30, QStringLiteral("5"), &grille, 0, &bourse);
+        ligneTenue(grille, "5");
+        QLineEdit bourse("100");
+        frmVendre vente("Flèche", 30, "5", &grille, 0, &bourse);
         vente.show();
-        enregistreCapture(&vente, QStringLiteral("frmVendre"));
+        enregistreCapture(&vente, "frmVendre");
         FrmLstArticle liste(*m_perso, true, &grille, 0, &bourse);
         liste.show();
         liste.FGarticle->selectRow(3);
-        enregistreCapture(&liste, QStringLiteral("FrmLstArticle"));
+        enregistreCapture(&liste, "FrmLstArticle");
     }
 };
 

@@ -23,7 +23,7 @@ int jetDeBase(bool bon, int niveau)
 void creeTables(BaseDonnees& base, const QVector<DefinitionTable>& schema, const QStringList& noms)
 {
     // Les écritures des bases de test n'ont pas à survivre à une panne : pas d'attente du disque.
-    base.execute(QStringLiteral("PRAGMA synchronous = OFF"));
+    base.execute("PRAGMA synchronous = OFF");
     for (const QString& nom : noms) {
         const auto t = std::find_if(schema.begin(), schema.end(),
                                     [&](const DefinitionTable& d) { return d.nom.compare(nom, Qt::CaseInsensitive) == 0; });
@@ -34,25 +34,24 @@ void creeTables(BaseDonnees& base, const QVector<DefinitionTable>& schema, const
 
 void creeTablesClasses(BaseDonnees& programme)
 {
-    creeTables(programme, schemaProgramme(), {QStringLiteral("Classe"), QStringLiteral("ClasseProgression")});
+    creeTables(programme, schemaProgramme(), {"Classe", "ClasseProgression"});
 }
 
 void ajouteClasse(BaseDonnees& programme, const ClasseTest& c)
 {
     Transaction t(programme);
-    programme.ajoute(QStringLiteral("Classe"), {{"Classe", c.nom}, {"PointDeVie", c.pointDeVie},
+    programme.ajoute("Classe", {{"Classe", c.nom}, {"PointDeVie", c.pointDeVie},
                                                 {"ClasseMaitre", c.maitre.isEmpty() ? QVariant() : c.maitre}});
     for (int n = 1; n <= c.niveaux; ++n)
-        programme.ajoute(QStringLiteral("ClasseProgression"),
-                         {{"Classe", c.nom}, {"Niveau", n}, {"attaque", attaqueDeBase(c.attaque, n)},
-                          {"Reflexe", jetDeBase(c.bonReflexe, n)}, {"Vigueur", jetDeBase(c.bonVigueur, n)},
-                          {"Volonte", jetDeBase(c.bonVolonte, n)}});
+        programme.ajoute("ClasseProgression", {{"Classe", c.nom}, {"Niveau", n},
+                         {"attaque", attaqueDeBase(c.attaque, n)}, {"Reflexe", jetDeBase(c.bonReflexe, n)}, {"Vigueur",
+                         jetDeBase(c.bonVigueur, n)}, {"Volonte", jetDeBase(c.bonVolonte, n)}});
     t.valide();
 }
 
 void creeTablesPersonnages(BaseDonnees& perso)
 {
-    creeTables(perso, schemaPersonnages(), {QStringLiteral("Personnage"), QStringLiteral("PersonnageProgression")});
+    creeTables(perso, schemaPersonnages(), {"Personnage", "PersonnageProgression"});
 }
 
 void ajoutePersonnage(BaseDonnees& perso, const QString& nom, const QStringList& classeParNiveau,
@@ -62,7 +61,7 @@ void ajoutePersonnage(BaseDonnees& perso, const QString& nom, const QStringList&
     QStringList classes;
     QVector<int> niveaux;
     QVariantMap fiche = champs;
-    fiche.insert(QStringLiteral("Nom"), nom);
+    fiche.insert("Nom", nom);
     for (int niv = 1; niv <= classeParNiveau.size(); ++niv) {
         const QString& c = classeParNiveau.at(niv - 1);
         qsizetype k = classes.indexOf(c);
@@ -72,14 +71,14 @@ void ajoutePersonnage(BaseDonnees& perso, const QString& nom, const QStringList&
             k = classes.size() - 1;
         }
         ++niveaux[k];
-        perso.ajoute(QStringLiteral("PersonnageProgression"),
+        perso.ajoute("PersonnageProgression",
                      {{"Nom", nom}, {"Niveau", niveaux[k]}, {"Classe", c}, {"PV", pv}, {"niv", niv}});
     }
     for (qsizetype k = 0; k < classes.size(); ++k) {
         fiche.insert(QStringLiteral("Classe_%1").arg(k + 1), classes.at(k));
         fiche.insert(QStringLiteral("Niv_%1").arg(k + 1), niveaux.at(k));
     }
-    perso.ajoute(QStringLiteral("Personnage"), fiche);
+    perso.ajoute("Personnage", fiche);
     t.valide();
 }
 

@@ -9,6 +9,19 @@
 #include <QFile>
 #include <QtTest>
 
+namespace {
+
+LigneCapacite capacite(const QString& nom, const QString& personnage = "Iris", const QString& libelle = {})
+{
+    LigneCapacite c;
+    c.Nom = nom;
+    c.Personnage = personnage;
+    c.Libelle = libelle;
+    return c;
+}
+
+} // namespace
+
 class TestArchetypes : public QObject
 {
     Q_OBJECT
@@ -255,11 +268,8 @@ private Q_SLOTS:
         QCOMPARE(int(m.taille), 180);
         QCOMPARE(int(m.poids), 109);
         // Agrandi d'un cran : deux fois plus grand, huit fois plus lourd.
-        LigneCapacite agrandi;
-        agrandi.Nom = "Agrandissement";
-        agrandi.Personnage = "Iris";
         ChargeRace(*m_programme, r, "Demi-orque");
-        m = AppliqueArchetype(*m_programme, bonus, {}, r, p, {}, {agrandi});
+        m = AppliqueArchetype(*m_programme, bonus, {}, r, p, {}, {capacite("Agrandissement")});
         QCOMPARE(int(m.taille), 360);
         QCOMPARE(int(m.poids), 872);
         // Les mesures saisies l'emportent sur les jets moyens.
@@ -349,12 +359,8 @@ private Q_SLOTS:
         TypePersonnage p;
         p.Nom = "Iris";
         ListeBonus bonus;
-        LigneCapacite agrandi;
-        agrandi.Nom = "Agrandissement";
-        agrandi.Personnage = "Iris";
-        LigneCapacite autre = agrandi;
-        autre.Personnage = "Luna";
-        AppliqueArchetype(*m_programme, bonus, {}, r, p, {}, {agrandi, autre});
+        AppliqueArchetype(*m_programme, bonus, {}, r, p, {},
+                          {capacite("Agrandissement"), capacite("Agrandissement", "Luna")});
         QCOMPARE(r.taille, QString("Grande"));
         QCOMPARE(int(SommeBonus(bonus, "Bonus Caracteristique", "Force").nombre), 2);
         QCOMPARE(int(SommeBonus(bonus, "Bonus Caracteristique", "Dextérité").nombre), -2);
@@ -369,11 +375,8 @@ private Q_SLOTS:
 
         // Forme d'animal : vitesses, armure naturelle, taille et allonge de l'animal.
         ChargeRace(*m_programme, r, "Humain");
-        LigneCapacite forme;
-        forme.Nom = "Transformation animale";
-        forme.Libelle = "Transformation animale [Ours brun]";
-        forme.Personnage = "iris";
-        AppliqueArchetype(*m_programme, bonus, {}, r, p, {}, {forme});
+        AppliqueArchetype(*m_programme, bonus, {}, r, p, {},
+                          {capacite("Transformation animale", "iris", "Transformation animale [Ours brun]")});
         QCOMPARE(r.taille, QString("Grande"));
         QVERIFY(r.Quadripede);
         QCOMPARE(int(r.Deplacement), 12);
@@ -383,10 +386,7 @@ private Q_SLOTS:
 
         // Changement de type par une capacité.
         ChargeRace(*m_programme, r, "Humain");
-        LigneCapacite etre;
-        etre.Nom = "Perfection de l’être";
-        etre.Personnage = "Iris";
-        AppliqueArchetype(*m_programme, bonus, {}, r, p, {}, {etre});
+        AppliqueArchetype(*m_programme, bonus, {}, r, p, {}, {capacite("Perfection de l’être")});
         QCOMPARE(r.Type, QString("Extérieur"));
         QVERIFY(r.aSousType("Natif"));
     }
@@ -394,11 +394,8 @@ private Q_SLOTS:
     void imageDeRace()
     {
         DossierTest d;
-        QVERIFY(QDir(d.chemin({})).mkpath("Images"));
-        for (const char* f : {"Ange.jpg", "Ange astral.jpg", "Dragon rouge.jpg"}) {
-            QFile fichier(d.chemin(QString("Images/") + QString::fromUtf8(f)));
-            QVERIFY(fichier.open(QIODevice::WriteOnly));
-        }
+        for (const char* f : {"Ange.jpg", "Ange astral.jpg", "Dragon rouge.jpg"})
+            ecritFichier(d.chemin("Images/" + QString::fromUtf8(f)));
         const QString dossier = d.chemin({});
         QVERIFY(CheminImageRace(dossier, "Ange astral").endsWith("Images/Ange astral.jpg"));
         QVERIFY(CheminImageRace(dossier, "Ange planétaire").endsWith("Images/Ange.jpg"));

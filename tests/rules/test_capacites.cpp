@@ -1,5 +1,5 @@
-// Capacités spéciales : compteurs, immunités, bonus, lignes des autres personnages, valeurs
-// des capacités activables aux niveaux charnières.
+// Capacités spéciales : valeurs des capacités activables aux niveaux charnières, dons repris,
+// lignes des autres personnages, rage.
 #include "FixturesRegles.h"
 #include "commun/Fixtures.h"
 #include "rules/Capacites.h"
@@ -68,71 +68,39 @@ private Q_SLOTS:
         m_programme->ajoute("Dons", {{"Nom", "Esquive"}, {"supplementaire", false}});
     }
 
+    // Valeur d'une capacité activable au niveau donné. Frappe profane : le plus haut niveau de sort de la classe
+    // (un tous les deux niveaux), limité par la caractéristique de lancement, en d4 ; puissance divine épique :
+    // le double du modificateur de Charisme, seulement avec le don.
     void capaciteSort_data()
-    {
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<int>("niveau");
-        QTest::addColumn<QString>("valeur");
-        QTest::newRow("tous les 4, niveau 3") << "Tous les quatre" << 3 << "1";
-        QTest::newRow("tous les 4, niveau 4") << "Tous les quatre" << 4 << "2";
-        QTest::newRow("tous les 4, niveau 7") << "Tous les quatre" << 7 << "2";
-        QTest::newRow("tous les 4, niveau 9") << "Tous les quatre" << 9 << "3";
-        QTest::newRow("borne basse") << "Bornée" << 1 << "2";
-        QTest::newRow("bornée au milieu") << "Bornée" << 8 << "3";
-        QTest::newRow("borne haute") << "Bornée" << 20 << "4";
-        QTest::newRow("dés niveau 9") << "Dés" << 9 << "4d6";
-        QTest::newRow("dés niveau 1") << "Dés" << 1 << "0d6";
-        QTest::newRow("dés avec constante") << "Dés bornés" << 4 << "2d6+2";
-        QTest::newRow("dés bornés") << "Dés bornés" << 20 << "3d6+3";
-        QTest::newRow("inspiration 1") << "Inspiration vaillante" << 1 << "1";
-        QTest::newRow("inspiration 7") << "Inspiration vaillante" << 7 << "1";
-        QTest::newRow("inspiration 8") << "Inspiration vaillante" << 8 << "2";
-        QTest::newRow("inspiration 13") << "Inspiration vaillante" << 13 << "2";
-        QTest::newRow("inspiration 14") << "Inspiration vaillante" << 14 << "3";
-        QTest::newRow("inspiration 20") << "Inspiration vaillante" << 20 << "4";
-        QTest::newRow("carapace 13") << "Carapace de tortue" << 13 << "6";
-        QTest::newRow("carapace 14") << "Carapace de tortue" << 14 << "7";
-        QTest::newRow("carapace 16") << "Carapace de tortue" << 16 << "7";
-        QTest::newRow("carapace 17") << "Carapace de tortue" << 17 << "8";
-        QTest::newRow("carapace 19") << "Carapace de tortue" << 19 << "8";
-        QTest::newRow("carapace 20") << "Carapace de tortue" << 20 << "9";
-        QTest::newRow("châtiment en d4") << "Châtiment du mal" << 5 << "5d4";
-        QTest::newRow("sans palier") << "Sans palier" << 3 << "5";
-        QTest::newRow("absente") << "Inconnue" << 5 << "0";
-    }
-    void capaciteSort()
-    {
-        QFETCH(QString, nom);
-        QFETCH(int, niveau);
-        QTEST(CapaciteSort(*m_programme, nom, niveau), "valeur");
-    }
-
-    // Frappe profane : le plus haut niveau de sort de la classe (un tous les deux niveaux),
-    // limité par la caractéristique de lancement, en d4 ; puissance divine épique : le double du
-    // modificateur de Charisme, seulement avec le don.
-    void capaciteSortCasParticuliers_data()
     {
         QTest::addColumn<QString>("nom");
         QTest::addColumn<int>("niveau");
         QTest::addColumn<int>("carac");
         QTest::addColumn<QStringList>("dons");
         QTest::addColumn<QString>("valeur");
-        QTest::newRow("frappe niveau 1") << "Frappe profane" << 1 << 18 << QStringList{} << "1d4";
-        QTest::newRow("frappe niveau 2") << "Frappe profane" << 2 << 18 << QStringList{} << "1d4";
-        QTest::newRow("frappe niveau 5") << "Frappe profane" << 5 << 18 << QStringList{} << "3d4";
-        QTest::newRow("frappe limitée par la carac") << "Frappe profane" << 5 << 12 << QStringList{} << "2d4";
-        QTest::newRow("frappe carac 10") << "Frappe profane" << 9 << 10 << QStringList{} << "0";
-        QTest::newRow("frappe niveau 17") << "Frappe profane" << 17 << 30 << QStringList{} << "9d4";
-        QTest::newRow("frappe niveau 20") << "Frappe profane" << 20 << 30 << QStringList{} << "9d4";
-        QTest::newRow("frappe niveau 0") << "Frappe profane" << 0 << 18 << QStringList{} << "0";
-        QTest::newRow("épique sans le don") << "Puissance divine épique" << 4 << 0 << QStringList{"Puissance divine "}
-                                            << "0";
-        QTest::newRow("épique avec le don") << "Puissance divine épique" << 4 << 0
-                                            << QStringList{"Puissance divine épique"} << "8";
-        QTest::newRow("épique au maximum") << "Puissance divine épique" << 25 << 0
-                                           << QStringList{"Puissance divine épique"} << "40";
+        const auto cas = [](const char* nom, std::initializer_list<std::pair<int, const char*>> valeurs, int carac = 0,
+                            const QStringList& dons = {}) {
+            for (const auto& [niveau, valeur] : valeurs)
+                QTest::addRow("%s %d (%d %s)", nom, niveau, carac, qPrintable(dons.join(u',')))
+                    << QString::fromUtf8(nom) << niveau << carac << dons << QString::fromUtf8(valeur);
+        };
+        cas("Tous les quatre", {{3, "1"}, {4, "2"}, {7, "2"}, {9, "3"}});
+        cas("Bornée", {{1, "2"}, {8, "3"}, {20, "4"}});
+        cas("Dés", {{9, "4d6"}, {1, "0d6"}});
+        cas("Dés bornés", {{4, "2d6+2"}, {20, "3d6+3"}});
+        cas("Inspiration vaillante", {{1, "1"}, {7, "1"}, {8, "2"}, {13, "2"}, {14, "3"}, {20, "4"}});
+        cas("Carapace de tortue", {{13, "6"}, {14, "7"}, {16, "7"}, {17, "8"}, {19, "8"}, {20, "9"}});
+        cas("Châtiment du mal", {{5, "5d4"}});
+        cas("Sans palier", {{3, "5"}});
+        cas("Inconnue", {{5, "0"}});
+        cas("Frappe profane", {{1, "1d4"}, {2, "1d4"}, {5, "3d4"}, {0, "0"}}, 18);
+        cas("Frappe profane", {{5, "2d4"}}, 12);
+        cas("Frappe profane", {{9, "0"}}, 10);
+        cas("Frappe profane", {{17, "9d4"}, {20, "9d4"}}, 30);
+        cas("Puissance divine épique", {{4, "0"}}, 0, {"Puissance divine "});
+        cas("Puissance divine épique", {{4, "8"}, {25, "40"}}, 0, {"Puissance divine épique"});
     }
-    void capaciteSortCasParticuliers()
+    void capaciteSort()
     {
         QFETCH(QString, nom);
         QFETCH(int, niveau);
@@ -146,19 +114,6 @@ private Q_SLOTS:
         QVERIFY(DonSupplementaire(*m_programme, "Arme de prédilection"));
         QVERIFY(!DonSupplementaire(*m_programme, "Esquive"));
         QVERIFY(!DonSupplementaire(*m_programme, "Inconnu"));
-    }
-
-    void compteurs()
-    {
-        const TypeCapacites r = analyse({ligne("Rage +1"), ligne("Rage +1"), ligne("Guérison accélérée_1"),
-                                         ligne("Guérison accélérée_5"), ligne("Guérison morphique"),
-                                         ligne("Attaque sournoise +1d6"), ligne("Jotunbrud")});
-        QCOMPARE(int(r.compteur("Nombre de rage : ")), 2);
-        QCOMPARE(int(r.compteur("Guérison accélérée : ")), 1 + 5 + 2);
-        QCOMPARE(int(r.compteur("Nombre de dés sournois : +")), 1);
-        for (const char* l : {"Bousculade (défense): +", "Renversement (défense): +", "Croc-en-jambe (défense): +"})
-            QCOMPARE(int(r.compteur(QString::fromUtf8(l))), 4);
-        QCOMPARE(int(r.compteur("Nombre de frénésie : ")), 0);
     }
 
     void lignesDesAutresIgnorees()
@@ -183,25 +138,6 @@ private Q_SLOTS:
         QFETCH(QString, valeur);
         const TypeCapacites r = analyse({ligne("Inspiration vaillante", "Iris", niveau, valeur)});
         QTEST(int(r.compteur("Bonus inspiration vaillante : +")), "bonus");
-    }
-
-    void immunitesNotesTailleEtBonus()
-    {
-        ListeBonus bonus;
-        const TypeCapacites r = analyse({ligne("Immunité sommeil"), ligne("Vigueur de la non-mort"), ligne("Grande"),
-                                         ligne("Poussée"), ligne("Manuel augmentation caracteristique force"),
-                                         ligne("Manuel augmentation caracteristique force")},
-                                        {}, &bonus, "Mort-vivant");
-        QVERIFY(r.Immunites.contains("Sommeil"));
-        QCOMPARE(r.Immunites.count("Sommeil"), 1);
-        QVERIFY(r.Immunites.contains("Absorption d'énergie"));
-        QCOMPARE(r.NotesJS, QStringList{"+4 jet de Vigueur (sauf quand ils affectent les objets)"});
-        QCOMPARE(r.Taille, QString("Grande"));
-        QVERIFY(r.Drapeaux.contains("Poussée"));
-        // Deux manuels du même type ne se cumulent pas dans la somme.
-        QCOMPARE(bonus.size(), 2);
-        QCOMPARE(int(SommeBonus(bonus, "Bonus Caracteristique", "Force").nombre), 1);
-        QVERIFY(analyse({}).Immunites.isEmpty());
     }
 
     // La ligne de rage de la fiche : rage +4 en Force, +2 en Volonté, -2 à la CA ; rage de grand

@@ -6,6 +6,7 @@
 #include "shell/db/programme/SchemaProgramme.h"
 
 #include <QtTest>
+#include <functional>
 
 class TestInfoClasse : public QObject
 {
@@ -33,16 +34,15 @@ private Q_SLOTS:
 
     void chargeRace()
     {
-        m_programme->ajoute("Race",
-                            {{"Race", "Gnome des forêts"}, {"Type", "Humanoïde"}, {"SousType_2", "Gnome"}, {"Allonge", 1},
-                             {"For", -2}, {"Dex", 1}, {"Con", 2}, {"Int", 3}, {"Sag", 4}, {"Cha", 5}, {"Ca", 6},
-                             {"Reflexe", 7}, {"Vigueur", 8}, {"Volonte", 9}, {"AdjNiv", 10}, {"Competence", 11},
-                             {"Don", 12}, {"Deplacement", 6}, {"Deplacement_Air", 13}, {"Deplacement_Eau", 14},
-                             {"Manoeuvrabilite", "Bonne"}, {"taille", "Petite"}, {"Quadripede", true}, {"Vision", 18},
-                             {"Vision_texte", "Vision nocturne"}, {"Resistance_degat", 15}, {"Rd_texte", "5/fer froid"},
-                             {"Resistance_magie", 16}, {"Progression_rm", 17}, {"Resistance_feu", 19},
-                             {"Resistance_froid", 20}, {"Resistance_electricite", 21}, {"Resistance_acide", 22},
-                             {"Resistance_son", 23}, {"FP", 0.5}});
+        m_programme->ajoute("Race", {{"Race", "Gnome des forêts"}, {"Type", "Humanoïde"}, {"SousType_2", "Gnome"},
+                            {"Allonge", 1}, {"For", -2}, {"Dex", 1}, {"Con", 2}, {"Int", 3}, {"Sag", 4}, {"Cha", 5},
+                            {"Ca", 6}, {"Reflexe", 7}, {"Vigueur", 8}, {"Volonte", 9}, {"AdjNiv", 10}, {"Competence",
+                            11}, {"Don", 12}, {"Deplacement", 6}, {"Deplacement_Air", 13}, {"Deplacement_Eau", 14},
+                            {"Manoeuvrabilite", "Bonne"}, {"taille", "Petite"}, {"Quadripede", true}, {"Vision", 18},
+                            {"Vision_texte", "Vision nocturne"}, {"Resistance_degat", 15}, {"Rd_texte", "5/fer froid"},
+                            {"Resistance_magie", 16}, {"Progression_rm", 17}, {"Resistance_feu", 19},
+                            {"Resistance_froid", 20}, {"Resistance_electricite", 21}, {"Resistance_acide", 22},
+                            {"Resistance_son", 23}, {"FP", 0.5}});
         TypeRace r;
         ChargeRace(*m_programme, r, "gnome des forêts");
         QCOMPARE(r.RACE, QString("Gnome des forêts"));
@@ -151,71 +151,35 @@ private Q_SLOTS:
         QTEST(EstDonDeClasse(*m_programme, don, "Guerrier", niveau), "attendu");
     }
 
-    void typeMagie_data()
+    // Lectures de textes : type de magie d'une classe, élément opposé, fréquence d'un pouvoir, nains.
+    void textes_data()
     {
-        QTest::addColumn<QString>("classe");
-        QTest::addColumn<QString>("type");
-        QTest::newRow("paladin") << "Paladin" << "Divin";
-        QTest::newRow("sœur") << "Sœur de valarian" << "Divin";
-        QTest::newRow("barde") << "Barde" << "Profane";
-        QTest::newRow("ens/mag") << "Ens/Mag" << "Profane";
-        QTest::newRow("guerrier") << "Guerrier" << "";
-        QTest::newRow("casse") << "paladin" << "";
-    }
-    void typeMagie()
-    {
-        QFETCH(QString, classe);
-        QTEST(TypeMagieClasse(classe), "type");
-    }
-
-    void elementOppose_data()
-    {
+        QTest::addColumn<QString>("fonction");
         QTest::addColumn<QString>("texte");
-        QTest::addColumn<QString>("oppose");
-        QTest::newRow("terre") << "Terre" << "Air";
-        QTest::newRow("air") << "Air" << "Terre";
-        QTest::newRow("eau") << "Eau" << "Feu";
-        QTest::newRow("feu") << "Feu" << "Eau";
-        QTest::newRow("bois") << "Bois" << "";
-        QTest::newRow("shugenja") << "Shugenja (Feu)" << "Eau";
-        QTest::newRow("texte sans shugenja") << "Prêtre (Feu)" << "";
+        QTest::addColumn<QString>("attendu");
+        const auto cas = [](const char* fonction, std::initializer_list<std::pair<const char*, const char*>> lignes) {
+            for (const auto& [texte, attendu] : lignes)
+                QTest::addRow("%s %s", fonction, texte) << fonction << QString::fromUtf8(texte) << QString::fromUtf8(attendu);
+        };
+        cas("TypeMagieClasse", {{"Paladin", "Divin"}, {"Sœur de valarian", "Divin"}, {"Barde", "Profane"},
+                                {"Ens/Mag", "Profane"}, {"Guerrier", ""}, {"paladin", ""}});
+        cas("ElementOppose", {{"Terre", "Air"}, {"Air", "Terre"}, {"Eau", "Feu"}, {"Feu", "Eau"}, {"Bois", ""},
+                              {"Shugenja (Feu)", "Eau"}, {"Prêtre (Feu)", ""}});
+        cas("TexteFrequence", {{"Lumière (1 v)", "à volonté"}, {"Souhait (17 0)", "moins d'une fois par jour"},
+                               {"Détection du mal (1 p)", "Toujours actif"}, {"Ténèbres (3 3)", "3 fois par jour"},
+                               {"Ténèbres", ""}});
+        cas("EstNain", {{"Nain", "1"}, {"Duergar", "1"}, {"Nain korobokuru", "1"}, {"nain", "0"}, {"Humain", "0"}});
     }
-    void elementOppose()
+    void textes()
     {
+        QFETCH(QString, fonction);
         QFETCH(QString, texte);
-        QTEST(ElementOppose(texte), "oppose");
-    }
-
-    void frequence_data()
-    {
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<QString>("frequence");
-        QTest::newRow("à volonté") << "Lumière (1 v)" << "à volonté";
-        QTest::newRow("rare") << "Souhait (17 0)" << "moins d'une fois par jour";
-        QTest::newRow("permanent") << "Détection du mal (1 p)" << "Toujours actif";
-        QTest::newRow("trois fois") << "Ténèbres (3 3)" << "3 fois par jour";
-        QTest::newRow("sans parenthèse") << "Ténèbres" << "";
-    }
-    void frequence()
-    {
-        QFETCH(QString, texte);
-        QTEST(TexteFrequence(texte), "frequence");
-    }
-
-    void nains_data()
-    {
-        QTest::addColumn<QString>("race");
-        QTest::addColumn<bool>("nain");
-        QTest::newRow("nain") << "Nain" << true;
-        QTest::newRow("duergar") << "Duergar" << true;
-        QTest::newRow("korobokuru") << "Nain korobokuru" << true;
-        QTest::newRow("casse") << "nain" << false;
-        QTest::newRow("humain") << "Humain" << false;
-    }
-    void nains()
-    {
-        QFETCH(QString, race);
-        QTEST(EstNain(race), "nain");
+        const QHash<QString, std::function<QString(const QString&)>> fonctions{
+            {"TypeMagieClasse", TypeMagieClasse},
+            {"ElementOppose", ElementOppose},
+            {"TexteFrequence", TexteFrequence},
+            {"EstNain", [](const QString& t) { return QString::number(EstNain(t)); }}};
+        QTEST(fonctions.value(fonction)(texte), "attendu");
     }
 
     void bonusDescripteur()

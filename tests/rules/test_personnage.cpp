@@ -1,10 +1,13 @@
 // Calcul du personnage : sommes multiclasses, classe maîtresse, niveaux épiques, morts-vivants,
-// effets actifs des capacités, modificateurs de caractéristiques.
+// effets actifs des capacités, modificateurs de caractéristiques ; puis sur les règles livrées.
 #include "FixturesRegles.h"
 #include "commun/Fixtures.h"
+#include "rules/Capacites.h"
 #include "rules/Personnage.h"
+#include "rules/Race.h"
 #include "shell/Erreur.h"
 
+#include <QDir>
 #include <QtTest>
 
 namespace {
@@ -12,8 +15,8 @@ namespace {
 struct Bases
 {
     DossierTest dossier;
-    std::unique_ptr<BaseDonnees> perso = baseVide(dossier, QStringLiteral("perso.db"));
-    std::unique_ptr<BaseDonnees> programme = baseVide(dossier, QStringLiteral("programme.db"));
+    std::unique_ptr<BaseDonnees> perso = baseVide(dossier, "perso.db");
+    std::unique_ptr<BaseDonnees> programme = baseVide(dossier, "programme.db");
 
     Bases()
     {
@@ -39,6 +42,15 @@ struct Bases
     }
 };
 
+// Les règles livrées (tessarys.db construite depuis data/) et une base de personnages vide.
+struct Livree
+{
+    DossierTest dossier;
+    std::unique_ptr<BaseDonnees> programme = BaseDonnees::ouvre(QDir(dossierProgramme()).filePath("tessarys.db"));
+    std::unique_ptr<BaseDonnees> perso = baseVide(dossier, "perso.db");
+    Livree() { creeTablesPersonnages(*perso); }
+};
+
 LigneCapacite ligneCapacite(const QString& nom, const QString& personnage, const QString& valeur = {})
 {
     LigneCapacite c;
@@ -59,9 +71,8 @@ private Q_SLOTS:
     {
         Bases b;
         // Ordre de prise mêlé : chaque classe compte pour sa dernière ligne, pas pour la dernière lue.
-        ajoutePersonnage(*b.perso, "Aldo",
-                         {"Guerrier", "Roublard", "Guerrier", "Guerrier", "Roublard", "Guerrier", "Roublard"},
-                         {{"RACE", "Humain"}, {"Sexe", "M"}}, 6);
+        ajoutePersonnage(*b.perso, "Aldo", {"Guerrier", "Roublard", "Guerrier", "Guerrier", "Roublard", "Guerrier",
+                         "Roublard"}, {{"RACE", "Humain"}, {"Sexe", "M"}}, 6);
         b.perso->execute("update PersonnageProgression set For=1 where niv=4");
         b.perso->execute("update PersonnageProgression set For=15, Dex=12, Con=14, Int=10, Sag=8, Cha=9 where niv=1");
         TypePersonnage p;
@@ -122,55 +133,76 @@ private Q_SLOTS:
         QCOMPARE(int(p.attaque), 1);
     }
 
-    void classeInconnueSansProgression()
-    {
-        Bases b;
-        ajoutePersonnage(*b.perso, "Dora", fois(2, "Guerrier") + fois(2, "Classe perdue"));
-        TypePersonnage p;
-        QVERIFY(ChargePersonnage(*b.perso, *b.programme, p, "Dora", {}));
-        QCOMPARE(int(p.attaque), 2);
-        QCOMPARE(int(p.PV), 4 * 5);
-    }
-
-    void niveauxEpiques_data()
+    // Sommes des classes au niveau atteint : attaque, Réflexes, Vigueur, Volonté, nombre d'attaques, points
+    // de vie (-1 : non vérifié).
+    void calcul_data()
     {
         QTest::addColumn<QStringList>("niveaux");
-        QTest::addColumn<int>("attaque");
-        QTest::addColumn<int>("reflexe");
-        QTest::addColumn<int>("vigueur");
-        QTest::addColumn<int>("volonte");
-        QTest::addColumn<int>("attaques");
+        QTest::addColumn<QVariantMap>("champs");
+        QTest::addColumn<int>("pv");
+        QTest::addColumn<QList<int>>("attendu");
+        const auto cas = [](const char* nom, const QStringList& niveaux, const QVariantMap& champs, QList<int> attendu,
+                            int pv = 5) { QTest::newRow(nom) << niveaux << champs << pv << attendu; };
+        cas("classe sans progression", fois(2, "Guerrier") + fois(2, "Classe perdue"), {}, {2, -1, -1, -1, -1, 20});
         // Guerrier 20 : +20, Réf 6, Vig 12, Vol 6 ; le 21e niveau n'ajoute rien par la table.
-        QTest::newRow("guerrier 21") << fois(21, "Guerrier") << 21 << 6 << 12 << 6 << 4;
-        QTest::newRow("guerrier 22") << fois(22, "Guerrier") << 21 << 7 << 13 << 7 << 4;
-        QTest::newRow("guerrier 23") << fois(23, "Guerrier") << 22 << 7 << 13 << 7 << 4;
+        cas("guerrier 21", fois(21, "Guerrier"), {}, {21, 6, 12, 6, 4, -1});
+        cas("guerrier 22", fois(22, "Guerrier"), {}, {21, 7, 13, 7, 4, -1});
+        cas("guerrier 23", fois(23, "Guerrier"), {}, {22, 7, 13, 7, 4, -1});
         // Guerrier 20 puis deux niveaux de magicien : les lignes 21 et 22 n'ajoutent rien.
-        QTest::newRow("guerrier 20 magicien 2") << (fois(20, "Guerrier") + fois(2, "Magicien")) << 21 << 7 << 13 << 7 << 4;
+        cas("guerrier 20 magicien 2", fois(20, "Guerrier") + fois(2, "Magicien"), {}, {21, 7, 13, 7, 4, -1});
         // Animal 24 (table à 20 : +15, 12, 12, 6) puis guerrier 2 : +18-15+1 à l'attaque, le mauvais
         // jet suit Int(24/3)-6+Int(2/2) = 3, les autres le défaut Int(6/2) = 3.
-        QTest::newRow("animal 24 guerrier 2") << (fois(24, "Animal") + fois(2, "Guerrier")) << 19 << 15 << 15 << 9 << 4;
+        cas("animal 24 guerrier 2", fois(24, "Animal") + fois(2, "Guerrier"), {}, {19, 15, 15, 9, 4, -1});
         // Fée 30 (table à 20 : +10, 12, 6, 12) : Int(30/2)-10 = +5 ; Vig mauvais : Int(30/3)-6 = 4 ;
         // défaut Int(10/2) = 5 ; attaques recomptées Mini(4, Int(14/5)+1) = 3.
-        QTest::newRow("fée 30") << fois(30, "Fée") << 15 << 17 << 10 << 17 << 3;
+        cas("fée 30", fois(30, "Fée"), {}, {15, 17, 10, 17, 3, -1});
         // Extérieur 22 : (22-20) + 0 ; jets par défaut ; attaques inchangées (+20 : 4).
-        QTest::newRow("extérieur 22") << fois(22, "Extérieur") << 22 << 13 << 13 << 13 << 4;
+        cas("extérieur 22", fois(22, "Extérieur"), {}, {22, 13, 13, 13, 4, -1});
         // Géant 22 + guerrier 3 : Int(66/4)-15 = 1, + Int(3/2+0.5) = 2 ; Réf mauvais : Int(22/3)-6+Int(1.5) = 2.
-        QTest::newRow("géant 22 guerrier 3") << (fois(22, "Géant") + fois(3, "Guerrier")) << 18 << 8 << 14 << 8 << 4;
+        cas("géant 22 guerrier 3", fois(22, "Géant") + fois(3, "Guerrier"), {}, {18, 8, 14, 8, 4, -1});
         // Créature de 20 niveaux raciaux seulement : bonus épiques ordinaires.
-        QTest::newRow("animal 20 guerrier 2") << (fois(20, "Animal") + fois(2, "Guerrier")) << 16 << 13 << 13 << 7 << 3;
+        cas("animal 20 guerrier 2", fois(20, "Animal") + fois(2, "Guerrier"), {}, {16, 13, 13, 7, 3, -1});
+        // Morts-vivants sans intelligence : Int(7/2), Int(7/3), Int(7/3), Int(7/2)+2 ; le vampire suit ses classes.
+        const QStringList mort = fois(4, "Guerrier") + fois(3, "Magicien");
+        cas("zombi", mort, {{"Archetype", "Zombi"}}, {3, 2, 2, 5, -1, 49}, 7);
+        cas("squelette", mort, {{"Archetype", "Squelette"}}, {3, 2, 2, 5, -1, 49}, 7);
+        cas("vampire", mort, {{"Archetype", "Vampire"}}, {5, -1, -1, 1 + 3, -1, 49}, 7);
+        // Roublard 6 : Réf 5, Vig 2, Vol 2 ; Guerrier 6 : Réf 2, Vig 5, Vol 2.
+        const auto race = [&](const char* nom, const char* classe, const char* r, QList<int> jets) {
+            cas(nom, fois(6, classe), {{"RACE", QString::fromUtf8(r)}}, QList<int>{-1} + jets + QList<int>{-1, -1});
+        };
+        race("humain", "Roublard", "Humain", {5, 2, 2});
+        race("sanguinaire : Vol = Réf", "Roublard", "Loup sanguinaire", {5, 2, 5});
+        race("légendaire, casse", "Roublard", "Ours LÉGENDAIRE", {5, 2, 5});
+        race("en tête du nom : rien", "Roublard", "Sanguinaire", {5, 2, 2});
+        // Bon jet des élémentaires : Mini(12, Int(6/2)+2) = 5.
+        race("élémentaire de l'eau", "Roublard", "Elémentaire de l'eau", {5, 5, 2});
+        race("élémentaire de terre", "Roublard", "Grand élémentaire de terre", {5, 5, 2});
+        race("élémentaire du feu", "Guerrier", "Elémentaire du feu", {5, 5, 2});
+        race("élémentaire de l'air", "Guerrier", "Elémentaire de l'air", {5, 5, 2});
+        race("feu sans élémentaire", "Guerrier", "Chien du feu", {2, 5, 2});
+        // Int(22/2)+2 = 13 plafonné à 12, puis +1 épique au niveau 22.
+        cas("élémentaire, bon jet plafonné", fois(22, "Guerrier"), {{"RACE", "Elémentaire du feu"}},
+            {-1, 12 + 1, -1, -1, -1, -1});
+        for (const auto& [niveaux, attaques] : {std::pair(0, 1), {5, 1}, {6, 2}, {10, 2}, {11, 3}, {16, 4}, {20, 4}})
+            QTest::addRow("attaques à +%d", niveaux) << fois(niveaux, "Guerrier") << QVariantMap{} << 5
+                                                      << QList<int>{-1, -1, -1, -1, attaques, -1};
     }
-    void niveauxEpiques()
+    void calcul()
     {
         QFETCH(QStringList, niveaux);
+        QFETCH(QVariantMap, champs);
+        QFETCH(int, pv);
+        QFETCH(QList<int>, attendu);
         Bases b;
-        ajoutePersonnage(*b.perso, "Epi", niveaux);
+        ajoutePersonnage(*b.perso, "Epi", niveaux, champs, pv);
         const TypePersonnage p = b.charge("Epi");
         QCOMPARE(int(p.niv), int(niveaux.size()));
-        QTEST(int(p.attaque), "attaque");
-        QTEST(int(p.Reflexe), "reflexe");
-        QTEST(int(p.Vigueur), "vigueur");
-        QTEST(int(p.Volonte), "volonte");
-        QTEST(int(p.NombreAttaques), "attaques");
+        const QList<int> lu{int(p.attaque), int(p.Reflexe), int(p.Vigueur), int(p.Volonte), int(p.NombreAttaques),
+                            int(p.PV)};
+        for (int i = 0; i < attendu.size(); ++i)
+            if (attendu[i] >= 0)
+                QVERIFY2(lu[i] == attendu[i], qPrintable(QStringLiteral("n° %1 : %2 au lieu de %3").arg(i).arg(lu[i]).arg(attendu[i])));
     }
 
     void jsEpiqueCreature()
@@ -179,72 +211,6 @@ private Q_SLOTS:
         QCOMPARE(int(JSEpiqueCreature(6, 30, 30, 5)), 4);
         QCOMPARE(int(JSEpiqueCreature(7, 30, 30, 5)), 5);
         QCOMPARE(int(JSEpiqueCreature(12, 24, 26, 3)), 3);
-    }
-
-    void mortsVivants_data()
-    {
-        QTest::addColumn<QString>("archetype");
-        QTest::addColumn<bool>("formule");
-        QTest::newRow("zombi") << "Zombi" << true;
-        QTest::newRow("squelette") << "Squelette" << true;
-        QTest::newRow("vampire") << "Vampire" << false;
-    }
-    void mortsVivants()
-    {
-        QFETCH(QString, archetype);
-        QFETCH(bool, formule);
-        Bases b;
-        ajoutePersonnage(*b.perso, "Mort", fois(4, "Guerrier") + fois(3, "Magicien"), {{"Archetype", archetype}}, 7);
-        const TypePersonnage p = b.charge("Mort");
-        QCOMPARE(int(p.PV), 49);
-        if (formule) {
-            QCOMPARE(int(p.attaque), 3);    // Int(7/2)
-            QCOMPARE(int(p.Reflexe), 2);    // Int(7/3)
-            QCOMPARE(int(p.Vigueur), 2);
-            QCOMPARE(int(p.Volonte), 5);    // Int(7/2)+2
-        } else {
-            QCOMPARE(int(p.attaque), 5);
-            QCOMPARE(int(p.Volonte), 1 + 3);
-        }
-    }
-
-    void exceptionsDeRace_data()
-    {
-        QTest::addColumn<QString>("race");
-        QTest::addColumn<QString>("classe");
-        QTest::addColumn<int>("reflexe");
-        QTest::addColumn<int>("vigueur");
-        QTest::addColumn<int>("volonte");
-        // Roublard 6 : Réf 5, Vig 2, Vol 2 ; Guerrier 6 : Réf 2, Vig 5, Vol 2.
-        QTest::newRow("humain") << "Humain" << "Roublard" << 5 << 2 << 2;
-        QTest::newRow("sanguinaire : Vol = Réf") << "Loup sanguinaire" << "Roublard" << 5 << 2 << 5;
-        QTest::newRow("légendaire, casse") << "Ours LÉGENDAIRE" << "Roublard" << 5 << 2 << 5;
-        QTest::newRow("en tête du nom : rien") << "Sanguinaire" << "Roublard" << 5 << 2 << 2;
-        // Bon jet des élémentaires : Mini(12, Int(6/2)+2) = 5.
-        QTest::newRow("élémentaire de l'eau") << "Elémentaire de l'eau" << "Roublard" << 5 << 5 << 2;
-        QTest::newRow("élémentaire de terre") << "Grand élémentaire de terre" << "Roublard" << 5 << 5 << 2;
-        QTest::newRow("élémentaire du feu") << "Elémentaire du feu" << "Guerrier" << 5 << 5 << 2;
-        QTest::newRow("élémentaire de l'air") << "Elémentaire de l'air" << "Guerrier" << 5 << 5 << 2;
-        QTest::newRow("feu sans élémentaire") << "Chien du feu" << "Guerrier" << 2 << 5 << 2;
-    }
-    void exceptionsDeRace()
-    {
-        QFETCH(QString, race);
-        QFETCH(QString, classe);
-        Bases b;
-        ajoutePersonnage(*b.perso, "Rex", fois(6, classe), {{"RACE", race}});
-        const TypePersonnage p = b.charge("Rex");
-        QTEST(int(p.Reflexe), "reflexe");
-        QTEST(int(p.Vigueur), "vigueur");
-        QTEST(int(p.Volonte), "volonte");
-    }
-
-    void elementaireBonJetPlafonne()
-    {
-        Bases b;
-        // Int(22/2)+2 = 13 plafonné à 12, puis +1 épique au niveau 22.
-        ajoutePersonnage(*b.perso, "Flamme", fois(22, "Guerrier"), {{"RACE", "Elémentaire du feu"}});
-        QCOMPARE(int(b.charge("Flamme").Reflexe), 12 + 1);
     }
 
     void effetsActifs_data()
@@ -281,26 +247,6 @@ private Q_SLOTS:
         QCOMPARE(int(autre.PV), int(niveaux.size()) * 5);
     }
 
-    void nombreAttaques_data()
-    {
-        QTest::addColumn<int>("niveaux");
-        QTest::addColumn<int>("attaques");
-        QTest::newRow("+0") << 0 << 1;
-        QTest::newRow("+5") << 5 << 1;
-        QTest::newRow("+6") << 6 << 2;
-        QTest::newRow("+10") << 10 << 2;
-        QTest::newRow("+11") << 11 << 3;
-        QTest::newRow("+16") << 16 << 4;
-        QTest::newRow("+20") << 20 << 4;
-    }
-    void nombreAttaques()
-    {
-        QFETCH(int, niveaux);
-        Bases b;
-        ajoutePersonnage(*b.perso, "Tir", fois(niveaux, "Guerrier"));
-        QTEST(int(b.charge("Tir").NombreAttaques), "attaques");
-    }
-
     void depassementDesPointsDeVie()
     {
         Bases b;
@@ -317,11 +263,10 @@ private Q_SLOTS:
     void champsDeLaFiche()
     {
         Bases b;
-        ajoutePersonnage(*b.perso, "Iris", fois(1, "Magicien"),
-                         {{"Archetype", "Vampire"}, {"Dieu", "Pélor"}, {"Beaute", 14}, {"Poids", 70000},
-                          {"Taille", 172}, {"Age", 30}, {"TotalPo", 12.5}, {"TotalXP", 1500}, {"Domaine_4", "Soleil"},
-                          {"Ecole_interdite_2", "Nécromancie"}, {"OrdreShugenja", "Ordre"}, {"Image", "iris.jpg"},
-                          {"Classe_8", "Rien"}});
+        ajoutePersonnage(*b.perso, "Iris", fois(1, "Magicien"), {{"Archetype", "Vampire"}, {"Dieu", "Pélor"},
+                         {"Beaute", 14}, {"Poids", 70000}, {"Taille", 172}, {"Age", 30}, {"TotalPo", 12.5}, {"TotalXP",
+                         1500}, {"Domaine_4", "Soleil"}, {"Ecole_interdite_2", "Nécromancie"}, {"OrdreShugenja",
+                         "Ordre"}, {"Image", "iris.jpg"}, {"Classe_8", "Rien"}});
         const TypePersonnage p = b.charge("Iris");
         QCOMPARE(p.Archetype, QString("Vampire"));
         QCOMPARE(p.Dieu, QString("Pélor"));
@@ -380,6 +325,65 @@ private Q_SLOTS:
     {
         QFETCH(QString, score);
         QTEST(int(BonusCarac(score)), "bonus");
+    }
+
+    void guerrierRoublard()
+    {
+        Livree livree;
+        ajoutePersonnage(*livree.perso, "Aldo", fois(4, "Guerrier") + fois(3, "Roublard"), {{"RACE", "Humain"}});
+        TypePersonnage p;
+        QVERIFY(ChargePersonnage(*livree.perso, *livree.programme, p, "Aldo", {}));
+        QCOMPARE(int(p.attaque), 6);
+        QCOMPARE(int(p.Reflexe), 4);
+        QCOMPARE(int(p.Vigueur), 5);
+        QCOMPARE(int(p.Volonte), 2);
+    }
+
+    void ogreEnNiveauxDeGeant()
+    {
+        Livree livree;
+        TypeRace ogre;
+        ChargeRace(*livree.programme, ogre, "Ogre");
+        QCOMPARE(ogre.Type, QString("Géant"));
+        QCOMPARE(ogre.taille, QString("Grande"));
+        const int des = livree.programme->scalaire("select Niveau from Race where Race=?", {"Ogre"}).toInt();
+        QCOMPARE(des, 4);
+        ajoutePersonnage(*livree.perso, "Grok", fois(des, "Géant"), {{"RACE", "Ogre"}});
+        TypePersonnage p;
+        QVERIFY(ChargePersonnage(*livree.perso, *livree.programme, p, "Grok", {}));
+        // Géant à 4 dés de vie : attaque 3/4, bon jet de Vigueur, mauvais Réflexes et Volonté.
+        QCOMPARE(int(p.attaque), 3);
+        QCOMPARE(int(p.Vigueur), 4);
+        QCOMPARE(int(p.Reflexe), 1);
+        QCOMPARE(int(p.Volonte), 1);
+    }
+
+    // Les capacités activables livrées, aux cas particuliers.
+    void capacitesActivables_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("niveau");
+        QTest::addColumn<int>("carac");
+        QTest::addColumn<QStringList>("dons");
+        QTest::addColumn<QString>("valeur");
+        // Classe de niveau 7 : sorts du niveau 4 ; Intelligence 16 : jusqu'au niveau 6.
+        QTest::newRow("frappe profane") << "Frappe profane" << 7 << 16 << QStringList{} << "4d4";
+        QTest::newRow("frappe profane limitée") << "Frappe profane" << 7 << 12 << QStringList{} << "2d4";
+        QTest::newRow("inspiration niveau 8") << "Inspiration vaillante" << 8 << 0 << QStringList{} << "2";
+        QTest::newRow("carapace niveau 14") << "Carapace de tortue" << 14 << 0 << QStringList{} << "7";
+        QTest::newRow("châtiment du mal") << "Châtiment du mal" << 5 << 0 << QStringList{} << "5d4";
+        QTest::newRow("épique sans le don") << "Puissance divine épique" << 3 << 0 << QStringList{} << "0";
+        QTest::newRow("épique avec le don") << "Puissance divine épique" << 3 << 0
+                                            << QStringList{"Puissance divine épique"} << "6";
+    }
+    void capacitesActivables()
+    {
+        Livree livree;
+        QFETCH(QString, nom);
+        QFETCH(int, niveau);
+        QFETCH(int, carac);
+        QFETCH(QStringList, dons);
+        QTEST(CapaciteSort(*livree.programme, nom, niveau, {carac, dons}), "valeur");
     }
 
     void maxiMini()

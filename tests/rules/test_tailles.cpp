@@ -1,8 +1,49 @@
-// Tailles : modificateurs, charge transportable, espace et allonge, dés de dégâts.
+// Tailles (modificateurs, charge transportable, espace et allonge, dés de dégâts), vitesses, cumul des bonus.
+#include "rules/Bonus.h"
+#include "rules/Deplacement.h"
 #include "rules/Race.h"
 #include "rules/Tailles.h"
+#include "shell/Erreur.h"
 
 #include <QtTest>
+
+namespace {
+
+TypeRace race(const QString& nom, int sol, int air = 0, int eau = 0, const QString& manoeuvrabilite = {})
+{
+    TypeRace r;
+    r.RACE = nom;
+    r.Deplacement = sol;
+    r.Deplacement_Air = air;
+    r.Deplacement_Eau = eau;
+    r.Manoeuvrabilite = manoeuvrabilite;
+    return r;
+}
+
+struct Entree
+{
+    const char* genre;
+    const char* cible;
+    const char* type;
+    const char* valeur;
+};
+
+ListeBonus liste(std::initializer_list<Entree> entrees)
+{
+    ListeBonus l;
+    for (const Entree& e : entrees)
+        AjouteBonus(l, "source", QString::fromUtf8(e.genre), QString::fromUtf8(e.cible),
+                    QString::fromUtf8(e.type), QString::fromUtf8(e.valeur));
+    return l;
+}
+
+const char* comp = "Bonus Competence";
+const char* ca = "Bonus Classe Armure";
+
+} // namespace
+
+Q_DECLARE_METATYPE(ArmurePortee)
+Q_DECLARE_METATYPE(ListeBonus)
 
 class TestTailles : public QObject
 {
@@ -150,10 +191,12 @@ private Q_SLOTS:
         QTEST(EspaceAllonge(r, armes, capacites), "texte");
     }
 
-    void desTailleSuperieure_data()
+    // Un cran de taille au-dessus (« + ») ou au-dessous (« - ») des dés de dégâts ; vide : pas de cran.
+    void desSelonLaTaille_data()
     {
         QTest::addColumn<QString>("des");
-        QTest::addColumn<QString>("plus");
+        QTest::addColumn<bool>("plus");
+        QTest::addColumn<QString>("attendu");
         const char* pas[][2] = {{"1", "1d2"},     {"1d2", "1d3"},   {"1d3", "1d4"},   {"1d4", "1d6"},
                                 {"1d5", "1d7"},   {"1d6", "1d8"},   {"1d7", "1d10"},  {"1d8", "2d6"},
                                 {"1d10", "2d8"},  {"1d11", "2d10"}, {"1d12", "3d6"},  {"2d4", "2d6"},
@@ -162,29 +205,16 @@ private Q_SLOTS:
                                 {"3d8", "4d8"},   {"4d8", "6d8"},   {"6d8", "8d8"},   {"8d8", "12d8"},
                                 {"16d6", ""},     {"2d12", ""},     {"1D6", ""},      {" 1d6", ""}};
         for (const auto& p : pas)
-            QTest::newRow(p[0]) << p[0] << p[1];
+            QTest::addRow("+ %s", p[0]) << p[0] << true << p[1];
+        for (const auto& [des, moins] : {std::pair("1d8", "1d6"), {"1d6", "1d4"}, {"2d6", "1d10"}, {"2d4", "1d6"},
+                                         {"1d2", "1"}, {"1", ""}})
+            QTest::addRow("- %s", des) << des << false << moins;
     }
-    void desTailleSuperieure()
+    void desSelonLaTaille()
     {
         QFETCH(QString, des);
-        QTEST(DesTailleSuperieure(des), "plus");
-    }
-
-    void desTailleInferieure_data()
-    {
-        QTest::addColumn<QString>("des");
-        QTest::addColumn<QString>("moins");
-        QTest::newRow("1d8") << "1d8" << "1d6";
-        QTest::newRow("1d6") << "1d6" << "1d4";
-        QTest::newRow("2d6") << "2d6" << "1d10";
-        QTest::newRow("2d4") << "2d4" << "1d6";
-        QTest::newRow("1d2") << "1d2" << "1";
-        QTest::newRow("1") << "1" << "";
-    }
-    void desTailleInferieure()
-    {
-        QFETCH(QString, des);
-        QTEST(DesTailleInferieure(des), "moins");
+        QFETCH(bool, plus);
+        QTEST(plus ? DesTailleSuperieure(des) : DesTailleInferieure(des), "attendu");
     }
 
     void degatsTaille_data()
@@ -231,6 +261,195 @@ private Q_SLOTS:
         QCOMPARE(AttaquesNaturelles().size(), 21);
         QVERIFY(AttaquesNaturelles().contains("Pattes arrière"));
         QVERIFY(!AttaquesNaturelles().contains("Épée longue"));
+    }
+
+    void vitesseArmure_data()
+    {
+        QTest::addColumn<int>("cases");
+        QTest::addColumn<int>("armure");
+        const int table[][2] = {{-1, 0}, {0, 0},  {1, 1},   {2, 1},   {3, 2},   {4, 3},   {5, 3},   {6, 4},
+                                {7, 5},  {8, 6},  {9, 6},   {10, 7},  {11, 7},  {12, 8},  {13, 9},  {14, 10},
+                                {15, 10}, {16, 11}, {17, 11}, {18, 12}, {19, 13}, {20, 14}, {21, 0}};
+        for (const auto& t : table)
+            QTest::newRow(qPrintable(QString::number(t[0]))) << t[0] << t[1];
+    }
+    void vitesseArmure()
+    {
+        QFETCH(int, cases);
+        QTEST(int(VitesseArmure(cases)), "armure");
+    }
+
+    void auSol_data()
+    {
+        QTest::addColumn<QString>("race");
+        QTest::addColumn<int>("metres");
+        QTest::addColumn<QStringList>("dons");
+        QTest::addColumn<ArmurePortee>("armure");
+        QTest::addColumn<int>("cases");
+        QTest::newRow("humain") << "Humain" << 9 << QStringList{} << ArmurePortee::Aucune << 6;
+        QTest::newRow("humain armure légère") << "Humain" << 9 << QStringList{} << ArmurePortee::Legere << 6;
+        QTest::newRow("humain armure intermédiaire") << "Humain" << 9 << QStringList{} << ArmurePortee::Intermediaire << 4;
+        QTest::newRow("humain armure lourde") << "Humain" << 9 << QStringList{} << ArmurePortee::Lourde << 4;
+        QTest::newRow("nain armure intermédiaire") << "Nain" << 6 << QStringList{} << ArmurePortee::Intermediaire << 4;
+        QTest::newRow("nain d'or armure lourde") << "Nain d'or" << 9 << QStringList{} << ArmurePortee::Lourde << 6;
+        QTest::newRow("lent tare") << "Humain" << 9 << QStringList{"Lent tare"} << ArmurePortee::Aucune << 3;
+        QTest::newRow("lent trait") << "Humain" << 9 << QStringList{"Lent trait"} << ArmurePortee::Aucune << 3;
+        QTest::newRow("déplacement accéléré") << "Humain" << 9 << QStringList{"Déplacement accéléré"}
+                                              << ArmurePortee::Aucune << 8;
+        // Le moine reçoit l'ajout tous les trois niveaux et le perd en toute armure.
+        QTest::newRow("moine niveau 6") << "Humain" << 9 << QStringList{"Déplacement accéléré", "Déplacement accéléré"}
+                                        << ArmurePortee::Aucune << 10;
+        QTest::newRow("accéléré en armure légère") << "Humain" << 9 << QStringList{"Déplacement accéléré"}
+                                                   << ArmurePortee::Legere << 6;
+        QTest::newRow("accéléré en armure intermédiaire") << "Humain" << 9 << QStringList{"Déplacement accéléré"}
+                                                          << ArmurePortee::Intermediaire << 4;
+        QTest::newRow("barbare en armure intermédiaire") << "Humain" << 9 << QStringList{"Déplacement accéléré barbare"}
+                                                         << ArmurePortee::Intermediaire << 6;
+        QTest::newRow("barbare en armure lourde") << "Humain" << 9 << QStringList{"Déplacement accéléré barbare"}
+                                                  << ArmurePortee::Lourde << 4;
+        QTest::newRow("+1,5 m") << "Humain" << 9 << QStringList{"Déplacement accéléré +1.5m"} << ArmurePortee::Aucune << 7;
+        QTest::newRow("vélocité et vif") << "Elfe" << 9 << QStringList{"Vélocité", "Vif"} << ArmurePortee::Aucune << 9;
+        QTest::newRow("accéléré puis lent") << "Humain" << 9 << QStringList{"Lent tare", "Déplacement accéléré"}
+                                            << ArmurePortee::Aucune << 4;
+    }
+    void auSol()
+    {
+        QFETCH(QString, race);
+        QFETCH(int, metres);
+        QFETCH(QStringList, dons);
+        QFETCH(ArmurePortee, armure);
+        const Deplacements d = CalculeDeplacement({}, ::race(race, metres), dons, armure);
+        QTEST(int(d.Terre), "cases");
+    }
+
+    void bonusDeLaListe()
+    {
+        ListeBonus bonus;
+        AjouteBonus(bonus, "Bottes", "Bonus Déplacement", "Terre", "Alteration", "3+");
+        AjouteBonus(bonus, "Sort", "Bonus Déplacement", "Terre", "Alteration", "9+");
+        AjouteBonus(bonus, "Anneau", "Bonus Déplacement", "Eau", "Alteration", "6+");
+        AjouteBonus(bonus, "Potion", "Bonus Déplacement", "Air", "Alteration", "6+");
+        const Deplacements d = CalculeDeplacement(bonus, race("Humain", 9), {}, ArmurePortee::Intermediaire);
+        QCOMPARE(int(d.Terre), 4 + 6);   // l'armure ne réduit pas le bonus, le plus grand d'un type seul
+        QCOMPARE(int(d.Eau), 4);
+        QCOMPARE(int(d.Air), 4);
+    }
+
+    void volEtNage()
+    {
+        Deplacements d = CalculeDeplacement({}, race("Aasimar", 9), {"Sang Angélique (bonne)"}, ArmurePortee::Aucune);
+        QCOMPARE(int(d.Air), 12);
+        QCOMPARE(d.Manoeuvrabilite, QString("Bonne"));
+        d = CalculeDeplacement({}, race("Aasimar", 9), {"Rejeton des étoiles"}, ArmurePortee::Aucune);
+        QCOMPARE(int(d.Air), 3);
+        QCOMPARE(d.Manoeuvrabilite, QString("Moyenne"));
+        // Un vol racial plus rapide reste.
+        d = CalculeDeplacement({}, race("Harpie", 6, 24, 0, "Médiocre"), {"Ailes"}, ArmurePortee::Aucune);
+        QCOMPARE(int(d.Air), 16);
+        QCOMPARE(d.Manoeuvrabilite, QString("Médiocre"));
+
+        d = CalculeDeplacement({}, race("Triton", 1, 0, 12), {"Rejeton de l'eau"}, ArmurePortee::Aucune);
+        QCOMPARE(int(d.Eau), 16);
+        d = CalculeDeplacement({}, race("Triton", 1, 0, 12), {"Maîtrise de terrain"}, ArmurePortee::Aucune);
+        QCOMPARE(int(d.Eau), 8);
+        d = CalculeDeplacement({}, race("Triton", 1, 0, 12), {"Maîtrise de terrain", "Aquatique"}, ArmurePortee::Aucune);
+        QCOMPARE(int(d.Eau), 16);
+        d = CalculeDeplacement({}, race("Humain", 9), {"Science de la nage"}, ArmurePortee::Aucune);
+        QCOMPARE(int(d.Eau), 3);
+    }
+
+    void course()
+    {
+        QCOMPARE(int(CalculeDeplacement({}, race("Humain", 9), {}, ArmurePortee::Aucune).MultipleCourse), 4);
+        QCOMPARE(int(CalculeDeplacement({}, race("Humain", 9), {}, ArmurePortee::Lourde).MultipleCourse), 3);
+        QCOMPARE(int(CalculeDeplacement({}, race("Humain", 9), {"Course"}, ArmurePortee::Aucune).MultipleCourse), 5);
+    }
+
+    void texte()
+    {
+        Deplacements d;
+        d.Terre = 6;
+        QCOMPARE(TexteDeplacement(d), QString("9m(6 cases)"));
+        d.Terre = 5;
+        d.Air = 12;
+        d.Manoeuvrabilite = "Moyenne";
+        d.Eau = 4;
+        QCOMPARE(TexteDeplacement(d), QString("7,5m(5 cases), vol 18m(12 cases)(Moyenne), nage 6m(4 cases)"));
+    }
+
+    void somme_data()
+    {
+        QTest::addColumn<ListeBonus>("bonus");
+        QTest::addColumn<QString>("genre");
+        QTest::addColumn<QString>("cible");
+        QTest::addColumn<int>("nombre");
+        QTest::addColumn<QString>("des");
+
+        QTest::newRow("liste vide") << ListeBonus{} << comp << "Fouille" << 0 << "";
+        QTest::newRow("même type : le plus grand")
+            << liste({{comp, "Fouille", "Aptitude", "2"}, {comp, "Fouille", "Aptitude", "4"}}) << comp << "Fouille" << 4 << "";
+        QTest::newRow("plus grand en premier")
+            << liste({{comp, "Fouille", "Aptitude", "4"}, {comp, "Fouille", "Aptitude", "2"}}) << comp << "Fouille" << 4 << "";
+        QTest::newRow("types différents s'additionnent")
+            << liste({{comp, "Fouille", "Aptitude", "2"}, {comp, "Fouille", "Aptitude", "4"}, {comp, "Fouille", "Chance", "1"}})
+            << comp << "Fouille" << 5 << "";
+        QTest::newRow("type sans égard à la casse")
+            << liste({{comp, "Fouille", "Aptitude", "2"}, {comp, "Fouille", "APTITUDE", "3"}}) << comp << "Fouille" << 3 << "";
+        QTest::newRow("comparaison numérique, pas textuelle")
+            << liste({{comp, "Fouille", "Aptitude", "10"}, {comp, "Fouille", "Aptitude", "9"}}) << comp << "Fouille" << 10 << "";
+        QTest::newRow("malus du même type")
+            << liste({{comp, "Fouille", "Aptitude", "-1"}, {comp, "Fouille", "Aptitude", "-3"}}) << comp << "Fouille" << -1 << "";
+        QTest::newRow("deux anneaux de parade")
+            << liste({{ca, "Parade", "Parade", "1"}, {ca, "Parade", "Parade", "2"}}) << ca << "Parade" << 2 << "";
+        QTest::newRow("autre cible et autre genre ignorés")
+            << liste({{comp, "Fouille", "Aptitude", "2"}, {comp, "Détection", "Aptitude", "5"}, {ca, "Fouille", "Aptitude", "7"}})
+            << comp << "Fouille" << 2 << "";
+        QTest::newRow("cible vide : toutes les cibles, chacune ses types")
+            << liste({{comp, "Fouille", "Aptitude", "2"}, {comp, "Détection", "Aptitude", "5"},
+                      {comp, "Fouille", "Aptitude", "3"}, {comp, "Détection", "Chance", "1"}, {ca, "Parade", "Aptitude", "7"}})
+            << comp << "" << 3 + 5 + 1 << "";
+        QTest::newRow("dés sacrés")
+            << liste({{"Bonus Dommage", "Toutes armes", "Sainte", "+2d6"}}) << "Bonus Dommage" << "Toutes armes" << 0
+            << "+2d6(Sainte)";
+        QTest::newRow("dés : le plus grand du type")
+            << liste({{"Bonus Dommage", "Toutes armes", "Sainte", "+2d6"}, {"Bonus Dommage", "Toutes armes", "Sainte", "+1d6"}})
+            << "Bonus Dommage" << "Toutes armes" << 0 << "+2d6(Sainte)";
+        QTest::newRow("dés et nombres")
+            << liste({{"Bonus Dommage", "Toutes armes", "Sainte", "+2d6"}, {"Bonus Dommage", "Toutes armes", "Alteration", "2"},
+                      {"Bonus Dommage", "Toutes armes", "Feu", "+1d6"}})
+            << "Bonus Dommage" << "Toutes armes" << 2 << "+1d6(Feu) +2d6(Sainte)";
+    }
+    void somme()
+    {
+        QFETCH(ListeBonus, bonus);
+        QFETCH(QString, genre);
+        QFETCH(QString, cible);
+        const SommeDeBonus s = SommeBonus(bonus, genre, cible);
+        QTEST(int(s.nombre), "nombre");
+        QTEST(s.des, "des");
+    }
+
+    void texteAffiche()
+    {
+        QCOMPARE(SommeBonus({}, "Bonus PV", "").texte(), QString("0"));
+        const ListeBonus l = liste({{"Bonus Dommage", "Épée", "Sainte", "+2d6"}, {"Bonus Dommage", "Épée", "Alteration", "1"}});
+        QCOMPARE(SommeBonus(l, "Bonus Dommage", "Épée").texte(), QString("+1 +2d6(Sainte)"));
+        QCOMPARE(SommeBonus(l, "Bonus Dommage", "Épée").contientDes(), true);
+        const ListeBonus n = liste({{"Bonus PV", "Temporaire", "Moral", "-2"}});
+        QCOMPARE(SommeBonus(n, "Bonus PV", "Temporaire").texte(), QString("-2"));
+    }
+
+    void ordreStableNeChangePasLaListe()
+    {
+        const ListeBonus l = liste({{comp, "Fouille", "Chance", "3"}, {comp, "Détection", "Aptitude", "1"}});
+        SommeBonus(l, comp, "");
+        QCOMPARE(l.first().Cible, QString("Fouille"));
+    }
+
+    void depassement()
+    {
+        const ListeBonus l = liste({{comp, "Fouille", "A", "30000"}, {comp, "Fouille", "B", "30000"}});
+        QVERIFY_THROWS_EXCEPTION(ErreurExecution, SommeBonus(l, comp, "Fouille"));
     }
 };
 

@@ -19,7 +19,7 @@ void CaptureBoites::timerEvent(QTimerEvent*)
 
 void enregistreCapture(QWidget* fenetre, const QString& nom)
 {
-    const QString dossier = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("captures"));
+    const QString dossier = QDir(QCoreApplication::applicationDirPath()).filePath("captures");
     QDir().mkpath(dossier);
-    QVERIFY(fenetre->grab().save(QDir(dossier).filePath(nom + QStringLiteral(".png"))));
+    QVERIFY(fenetre->grab().save(QDir(dossier).filePath(nom + ".png")));
 }

@@ -8,8 +8,8 @@
 
 DossiersShell::DossiersShell()
 {
-    programme = racine.chemin(QStringLiteral("programme"));
-    config = racine.chemin(QStringLiteral("config"));
+    programme = racine.chemin("programme");
+    config = racine.chemin("config");
     QDir().mkpath(programme);
     QDir().mkpath(config);
     const QString source = QDir(dossierProgramme()).filePath(QLatin1String(kNomBaseProgramme));
@@ -35,13 +35,13 @@ QString DossiersShell::creeBasePerso(const QString& cheminOuNom) const
 void ajoutePersonnage(BaseDonnees& base, const QString& nom, const QString& race, const QVariantList& niveaux,
                       const QStringList& classes, bool exclu)
 {
-    QVariantMap champs{{QStringLiteral("Nom"), nom}, {QStringLiteral("RACE"), race},
-                       {QStringLiteral("exclu"), exclu}};
+    QVariantMap champs{{"Nom", nom}, {"RACE", race},
+                       {"exclu", exclu}};
     for (int i = 0; i < niveaux.size(); ++i)
         champs.insert(QStringLiteral("Niv_%1").arg(i + 1), niveaux[i]);
     for (int i = 0; i < classes.size(); ++i)
         champs.insert(QStringLiteral("Classe_%1").arg(i + 1), classes[i].isEmpty() ? QVariant() : QVariant(classes[i]));
-    base.ajoute(QStringLiteral("Personnage"), champs);
+    base.ajoute("Personnage", champs);
 }
 
 void ajoutePersonnage(const QString& cheminBase, const QString& nom, const QString& race, const QVariantList& niveaux,

@@ -1,29 +1,260 @@
-// Démarrage : réglages et leurs replis, ouverture des bases, refus de la base du programme.
+// Démarrage : fichier de réglages (lecture, écriture, valeurs numériques, emplacement) et leurs replis,
+// gestionnaire commun des erreurs (message, journal, mode débogage), ouverture des bases.
 #include "OutilsShell.h"
 #include "shell/Demarrage.h"
+#include "shell/Erreur.h"
 #include "shell/FichierIni.h"
+#include "shell/GestionErreurs.h"
 #include "shell/db/SchemaPerso.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QtTest>
+#include <stdexcept>
+
+namespace {
+
+QString ini(const QString& dossier)
+{
+    return QDir(dossier).filePath("TESSARY.INI");
+}
+
+int version(BaseDonnees& base)
+{
+    return base.scalaire("select version from Version").toInt();
+}
+
+QByteArray litFichier(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList lignesJournal(const QString& chemin)
+{
+    return QString::fromUtf8(litFichier(chemin)).split(u'\n', Qt::SkipEmptyParts);
+}
+
+} // namespace
 
 class TestDemarrage : public QObject
 {
     Q_OBJECT
 
-    static QString ini(const QString& dossier) { return QDir(dossier).filePath(QStringLiteral("TESSARY.INI")); }
-    static int version(BaseDonnees& base) { return base.scalaire(QStringLiteral("select version from Version")).toInt(); }
-
 private Q_SLOTS:
+    void lecture_data()
+    {
+        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("cle");
+        QTest::addColumn<QString>("attendu");
+        const QByteArray ini = "[FICHIER]\r\nBDD=/home/élise/mes persos.db\r\n[MODE]\r\nDEBUG = 1 \r\n"
+                               "[frmMain]\r\nPOS_X=\"120\"\r\n";
+        QTest::newRow("valeur avec espaces et accents") << ini << "FICHIER" << "BDD" << "/home/élise/mes persos.db";
+        QTest::newRow("section et clé sans égard à la casse") << ini << "fichier" << "bdd" << "/home/élise/mes persos.db";
+        QTest::newRow("blancs autour du signe égal") << ini << "MODE" << "DEBUG" << "1";
+        QTest::newRow("guillemets retirés") << ini << "frmMain" << "POS_X" << "120";
+        QTest::newRow("clé absente") << ini << "MODE" << "BDD" << "";
+        QTest::newRow("section absente") << ini << "WORD" << "MiseEnForme" << "";
+        QTest::newRow("clé d'une autre section") << ini << "frmMain" << "DEBUG" << "";
+        QTest::newRow("fichier vide") << QByteArray() << "FICHIER" << "BDD" << "";
+        QTest::newRow("255 caractères au plus") << QByteArray("[A]\nB=" + QByteArray(300, 'x') + "\n") << "A" << "B"
+                                                << QString(255, u'x');
+    }
+    void lecture()
+    {
+        QFETCH(QByteArray, contenu);
+        QFETCH(QString, section);
+        QFETCH(QString, cle);
+        QFETCH(QString, attendu);
+        DossierTest d;
+        const QString chemin = d.chemin("TESSARY.INI");
+        ecritFichier(chemin, contenu);
+        QCOMPARE(LitIni(chemin, section, cle), attendu);
+    }
+
+    // L'écriture crée fichier et dossiers, remplace une clé sans la doubler, et garde le reste du fichier.
+    void ecriture()
+    {
+        DossierTest d;
+        const QString neuf = d.chemin("config/quorvane/TESSARY.INI");
+        QCOMPARE(LitIni(neuf, "FICHIER", "BDD"), QString());
+        QVERIFY(!QFile::exists(neuf));
+        QVERIFY(EcritIni(neuf, "FICHIER", "BDD", "/tmp/a b.db"));
+        QCOMPARE(LitIni(neuf, "FICHIER", "BDD"), "/tmp/a b.db");
+        QVERIFY(EcritIni(neuf, "FICHIER", "BDD", "/tmp/c.db"));
+        QCOMPARE(LitIni(neuf, "FICHIER", "BDD"), "/tmp/c.db");
+        QCOMPARE(litFichier(neuf).count("BDD="), 1);
+
+        const QString chemin = d.chemin("TESSARY.INI");
+        ecritFichier(chemin, "; réglages faits à la main\r\n[MODE]\r\nDEBUG=0\r\n\r\n[frmMain]\r\npos_x=3\r\n\r\n"
+                             "[WORD]\r\nMiseEnForme=1\r\n");
+        QVERIFY(EcritIni(chemin, "FRMMAIN", "POS_X", "40"));
+        QVERIFY(EcritIni(chemin, "frmMain", "POS_Y", "50"));
+        QVERIFY(EcritIni(chemin, "FICHIER", "BDD", "/x.db"));
+
+        const QString texte = QString::fromUtf8(litFichier(chemin));
+        QVERIFY(texte.contains("; réglages faits à la main"));
+        QCOMPARE(texte.count("[frmMain]"), 1);
+        // La clé nouvelle va dans sa section, avant la section suivante.
+        QVERIFY(texte.indexOf("POS_Y=50") > texte.indexOf("[frmMain]"));
+        QVERIFY(texte.indexOf("POS_Y=50") < texte.indexOf("[WORD]"));
+        QCOMPARE(LitIni(chemin, "frmMain", "POS_X"), "40");
+        QCOMPARE(LitIni(chemin, "WORD", "MiseEnForme"), "1");
+        QCOMPARE(LitIni(chemin, "MODE", "DEBUG"), "0");
+        QCOMPARE(LitIni(chemin, "FICHIER", "BDD"), "/x.db");
+    }
+
+    // Valeur numérique d'un réglage : préfixe numérique, 0 sinon ; hors des 16 bits, l'erreur 6 ; un fichier
+    // absent n'est pas créé par la lecture, seulement quand on demande d'écrire la valeur par défaut.
+    void parametreNumerique_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("attendu"); // -1 : dépassement
+        QTest::newRow("nombre") << "12" << 12;
+        QTest::newRow("préfixe numérique") << "7 px" << 7;
+        QTest::newRow("négatif") << "-30" << -30;
+        QTest::newRow("pas un nombre") << "abc" << 0;
+        QTest::newRow("vide") << "" << 0;
+        QTest::newRow("plus grand entier 16 bits") << "32767" << 32767;
+        QTest::newRow("hors des 16 bits") << "40000" << -1;
+    }
+    void parametreNumerique()
+    {
+        QFETCH(QString, texte);
+        QFETCH(int, attendu);
+        DossierTest d;
+        const QString chemin = d.chemin("TESSARY.INI");
+        EcritIni(chemin, "frmMain", "POS_X", texte);
+        try {
+            QCOMPARE(ParametreIni(chemin, "frmMain", "POS_X", 999, false), attendu);
+        } catch (const ErreurExecution& e) {
+            QCOMPARE(attendu, -1);
+            QCOMPARE(e.numero(), int(NumeroErreur::Depassement));
+        }
+        const QString absent = d.chemin("absent/TESSARY.INI");
+        QCOMPARE(ParametreIni(absent, "frmMain", "POS_X", 0, false), 0);
+        QVERIFY(!QFile::exists(absent));
+        QCOMPARE(ParametreIni(absent, "frmMain", "POS_Y", -42, true), -42);
+        QCOMPARE(LitIni(absent, "frmMain", "POS_Y"), "-42");
+    }
+
+    void emplacement_data()
+    {
+        QTest::addColumn<bool>("dansConfig");
+        QTest::addColumn<bool>("dansProgramme");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("aucun : configuration") << false << false << "config";
+        QTest::newRow("programme seul") << false << true << "programme";
+        QTest::newRow("configuration seule") << true << false << "config";
+        QTest::newRow("les deux : configuration") << true << true << "config";
+    }
+    void emplacement()
+    {
+        QFETCH(bool, dansConfig);
+        QFETCH(bool, dansProgramme);
+        QFETCH(QString, attendu);
+        DossierTest d;
+        QDir().mkpath(d.chemin("config"));
+        QDir().mkpath(d.chemin("programme"));
+        if (dansConfig)
+            ecritFichier(d.chemin("config/TESSARY.INI"), "[MODE]\n");
+        if (dansProgramme)
+            ecritFichier(d.chemin("programme/TESSARY.INI"), "[MODE]\n");
+        QCOMPARE(LocaliseFichierIni(d.chemin("config"), d.chemin("programme")), d.chemin(attendu + "/TESSARY.INI"));
+    }
+
+    void dossierConfigurationImpose()
+    {
+        const QByteArray avant = qgetenv("QUORVANE_CONFIG");
+        qputenv("QUORVANE_CONFIG", "/tmp/ailleurs/");
+        QCOMPARE(DossierConfiguration(), "/tmp/ailleurs");
+        qunsetenv("QUORVANE_CONFIG");
+        QVERIFY(DossierConfiguration().endsWith("/quorvane"));
+        if (!avant.isEmpty())
+            qputenv("QUORVANE_CONFIG", avant);
+    }
+
+    void erreurInterceptee_data()
+    {
+        QTest::addColumn<int>("genre");   // 0 : erreur d'exécution, 1 : exception de bibliothèque
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("dépassement") << 0 << 6 << "Dépassement de capacité";
+        QTest::newRow("erreur de base") << 0 << 3000 << "Le fichier « x.db » n'existe pas.";
+        QTest::newRow("exception standard") << 1 << int(kErreurInterne) << "vecteur trop court";
+    }
+    void erreurInterceptee()
+    {
+        QFETCH(int, genre);
+        QFETCH(int, numero);
+        QFETCH(QString, description);
+        DossierTest d;
+        const QString journal = d.chemin("errvb.log");
+        ecritFichier(journal, "ancienne ligne\n"); // une ligne d'une exécution précédente reste en place
+        GestionErreurs g;
+        QVERIFY(g.ouvreJournal(journal));
+        QStringList messages;
+        g.afficheAvec([&](const QString& m) { messages << m; });
+
+        g.protege("cmdOK_Click", "frmEssai.cpp", [&] {
+            if (genre == 0)
+                throw ErreurExecution(numero, description);
+            throw std::out_of_range(description.toStdString());
+        });
+
+        QCOMPARE(messages, QStringList{MessageErreur(numero, description)});
+        const QStringList lignes = lignesJournal(journal);
+        QCOMPARE(lignes.size(), 2);
+        QCOMPARE(lignes.first(), "ancienne ligne");
+        const QString ligne = lignes.last();
+        QVERIFY2(ligne.endsWith(QString::number(numero) + u' ' + description
+                                + " Procedure : cmdOK_Click  Module : frmEssai.cpp"),
+                 qPrintable(ligne));
+        const QDateTime quand = QDateTime::fromString(ligne.left(19), "dd/MM/yyyy HH:mm:ss");
+        QVERIFY(quand.isValid());
+        QVERIFY(qAbs(quand.secsTo(QDateTime::currentDateTime())) < 60);
+    }
+
+    // Sans erreur rien n'est signalé ; en mode débogage rien n'est intercepté ; une description sur
+    // plusieurs lignes tient sur une ligne du journal ; un journal impossible n'empêche pas le message.
+    void autresCasDuGestionnaire()
+    {
+        QCOMPARE(MessageErreur(6, "Dépassement de capacité"),
+                 "L'erreur suivante s'est produite : Dépassement de capacité\n\n numéro d'erreur (6 )");
+        DossierTest d;
+        const QString journal = d.chemin("errvb.log");
+        GestionErreurs g;
+        QVERIFY(g.ouvreJournal(journal));
+        QStringList messages;
+        g.afficheAvec([&](const QString& m) { messages << m; });
+        int appels = 0;
+        g.protege("p", "m.cpp", [&] { ++appels; });
+        QCOMPARE(appels, 1);
+        g.modeDebug = 1;
+        QVERIFY_THROWS_EXCEPTION(ErreurExecution, g.protege("p", "m.cpp", [] { throw ErreurExecution(6, "x"); }));
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, g.protege("p", "m.cpp", [] { throw std::runtime_error("y"); }));
+        QVERIFY(messages.isEmpty());
+        QVERIFY(lignesJournal(journal).isEmpty());
+        g.modeDebug = 0;
+        g.protege("p", "m.cpp", [] { throw ErreurExecution(5, "première\ndeuxième"); });
+        QCOMPARE(lignesJournal(journal).size(), 1);
+        GestionErreurs sansJournal;
+        QVERIFY(!sansJournal.ouvreJournal(d.chemin("absent/errvb.log")));
+        sansJournal.afficheAvec([&](const QString& m) { messages << m; });
+        sansJournal.protege("p", "m.cpp", [] { throw ErreurExecution(6, "x"); });
+        QCOMPARE(messages.size(), 2);
+    }
+
     void premierDemarrageSansReglages()
     {
         DossiersShell d;
-        const QString perso = d.creeBasePerso(QDir(d.programme).filePath(QStringLiteral("perso.db")));
+        const QString perso = d.creeBasePerso(QDir(d.programme).filePath("perso.db"));
         EtatShell etat;
         PrepareDemarrage(etat, d.programme, d.config);
         QCOMPARE(QDir::currentPath(), QDir(d.programme).absolutePath());
-        QVERIFY(QFile::exists(QDir(d.programme).filePath(QStringLiteral("errvb.log"))));
+        QVERIFY(QFile::exists(QDir(d.programme).filePath("errvb.log")));
         QCOMPARE(etat.cheminIni, ini(d.config));
         QCOMPARE(etat.erreurs.modeDebug, 0);
         QVERIFY(!etat.doubleCarac);
@@ -61,10 +292,7 @@ private Q_SLOTS:
         QFETCH(bool, miseEnForme);
         QFETCH(QString, site);
         DossiersShell d;
-        QFile f(ini(d.config));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(contenu);
-        f.close();
+        ecritFichier(ini(d.config), contenu);
         EtatShell etat;
         PrepareDemarrage(etat, d.programme, d.config);
         QCOMPARE(etat.erreurs.modeDebug, debug);
@@ -77,9 +305,9 @@ private Q_SLOTS:
     void reglagesDansLeDossierDuProgramme()
     {
         DossiersShell d;
-        d.creeBasePerso(QDir(d.programme).filePath(QStringLiteral("perso.db")));
-        const QString autre = d.creeBasePerso(QStringLiteral("autre.db"));
-        EcritIni(ini(d.programme), QStringLiteral("FICHIER"), QStringLiteral("BDD"), autre);
+        d.creeBasePerso(QDir(d.programme).filePath("perso.db"));
+        const QString autre = d.creeBasePerso("autre.db");
+        EcritIni(ini(d.programme), "FICHIER", "BDD", autre);
         auto etat = demarre(d);
         QCOMPARE(etat->cheminIni, ini(d.programme));
         QCOMPARE(etat->cheminPerso, autre);
@@ -98,8 +326,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, bdd);
         DossiersShell d;
-        const QString perso = d.creeBasePerso(QDir(d.programme).filePath(QStringLiteral("perso.db")));
-        EcritIni(ini(d.config), QStringLiteral("FICHIER"), QStringLiteral("BDD"), d.chemin(bdd));
+        const QString perso = d.creeBasePerso(QDir(d.programme).filePath("perso.db"));
+        EcritIni(ini(d.config), "FICHIER", "BDD", d.chemin(bdd));
         auto etat = demarre(d);
         QCOMPARE(etat->cheminPerso, perso);
         QCOMPARE(etat->perso->chemin(), perso);
@@ -108,13 +336,10 @@ private Q_SLOTS:
     void derniereBaseIllisible()
     {
         DossiersShell d;
-        const QString perso = d.creeBasePerso(QDir(d.programme).filePath(QStringLiteral("perso.db")));
-        const QString abimee = d.chemin(QStringLiteral("abimee.db"));
-        QFile f(abimee);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(4096, 'z'));
-        f.close();
-        EcritIni(ini(d.config), QStringLiteral("FICHIER"), QStringLiteral("BDD"), abimee);
+        const QString perso = d.creeBasePerso(QDir(d.programme).filePath("perso.db"));
+        const QString abimee = d.chemin("abimee.db");
+        ecritFichier(abimee, QByteArray(4096, 'z'));
+        EcritIni(ini(d.config), "FICHIER", "BDD", abimee);
 
         EtatShell etat;
         QStringList messages;
@@ -122,28 +347,28 @@ private Q_SLOTS:
         PrepareDemarrage(etat, d.programme, d.config);
         OuvreBasesDemarrage(etat);
         QCOMPARE(messages.size(), 1);
-        QVERIFY(messages.first().startsWith(QStringLiteral("L'erreur suivante s'est produite : ")));
+        QVERIFY(messages.first().startsWith("L'erreur suivante s'est produite : "));
         QCOMPARE(etat.cheminPerso, perso);
     }
 
     void basePersoAbsenteCreee()
     {
         DossiersShell d;
-        const QString perso = QDir(d.programme).filePath(QStringLiteral("perso.db"));
+        const QString perso = QDir(d.programme).filePath("perso.db");
         EtatShell etat;
         PrepareDemarrage(etat, d.programme, d.config);
         QVERIFY(OuvreBasesDemarrage(etat));
         QVERIFY(QFile::exists(perso));
         QCOMPARE(etat.cheminPerso, perso);
-        QVERIFY(etat.perso->existeTable(QStringLiteral("Personnage")));
+        QVERIFY(etat.perso->existeTable("Personnage"));
         QCOMPARE(version(*etat.perso), kVersionBase);
     }
 
     void baseMiseANiveauAuDemarrage()
     {
         DossiersShell d;
-        const QString perso = d.creeBasePerso(QDir(d.programme).filePath(QStringLiteral("perso.db")));
-        BaseDonnees::ouvre(perso)->execute(QStringLiteral("update Version set Version = 20"));
+        const QString perso = d.creeBasePerso(QDir(d.programme).filePath("perso.db"));
+        BaseDonnees::ouvre(perso)->execute("update Version set Version = 20");
         auto etat = demarre(d);
         QCOMPARE(version(*etat->perso), kVersionBase);
     }
@@ -161,7 +386,7 @@ private Q_SLOTS:
             QVERIFY(e.description().contains(QLatin1String(kNomBaseProgramme)));
         }
         // Aucune base de personnages n'a été créée à sa place.
-        QVERIFY(!QFile::exists(QDir(d.programme).filePath(QStringLiteral("perso.db"))));
+        QVERIFY(!QFile::exists(QDir(d.programme).filePath("perso.db")));
     }
 
     void estBaseProgramme_data()
@@ -190,11 +415,11 @@ private Q_SLOTS:
     {
         DossiersShell d;
         auto etat = demarre(d);
-        const QString autre = d.creeBasePerso(QStringLiteral("autre.db"));
+        const QString autre = d.creeBasePerso("autre.db");
         AdopteBasePersonnages(*etat, OuvreBasePersonnages(*etat, autre), autre);
         QCOMPARE(etat->perso->chemin(), autre);
         QCOMPARE(etat->cheminPerso, autre);
-        QCOMPARE(LitIni(ini(d.config), QStringLiteral("FICHIER"), QStringLiteral("BDD")), autre);
+        QCOMPARE(LitIni(ini(d.config), "FICHIER", "BDD"), autre);
     }
 };
 

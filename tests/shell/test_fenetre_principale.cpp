@@ -1,24 +1,36 @@
-// Fenêtre principale : menus, titre, position, ouverture d'une base, dépôt de fichiers,
-// instance unique, boîte d'erreur.
+// Fenêtre principale : menus, titre, position, ouverture d'une base, dépôt de fichiers, instance
+// unique, boîte d'erreur ; choix d'un personnage ; astuce du jour et boîte « A propos » ; outils des fenêtres.
 #include "OutilsFenetres.h"
 #include "OutilsShell.h"
 #include "shell/Application.h"
 #include "shell/Demarrage.h"
 #include "shell/FichierIni.h"
 #include "shell/InstanceUnique.h"
+#include "shell/ReglagesUtilisateur.h"
+#include "shell/UtilitairesFenetres.h"
 #include "shell/frmAcceder.h"
+#include "shell/frmApropos.h"
+#include "shell/frmAstuce.h"
 #include "shell/frmMain.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QUrl>
 #include <QUuid>
@@ -31,41 +43,96 @@ class CaptureAdresses : public QObject
     Q_OBJECT
 
 public:
+    explicit CaptureAdresses() { QDesktopServices::setUrlHandler("https", this, "ouvre"); }
+    ~CaptureAdresses() override { QDesktopServices::unsetUrlHandler("https"); }
     QList<QUrl> adresses;
 
 public Q_SLOTS:
     void ouvre(const QUrl& adresse) { adresses << adresse; }
 };
 
+namespace {
+
+// Dossiers d'essai, puis (ouvre) démarrage complet et fenêtre principale chargée et montrée.
+struct Principale
+{
+    DossiersShell d;
+    std::unique_ptr<EtatShell> etat;
+    std::unique_ptr<frmMain> f;
+
+    frmMain& ouvre(bool charge = true)
+    {
+        etat = demarre(d);
+        f = std::make_unique<frmMain>(*etat);
+        if (charge) {
+            f->Charge();
+            f->show();
+        }
+        return *f;
+    }
+    QString ini() const { return QDir(d.config).filePath("TESSARY.INI"); }
+    QString perso() const { return QDir(d.programme).filePath("perso.db"); }
+    QString bdd() const { return LitIni(ini(), "FICHIER", "BDD"); }
+    frmAcceder* liste() const
+    {
+        auto* sous = f->sousFenetre("frmAcceder");
+        return sous ? static_cast<frmAcceder*>(sous->widget()) : nullptr;
+    }
+};
+
+QStringList ligne(QTableWidget* g, int i)
+{
+    QStringList l;
+    for (int c = 0; c < g->columnCount(); ++c)
+        l << (g->item(i, c) ? g->item(i, c)->text() : QString());
+    return l;
+}
+
+QStringList noms(QTableWidget* g)
+{
+    QStringList n;
+    for (int i = 0; i < g->rowCount(); ++i)
+        n << g->item(i, 0)->text();
+    return n;
+}
+
+void depose(QWidget* cible, const QList<QUrl>& urls)
+{
+    QMimeData donnees;
+    donnees.setUrls(urls);
+    const QPointF point(cible->width() / 2.0, cible->height() / 2.0);
+    QDragEnterEvent entree(point.toPoint(), Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(cible, &entree);
+    QVERIFY(entree.isAccepted());
+    QDropEvent depot(point, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(cible, &depot);
+}
+
+template<class W>
+W* ajoute(QWidget* parent, const char* nom)
+{
+    auto* w = new W(parent);
+    w->setObjectName(QLatin1String(nom));
+    return w;
+}
+
+QTableWidget* grille(QWidget* parent, const QStringList& noms)
+{
+    auto* g = new QTableWidget(int(noms.size()), 2, parent);
+    for (int i = 0; i < noms.size(); ++i) {
+        g->setItem(i, 0, new QTableWidgetItem(QString::number(i)));
+        g->setItem(i, 1, new QTableWidgetItem(noms[i]));
+    }
+    return g;
+}
+
+} // namespace
+
 class TestFenetrePrincipale : public QObject
 {
     Q_OBJECT
 
-    static QString ini(const DossiersShell& d) { return QDir(d.config).filePath(QStringLiteral("TESSARY.INI")); }
-
-    static QStringList nomsListes(frmMain& f)
-    {
-        QStringList noms;
-        auto* sous = f.sousFenetre(QStringLiteral("frmAcceder"));
-        if (!sous)
-            return noms;
-        auto* grille = static_cast<frmAcceder*>(sous->widget())->vsnom;
-        for (int i = 0; i < grille->rowCount(); ++i)
-            noms << grille->item(i, 0)->text();
-        return noms;
-    }
-
-    static void depose(QWidget* cible, const QList<QUrl>& urls)
-    {
-        QMimeData donnees;
-        donnees.setUrls(urls);
-        const QPointF point(cible->width() / 2.0, cible->height() / 2.0);
-        QDragEnterEvent entree(point.toPoint(), Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(cible, &entree);
-        QVERIFY(entree.isAccepted());
-        QDropEvent depot(point, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(cible, &depot);
-    }
+    std::unique_ptr<Principale> m_menus;
 
 private Q_SLOTS:
     void menus_data()
@@ -102,269 +169,208 @@ private Q_SLOTS:
     {
         QFETCH(QString, menu);
         QFETCH(QString, nom);
-        QFETCH(QString, libelle);
-        QFETCH(bool, actif);
         // Une seule fenêtre pour toutes les lignes : les menus ne dépendent pas de la base.
         if (!m_menus) {
-            m_dossiersMenus = std::make_unique<DossiersShell>();
-            m_etatMenus = demarre(*m_dossiersMenus);
-            m_menus = std::make_unique<frmMain>(*m_etatMenus);
+            m_menus = std::make_unique<Principale>();
+            m_menus->ouvre(false);
         }
-        frmMain& f = *m_menus;
-        auto* m = f.findChild<QMenu*>(menu);
+        auto* m = m_menus->f->findChild<QMenu*>(menu);
         QVERIFY(m);
         QAction* article = nullptr;
         for (QAction* a : m->actions())
             if (a->objectName() == nom)
                 article = a;
-        QVERIFY2(article, qPrintable(nom + QStringLiteral(" absent du menu ") + menu));
-        QCOMPARE(article->text(), libelle);
-        QCOMPARE(article->isEnabled(), actif);
+        QVERIFY2(article, qPrintable(nom + " absent du menu " + menu));
+        QTEST(article->text(), "libelle");
+        QTEST(article->isEnabled(), "actif");
         QVERIFY(article->isVisible());
     }
 
     void barreDeMenus()
     {
-        DossiersShell d;
-        auto etat = demarre(d);
-        frmMain f(*etat);
-        const QStringList attendus{QStringLiteral("&Fichier"), QStringLiteral("&Outils"), QStringLiteral("&Règles"),
-                                   QStringLiteral("&Personnel"), QStringLiteral("&Options"), QStringLiteral("&Aide")};
+        Principale p;
+        frmMain& f = p.ouvre(false);
         QStringList libelles;
         for (QAction* a : f.menuBar()->actions())
             libelles << a->text();
-        QCOMPARE(libelles, attendus);
-        QVERIFY(f.findChild<QMenu*>(QStringLiteral("IDM_OPTIONS"))->actions().isEmpty());
+        QCOMPARE(libelles, (QStringList{"&Fichier", "&Outils", "&Règles", "&Personnel", "&Options", "&Aide"}));
+        QVERIFY(f.findChild<QMenu*>("IDM_OPTIONS")->actions().isEmpty());
         // Les séparateurs du menu Fichier, dans l'ordre.
         QStringList separateurs;
-        for (QAction* a : f.findChild<QMenu*>(QStringLiteral("IDM_FICHIER"))->actions())
+        for (QAction* a : f.findChild<QMenu*>("IDM_FICHIER")->actions())
             if (a->isSeparator())
                 separateurs << a->objectName();
-        QCOMPARE(separateurs, (QStringList{QStringLiteral("IDM_SEP_3"), QStringLiteral("IDM_SEP_1"), QStringLiteral("IDM_SEP2")}));
+        QCOMPARE(separateurs, (QStringList{"IDM_SEP_3", "IDM_SEP_1", "IDM_SEP2"}));
     }
 
-    void premierDemarrage()
+    // Premier démarrage : titre, position d'origine, choix d'un personnage ; la position est retenue à la
+    // fermeture (Quitter), et reprise au démarrage suivant.
+    void premierDemarrageEtPosition()
     {
-        DossiersShell d;
-        auto etat = demarre(d);
-        frmMain f(*etat);
-        f.Charge();
-        f.show();
-        QCOMPARE(f.windowTitle(), QStringLiteral("Quorvane Gestion de personnages pour Donjons et Dragons 3.5 [")
-                                      + QDir(d.programme).filePath(QStringLiteral("perso.db")) + u']');
+        Principale p;
+        frmMain& f = p.ouvre();
+        QCOMPARE(f.windowTitle(), "Quorvane Gestion de personnages pour Donjons et Dragons 3.5 [" + p.perso() + u']');
         QCOMPARE(f.pos(), QPoint(0, 0));
-        QVERIFY(f.TrouveChild(QStringLiteral("frmAcceder")));
-        QVERIFY(!QFile::exists(ini(d)));
-        enregistreCapture(&f, QStringLiteral("frmMain"));
+        QVERIFY(f.TrouveChild("frmAcceder"));
+        QVERIFY(!QFile::exists(p.ini()));
+        enregistreCapture(&f, "frmMain");
 
         f.move(64, 48);
-        QVERIFY(f.close());
-        QVERIFY(QFile::exists(ini(d)));
-        QCOMPARE(LitIni(ini(d), QStringLiteral("frmMain"), QStringLiteral("POS_X")), QString::number(f.x()));
-        QCOMPARE(LitIni(ini(d), QStringLiteral("frmMain"), QStringLiteral("POS_Y")), QString::number(f.y()));
+        f.findChild<QAction*>("IDM_QUITTER")->trigger();
+        QVERIFY(!f.isVisible());
+        QCOMPARE(LitIni(p.ini(), "frmMain", "POS_X"), QString::number(f.x()));
+        QCOMPARE(LitIni(p.ini(), "frmMain", "POS_Y"), QString::number(f.y()));
         QVERIFY(f.x() != 0 || f.y() != 0);
         // Les bases sont fermées à l'arrêt.
-        QVERIFY(!etat->perso);
-        QVERIFY(!etat->programme);
-    }
+        QVERIFY(!p.etat->perso);
+        QVERIFY(!p.etat->programme);
 
-    void positionRestauree()
-    {
-        DossiersShell d;
-        EcritIni(ini(d), QStringLiteral("frmMain"), QStringLiteral("POS_X"), QStringLiteral("120"));
-        EcritIni(ini(d), QStringLiteral("FRMMAIN"), QStringLiteral("pos_y"), QStringLiteral("80"));
-        auto etat = demarre(d);
-        frmMain f(*etat);
-        f.Charge();
-        f.show();
-        QCOMPARE(f.pos(), QPoint(120, 80));
-    }
-
-    void quitter()
-    {
-        DossiersShell d;
-        auto etat = demarre(d);
-        frmMain f(*etat);
-        f.Charge();
-        f.show();
-        f.findChild<QAction*>(QStringLiteral("IDM_QUITTER"))->trigger();
-        QVERIFY(!f.isVisible());
-        QVERIFY(QFile::exists(ini(d)));
+        Principale q;
+        EcritIni(q.ini(), "frmMain", "POS_X", "120");
+        EcritIni(q.ini(), "FRMMAIN", "pos_y", "80");
+        QCOMPARE(q.ouvre().pos(), QPoint(120, 80));
     }
 
     void trouveChild()
     {
-        DossiersShell d;
-        auto etat = demarre(d);
-        frmMain f(*etat);
-        QVERIFY(!f.TrouveChild(QStringLiteral("frmAcceder")));
+        Principale p;
+        frmMain& f = p.ouvre(false);
+        QVERIFY(!f.TrouveChild("frmAcceder"));
         f.Charge();
-        QVERIFY(f.TrouveChild(QStringLiteral("frmAcceder")));
-        QVERIFY(f.TrouveChild(QStringLiteral("FRMACCEDER")));
-        QVERIFY(!f.TrouveChild(QStringLiteral("frmAstuce")));
-        f.findChild<QAction*>(QStringLiteral("IDM_ASTUCE"))->trigger();
-        QVERIFY(f.TrouveChild(QStringLiteral("frmastuce")));
+        QVERIFY(f.TrouveChild("frmAcceder"));
+        QVERIFY(f.TrouveChild("FRMACCEDER"));
+        QVERIFY(!f.TrouveChild("frmAstuce"));
+        f.findChild<QAction*>("IDM_ASTUCE")->trigger();
+        QVERIFY(f.TrouveChild("frmastuce"));
         // Un second appel ramène la fenêtre au lieu d'en ouvrir une autre.
-        f.findChild<QAction*>(QStringLiteral("IDM_ACCEDER"))->trigger();
-        f.findChild<QAction*>(QStringLiteral("IDM_ASTUCE"))->trigger();
+        f.findChild<QAction*>("IDM_ACCEDER")->trigger();
+        f.findChild<QAction*>("IDM_ASTUCE")->trigger();
         QCOMPARE(f.zoneClient()->subWindowList().size(), 2);
-        QCOMPARE(f.zoneClient()->activeSubWindow(), f.sousFenetre(QStringLiteral("frmAstuce")));
+        QCOMPARE(f.zoneClient()->activeSubWindow(), f.sousFenetre("frmAstuce"));
     }
 
     void ouvreBaseRemplaceLaListe()
     {
-        DossiersShell d;
-        ajoutePersonnage(d.creeBasePerso(QDir(d.programme).filePath(QStringLiteral("perso.db"))), QStringLiteral("Alaric"),
-                         QStringLiteral("Humain"), {3}, {QStringLiteral("Guerrier")});
-        const QString autre = d.creeBasePerso(QStringLiteral("autre.db"));
-        ajoutePersonnage(autre, QStringLiteral("Bérénice"), QStringLiteral("Elfe"), {2}, {QStringLiteral("Magicien")});
-        ajoutePersonnage(autre, QStringLiteral("Corwin"), QStringLiteral("Nain"), {1}, {QStringLiteral("Prêtre")});
-
-        auto etat = demarre(d);
-        frmMain f(*etat);
-        f.Charge();
-        f.show();
-        QCOMPARE(nomsListes(f), QStringList{QStringLiteral("Alaric")});
-        QPointer<QWidget> ancien = f.sousFenetre(QStringLiteral("frmAcceder"))->widget();
+        Principale p;
+        ajoutePersonnage(p.d.creeBasePerso(p.perso()), "Alaric", "Humain", {3}, {"Guerrier"});
+        const QString autre = p.d.creeBasePerso("autre.db");
+        ajoutePersonnage(autre, "Bérénice", "Elfe", {2}, {"Magicien"});
+        ajoutePersonnage(autre, "Corwin", "Nain", {1}, {"Prêtre"});
+        frmMain& f = p.ouvre();
+        QCOMPARE(noms(p.liste()->vsnom), QStringList{"Alaric"});
+        QPointer<QWidget> ancien = p.liste();
 
         f.OuvreBase(autre);
-        QVERIFY(ancien.isNull());   // l'ancienne liste a été fermée, pas seulement cachée
-        QCOMPARE(nomsListes(f), (QStringList{QStringLiteral("Bérénice"), QStringLiteral("Corwin")}));
+        QVERIFY(ancien.isNull()); // l'ancienne liste a été fermée, pas seulement cachée
+        QCOMPARE(noms(p.liste()->vsnom), (QStringList{"Bérénice", "Corwin"}));
         QCOMPARE(f.windowTitle(), TitreFenetrePrincipale(autre));
-        QCOMPARE(etat->perso->chemin(), autre);
-        QCOMPARE(LitIni(ini(d), QStringLiteral("FICHIER"), QStringLiteral("BDD")), autre);
+        QCOMPARE(p.etat->perso->chemin(), autre);
+        QCOMPARE(p.bdd(), autre);
         QCOMPARE(f.zoneClient()->subWindowList().size(), 1);
     }
 
-    void ouvreBaseRefuseLaBaseDuProgramme_data()
+    // La base du programme (quelle que soit la casse) est refusée ; un chemin vide ne fait rien.
+    void ouvreBaseRefusee_data()
     {
         QTest::addColumn<QString>("nom");
         QTest::newRow("exact") << "tessarys.db";
         QTest::newRow("majuscules") << "TESSARYS.DB";
         QTest::newRow("casse mêlée") << "Tessarys.dB";
+        QTest::newRow("vide") << "";
     }
-    void ouvreBaseRefuseLaBaseDuProgramme()
+    void ouvreBaseRefusee()
     {
         QFETCH(QString, nom);
-        DossiersShell d;
-        auto etat = demarre(d);
-        frmMain f(*etat);
-        f.Charge();
+        Principale p;
+        frmMain& f = p.ouvre();
         const QString titre = f.windowTitle();
-        QMdiSubWindow* liste = f.sousFenetre(QStringLiteral("frmAcceder"));
+        QMdiSubWindow* liste = f.sousFenetre("frmAcceder");
         CaptureBoites boites;
-        f.OuvreBase(QDir(d.programme).filePath(nom));
-        QCOMPARE(boites.boites.size(), 1);
-        QCOMPARE(boites.boites.first().texte, QStringLiteral("On ne peut pas ouvrir la base du programme"));
-        QCOMPARE(boites.boites.first().icone, QMessageBox::Warning);
+        f.OuvreBase(nom.isEmpty() ? QString() : QDir(p.d.programme).filePath(nom));
+        QCOMPARE(boites.boites.size(), nom.isEmpty() ? 0 : 1);
+        if (!nom.isEmpty()) {
+            QCOMPARE(boites.boites.first().texte, "On ne peut pas ouvrir la base du programme");
+            QCOMPARE(boites.boites.first().icone, QMessageBox::Warning);
+        }
         QCOMPARE(f.windowTitle(), titre);
-        QCOMPARE(f.sousFenetre(QStringLiteral("frmAcceder")), liste);
-        QCOMPARE(etat->perso->chemin(), QDir(d.programme).filePath(QStringLiteral("perso.db")));
-        QVERIFY(!QFile::exists(ini(d)));
-    }
-
-    void ouvreBaseVideNeFaitRien()
-    {
-        DossiersShell d;
-        auto etat = demarre(d);
-        frmMain f(*etat);
-        f.Charge();
-        QMdiSubWindow* liste = f.sousFenetre(QStringLiteral("frmAcceder"));
-        f.OuvreBase(QString());
-        QCOMPARE(f.sousFenetre(QStringLiteral("frmAcceder")), liste);
-        QVERIFY(!QFile::exists(ini(d)));
+        QCOMPARE(f.sousFenetre("frmAcceder"), liste);
+        QCOMPARE(p.etat->perso->chemin(), p.perso());
+        QVERIFY(!QFile::exists(p.ini()));
     }
 
     void depotOuvreLePremierFichier()
     {
-        DossiersShell d;
-        const QString premier = d.creeBasePerso(QStringLiteral("premier.db"));
-        ajoutePersonnage(premier, QStringLiteral("Dagmar"), QStringLiteral("Humain"));
-        const QString second = d.creeBasePerso(QStringLiteral("second.db"));
-        auto etat = demarre(d);
-        frmMain f(*etat);
-        f.Charge();
-        f.show();
+        Principale p;
+        const QString premier = p.d.creeBasePerso("premier.db");
+        ajoutePersonnage(premier, "Dagmar", "Humain");
+        const QString second = p.d.creeBasePerso("second.db");
+        frmMain& f = p.ouvre();
         depose(&f, {QUrl::fromLocalFile(premier), QUrl::fromLocalFile(second)});
-        QCOMPARE(etat->perso->chemin(), premier);
+        QCOMPARE(p.etat->perso->chemin(), premier);
         QCOMPARE(f.windowTitle(), TitreFenetrePrincipale(premier));
-        QCOMPARE(nomsListes(f), QStringList{QStringLiteral("Dagmar")});
+        QCOMPARE(noms(p.liste()->vsnom), QStringList{"Dagmar"});
     }
 
     void depotIllisibleSignaleEtGardeTout()
     {
-        DossiersShell d;
-        const QString texte = d.chemin(QStringLiteral("notes.txt"));
-        QFile fichier(texte);
-        QVERIFY(fichier.open(QIODevice::WriteOnly));
-        fichier.write(QByteArray(2048, 'n'));
-        fichier.close();
-        auto etat = demarre(d);
-        frmMain f(*etat);
-        f.Charge();
-        f.show();
+        Principale p;
+        const QString texte = p.d.chemin("notes.txt");
+        ecritFichier(texte, QByteArray(2048, 'n'));
+        frmMain& f = p.ouvre();
         const QString titre = f.windowTitle();
-        QMdiSubWindow* liste = f.sousFenetre(QStringLiteral("frmAcceder"));
+        QMdiSubWindow* liste = f.sousFenetre("frmAcceder");
         CaptureBoites boites;
         depose(&f, {QUrl::fromLocalFile(texte)});
         QCOMPARE(boites.boites.size(), 1);
         QCOMPARE(boites.boites.first().icone, QMessageBox::Critical);
         QCOMPARE(boites.boites.first().titre, QLatin1String(kTitreApplication));
-        QVERIFY(boites.boites.first().texte.startsWith(QStringLiteral("L'erreur suivante s'est produite : ")));
+        QVERIFY(boites.boites.first().texte.startsWith("L'erreur suivante s'est produite : "));
         QCOMPARE(f.windowTitle(), titre);
-        QCOMPARE(f.sousFenetre(QStringLiteral("frmAcceder")), liste);
+        QCOMPARE(f.sousFenetre("frmAcceder"), liste);
         // La ligne du journal nomme la procédure et le module.
-        QFile journal(QDir(d.programme).filePath(QStringLiteral("errvb.log")));
+        QFile journal(QDir(p.d.programme).filePath("errvb.log"));
         QVERIFY(journal.open(QIODevice::ReadOnly));
         const QStringList lignes = QString::fromUtf8(journal.readAll()).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lignes.size(), 1);
-        QVERIFY(lignes.first().endsWith(QStringLiteral(" Procedure : MDIForm_OLEDragDrop  Module : frmMain.cpp")));
+        QVERIFY(lignes.first().endsWith(" Procedure : MDIForm_OLEDragDrop  Module : frmMain.cpp"));
     }
 
     void argumentDeLaLigneDeCommande()
     {
-        DossiersShell d;
-        QDir().mkpath(d.chemin(QStringLiteral("dossier avec espaces")));
-        const QString autre = d.creeBasePerso(QStringLiteral("dossier avec espaces/autre.db"));
-        auto etat = demarre(d);
-        frmMain f(*etat);
+        Principale p;
+        QDir().mkpath(p.d.chemin("dossier avec espaces"));
+        const QString autre = p.d.creeBasePerso("dossier avec espaces/autre.db");
+        frmMain& f = p.ouvre(false);
         f.Charge(autre);
         QCOMPARE(f.windowTitle(), TitreFenetrePrincipale(autre));
-        QCOMPARE(LitIni(ini(d), QStringLiteral("FICHIER"), QStringLiteral("BDD")), autre);
+        QCOMPARE(p.bdd(), autre);
     }
 
     void instanceUnique()
     {
-        DossiersShell d;
-        const QString autre = d.creeBasePerso(QStringLiteral("autre.db"));
-        auto etat = demarre(d);
-        frmMain f(*etat);
-        f.Charge();
-        f.show();
-        const QString nom = QStringLiteral("quorvane-essai-") + QUuid::createUuid().toString(QUuid::Id128);
+        Principale p;
+        const QString autre = p.d.creeBasePerso("autre.db");
+        frmMain& f = p.ouvre();
+        const QString nom = "quorvane-essai-" + QUuid::createUuid().toString(QUuid::Id128);
         InstanceUnique premiere(nom);
         // Sans première instance, personne ne reçoit le message.
         QVERIFY(!InstanceUnique(nom).envoie(autre, 200));
         QVERIFY(premiere.ecoute());
         connect(&premiere, &InstanceUnique::messageRecu, &f, &frmMain::recoitMessageInstance);
         f.showMinimized();
-
         bool recu = false;
         std::thread seconde([&] { recu = InstanceUnique(nom).envoie(autre); });
         QTRY_COMPARE(f.windowTitle(), TitreFenetrePrincipale(autre));
         seconde.join();
         QVERIFY(recu);
         QVERIFY(!f.isMinimized());
-        QCOMPARE(LitIni(ini(d), QStringLiteral("FICHIER"), QStringLiteral("BDD")), autre);
+        QCOMPARE(p.bdd(), autre);
     }
 
     void dialogueOuvrir()
     {
-        DossiersShell d;
-        auto etat = demarre(d);
-        frmMain f(*etat);
-        f.Charge();
-        f.show();
+        Principale p;
+        frmMain& f = p.ouvre();
         const QString titre = f.windowTitle();
         QString titreDialogue, dossier;
         QStringList filtres;
@@ -376,59 +382,452 @@ private Q_SLOTS:
             dossier = dialogue->directory().absolutePath();
             dialogue->reject();
         });
-        f.findChild<QAction*>(QStringLiteral("IDM_OUVRIR"))->trigger();
-        QCOMPARE(titreDialogue, QStringLiteral("Ouvrir une base donnée"));
-        QCOMPARE(filtres, QStringList{QStringLiteral("Base Quorvane (*.db)")});
-        QCOMPARE(dossier, QDir(d.programme).absolutePath());
+        f.findChild<QAction*>("IDM_OUVRIR")->trigger();
+        QCOMPARE(titreDialogue, "Ouvrir une base donnée");
+        QCOMPARE(filtres, QStringList{"Base Quorvane (*.db)"});
+        QCOMPARE(dossier, QDir(p.d.programme).absolutePath());
         // Annuler ne change rien.
         QCOMPARE(f.windowTitle(), titre);
-        QVERIFY(!QFile::exists(ini(d)));
+        QVERIFY(!QFile::exists(p.ini()));
     }
 
     void adressesDuSite()
     {
-        DossiersShell d;
-        EcritIni(ini(d), QStringLiteral("SITE"), QStringLiteral("ADRESSE"), QStringLiteral("https://exemple.test/quorvane/"));
-        auto etat = demarre(d);
-        frmMain f(*etat);
+        Principale p;
+        EcritIni(p.ini(), "SITE", "ADRESSE", "https://exemple.test/quorvane/");
+        frmMain& f = p.ouvre(false);
         CaptureAdresses adresses;
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &adresses, "ouvre");
-        f.findChild<QAction*>(QStringLiteral("IDM_LIENSITE"))->trigger();
-        f.findChild<QAction*>(QStringLiteral("IDM_MISES_JOUR"))->trigger();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QCOMPARE(adresses.adresses.size(), 2);
-        QCOMPARE(adresses.adresses[0], QUrl(QStringLiteral("https://exemple.test/quorvane/")));
-        QCOMPARE(adresses.adresses[1], QUrl(QStringLiteral("https://exemple.test/quorvane/programme/test.php?version=")
-                                            + QString::number(Revision())));
+        f.findChild<QAction*>("IDM_LIENSITE")->trigger();
+        f.findChild<QAction*>("IDM_MISES_JOUR")->trigger();
+        QCOMPARE(adresses.adresses,
+                 (QList<QUrl>{QUrl("https://exemple.test/quorvane/"),
+                              QUrl("https://exemple.test/quorvane/programme/test.php?version=" + QString::number(Revision()))}));
     }
 
     void erreurDansUnGestionnaire()
     {
-        DossiersShell d;
-        auto etat = demarre(d);
-        frmMain f(*etat);
-        f.show();
+        Principale p;
+        p.ouvre(false).show();
         CaptureBoites boites;
-        etat->erreurs.protege("Form_Load", "frmEssai.cpp",
-                              [] { throw ErreurExecution(6, QStringLiteral("Dépassement de capacité")); });
+        p.etat->erreurs.protege("Form_Load", "frmEssai.cpp",
+                                [] { throw ErreurExecution(6, "Dépassement de capacité"); });
         QCOMPARE(boites.boites.size(), 1);
         QCOMPARE(boites.boites.first().icone, QMessageBox::Critical);
         QCOMPARE(boites.boites.first().titre, QLatin1String(kTitreApplication));
         QCOMPARE(boites.boites.first().texte,
-                 QStringLiteral("L'erreur suivante s'est produite : Dépassement de capacité\n\n numéro d'erreur (6 )"));
+                 "L'erreur suivante s'est produite : Dépassement de capacité\n\n numéro d'erreur (6 )");
     }
 
-    void cleanupTestCase()
+    // Choix d'un personnage : un personnage par cas, ce que montre sa ligne, ou son absence.
+    void acceder_data()
     {
-        m_menus.reset();
-        m_etatMenus.reset();
-        m_dossiersMenus.reset();
+        QTest::addColumn<QVariantList>("niveaux");
+        QTest::addColumn<QStringList>("classes");
+        QTest::addColumn<bool>("exclu");
+        QTest::addColumn<QStringList>("attendu"); // vide : pas listé
+        const QVariant nul;
+        QTest::newRow("une classe") << QVariantList{4} << QStringList{"Guerrier"} << false
+                                    << QStringList{"Tilda", "Halfelin", "4", "Guerrier"};
+        QTest::newRow("aucune case remplie") << QVariantList{} << QStringList{} << false
+                                             << QStringList{"Tilda", "Halfelin", "0", ""};
+        QTest::newRow("cases nulles comptent 0") << QVariantList{3, nul, 2} << QStringList{"Roublard", "", "Barde"} << false
+                                                 << QStringList{"Tilda", "Halfelin", "5", "Roublard"};
+        QTest::newRow("égalité : la première case garde la place")
+            << QVariantList{5, 5} << QStringList{"Guerrier", "Magicien"} << false
+            << QStringList{"Tilda", "Halfelin", "10", "Guerrier"};
+        QTest::newRow("plus haut niveau plus loin") << QVariantList{1, 2, 6, 6}
+                                                    << QStringList{"Moine", "Druide", "Rôdeur", "Barde"} << false
+                                                    << QStringList{"Tilda", "Halfelin", "15", "Rôdeur"};
+        QTest::newRow("première case nulle") << QVariantList{nul, 2} << QStringList{"", "Ensorceleur"} << false
+                                             << QStringList{"Tilda", "Halfelin", "2", "Ensorceleur"};
+        QTest::newRow("huit cases") << QVariantList{1, 1, 1, 1, 1, 1, 1, 2}
+                                    << QStringList{"A", "B", "C", "D", "E", "F", "G", "H"} << false
+                                    << QStringList{"Tilda", "Halfelin", "9", "H"};
+        QTest::newRow("exclu") << QVariantList{4} << QStringList{"Guerrier"} << true << QStringList{};
+    }
+    void acceder()
+    {
+        QFETCH(QVariantList, niveaux);
+        QFETCH(QStringList, classes);
+        QFETCH(bool, exclu);
+        QFETCH(QStringList, attendu);
+        DossiersShell s;
+        auto base = BaseDonnees::ouvre(s.creeBasePerso("perso.db"));
+        ajoutePersonnage(*base, "Tilda", "Halfelin", niveaux, classes, exclu);
+        frmAcceder f(*base);
+        QCOMPARE(f.vsnom->rowCount(), attendu.isEmpty() ? 0 : 1);
+        if (!attendu.isEmpty())
+            QCOMPARE(ligne(f.vsnom, 0), attendu);
     }
 
-private:
-    std::unique_ptr<DossiersShell> m_dossiersMenus;
-    std::unique_ptr<EtatShell> m_etatMenus;
-    std::unique_ptr<frmMain> m_menus;
+    void accederLibellesEtOrdre()
+    {
+        DossiersShell s;
+        auto base = BaseDonnees::ouvre(s.creeBasePerso("perso.db"));
+        for (const char* nom : {"fred", "Élise", "D'Artagnan", "Eda", "zoé", "Alain", "Cédric"})
+            ajoutePersonnage(*base, QString::fromUtf8(nom), "Humain", {1}, {"Guerrier"});
+        ajoutePersonnage(*base, "Bertrand", "Humain", {1}, {"Guerrier"}, true);
+        frmAcceder f(*base);
+        QCOMPARE(f.objectName(), "frmAcceder");
+        QCOMPARE(f.windowTitle(), "Accéder à un personnage");
+        QCOMPARE(f.vsnom->objectName(), "vsnom");
+        QStringList entetes;
+        for (int c = 0; c < f.vsnom->columnCount(); ++c)
+            entetes << f.vsnom->horizontalHeaderItem(c)->text();
+        QCOMPARE(entetes, (QStringList{"Nom", "Race", "Niv", "Classe"}));
+        QCOMPARE(noms(f.vsnom), (QStringList{"Alain", "Cédric", "D'Artagnan", "Eda", "Élise", "fred", "zoé"}));
+    }
+
+    // Un clic sur une ligne demande sa fiche ; sans ligne choisie, sous la dernière ou sur une base vide, rien.
+    void accederClic()
+    {
+        DossiersShell s;
+        auto vide = BaseDonnees::ouvre(s.creeBasePerso("vide.db"));
+        frmAcceder rien(*vide);
+        rien.resize(440, 288);
+        rien.show();
+        QSignalSpy aucun(&rien, &frmAcceder::personnageChoisi);
+        QTest::mouseClick(rien.vsnom->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::mouseClick(rien.vsnom->horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
+        rien.AccedePerso();
+        QCOMPARE(aucun.count(), 0);
+
+        auto base = BaseDonnees::ouvre(s.creeBasePerso("perso.db"));
+        ajoutePersonnage(*base, "Alaric", "Humain", {3}, {"Guerrier"});
+        ajoutePersonnage(*base, "Bérénice", "Elfe", {2}, {"Magicien"});
+        frmAcceder f(*base);
+        f.resize(440, 288);
+        f.show();
+        QSignalSpy choix(&f, &frmAcceder::personnageChoisi);
+        f.AccedePerso();
+        QCOMPARE(choix.count(), 0);
+        QTest::mouseClick(f.vsnom->viewport(), Qt::LeftButton, {}, f.vsnom->visualRect(f.vsnom->model()->index(1, 2)).center());
+        QCOMPARE(choix.count(), 1);
+        QCOMPARE(choix.first().first().toString(), "Bérénice");
+        QTest::mouseClick(f.vsnom->viewport(), Qt::LeftButton, {}, QPoint(10, f.vsnom->viewport()->height() - 5));
+        QCOMPARE(choix.count(), 1);
+    }
+
+    void accederGeometrie()
+    {
+        Principale p;
+        ajoutePersonnage(p.d.creeBasePerso(p.perso()), "Alaric", "Humain", {3, 2}, {"Guerrier", "Roublard"});
+        frmMain& principale = p.ouvre(false);
+        principale.resize(1100, 760);
+        principale.Charge();
+        principale.show();
+        QMdiSubWindow* sous = principale.sousFenetre("frmAcceder");
+        QVERIFY(sous);
+        // 6600 × 4320 unités, à (largeur − 7000, hauteur − 5600) de la fenêtre principale.
+        QCOMPARE(sous->geometry(), QRect(1100 - Pixels(7000), 760 - Pixels(5600), Pixels(6600), Pixels(4320)));
+        auto* f = p.liste();
+        QCOMPARE(f->vsnom->geometry(), f->rect());
+        sous->resize(700, 500);
+        QCOMPARE(f->vsnom->geometry(), f->rect());
+        QVERIFY(f->vsnom->width() > Pixels(6360));
+        enregistreCapture(&principale, "frmAcceder");
+        // Dans une petite fenêtre principale, la liste reste dans la zone visible.
+        Principale petite;
+        petite.ouvre(false).resize(300, 200);
+        petite.f->Charge();
+        QVERIFY(petite.f->sousFenetre("frmAcceder")->x() >= 0);
+        QVERIFY(petite.f->sousFenetre("frmAcceder")->y() >= 0);
+    }
+
+    void astuceTourne_data()
+    {
+        QTest::addColumn<QByteArray>("contenu");
+        QTest::newRow("fin de ligne Unix") << QByteArray("Première astuce\nDeuxième astuce\nTroisième astuce\n");
+        QTest::newRow("fin de ligne Windows") << QByteArray("Première astuce\r\nDeuxième astuce\r\nTroisième astuce\r\n");
+        QTest::newRow("sans fin de ligne finale") << QByteArray("Première astuce\nDeuxième astuce\nTroisième astuce");
+        QTest::newRow("fichier vide") << QByteArray();
+    }
+    void astuceTourne()
+    {
+        QFETCH(QByteArray, contenu);
+        DossierTest d;
+        ecritFichier(d.chemin("ASTUCE.TXT"), contenu);
+        frmAstuce f(d.dossier().path());
+        const QStringList attendues = contenu.isEmpty() ? QStringList{"", ""}
+                                                        : QStringList{"Première astuce", "Deuxième astuce",
+                                                                      "Troisième astuce", "Première astuce"};
+        for (qsizetype i = 0; i < attendues.size(); ++i) {
+            if (i > 0)
+                QTest::mouseClick(f.cmdNextTip, Qt::LeftButton);
+            QCOMPARE(f.lblTipText->text(), attendues[i]);
+        }
+    }
+
+    void astuceAbsenteEtLibelles()
+    {
+        DossierTest d;
+        frmAstuce f(d.dossier().path());
+        QCOMPARE(f.lblTipText->text(),
+                 "Le fichier ASTUCE.TXT n'a pas été trouvé? \n\nCréez un fichier texte nommé ASTUCE.TXT en utilisant le "
+                 "Bloc-notes avec une astuce par ligne. Puis placez le dans le même dossier que l'application.");
+        QVERIFY(!f.LoadTips(d.chemin("ASTUCE.TXT")));
+        QCOMPARE(f.windowTitle(), "Astuce du jour");
+        QCOMPARE(f.chkLoadTipsAtStartup->text(), "&Afficher les astuces au démarrage");
+        QCOMPARE(f.cmdNextTip->text(), "Astuce &suivante");
+        bool savezVous = false;
+        for (QLabel* l : f.findChildren<QLabel*>())
+            savezVous |= l->text() == "Savez-vous...";
+        QVERIFY(savezVous);
+    }
+
+    void astuceAuDemarrage_data()
+    {
+        QTest::addColumn<int>("stocke"); // -1 : rien d'enregistré
+        QTest::addColumn<bool>("coche");
+        QTest::newRow("rien d'enregistré : montrer") << -1 << true;
+        QTest::newRow("1 : montrer") << 1 << true;
+        QTest::newRow("0 : ne pas montrer") << 0 << false;
+    }
+    void astuceAuDemarrage()
+    {
+        QFETCH(int, stocke);
+        QFETCH(bool, coche);
+        DossiersShell s; // désigne un dossier de configuration neuf
+        if (stocke >= 0)
+            EcritAfficheAstuces(stocke == 1);
+        QCOMPARE(AfficheAstucesAuDemarrage(), coche);
+        frmAstuce f(s.programme);
+        QCOMPARE(f.chkLoadTipsAtStartup->isChecked(), coche);
+        // Le clic enregistre aussitôt le contraire.
+        f.show();
+        QTest::mouseClick(f.chkLoadTipsAtStartup, Qt::LeftButton, {}, QPoint(5, f.chkLoadTipsAtStartup->height() / 2));
+        QCOMPARE(AfficheAstucesAuDemarrage(), !coche);
+        QSettings magasin(QDir(s.config).filePath("quorvane.conf"), QSettings::IniFormat);
+        QCOMPARE(magasin.value("Options/Show Tips at Startup").toInt(), coche ? 0 : 1);
+    }
+
+    void astuceDansLaFenetrePrincipale()
+    {
+        Principale p;
+        ecritFichier(QDir(p.d.programme).filePath("ASTUCE.TXT"), "Une seule astuce\n");
+        frmMain& principale = p.ouvre(false);
+        principale.show();
+        principale.afficheAstuce();
+        QMdiSubWindow* sous = principale.sousFenetre("frmAstuce");
+        QVERIFY(sous);
+        auto* f = static_cast<frmAstuce*>(sous->widget());
+        QCOMPARE(f->lblTipText->text(), "Une seule astuce");
+        enregistreCapture(&principale, "frmAstuce");
+        QTest::mouseClick(f->cmdOK, Qt::LeftButton);
+        QTRY_VERIFY(!principale.TrouveChild("frmAstuce"));
+    }
+
+    void aPropos()
+    {
+        frmApropos boite("https://exemple.test/quorvane");
+        QCOMPARE(boite.windowTitle(), "A propos de Quorvane");
+        QCOMPARE(boite.txtVersion->toPlainText().split(u'\n'),
+                 (QStringList{"Version du logiciel :        \t" + QString::number(VersionMajeure()),
+                              "Paramètres tessarys.mdb : \t" + QString::number(VersionMineure()),
+                              "Nombre de compilations :     \t" + QString::number(Revision())}));
+        QVERIFY(boite.txtVersion->isReadOnly());
+        boite.show();
+        {
+            CaptureAdresses adresses;
+            QTest::mouseClick(boite.lblSite, Qt::LeftButton);
+            QCOMPARE(adresses.adresses, QList<QUrl>{QUrl("https://exemple.test/quorvane")});
+        }
+        enregistreCapture(&boite, "frmApropos");
+        QTest::mouseClick(boite.cmdOK, Qt::LeftButton);
+        QCOMPARE(boite.result(), int(QDialog::Accepted));
+        QVERIFY(!boite.isVisible());
+    }
+
+    // Outils des fenêtres : effacement, sélection à l'entrée, ligne de grille, dialogue, boutons.
+    void videChamps()
+    {
+        QWidget fenetre;
+        auto* numerique = ajoute<QLineEdit>(&fenetre, "fldnAge");
+        numerique->setProperty("Tag", "numeric");
+        numerique->setText("12");
+        auto* texte = ajoute<QLineEdit>(&fenetre, "fldstrNom");
+        texte->setText("Bob");
+        auto* majuscules = ajoute<QLineEdit>(&fenetre, "FLDSTRTITRE");
+        majuscules->setText("Sire");
+        auto* liste = ajoute<QComboBox>(&fenetre, "CmbRace");
+        liste->addItems({"Elfe", "Nain"});
+        liste->setCurrentIndex(1);
+        auto* editable = ajoute<QComboBox>(&fenetre, "cmbDieu");
+        editable->setEditable(true);
+        editable->addItem("Pélor");
+        editable->setEditText("Saisi");
+        auto* coche = ajoute<QCheckBox>(&fenetre, "ChkDonsAPrendre");
+        coche->setChecked(true);
+        auto* etiquette = ajoute<QLabel>(&fenetre, "LabNom");
+        etiquette->setText("Nom");
+        auto* bouton = ajoute<QPushButton>(&fenetre, "btnEnregistrer");
+        bouton->setText("Enregistrer");
+        auto* autreChamp = ajoute<QLineEdit>(&fenetre, "saisieLibre");
+        autreChamp->setText("garde");
+        auto* autreCoche = ajoute<QCheckBox>(&fenetre, "optionLibre");
+        autreCoche->setChecked(true);
+
+        VideChamps(&fenetre);
+        QCOMPARE(numerique->text(), "0");
+        QCOMPARE(texte->text(), QString());
+        QCOMPARE(majuscules->text(), QString());
+        QCOMPARE(liste->currentIndex(), -1);
+        QCOMPARE(editable->currentText(), QString());
+        QVERIFY(!coche->isChecked());
+        QCOMPARE(etiquette->text(), "Nom");
+        QCOMPARE(bouton->text(), "Enregistrer");
+        QCOMPARE(autreChamp->text(), "garde");
+        QVERIFY(autreCoche->isChecked());
+    }
+
+    void selectionALEntree_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<bool>("selectionne");
+        QTest::newRow("champ FLD") << "fldstrNom" << true;
+        QTest::newRow("autre champ") << "saisieLibre" << false;
+    }
+    void selectionALEntree()
+    {
+        QFETCH(QString, nom);
+        QFETCH(bool, selectionne);
+        QWidget fenetre;
+        auto* premier = ajoute<QLineEdit>(&fenetre, "fldPremier");
+        auto* champ = new QLineEdit("Bérénice", &fenetre);
+        champ->setObjectName(nom);
+        champ->move(0, 40);
+        ActiveSelectionSurFocus(&fenetre);
+        fenetre.resize(300, 100);
+        fenetre.show();
+        QVERIFY(QTest::qWaitForWindowActive(&fenetre));
+        premier->setFocus();
+        // L'entrée à la souris place normalement le curseur sans rien sélectionner.
+        QTest::mouseClick(champ, Qt::LeftButton, {}, QPoint(5, champ->height() / 2));
+        QTRY_VERIFY(champ->hasFocus());
+        QTest::qWait(20);
+        QCOMPARE(champ->selectedText(), selectionne ? champ->text() : QString());
+    }
+
+    void trouveLigne_data()
+    {
+        QTest::addColumn<QString>("valeur");
+        QTest::addColumn<int>("colonne");
+        QTest::addColumn<int>("attendue");   // -1 : pas trouvée
+        QTest::newRow("trouvée") << "Corwin" << 1 << 2;
+        QTest::newRow("la première de deux") << "Alaric" << 1 << 0;
+        QTest::newRow("égalité exacte seulement") << "corwin" << 1 << -1;
+        QTest::newRow("autre colonne") << "3" << 0 << 3;
+        QTest::newRow("absente") << "Zora" << 1 << -1;
+        QTest::newRow("colonne hors grille") << "Corwin" << 5 << -1;
+        QTest::newRow("loin en bas : rendue visible") << "Figurant 38" << 1 << 42;
+    }
+    void trouveLigne()
+    {
+        QFETCH(QString, valeur);
+        QFETCH(int, colonne);
+        QFETCH(int, attendue);
+        QWidget fenetre;
+        QStringList noms{"Alaric", "Bérénice", "Corwin", "Alaric"};
+        for (int i = 0; i < 40; ++i)
+            noms << QStringLiteral("Figurant %1").arg(i);
+        noms << "Dernier";
+        auto* g = grille(&fenetre, noms);
+        g->setSelectionBehavior(QAbstractItemView::SelectRows);
+        g->resize(300, 150);
+        fenetre.show();
+        g->selectRow(1);
+        QCOMPARE(TrouveLigne(g, valeur, colonne), attendue >= 0);
+        QCOMPARE(g->currentRow(), attendue >= 0 ? attendue : 1);
+        QCOMPARE(g->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(g->selectionModel()->selectedRows().first().row(), attendue >= 0 ? attendue : 1);
+        QVERIFY(g->viewport()->rect().intersects(g->visualRect(g->model()->index(g->currentRow(), 1))));
+    }
+
+    void dialogueOuvrirFiltres_data()
+    {
+        QTest::addColumn<QString>("filtre");
+        QTest::addColumn<QStringList>("filtresQt");
+        QTest::addColumn<bool>("choisit");
+        QTest::newRow("annulé") << "Base Quorvane (*.db)|*.db" << QStringList{"Base Quorvane (*.db)"} << false;
+        QTest::newRow("choisi") << "Base Quorvane (*.db)|*.db" << QStringList{"Base Quorvane (*.db)"} << true;
+        QTest::newRow("libellé sans motif, deux filtres")
+            << "Texte|*.txt|Tous les fichiers|*.*" << QStringList{"Texte (*.txt)", "Tous les fichiers (*.*)"} << false;
+    }
+    void dialogueOuvrirFiltres()
+    {
+        QFETCH(QString, filtre);
+        QFETCH(QStringList, filtresQt);
+        QFETCH(bool, choisit);
+        DossierTest d;
+        const QString fichier = d.chemin("perso.db");
+        ecritFichier(fichier);
+        QStringList vus;
+        QString titre;
+        QTimer::singleShot(50, [&] {
+            auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialogue);
+            vus = dialogue->nameFilters();
+            titre = dialogue->windowTitle();
+            if (choisit) {
+                // Comme l'utilisateur : le nom tapé puis Entrée.
+                auto* nom = dialogue->findChild<QLineEdit*>("fileNameEdit");
+                if (!nom)
+                    return dialogue->reject();
+                nom->setText(QFileInfo(fichier).fileName());
+                QTest::keyClick(nom, Qt::Key_Return);
+            } else {
+                dialogue->reject();
+            }
+        });
+        // Filet : un dialogue resté ouvert est fermé plutôt que de bloquer l'essai.
+        QTimer::singleShot(3000, [] {
+            if (auto* reste = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                reste->reject();
+        });
+        const QString resultat = DialogueOuvrir(nullptr, "Choisir", filtre, d.dossier().path());
+        QCOMPARE(titre, "Choisir");
+        QCOMPARE(vus, filtresQt);
+        QCOMPARE(resultat, choisit ? fichier : QString());
+    }
+
+    void disposeBoutons_data()
+    {
+        QTest::addColumn<QList<int>>("caches");
+        QTest::newRow("tous visibles") << QList<int>{};
+        QTest::newRow("milieu caché") << QList<int>{1};
+        QTest::newRow("premier caché") << QList<int>{0};
+        QTest::newRow("deux cachés") << QList<int>{1, 3};
+    }
+    void disposeBoutons()
+    {
+        QFETCH(QList<int>, caches);
+        QWidget fenetre;
+        QList<QWidget*> boutons;
+        const QList<int> largeurs{80, 100, 60, 90, 70};
+        for (int i = 0; i < largeurs.size(); ++i) {
+            auto* b = new QPushButton(QStringLiteral("B%1").arg(i), &fenetre);
+            b->setGeometry(30 + 150 * i, 200 + i, largeurs[i], 25);   // positions de départ dispersées
+            b->setHidden(caches.contains(i));
+            boutons << b;
+        }
+        DisposeBoutons(boutons);
+        int x = 30;
+        for (QWidget* b : boutons) {
+            if (b->isHidden())
+                continue;
+            QCOMPARE(b->pos(), QPoint(x, 200));
+            x += b->width();
+        }
+    }
+
+    void pixels()
+    {
+        QCOMPARE(Pixels(1440), 96);
+        QCOMPARE(Pixels(6600), 440);
+        QCOMPARE(Pixels(0), 0);
+    }
+
+    void cleanupTestCase() { m_menus.reset(); }
 };
 
 QTEST_MAIN(TestFenetrePrincipale)

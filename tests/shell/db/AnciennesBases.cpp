@@ -3,90 +3,53 @@
 
 namespace {
 
-// Ce que chaque version a apporté : le champ (ou la table entière, champ vide) apparaît dans les
-// fichiers dont la version dépasse ce numéro. Tenu ici d'après l'histoire des fichiers, sans
+// Ce que chaque version a apporté : les champs (ou la table entière, sans champ) apparaissent dans
+// les fichiers dont la version dépasse ce numéro. Tenu ici d'après l'histoire des fichiers, sans
 // reprendre le code de la mise à niveau.
 struct Apport
 {
     int etape;
     const char* table;
-    const char* champ;
+    const char* champs;
 };
 
 constexpr Apport kApports[] = {
     {1, "Objets", "Portee"},
-    {2, "Personnage", "Domaine_1"},
-    {2, "Personnage", "Domaine_2"},
-    {2, "Personnage", "Domaine_3"},
-    {2, "Personnage", "BackGround"},
-    {2, "Personnage", "Histoire"},
-    {2, "Personnage", "Ecole_interdite_1"},
-    {2, "Personnage", "Ecole_interdite_2"},
+    {2, "Personnage", "Domaine_1..3 BackGround Histoire Ecole_interdite_1..2"},
     {3, "SortPersonnage", "Niveau"},
-    {5, "Personnage", "Classe_4"},
-    {5, "Personnage", "Classe_5"},
-    {5, "Personnage", "Classe_6"},
-    {5, "Personnage", "Niv_4"},
-    {5, "Personnage", "Niv_5"},
-    {5, "Personnage", "Niv_6"},
-    {5, "Personnage", "Archetype"},
-    {7, "Objets", "Description"},
-    {7, "Objets", "Solidite"},
-    {7, "Objets", "Resistance"},
-    {8, "Personnage", "TotalPo"},
-    {8, "Personnage", "TotalXP"},
-    {8, "Personnage", "Profession_1"},
-    {8, "Personnage", "Profession_2"},
-    {8, "Personnage", "Profession_3"},
-    {8, "Personnage", "Profession_4"},
-    {8, "Personnage", "Artisanat_1"},
-    {8, "Personnage", "Artisanat_2"},
-    {8, "Personnage", "Artisanat_3"},
-    {8, "Personnage", "EnergieElu_1"},
-    {8, "Personnage", "EnergieElu_2"},
-    {8, "Personnage", "EnergieElu_3"},
-    {8, "Personnage", "EnergieSorcier_1"},
-    {8, "Personnage", "EnergieSorcier_2"},
-    {8, "Personnage", "ElementWujen"},
-    {8, "Personnage", "EnnemisJures"},
+    {5, "Personnage", "Classe_4..6 Niv_4..6 Archetype"},
+    {7, "Objets", "Description Solidite Resistance"},
+    {8, "Personnage", "TotalPo TotalXP Profession_1..4 Artisanat_1..3 EnergieElu_1..3 EnergieSorcier_1..2 ElementWujen "
+                      "EnnemisJures"},
     {8, "Capacites", ""},
     {9, "Version", "Objets"},
     {11, "Donsperso", ""},
     {12, "Personnage", "Image"},
     {13, "Objets", "CHARGE"},
-    {13, "Equipement", "CHARGE"},
-    {13, "Equipement", "SurPersonnage"},
-    {13, "Equipement", "Multiple"},
-    {17, "Personnage", "Domaine_4"},
-    {17, "Personnage", "Ecole_interdite_3"},
-    {17, "Personnage", "Ecole_interdite_4"},
-    {17, "Personnage", "Classe_7"},
-    {17, "Personnage", "Classe_8"},
-    {17, "Personnage", "Niv_7"},
-    {17, "Personnage", "Niv_8"},
+    {13, "Equipement", "CHARGE SurPersonnage Multiple"},
+    {17, "Personnage", "Domaine_4 Ecole_interdite_3..4 Classe_7..8 Niv_7..8"},
     {18, "Personnage", "DragonTotem"},
     {19, "SortListe", ""},
-    {20, "Personnage", "ElementShugenja"},
-    {20, "Personnage", "OrdreShugenja"},
+    {20, "Personnage", "ElementShugenja OrdreShugenja"},
 };
 
 // Vrai quand l'élément existait déjà dans un fichier de cette version.
 bool present(int version, const QString& table, const QString& champ = {})
 {
     for (const Apport& a : kApports)
-        if (table == QLatin1String(a.table) && champ == QString::fromUtf8(a.champ))
+        if (table == QLatin1String(a.table) && (champ.isEmpty() ? !*a.champs : noms(a.champs).contains(champ)))
             return a.etape < version;
     return true;
 }
 
 QString ligneChamp(const QString& table, const QString& champ, const QString& type, const QString& defaut)
 {
-    return QStringLiteral("champ %1.%2 %3%4").arg(table, champ, type, defaut.isEmpty() ? QString() : QStringLiteral(" défaut ") + defaut);
+    return QStringLiteral("champ %1.%2 %3%4").arg(table, champ, type, defaut.isEmpty() ? QString() : " défaut " + defaut);
 }
 
 QString ligneIndex(const QString& nom, bool unique, const QStringList& colonnes)
 {
-    return QStringLiteral("index %1%2 (%3)").arg(nom, unique ? QStringLiteral(" unique") : QString(), colonnes.join(u','));
+    return QStringLiteral("index %1%2 (%3)").arg(nom, unique ? " unique" : QString(), colonnes.join(u','));
 }
 
 } // namespace
@@ -97,17 +60,17 @@ QString nomType(TypeChamp type, int taille)
     case TypeChamp::Texte:
         return QStringLiteral("Texte(%1)").arg(taille > 0 ? taille : 255);
     case TypeChamp::Entier:
-        return QStringLiteral("Entier");
+        return "Entier";
     case TypeChamp::Long:
-        return QStringLiteral("Long");
+        return "Long";
     case TypeChamp::Double:
-        return QStringLiteral("Double");
+        return "Double";
     case TypeChamp::Booleen:
-        return QStringLiteral("Booleen");
+        return "Booleen";
     case TypeChamp::Date:
-        return QStringLiteral("Date");
+        return "Date";
     case TypeChamp::Memo:
-        return QStringLiteral("Memo");
+        return "Memo";
     }
     return {};
 }
@@ -115,7 +78,7 @@ QString nomType(TypeChamp type, int taille)
 std::unique_ptr<BaseDonnees> baseEssai(const DossierTest& dossier, const QString& nom)
 {
     auto base = baseVide(dossier, nom);
-    base->execute(QStringLiteral("PRAGMA synchronous = OFF"));
+    base->execute("PRAGMA synchronous = OFF");
     return base;
 }
 
@@ -149,13 +112,11 @@ void creeBaseAncienne(BaseDonnees& base, int version, bool tableVersion)
     for (const DefinitionTable& t : dispositionAncienne(version))
         base.creeTable(t);
     if (tableVersion) {
-        DefinitionTable v{QStringLiteral("Version"), {entier(QStringLiteral("Version")), date(QStringLiteral("DateModif"))}, {}};
-        if (present(version, v.nom, QStringLiteral("Objets")))
-            v.champs.append(entier(QStringLiteral("Objets")));
+        DefinitionTable v{"Version", {entier("Version"), date("DateModif")}, {}};
+        if (present(version, v.nom, "Objets"))
+            v.champs.append(entier("Objets"));
         base.creeTable(v);
-        ajoutePresent(base, v.nom,
-                      {{QStringLiteral("Version"), version}, {QStringLiteral("DateModif"), QStringLiteral("2001-02-03")},
-                       {QStringLiteral("Objets"), 34}});
+        ajoutePresent(base, v.nom, {{"Version", version}, {"DateModif", "2001-02-03"}, {"Objets", 34}});
     }
     transaction.valide();
 }
@@ -172,82 +133,54 @@ qint64 ajoutePresent(BaseDonnees& base, const QString& table, const QVariantMap&
 void creeProgrammeMinimal(BaseDonnees& programme)
 {
     Transaction transaction(programme);
-    programme.creeTable(
-        {QStringLiteral("Objets"),
-         {texte(QStringLiteral("NomObjet")), reel(QStringLiteral("PoidsBase")), entier(QStringLiteral("ClasseArmure")),
-          texte(QStringLiteral("TypeCa"), 50), entier(QStringLiteral("EchecSortProfane")),
-          entier(QStringLiteral("PenaliteArmure")), entier(QStringLiteral("BonusDexMax")),
-          texte(QStringLiteral("GroupeObjet"), 50), texte(QStringLiteral("Taille"), 50), texte(QStringLiteral("Type"), 50),
-          texte(QStringLiteral("DegatDes"), 50), texte(QStringLiteral("ZoneCritique"), 50), texte(QStringLiteral("MultCrit"), 50),
-          reel(QStringLiteral("Portee")), reel(QStringLiteral("CoutTotal")), memo(QStringLiteral("Description")),
-          entier(QStringLiteral("Solidite")), entier(QStringLiteral("Resistance")), entier(QStringLiteral("CHARGE"))},
-         {{QStringLiteral("PrimaryKey"), {QStringLiteral("NomObjet")}, true}}});
-    programme.creeTable({QStringLiteral("ObjetsPropriete"),
-                         {texte(QStringLiteral("NomObjet")), texte(QStringLiteral("Type"), 50), entier(QStringLiteral("Place")),
-                          texte(QStringLiteral("propriete_1")), texte(QStringLiteral("propriete_2")),
-                          texte(QStringLiteral("propriete_3")), texte(QStringLiteral("valeur"), 50)},
-                         {{QStringLiteral("index1"), {QStringLiteral("NomObjet")}, false}}});
-    programme.creeTable({QStringLiteral("Dons"),
-                         {texte(QStringLiteral("Nom")), texte(QStringLiteral("Type"), 50), reel(QStringLiteral("version")),
-                          texte(QStringLiteral("Genre")), texte(QStringLiteral("Source")), memo(QStringLiteral("Résumé")),
-                          memo(QStringLiteral("Explication")), texte(QStringLiteral("Caracteristique"), 50),
-                          booleen(QStringLiteral("prive")), booleen(QStringLiteral("liearme")),
-                          booleen(QStringLiteral("Multiple")), booleen(QStringLiteral("epique")),
-                          booleen(QStringLiteral("pouvoir")), booleen(QStringLiteral("tare")), booleen(QStringLiteral("trait"))},
-                         {{QStringLiteral("nom"), {QStringLiteral("Nom")}, true}}});
-    programme.creeTable({QStringLiteral("ChangeNomRace"),
-                         {texte(QStringLiteral("OldRace"), 50), texte(QStringLiteral("NewRace"), 50)},
-                         {{QStringLiteral("OldRace"), {QStringLiteral("OldRace")}, true}}});
+    programme.creeTable({"Objets", {texte("NomObjet"), reel("PoidsBase"), entier("ClasseArmure"), texte("TypeCa", 50),
+        entier("EchecSortProfane"), entier("PenaliteArmure"), entier("BonusDexMax"), texte("GroupeObjet", 50),
+        texte("Taille", 50), texte("Type", 50), texte("DegatDes", 50), texte("ZoneCritique", 50), texte("MultCrit", 50),
+        reel("Portee"), reel("CoutTotal"), memo("Description"), entier("Solidite"), entier("Resistance"),
+        entier("CHARGE")}, {{"PrimaryKey", {"NomObjet"}, true}}});
+    programme.creeTable({"ObjetsPropriete", {texte("NomObjet"), texte("Type", 50), entier("Place"),
+                         texte("propriete_1"), texte("propriete_2"), texte("propriete_3"), texte("valeur", 50)},
+                         {{"index1", {"NomObjet"}, false}}});
+    programme.creeTable({"Dons", {texte("Nom"), texte("Type", 50), reel("version"), texte("Genre"), texte("Source"),
+                         memo("Résumé"), memo("Explication"), texte("Caracteristique", 50), booleen("prive"),
+                         booleen("liearme"), booleen("Multiple"), booleen("epique"), booleen("pouvoir"),
+                         booleen("tare"), booleen("trait")}, {{"nom", {"Nom"}, true}}});
+    programme.creeTable({"ChangeNomRace", {texte("OldRace", 50), texte("NewRace", 50)},
+                         {{"OldRace", {"OldRace"}, true}}});
 
     const auto objet = [&](const QString& nom, const QString& groupe, double cout, const QVariantMap& autres) {
         QVariantMap champs = autres;
-        champs.insert(QStringLiteral("NomObjet"), nom);
-        champs.insert(QStringLiteral("GroupeObjet"), groupe.isEmpty() ? QVariant() : groupe);
-        champs.insert(QStringLiteral("CoutTotal"), cout);
-        programme.ajoute(QStringLiteral("Objets"), champs);
+        champs.insert("NomObjet", nom);
+        champs.insert("GroupeObjet", groupe.isEmpty() ? QVariant() : groupe);
+        champs.insert("CoutTotal", cout);
+        programme.ajoute("Objets", champs);
     };
-    objet(QStringLiteral("Épée longue"), QStringLiteral("Epée"), 15,
-          {{QStringLiteral("PoidsBase"), 2}, {QStringLiteral("Type"), QStringLiteral("Tranchant")},
-           {QStringLiteral("DegatDes"), QStringLiteral("1d8")}, {QStringLiteral("ZoneCritique"), QStringLiteral("19")},
-           {QStringLiteral("MultCrit"), QStringLiteral("2")}, {QStringLiteral("Description"), QStringLiteral("Lame droite")},
-           {QStringLiteral("Solidite"), 10}, {QStringLiteral("Resistance"), 5}});
-    objet(QStringLiteral("Dague"), QStringLiteral("Dague"), 2,
-          {{QStringLiteral("Portee"), 3}, {QStringLiteral("DegatDes"), QStringLiteral("1d4")}});
-    objet(QStringLiteral("Corde"), QStringLiteral("AUTRE"), 1, {});
-    objet(QStringLiteral("Anneau de protection +1"), QStringLiteral("Anneau"), 2000,
-          {{QStringLiteral("CHARGE"), 3}, {QStringLiteral("ClasseArmure"), 1}});
+    objet("Épée longue", "Epée", 15,
+          {{"PoidsBase", 2}, {"Type", "Tranchant"}, {"DegatDes", "1d8"}, {"ZoneCritique", "19"}, {"MultCrit", "2"},
+           {"Description", "Lame droite"}, {"Solidite", 10}, {"Resistance", 5}});
+    objet("Dague", "Dague", 2, {{"Portee", 3}, {"DegatDes", "1d4"}});
+    objet("Corde", "AUTRE", 1, {});
+    objet("Anneau de protection +1", "Anneau", 2000, {{"CHARGE", 3}, {"ClasseArmure", 1}});
 
     const auto propriete = [&](const QString& nom, const QString& p1, const QString& p2, const QString& p3,
                                const QString& valeur) {
-        programme.ajoute(QStringLiteral("ObjetsPropriete"),
-                         {{QStringLiteral("NomObjet"), nom}, {QStringLiteral("propriete_1"), p1},
-                          {QStringLiteral("propriete_2"), p2}, {QStringLiteral("propriete_3"), p3},
-                          {QStringLiteral("valeur"), valeur}});
+        programme.ajoute("ObjetsPropriete", {{"NomObjet", nom}, {"propriete_1", p1}, {"propriete_2", p2},
+                         {"propriete_3", p3}, {"valeur", valeur}});
     };
-    propriete(QStringLiteral("Anneau de protection +1"), QStringLiteral("Bonus Classe Armure"), QStringLiteral("Parade"), {},
-              QStringLiteral("1"));
-    propriete(QStringLiteral("Épée longue"), QStringLiteral("Bonus Caracteristique"), QStringLiteral("Force"),
-              QStringLiteral("Alteration"), QStringLiteral("2"));
-    propriete(QStringLiteral("Dague"), QStringLiteral("Résistance au feu"), {}, {}, QStringLiteral("5"));
-    propriete(QStringLiteral("Dague"), QStringLiteral("Bonus Competence"), QStringLiteral("Discrétion"),
-              QStringLiteral("Aptitude"), QStringLiteral("1"));
+    propriete("Anneau de protection +1", "Bonus Classe Armure", "Parade", {}, "1");
+    propriete("Épée longue", "Bonus Caracteristique", "Force", "Alteration", "2");
+    propriete("Dague", "Résistance au feu", {}, {}, "5");
+    propriete("Dague", "Bonus Competence", "Discrétion", "Aptitude", "1");
     // Même objet écrit dans une autre casse.
-    propriete(QStringLiteral("dague"), QStringLiteral("Bonus Don"), QStringLiteral("Science du critique"), {},
-              QStringLiteral("1"));
+    propriete("dague", "Bonus Don", "Science du critique", {}, "1");
     // Propriétés d'aucun objet du programme, dont une au nom d'un objet propre au joueur.
-    propriete(QStringLiteral("Bâton du vieux"), QStringLiteral("Bonus Caracteristique"), QStringLiteral("Sagesse"),
-              QStringLiteral("Alteration"), QStringLiteral("4"));
-    propriete(QStringLiteral("Objet disparu"), QStringLiteral("Bonus Don"), QStringLiteral("Vigilance"), {},
-              QStringLiteral("1"));
+    propriete("Bâton du vieux", "Bonus Caracteristique", "Sagesse", "Alteration", "4");
+    propriete("Objet disparu", "Bonus Don", "Vigilance", {}, "1");
 
-    programme.ajoute(QStringLiteral("Dons"), {{QStringLiteral("Nom"), QStringLiteral("Attaque en puissance")},
-                                              {QStringLiteral("Type"), QStringLiteral("Général")},
-                                              {QStringLiteral("Explication"), QStringLiteral("Texte du programme")},
-                                              {QStringLiteral("Multiple"), false}});
-    programme.ajoute(QStringLiteral("ChangeNomRace"), {{QStringLiteral("OldRace"), QStringLiteral("Gnome des profondeurs")},
-                                                       {QStringLiteral("NewRace"), QStringLiteral("Svirfnebelin")}});
-    programme.ajoute(QStringLiteral("ChangeNomRace"), {{QStringLiteral("OldRace"), QStringLiteral("Demi-Orque")},
-                                                       {QStringLiteral("NewRace"), QStringLiteral("Demi-orque")}});
+    programme.ajoute("Dons", {{"Nom", "Attaque en puissance"}, {"Type", "Général"},
+                              {"Explication", "Texte du programme"}, {"Multiple", false}});
+    programme.ajoute("ChangeNomRace", {{"OldRace", "Gnome des profondeurs"}, {"NewRace", "Svirfnebelin"}});
+    programme.ajoute("ChangeNomRace", {{"OldRace", "Demi-Orque"}, {"NewRace", "Demi-orque"}});
     transaction.valide();
 }
 
@@ -255,20 +188,19 @@ QStringList dispositionLue(BaseDonnees& base)
 {
     QStringList lignes;
     for (const QString& table : base.tables()) {
-        lignes.append(QStringLiteral("table ") + table);
-        for (const Ligne& c : base.selectionne(QStringLiteral("SELECT name, type, dflt_value FROM pragma_table_info(?)"), {table})) {
+        lignes.append("table " + table);
+        for (const Ligne& c : base.selectionne("SELECT name, type, dflt_value FROM pragma_table_info(?)", {table})) {
             int taille = 0;
-            const TypeChamp type = typeDepuisDeclare(c.texte(QStringLiteral("type")), &taille);
-            lignes.append(ligneChamp(table, c.texte(QStringLiteral("name")), nomType(type, taille),
-                                     c.texte(QStringLiteral("dflt_value"))));
+            const TypeChamp type = typeDepuisDeclare(c.texte("type"), &taille);
+            lignes.append(ligneChamp(table, c.texte("name"), nomType(type, taille), c.texte("dflt_value")));
         }
         for (const Ligne& i : base.selectionne(
-                 QStringLiteral("SELECT name, \"unique\" AS seul FROM pragma_index_list(?) WHERE origin = 'c'"), {table})) {
+                 "SELECT name, \"unique\" AS seul FROM pragma_index_list(?) WHERE origin = 'c'", {table})) {
             QStringList colonnes;
-            for (const Ligne& c : base.selectionne(QStringLiteral("SELECT name FROM pragma_index_info(?) ORDER BY seqno"),
-                                                   {i.valeur(QStringLiteral("name"))}))
-                colonnes.append(c.texte(QStringLiteral("name")));
-            lignes.append(ligneIndex(i.texte(QStringLiteral("name")), i.booleen(QStringLiteral("seul")), colonnes));
+            for (const Ligne& c : base.selectionne("SELECT name FROM pragma_index_info(?) ORDER BY seqno",
+                                                   {i.valeur("name")}))
+                colonnes.append(c.texte("name"));
+            lignes.append(ligneIndex(i.texte("name"), i.booleen("seul"), colonnes));
         }
     }
     lignes.sort();
@@ -279,7 +211,7 @@ QStringList dispositionDecrite(const QVector<DefinitionTable>& tables)
 {
     QStringList lignes;
     for (const DefinitionTable& t : tables) {
-        lignes.append(QStringLiteral("table ") + t.nom);
+        lignes.append("table " + t.nom);
         for (const DefinitionChamp& c : t.champs)
             lignes.append(ligneChamp(t.nom, c.nom, nomType(c.type, c.type == TypeChamp::Texte ? c.taille : 0), c.defaut));
         for (const DefinitionIndex& i : t.index)
@@ -302,9 +234,25 @@ QStringList contenu(BaseDonnees& base)
             QStringList valeurs;
             for (int i = 0; i < l.nombreChamps(); ++i)
                 valeurs.append(colonnes.at(i) + u'=' + l.valeur(i).toString());
-            lignes.append(table + QStringLiteral(" | ") + valeurs.join(QStringLiteral(" | ")));
+            lignes.append(table + " | " + valeurs.join(" | "));
         }
     }
     lignes.sort();
     return lignes;
+}
+
+QStringList noms(const char* liste)
+{
+    QStringList resultat;
+    for (const QString& mot : QString::fromUtf8(liste).split(u' ', Qt::SkipEmptyParts)) {
+        const qsizetype points = mot.indexOf("..");
+        if (points < 0) {
+            resultat.append(mot);
+            continue;
+        }
+        const qsizetype debut = mot.lastIndexOf(u'_', points) + 1;
+        for (int i = mot.mid(debut, points - debut).toInt(); i <= mot.mid(points + 2).toInt(); ++i)
+            resultat.append(mot.left(debut) + QString::number(i));
+    }
+    return resultat;
 }

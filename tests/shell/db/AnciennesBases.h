@@ -33,6 +33,9 @@ QString nomType(TypeChamp type, int taille);
 // La même chose décrite par des définitions.
 QStringList dispositionDecrite(const QVector<DefinitionTable>& tables);
 
+// Noms séparés par des blancs ; « Classe_4..8 » vaut Classe_4, Classe_5... Classe_8.
+QStringList noms(const char* liste);
+
 // Tout le contenu d'une base, une ligne de texte par enregistrement (champs par ordre de nom,
 // avec le type de stockage), triées.
 QStringList contenu(BaseDonnees& base);

@@ -14,21 +14,13 @@ namespace {
 // Petite disposition : une table à clé unique, une table sans index.
 QVector<DefinitionTable> schemaEssai()
 {
-    return {{QStringLiteral("Classe"),
-             {texte(QStringLiteral("Classe"), 10), entier(QStringLiteral("PointDeVie")), reel(QStringLiteral("FP")),
-              booleen(QStringLiteral("affichage")), memo(QStringLiteral("Texte")), date(QStringLiteral("Jour"))},
-             {{QStringLiteral("PrimaryKey"), {QStringLiteral("Classe")}, true}}},
-            {QStringLiteral("Liste"), {texte(QStringLiteral("Nom"))}, {}},
-            {QStringLiteral("Version"),
-             {entier(QStringLiteral("Version")), date(QStringLiteral("DateModif")), entier(QStringLiteral("Objets"))}, {}}};
-}
-
-void ecrit(const QString& chemin, const QByteArray& contenu)
-{
-    QDir().mkpath(QFileInfo(chemin).absolutePath());
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(contenu);
+    return {{"Classe",
+             {texte("Classe", 10), entier("PointDeVie"), reel("FP"),
+              booleen("affichage"), memo("Texte"), date("Jour")},
+             {{"PrimaryKey", {"Classe"}, true}}},
+            {"Liste", {texte("Nom")}, {}},
+            {"Version",
+             {entier("Version"), date("DateModif"), entier("Objets")}, {}}};
 }
 
 QStringList lignes(BaseDonnees& base, const QString& sql)
@@ -37,7 +29,7 @@ QStringList lignes(BaseDonnees& base, const QString& sql)
     for (const Ligne& l : base.selectionne(sql)) {
         QStringList cellules;
         for (int i = 0; i < l.nombreChamps(); ++i)
-            cellules.append(l.valeur(i).isNull() ? QStringLiteral("<nul>") : l.valeur(i).toString());
+            cellules.append(l.valeur(i).isNull() ? "<nul>" : l.valeur(i).toString());
         resultat.append(cellules.join(u'|'));
     }
     return resultat;
@@ -73,17 +65,17 @@ private Q_SLOTS:
     {
         QStringList cellules;
         int colonne = 0;
-        QVERIFY(!decoupeLigne(QStringLiteral("a\tb\\r"), cellules, &colonne));
+        QVERIFY(!decoupeLigne("a\tb\\r", cellules, &colonne));
         QCOMPARE(colonne, 2);
     }
 
     void chargeTypesNullEtVersion()
     {
         DossierTest d;
-        ecrit(d.chemin("src/Classe.tsv"),
-              "FP\tClasse\tPointDeVie\taffichage\tTexte\tJour\n"
-              "0.5\tBarde\t6\t1\tdeux\\nlignes\t2024-02-29\n"
-              "\tGuerrier\t-10\t0\t\t\n");
+        ecritFichier(d.chemin("src/Classe.tsv"),
+                     "FP\tClasse\tPointDeVie\taffichage\tTexte\tJour\n"
+                     "0.5\tBarde\t6\t1\tdeux\\nlignes\t2024-02-29\n"
+                     "\tGuerrier\t-10\t0\t\t\n");
         construitProgramme(d.chemin("src"), d.chemin("sortie.db"), schemaEssai());
         auto base = BaseDonnees::ouvre(d.chemin("sortie.db"));
         QCOMPARE(lignes(*base, "select Classe, PointDeVie, FP, affichage, Texte, Jour from Classe order by rowid"),
@@ -97,9 +89,9 @@ private Q_SLOTS:
     void dossierLuDansLOrdreDesNoms()
     {
         DossierTest d;
-        ecrit(d.chemin("src/Liste/b.tsv"), "Nom\ntrois\n");
-        ecrit(d.chemin("src/Liste/a.tsv"), "Nom\nun\ndeux\n");
-        ecrit(d.chemin("src/LISEZMOI.txt"), "ignoré");
+        ecritFichier(d.chemin("src/Liste/b.tsv"), "Nom\ntrois\n");
+        ecritFichier(d.chemin("src/Liste/a.tsv"), "Nom\nun\ndeux\n");
+        ecritFichier(d.chemin("src/LISEZMOI.txt"), "ignoré");
         construitProgramme(d.chemin("src"), d.chemin("sortie.db"), schemaEssai());
         auto base = BaseDonnees::ouvre(d.chemin("sortie.db"));
         QCOMPARE(lignes(*base, "select Nom from Liste order by rowid"), (QStringList{"un", "deux", "trois"}));
@@ -108,12 +100,12 @@ private Q_SLOTS:
     void memesSourcesMemeBase()
     {
         DossierTest d;
-        ecrit(d.chemin("src/Classe.tsv"), "Classe\tPointDeVie\nMoine\t8\nBarde\t6\n");
+        ecritFichier(d.chemin("src/Classe.tsv"), "Classe\tPointDeVie\nMoine\t8\nBarde\t6\n");
         construitProgramme(d.chemin("src"), d.chemin("a.db"), schemaEssai());
         construitProgramme(d.chemin("src"), d.chemin("b.db"), schemaEssai());
         auto a = BaseDonnees::ouvre(d.chemin("a.db"));
         auto b = BaseDonnees::ouvre(d.chemin("b.db"));
-        const QString sql = QStringLiteral("select rowid, * from Classe");
+        const QString sql = "select rowid, * from Classe";
         QCOMPARE(lignes(*a, sql), lignes(*b, sql));
         QCOMPARE(lignes(*a, "select * from Version"), lignes(*b, "select * from Version"));
     }
@@ -156,8 +148,8 @@ private Q_SLOTS:
         QFETCH(QString, lieu);
         QFETCH(QString, motif);
         DossierTest d;
-        ecrit(d.chemin("src/") + fichier, contenu);
-        ecrit(d.chemin("ancienne.db"), "ancien contenu");
+        ecritFichier(d.chemin("src/") + fichier, contenu);
+        ecritFichier(d.chemin("ancienne.db"), "ancien contenu");
         try {
             construitProgramme(d.chemin("src"), d.chemin("ancienne.db"), schemaEssai());
             QFAIL("la construction aurait dû échouer");

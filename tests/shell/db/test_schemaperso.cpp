@@ -8,19 +8,11 @@
 
 namespace {
 
-QStringList serie(const QString& prefixe, int premier, int dernier)
-{
-    QStringList noms;
-    for (int i = premier; i <= dernier; ++i)
-        noms.append(prefixe + QString::number(i));
-    return noms;
-}
-
 struct BaseCourante
 {
     DossierTest dossier;
-    std::unique_ptr<BaseDonnees> perso = baseEssai(dossier, QStringLiteral("perso.db"));
-    std::unique_ptr<BaseDonnees> programme = baseEssai(dossier, QStringLiteral("tessarys.db"));
+    std::unique_ptr<BaseDonnees> perso = baseEssai(dossier, "perso.db");
+    std::unique_ptr<BaseDonnees> programme = baseEssai(dossier, "tessarys.db");
     BaseCourante()
     {
         creeProgrammeMinimal(*programme);
@@ -34,12 +26,6 @@ class TestSchemaPerso : public QObject
 {
     Q_OBJECT
 
-    void ajouteType(const char* table, const QStringList& champs, const char* type)
-    {
-        for (const QString& champ : champs)
-            QTest::addRow("%s.%s", table, qPrintable(champ)) << QString::fromUtf8(table) << champ << QString::fromUtf8(type);
-    }
-
 private Q_SLOTS:
     // Types imposés ; « texte » et « nombre » pour les champs dont seul l'usage est connu.
     void typesDesChamps_data()
@@ -47,102 +33,52 @@ private Q_SLOTS:
         QTest::addColumn<QString>("table");
         QTest::addColumn<QString>("champ");
         QTest::addColumn<QString>("type");
-        ajouteType("Personnage",
-                   QStringList{QStringLiteral("Nom"), QStringLiteral("RACE"), QStringLiteral("Profil"), QStringLiteral("Titre"),
-                               QStringLiteral("Dieu"), QStringLiteral("Alignement"), QStringLiteral("Cheveux"),
-                               QStringLiteral("Yeux"), QStringLiteral("Sexe"), QStringLiteral("Date"),
-                               QStringLiteral("EcoleSpecialisation"), QStringLiteral("LangueConnue"), QStringLiteral("Alphabet")}
-                       + serie(QStringLiteral("Classe_"), 1, 3),
-                   "texte");
-        ajouteType("Personnage",
-                   QStringList{QStringLiteral("Beaute"), QStringLiteral("Poids"), QStringLiteral("Taille"), QStringLiteral("Age"),
-                               QStringLiteral("MalusXP"), QStringLiteral("Endurance"), QStringLiteral("Puissance"),
-                               QStringLiteral("Précision"), QStringLiteral("Équilibre"), QStringLiteral("Résistance"),
-                               QStringLiteral("Vitalité"), QStringLiteral("Intellect"), QStringLiteral("Érudition"),
-                               QStringLiteral("Intuition"), QStringLiteral("Volonté"), QStringLiteral("Magnétisme"),
-                               QStringLiteral("Charme")},
-                   "nombre");
-        ajouteType("Personnage",
-                   serie(QStringLiteral("Classe_"), 4, 8) + serie(QStringLiteral("Domaine_"), 1, 4)
-                       + serie(QStringLiteral("Profession_"), 1, 4) + serie(QStringLiteral("Artisanat_"), 1, 3)
-                       + serie(QStringLiteral("EnergieElu_"), 1, 3) + serie(QStringLiteral("EnergieSorcier_"), 1, 2)
-                       + QStringList{QStringLiteral("Archetype"), QStringLiteral("ElementWujen"),
-                                     QStringLiteral("ElementShugenja"), QStringLiteral("OrdreShugenja"),
-                                     QStringLiteral("DragonTotem"), QStringLiteral("EnnemisJures"), QStringLiteral("Image")},
-                   "Texte(50)");
-        ajouteType("Personnage", serie(QStringLiteral("Niv_"), 1, 8), "Entier");
-        ajouteType("Personnage",
-                   serie(QStringLiteral("Ecole_interdite_"), 1, 4)
-                       + QStringList{QStringLiteral("BackGround"), QStringLiteral("Histoire")},
-                   "Memo");
-        ajouteType("Personnage", {QStringLiteral("TotalPo")}, "Double");
-        ajouteType("Personnage", {QStringLiteral("TotalXP")}, "Long");
-        ajouteType("Personnage", {QStringLiteral("exclu")}, "Booleen");
-
-        ajouteType("PersonnageProgression",
-                   {QStringLiteral("Nom"), QStringLiteral("Classe"), QStringLiteral("Competence")}, "texte");
-        ajouteType("PersonnageProgression",
-                   {QStringLiteral("Niveau"), QStringLiteral("PV"), QStringLiteral("For"), QStringLiteral("Dex"),
-                    QStringLiteral("Con"), QStringLiteral("Int"), QStringLiteral("Sag"), QStringLiteral("Cha"),
-                    QStringLiteral("modifInt"), QStringLiteral("niv")},
-                   "nombre");
-        ajouteType("PersonnageDons",
-                   {QStringLiteral("Nom"), QStringLiteral("Classe"), QStringLiteral("dons"), QStringLiteral("Libelle")}, "texte");
-        ajouteType("PersonnageDons", {QStringLiteral("Niveau"), QStringLiteral("niv")}, "nombre");
-
-        ajouteType("Equipement", {QStringLiteral("Personnage"), QStringLiteral("NomObjet"), QStringLiteral("Tempo")}, "texte");
-        ajouteType("Equipement", {QStringLiteral("Place"), QStringLiteral("Pos")}, "nombre");
-        ajouteType("Equipement", {QStringLiteral("Type")}, "Texte(50)");
-        ajouteType("Equipement", {QStringLiteral("CHARGE"), QStringLiteral("Multiple")}, "Entier");
-        ajouteType("Equipement", {QStringLiteral("SurPersonnage")}, "Booleen");
-
-        ajouteType("SortPersonnage", {QStringLiteral("NomPerso"), QStringLiteral("NomSort")}, "texte");
-        ajouteType("SortPersonnage", {QStringLiteral("Niveau")}, "Entier");
-        ajouteType("SortPersonnage", {QStringLiteral("ClassePerso")}, "Texte(50)");
-
-        ajouteType("SortListe",
-                   {QStringLiteral("NomPerso"), QStringLiteral("ClassePerso"), QStringLiteral("NomSort"),
-                    QStringLiteral("Metamagie")},
-                   "Texte(255)");
-        ajouteType("SortListe", {QStringLiteral("Niveau")}, "Entier");
-        ajouteType("SortListe", {QStringLiteral("EmplacementSort")}, "Texte(50)");
-
-        ajouteType("Capacites",
-                   {QStringLiteral("Nom"), QStringLiteral("Personnage"), QStringLiteral("Type"), QStringLiteral("Texte")},
-                   "Texte(50)");
-        ajouteType("Capacites", {QStringLiteral("Modificateur_1"), QStringLiteral("Modificateur_2")}, "Entier");
-
-        ajouteType("Version", {QStringLiteral("Version"), QStringLiteral("Objets")}, "Entier");
-        ajouteType("Version", {QStringLiteral("DateModif")}, "Date");
-
-        ajouteType("Donsperso",
-                   {QStringLiteral("Nom"), QStringLiteral("Source"), QStringLiteral("Caracteristique")}, "Texte(50)");
-        ajouteType("Donsperso", {QStringLiteral("Genre")}, "Texte(255)");
-        ajouteType("Donsperso", {QStringLiteral("Version")}, "Double");
-        ajouteType("Donsperso", {QStringLiteral("Résumé"), QStringLiteral("Explication")}, "Memo");
-        ajouteType("Donsperso",
-                   {QStringLiteral("Prive"), QStringLiteral("Liearme"), QStringLiteral("Multiple"), QStringLiteral("Epique"),
-                    QStringLiteral("Pouvoir"), QStringLiteral("Tare"), QStringLiteral("Trait")},
-                   "Booleen");
-
-        ajouteType("Objets",
-                   {QStringLiteral("NomObjet"), QStringLiteral("TypeCa"), QStringLiteral("GroupeObjet"),
-                    QStringLiteral("Taille"), QStringLiteral("Type"), QStringLiteral("DegatDes"),
-                    QStringLiteral("ZoneCritique"), QStringLiteral("Tempo")},
-                   "texte");
-        ajouteType("Objets",
-                   {QStringLiteral("PoidsBase"), QStringLiteral("ClasseArmure"), QStringLiteral("EchecSortProfane"),
-                    QStringLiteral("PenaliteArmure"), QStringLiteral("BonusDexMax"), QStringLiteral("MultCrit")},
-                   "nombre");
-        ajouteType("Objets", {QStringLiteral("CoutTotal"), QStringLiteral("Portee")}, "Double");
-        ajouteType("Objets", {QStringLiteral("Description")}, "Memo");
-        ajouteType("Objets", {QStringLiteral("Solidite"), QStringLiteral("Resistance"), QStringLiteral("CHARGE")}, "Entier");
-
-        ajouteType("ObjetsPropriete",
-                   {QStringLiteral("NomObjet"), QStringLiteral("Type"), QStringLiteral("propriete_1"),
-                    QStringLiteral("propriete_2"), QStringLiteral("propriete_3"), QStringLiteral("valeur")},
-                   "texte");
-        ajouteType("ObjetsPropriete", {QStringLiteral("Place")}, "nombre");
+        const auto types = [](const char* table, const char* champs, const char* type) {
+            for (const QString& champ : noms(champs))
+                QTest::addRow("%s.%s", table, qPrintable(champ)) << QString::fromUtf8(table) << champ << QString::fromUtf8(type);
+        };
+        types("Personnage", "Nom RACE Profil Titre Dieu Alignement Cheveux Yeux Sexe Date EcoleSpecialisation LangueConnue "
+                            "Alphabet Classe_1..3", "texte");
+        types("Personnage", "Beaute Poids Taille Age MalusXP Endurance Puissance Précision Équilibre Résistance Vitalité "
+                            "Intellect Érudition Intuition Volonté Magnétisme Charme", "nombre");
+        types("Personnage", "Classe_4..8 Domaine_1..4 Profession_1..4 Artisanat_1..3 EnergieElu_1..3 EnergieSorcier_1..2 "
+                            "Archetype ElementWujen ElementShugenja OrdreShugenja DragonTotem EnnemisJures Image", "Texte(50)");
+        types("Personnage", "Niv_1..8", "Entier");
+        types("Personnage", "Ecole_interdite_1..4 BackGround Histoire", "Memo");
+        types("Personnage", "TotalPo", "Double");
+        types("Personnage", "TotalXP", "Long");
+        types("Personnage", "exclu", "Booleen");
+        types("PersonnageProgression", "Nom Classe Competence", "texte");
+        types("PersonnageProgression", "Niveau PV For Dex Con Int Sag Cha modifInt niv", "nombre");
+        types("PersonnageDons", "Nom Classe dons Libelle", "texte");
+        types("PersonnageDons", "Niveau niv", "nombre");
+        types("Equipement", "Personnage NomObjet Tempo", "texte");
+        types("Equipement", "Place Pos", "nombre");
+        types("Equipement", "Type", "Texte(50)");
+        types("Equipement", "CHARGE Multiple", "Entier");
+        types("Equipement", "SurPersonnage", "Booleen");
+        types("SortPersonnage", "NomPerso NomSort", "texte");
+        types("SortPersonnage", "Niveau", "Entier");
+        types("SortPersonnage", "ClassePerso", "Texte(50)");
+        types("SortListe", "NomPerso ClassePerso NomSort Metamagie", "Texte(255)");
+        types("SortListe", "Niveau", "Entier");
+        types("SortListe", "EmplacementSort", "Texte(50)");
+        types("Capacites", "Nom Personnage Type Texte", "Texte(50)");
+        types("Capacites", "Modificateur_1..2", "Entier");
+        types("Version", "Version Objets", "Entier");
+        types("Version", "DateModif", "Date");
+        types("Donsperso", "Nom Source Caracteristique", "Texte(50)");
+        types("Donsperso", "Genre", "Texte(255)");
+        types("Donsperso", "Version", "Double");
+        types("Donsperso", "Résumé Explication", "Memo");
+        types("Donsperso", "Prive Liearme Multiple Epique Pouvoir Tare Trait", "Booleen");
+        types("Objets", "NomObjet TypeCa GroupeObjet Taille Type DegatDes ZoneCritique Tempo", "texte");
+        types("Objets", "PoidsBase ClasseArmure EchecSortProfane PenaliteArmure BonusDexMax MultCrit", "nombre");
+        types("Objets", "CoutTotal Portee", "Double");
+        types("Objets", "Description", "Memo");
+        types("Objets", "Solidite Resistance CHARGE", "Entier");
+        types("ObjetsPropriete", "NomObjet Type propriete_1..3 valeur", "texte");
+        types("ObjetsPropriete", "Place", "nombre");
     }
     void typesDesChamps()
     {
@@ -160,119 +96,70 @@ private Q_SLOTS:
             QCOMPARE(lu, type);
     }
 
-    void tablesDeLaBase()
+    // Les tables, l'ordre des champs du personnage, et la base créée conforme à sa description.
+    void disposition()
     {
-        QStringList noms;
+        QStringList tables;
         for (const DefinitionTable& t : schemaPersonnages())
-            noms.append(t.nom);
-        noms.sort();
-        QCOMPARE(noms, (QStringList{QStringLiteral("Capacites"), QStringLiteral("Donsperso"), QStringLiteral("Equipement"),
-                                    QStringLiteral("Objets"), QStringLiteral("ObjetsPropriete"), QStringLiteral("Personnage"),
-                                    QStringLiteral("PersonnageDons"), QStringLiteral("PersonnageProgression"),
-                                    QStringLiteral("SortListe"), QStringLiteral("SortPersonnage"), QStringLiteral("Version")}));
-    }
-
-    void ordreDuPersonnage()
-    {
-        const QStringList attendu =
-            QStringList{QStringLiteral("Nom"), QStringLiteral("RACE")} + serie(QStringLiteral("Classe_"), 1, 8)
-            + serie(QStringLiteral("Niv_"), 1, 8)
-            + QStringList{QStringLiteral("Archetype"), QStringLiteral("Profil"), QStringLiteral("Titre"), QStringLiteral("Dieu"),
-                          QStringLiteral("Alignement"), QStringLiteral("Beaute"), QStringLiteral("Poids"),
-                          QStringLiteral("Taille"), QStringLiteral("Age"), QStringLiteral("MalusXP"), QStringLiteral("Cheveux"),
-                          QStringLiteral("Yeux"), QStringLiteral("Sexe"), QStringLiteral("Date"),
-                          QStringLiteral("EcoleSpecialisation"), QStringLiteral("LangueConnue"), QStringLiteral("Alphabet")}
-            + serie(QStringLiteral("Domaine_"), 1, 4) + serie(QStringLiteral("Ecole_interdite_"), 1, 4)
-            + QStringList{QStringLiteral("TotalPo"), QStringLiteral("TotalXP")} + serie(QStringLiteral("Profession_"), 1, 4)
-            + serie(QStringLiteral("Artisanat_"), 1, 3) + serie(QStringLiteral("EnergieElu_"), 1, 3)
-            + serie(QStringLiteral("EnergieSorcier_"), 1, 2)
-            + QStringList{QStringLiteral("ElementWujen"), QStringLiteral("ElementShugenja"), QStringLiteral("OrdreShugenja"),
-                          QStringLiteral("DragonTotem"), QStringLiteral("EnnemisJures"), QStringLiteral("Image"),
-                          QStringLiteral("BackGround"), QStringLiteral("Histoire"), QStringLiteral("exclu"),
-                          QStringLiteral("Endurance"), QStringLiteral("Puissance"), QStringLiteral("Précision"),
-                          QStringLiteral("Équilibre"), QStringLiteral("Résistance"), QStringLiteral("Vitalité"),
-                          QStringLiteral("Intellect"), QStringLiteral("Érudition"), QStringLiteral("Intuition"),
-                          QStringLiteral("Volonté"), QStringLiteral("Magnétisme"), QStringLiteral("Charme")};
+            tables.append(t.nom);
+        tables.sort();
+        QCOMPARE(tables, noms("Capacites Donsperso Equipement Objets ObjetsPropriete Personnage PersonnageDons "
+                              "PersonnageProgression SortListe SortPersonnage Version"));
         QStringList lus;
-        for (const DefinitionChamp& c : tablePersonnages(QStringLiteral("Personnage")).champs)
+        for (const DefinitionChamp& c : tablePersonnages("Personnage").champs)
             lus.append(c.nom);
-        QCOMPARE(lus, attendu);
-    }
-
-    // La base créée porte exactement la disposition décrite.
-    void baseCreeeConformeALaDescription()
-    {
+        QCOMPARE(lus, noms("Nom RACE Classe_1..8 Niv_1..8 Archetype Profil Titre Dieu Alignement Beaute Poids Taille Age "
+                           "MalusXP Cheveux Yeux Sexe Date EcoleSpecialisation LangueConnue Alphabet Domaine_1..4 "
+                           "Ecole_interdite_1..4 TotalPo TotalXP Profession_1..4 Artisanat_1..3 EnergieElu_1..3 "
+                           "EnergieSorcier_1..2 ElementWujen ElementShugenja OrdreShugenja DragonTotem EnnemisJures Image "
+                           "BackGround Histoire exclu Endurance Puissance Précision Équilibre Résistance Vitalité Intellect "
+                           "Érudition Intuition Volonté Magnétisme Charme"));
         BaseCourante b;
         QCOMPARE(dispositionLue(*b.perso), dispositionDecrite(schemaPersonnages()));
-    }
-
-    // La mise à niveau supprime et recrée ces champs : aucun index ne doit les tenir.
-    void champsRetypesHorsIndex_data()
-    {
-        QTest::addColumn<QString>("table");
-        QTest::addColumn<QString>("champ");
-        QTest::newRow("Equipement.Type") << "Equipement" << "Type";
-        QTest::newRow("Objets.CoutTotal") << "Objets" << "CoutTotal";
-        QTest::newRow("Equipement.Tempo") << "Equipement" << "Tempo";
-        QTest::newRow("Objets.Tempo") << "Objets" << "Tempo";
-    }
-    void champsRetypesHorsIndex()
-    {
-        QFETCH(QString, table);
-        QFETCH(QString, champ);
-        for (const DefinitionIndex& i : tablePersonnages(table).index)
-            QVERIFY2(!i.champs.contains(champ, Qt::CaseInsensitive), qPrintable(i.nom));
+        // La mise à niveau supprime et recrée ces champs : aucun index ne doit les tenir.
+        for (const auto& [table, champ] : {std::pair("Equipement", "Type"), {"Objets", "CoutTotal"},
+                                           {"Equipement", "Tempo"}, {"Objets", "Tempo"}})
+            for (const DefinitionIndex& i : tablePersonnages(table).index)
+                QVERIFY2(!i.champs.contains(champ, Qt::CaseInsensitive), qPrintable(i.nom));
+        QCOMPARE(champPersonnages("personnage", "CLASSE_4").nom, "Classe_4");
+        QVERIFY_THROWS_EXCEPTION(ErreurBase, tablePersonnages("Race"));
+        QVERIFY_THROWS_EXCEPTION(ErreurBase, champPersonnages("Personnage", "Classe_9"));
     }
 
     // Les requêtes que les autres fenêtres adressent aux tables des personnages.
-    void requetesDesFenetres_data()
+    void requetesDesFenetres()
     {
-        QTest::addColumn<QString>("sql");
-        QTest::addColumn<bool>("avecNom");
-        const auto ligne = [](const char* sql, bool avecNom) {
-            QTest::newRow(sql) << QString::fromUtf8(sql) << avecNom;
-        };
-        ligne("select nom,race,niv_1,niv_2,niv_3,niv_4,niv_5,niv_6,niv_7,niv_8,classe_1,classe_2,classe_3,classe_4,classe_5,"
-              "classe_6,classe_7,classe_8 from personnage where exclu=false order by nom", false);
-        ligne("select nom, race,niv_1,niv_2,niv_3,niv_4,niv_5,niv_6,niv_7,niv_8,malusxp,archetype,totalxp from personnage "
-              "where exclu=false order by nom", false);
-        ligne("select Nom, Race, Endurance, Puissance, Précision, Équilibre, Résistance, Vitalité, Intellect, Érudition, "
+        BaseCourante b;
+        for (const char* sql :
+             {"select nom,race,niv_1,niv_2,niv_3,niv_4,niv_5,niv_6,niv_7,niv_8,classe_1,classe_2,classe_3,classe_4,classe_5,"
+              "classe_6,classe_7,classe_8 from personnage where exclu=false order by nom",
+              "select nom, race,niv_1,niv_2,niv_3,niv_4,niv_5,niv_6,niv_7,niv_8,malusxp,archetype,totalxp from personnage "
+              "where exclu=false order by nom",
+              "select Nom, Race, Endurance, Puissance, Précision, Équilibre, Résistance, Vitalité, Intellect, Érudition, "
               "Intuition, Volonté, Magnétisme, Charme, profil, titre, dieu, alignement, beaute, poids, taille, age, malusxp, "
               "cheveux, yeux, sexe, date, ecolespecialisation, langueconnue, alphabet, domaine_1, domaine_2, domaine_3, "
               "domaine_4, ecole_interdite_1, ecole_interdite_2, ecole_interdite_3, ecole_interdite_4, totalpo, totalxp, "
               "profession_1, profession_2, profession_3, profession_4, artisanat_1, artisanat_2, artisanat_3, energieelu_1, "
               "energieelu_2, energieelu_3, energiesorcier_1, energiesorcier_2, elementwujen, elementshugenja, "
-              "ordreshugenja, dragontotem, ennemisjures, image, archetype from personnage order by nom", false);
-        ligne("select  Niveau,classe,PV,For,Dex,Con,Int,Sag,Cha,competence,modifInt from personnageProgression where nom=? "
-              "order by niv", true);
-        ligne("update PersonnageProgression set niv=0 where nom=?", true);
-        ligne("delete from PersonnageProgression where nom=? and niv=0", true);
-        ligne("update PersonnageDons set niv=0 where nom=?", true);
-        ligne("delete from PersonnageDons where nom=? and niv=0", true);
-        ligne("update Equipement set pos=0 where personnage=?", true);
-        ligne("delete from Equipement where personnage=? and pos=0", true);
-        ligne("delete from SortPersonnage where nomPerso=?", true);
-        ligne("delete from SortListe where nomPerso=?", true);
-        ligne("delete from Personnage where nom=?", true);
-        ligne("update personnageDons set nom='X' where nom=?", true);
-        ligne("update SortListe set nomperso='X' where nomperso=?", true);
-        ligne("update Equipement set personnage='X' where personnage=?", true);
-        ligne("select Place,NomObjet,pos from equipement where personnage=?", true);
-        ligne("select Type,place from Equipement where personnage=? order by NomObjet", true);
-        ligne("select Background,histoire from personnage where nom=?", true);
-        ligne("select * from Equipement where personnage=?", true);
-        ligne("select Description from Objets  where nomObjet=?", true);
-        ligne("SELECT nomobjet,couttotal,poidsBase,ClasseArmure,TypeCa,EchecSortProfane,PenaliteArmure,BonusDexMax,portee,"
-              "GroupeObjet,Taille,Type,DegatDes,ZoneCritique,MultCrit,description, solidite,resistance,charge from objets ", false);
-        ligne("Select * from ObjetsPropriete where nomObjet=?", true);
-        ligne("update objets set nomobjet='X' where nomobjet=?", true);
-    }
-    void requetesDesFenetres()
-    {
-        QFETCH(QString, sql);
-        QFETCH(bool, avecNom);
-        BaseCourante b;
-        b.perso->selectionne(sql, avecNom ? QVariantList{QStringLiteral("D'Artagnan")} : QVariantList{});
+              "ordreshugenja, dragontotem, ennemisjures, image, archetype from personnage order by nom",
+              "SELECT nomobjet,couttotal,poidsBase,ClasseArmure,TypeCa,EchecSortProfane,PenaliteArmure,BonusDexMax,portee,"
+              "GroupeObjet,Taille,Type,DegatDes,ZoneCritique,MultCrit,description, solidite,resistance,charge from objets "})
+            b.perso->selectionne(QString::fromUtf8(sql));
+        for (const char* sql :
+             {"select  Niveau,classe,PV,For,Dex,Con,Int,Sag,Cha,competence,modifInt from personnageProgression where nom=? "
+              "order by niv",
+              "update PersonnageProgression set niv=0 where nom=?", "delete from PersonnageProgression where nom=? and niv=0",
+              "update PersonnageDons set niv=0 where nom=?", "delete from PersonnageDons where nom=? and niv=0",
+              "update Equipement set pos=0 where personnage=?", "delete from Equipement where personnage=? and pos=0",
+              "delete from SortPersonnage where nomPerso=?", "delete from SortListe where nomPerso=?",
+              "delete from Personnage where nom=?", "update personnageDons set nom='X' where nom=?",
+              "update SortListe set nomperso='X' where nomperso=?", "update Equipement set personnage='X' where personnage=?",
+              "select Place,NomObjet,pos from equipement where personnage=?",
+              "select Type,place from Equipement where personnage=? order by NomObjet",
+              "select Background,histoire from personnage where nom=?", "select * from Equipement where personnage=?",
+              "select Description from Objets  where nomObjet=?", "Select * from ObjetsPropriete where nomObjet=?",
+              "update objets set nomobjet='X' where nomobjet=?"})
+            b.perso->selectionne(QString::fromUtf8(sql), {"D'Artagnan"});
     }
 
     // Chaque recherche par index nommé retrouve la ligne par le nom (casse mise à part) et la suite de la clé.
@@ -300,34 +187,20 @@ private Q_SLOTS:
         QFETCH(QString, index);
         QFETCH(QVariantList, cle);
         QFETCH(QString, champ);
-        QFETCH(QString, attendu);
         BaseCourante b;
         BaseDonnees& p = *b.perso;
-        const QString bob = QStringLiteral("Bob");
-        p.ajoute(QStringLiteral("Personnage"), {{QStringLiteral("Nom"), bob}, {QStringLiteral("Alignement"), QStringLiteral("NEUTRE")}});
-        const auto niveau = [&](const char* classe, int niveauClasse, int niv) {
-            p.ajoute(QStringLiteral("PersonnageProgression"),
-                     {{QStringLiteral("Nom"), bob}, {QStringLiteral("Classe"), QString::fromUtf8(classe)},
-                      {QStringLiteral("Niveau"), niveauClasse}, {QStringLiteral("niv"), niv}});
-        };
-        niveau("Guerrier", 1, 1);
-        niveau("Roublard", 1, 2);
-        niveau("Guerrier", 2, 3);
-        p.ajoute(QStringLiteral("PersonnageDons"), {{QStringLiteral("Nom"), bob}, {QStringLiteral("Classe"), QStringLiteral("Guerrier")},
-                                                    {QStringLiteral("Niveau"), 1}, {QStringLiteral("dons"), QStringLiteral("Robustesse")}});
-        p.ajoute(QStringLiteral("PersonnageDons"), {{QStringLiteral("Nom"), bob}, {QStringLiteral("Classe"), QStringLiteral("Roublard")},
-                                                    {QStringLiteral("Niveau"), 1}, {QStringLiteral("dons"), QStringLiteral("Esquive")}});
-        p.ajoute(QStringLiteral("Equipement"), {{QStringLiteral("Personnage"), bob}, {QStringLiteral("NomObjet"), QStringLiteral("Épée longue")},
-                                                {QStringLiteral("Pos"), 1}});
-        p.ajoute(QStringLiteral("Equipement"), {{QStringLiteral("Personnage"), bob}, {QStringLiteral("NomObjet"), QStringLiteral("Corde")},
-                                                {QStringLiteral("Pos"), 2}});
-        p.ajoute(QStringLiteral("SortPersonnage"), {{QStringLiteral("NomPerso"), bob}, {QStringLiteral("ClassePerso"), QStringLiteral("Magicien")},
-                                                    {QStringLiteral("NomSort"), QStringLiteral("Lumière")}, {QStringLiteral("Niveau"), 0}});
-        p.ajoute(QStringLiteral("Donsperso"), {{QStringLiteral("Nom"), QStringLiteral("Frappe")}, {QStringLiteral("Genre"), QStringLiteral("Général")}});
-
+        p.ajoute("Personnage", {{"Nom", "Bob"}, {"Alignement", "NEUTRE"}});
+        for (const auto& [classe, niveau, niv] : {std::tuple("Guerrier", 1, 1), {"Roublard", 1, 2}, {"Guerrier", 2, 3}})
+            p.ajoute("PersonnageProgression", {{"Nom", "Bob"}, {"Classe", classe}, {"Niveau", niveau}, {"niv", niv}});
+        p.ajoute("PersonnageDons", {{"Nom", "Bob"}, {"Classe", "Guerrier"}, {"Niveau", 1}, {"dons", "Robustesse"}});
+        p.ajoute("PersonnageDons", {{"Nom", "Bob"}, {"Classe", "Roublard"}, {"Niveau", 1}, {"dons", "Esquive"}});
+        p.ajoute("Equipement", {{"Personnage", "Bob"}, {"NomObjet", "Épée longue"}, {"Pos", 1}});
+        p.ajoute("Equipement", {{"Personnage", "Bob"}, {"NomObjet", "Corde"}, {"Pos", 2}});
+        p.ajoute("SortPersonnage", {{"NomPerso", "Bob"}, {"ClassePerso", "Magicien"}, {"NomSort", "Lumière"}, {"Niveau", 0}});
+        p.ajoute("Donsperso", {{"Nom", "Frappe"}, {"Genre", "Général"}});
         const Ligne trouvee = p.cherche(table, index, cle);
         QVERIFY(trouvee);
-        QCOMPARE(trouvee.texte(champ), attendu);
+        QTEST(trouvee.texte(champ), "attendu");
     }
 
     // Les clés uniques refusent un double, casse mise à part ; l'équipement admet des positions
@@ -355,44 +228,28 @@ private Q_SLOTS:
         QFETCH(QVariantMap, seconde);
         QFETCH(bool, refusee);
         DossierTest d;
-        auto base = baseEssai(d, QStringLiteral("essai.db"));
+        auto base = baseEssai(d, "essai.db");
         base->creeTable(tablePersonnages(table));
         base->ajoute(table, premiere);
         if (refusee)
             QVERIFY_THROWS_EXCEPTION(ErreurBase, base->ajoute(table, seconde));
         else
             base->ajoute(table, seconde);
-        QCOMPARE(base->scalaire(QStringLiteral("SELECT count(*) FROM %1").arg(identifiant(table))).toInt(), refusee ? 1 : 2);
+        QCOMPARE(base->scalaire("SELECT count(*) FROM " + identifiant(table)).toInt(), refusee ? 1 : 2);
     }
 
     // Une ligne neuve n'est pas exclue : « where exclu=false » la compte ; les autres oui/non aussi.
-    void ouiNonAFauxParDefaut_data()
-    {
-        QTest::addColumn<QString>("table");
-        QTest::addColumn<QString>("cle");
-        QTest::addColumn<QString>("champ");
-        QTest::newRow("exclu") << "Personnage" << "Nom" << "exclu";
-        QTest::newRow("sur le personnage") << "Equipement" << "Personnage" << "SurPersonnage";
-        QTest::newRow("don privé") << "Donsperso" << "Nom" << "Prive";
-        QTest::newRow("don épique") << "Donsperso" << "Nom" << "Epique";
-    }
     void ouiNonAFauxParDefaut()
     {
-        QFETCH(QString, table);
-        QFETCH(QString, cle);
-        QFETCH(QString, champ);
         BaseCourante b;
-        b.perso->ajoute(table, {{cle, QStringLiteral("Bob")}});
-        QCOMPARE(b.perso->scalaire(QStringLiteral("select count(*) from %1 where %2=false").arg(identifiant(table), identifiant(champ)))
-                     .toInt(),
-                 1);
-    }
-
-    void nomsInconnus()
-    {
-        QCOMPARE(champPersonnages(QStringLiteral("personnage"), QStringLiteral("CLASSE_4")).nom, QStringLiteral("Classe_4"));
-        QVERIFY_THROWS_EXCEPTION(ErreurBase, tablePersonnages(QStringLiteral("Race")));
-        QVERIFY_THROWS_EXCEPTION(ErreurBase, champPersonnages(QStringLiteral("Personnage"), QStringLiteral("Classe_9")));
+        for (const auto& [table, cle, champ] : {std::tuple("Personnage", "Nom", "exclu"),
+                                                {"Equipement", "Personnage", "SurPersonnage"},
+                                                {"Donsperso", "Nom", "Prive"}, {"Donsperso", "Nom", "Epique"}}) {
+            b.perso->execute(QStringLiteral("delete from %1").arg(table));
+            b.perso->ajoute(table, {{cle, "Bob"}});
+            QVERIFY2(b.perso->scalaire(QStringLiteral("select count(*) from %1 where %2=false").arg(table, champ)).toInt() == 1,
+                     champ);
+        }
     }
 };
 
