@@ -26,6 +26,7 @@ Entier16 bonusCAMoine(const Fiche& f)
     const auto& armure = f.Equip.Comptes[kPlaceArmure];
     if ((armure && CategorieArmure(*armure) != ArmurePortee::Aucune) || f.Equip.Comptes[kPlaceBouclier])
         return {};
+    // La charge de la fiche n'est établie que plus loin : celle de la Force du moment.
     ChargesTransportables charges;
     ChargeTransportable(charges, f.Race.Quadripede, f.Race.taille, int(Val(f.Caracteristiques.at(0).Total)));
     if (CategorieCharge(f.PoidsTransporte, charges) != ArmurePortee::Aucune)
