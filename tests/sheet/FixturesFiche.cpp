@@ -94,3 +94,17 @@ bool TestFicheBase::ouvreBases()
     m_perso = basePersonnagesTest(m_dossier, *m_programme);
     return true;
 }
+
+QVector<NiveauTest> niveaux(const QString& classe, int n, std::array<int, 6> caracs, int pv)
+{
+    QVector<NiveauTest> v(n, NiveauTest{classe, pv});
+    v[0].caracs = caracs;
+    return v;
+}
+
+void choisit(BaseDonnees& perso, const QString& nom, const QString& classe, int niveau, const QString& don,
+             const QString& specialite)
+{
+    perso.ajoute(QStringLiteral("PersonnageDons"), {{"Nom", nom}, {"Classe", classe}, {"Niveau", niveau}, {"dons", don},
+                                                     {"Libelle", specialite.isEmpty() ? QVariant() : specialite}});
+}

@@ -34,6 +34,14 @@ std::unique_ptr<BaseDonnees> basePersonnagesTest(const DossierTest& dossier, Bas
 void ajoutePersonnageFiche(BaseDonnees& perso, const QString& nom, const QVector<NiveauTest>& niveaux,
                            const QVariantMap& champs = {});
 
+// n niveaux d'une classe, de pv points de vie chacun ; les valeurs de départ sur le premier.
+QVector<NiveauTest> niveaux(const QString& classe, int n, std::array<int, 6> caracs = {12, 12, 12, 12, 12, 12},
+                            int pv = 6);
+
+// Don choisi à un niveau de classe, avec sa spécialité ("" : aucune).
+void choisit(BaseDonnees& perso, const QString& nom, const QString& classe, int niveau, const QString& don,
+             const QString& specialite = {});
+
 // Les personnages communs aux tests : guerrier 4 / roublard 3 humain.
 void ajouteAldo(BaseDonnees& perso);
 

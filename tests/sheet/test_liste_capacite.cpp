@@ -22,13 +22,6 @@ LigneCapacite ligne(const QString& nom, const QString& personnage, const QString
     return l;
 }
 
-QVector<NiveauTest> niveaux(const QString& classe, int n, std::array<int, 6> caracs = {12, 12, 12, 12, 12, 12})
-{
-    QVector<NiveauTest> v(n, NiveauTest{classe, 6});
-    v[0].caracs = caracs;
-    return v;
-}
-
 // Copie de la ligne : la fiche qui la tient est souvent un temporaire.
 std::optional<LigneCapacite> trouve(const ListeCapacitesPerso& lignes, const QString& libelle)
 {

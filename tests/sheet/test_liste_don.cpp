@@ -10,21 +10,6 @@
 
 namespace {
 
-// Feat choisi à un niveau de classe : don et spécialité.
-void choisit(BaseDonnees& perso, const QString& nom, const QString& classe, int niveau, const QString& don,
-             const QVariant& libelle = QVariant())
-{
-    perso.ajoute(QStringLiteral("PersonnageDons"), {{"Nom", nom}, {"Classe", classe}, {"Niveau", niveau},
-                                                     {"dons", don}, {"Libelle", libelle}});
-}
-
-QVector<NiveauTest> niveaux(const QString& classe, int n)
-{
-    QVector<NiveauTest> v(n, NiveauTest{classe, 6});
-    v[0].caracs = {12, 12, 12, 12, 12, 12};
-    return v;
-}
-
 const LigneDon* trouve(const QVector<LigneDon>& dons, const QString& affiche, const QString& origine)
 {
     for (const LigneDon& d : dons)

@@ -81,13 +81,6 @@ void achete(BaseDonnees& perso, const QString& nom, int niv, const QString& rang
     perso.execute(QStringLiteral("update PersonnageProgression set Competence=? where Nom=? and niv=?"), {rangs, nom, niv});
 }
 
-void choisit(BaseDonnees& perso, const QString& nom, const QString& classe, int niveau, const QString& don,
-             const QString& specialite = {})
-{
-    perso.ajoute(QStringLiteral("PersonnageDons"), {{"Nom", nom}, {"Classe", classe}, {"Niveau", niveau}, {"dons", don},
-                                                     {"Libelle", specialite.isEmpty() ? QVariant() : specialite}});
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Attendu)

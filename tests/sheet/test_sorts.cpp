@@ -14,13 +14,8 @@
 
 namespace {
 
-// n niveaux d'une classe, caractéristiques de départ données (For … Cha).
-QVector<NiveauTest> niveaux(const QString& classe, int n, std::array<int, 6> caracs = {10, 10, 10, 10, 10, 10})
-{
-    QVector<NiveauTest> v(n, NiveauTest{classe, 4});
-    v[0].caracs = caracs;
-    return v;
-}
+// Valeurs de départ sans modificateur, pour les lanceurs dont la caractéristique ne compte pas.
+constexpr std::array<int, 6> kDix{10, 10, 10, 10, 10, 10};
 
 // Totaux par jour des niveaux 0 à 3, "-" pour un niveau sans emplacement.
 QString totaux(const SortsClasse& s)
@@ -198,7 +193,7 @@ private Q_SLOTS:
             << niveaux("Prêtre", 3, {10, 10, 10, 10, 14, 10}) << QVariantMap{{"Domaine_1", "Bien"}, {"Domaine_2", "Guerre"}}
             << QStringList{} << "Prêtre" << "4/4/3/-" << 3;
         // Paladin : sagesse 11 au moins pour lancer un sort de niveau 1 ; niveau de lanceur : moitié.
-        QTest::newRow("paladin 4 sagesse 10") << niveaux("Paladin", 4) << QVariantMap{} << QStringList{} << "Paladin"
+        QTest::newRow("paladin 4 sagesse 10") << niveaux("Paladin", 4, kDix) << QVariantMap{} << QStringList{} << "Paladin"
                                               << "-/-/-/-" << 2;
         QTest::newRow("paladin 4 sagesse 12") << niveaux("Paladin", 4, {10, 10, 10, 10, 12, 10}) << QVariantMap{}
                                               << QStringList{} << "Paladin" << "-/1/-/-" << 2;
@@ -260,7 +255,7 @@ private Q_SLOTS:
                 domaines.append(e.emplacement);
         QCOMPARE(domaines, (QStringList{"Domaine n°1", "Domaine n°2"}));
         QCOMPARE(f.Sorts.first().prepares.size(), 4 + 4 + 3);
-        QVERIFY(fiche(niveaux("Guerrier", 3)).Sorts.isEmpty());
+        QVERIFY(fiche(niveaux("Guerrier", 3, kDix)).Sorts.isEmpty());
     }
 
     void portees_data()
@@ -419,7 +414,7 @@ private Q_SLOTS:
         const QVector<SortConnu> tous = TousLesSorts(*m_programme, s);
         QVERIFY(std::any_of(tous.cbegin(), tous.cend(), [](const SortConnu& c) { return c.nom == u"Aide" && c.niveau == 2; }));
         QVERIFY(std::all_of(tous.cbegin(), tous.cend(), [](const SortConnu& c) { return c.niveau <= 2; }));
-        const SortsClasse magicien = rempNbSort(*m_programme, fiche(niveaux("Magicien", 1)), QStringLiteral("Magicien"));
+        const SortsClasse magicien = rempNbSort(*m_programme, fiche(niveaux("Magicien", 1, kDix)), QStringLiteral("Magicien"));
         QVERIFY(QuestionTousLesSorts(*m_programme, magicien).isEmpty());
     }
 
