@@ -478,28 +478,9 @@ void PageSorts::btnMetamagie_Click()
 // Impression de la liste du jour ; les colonnes sans aucune valeur peuvent être omises.
 void PageSorts::btnImprimer_Click()
 {
-    const std::array<QString, 5> entetes{QStringLiteral("Emplacement"), QStringLiteral("Nom du sort"),
-                                         QStringLiteral("DD"), QStringLiteral("Ecole"), QStringLiteral("Métamagie")};
-    QVector<std::array<QString, 5>> lignes;
-    for (const EmplacementSort& e : m_sorts.prepares)
-        lignes.append({e.emplacement, e.nom, e.nom.isEmpty() ? QString() : QString::number(e.dd), e.ecole, e.metamagie});
-    std::array<bool, 5> montree{};
-    for (int c = 0; c < 5; ++c)
-        montree[c] = !ChkCacheColonnes->isChecked()
-                     || std::any_of(lignes.cbegin(), lignes.cend(), [c](const auto& l) { return !l[c].isEmpty(); });
-    QString html = QStringLiteral("<h3>Liste journalière des sorts : %1 (%2)</h3><table border=1 cellpadding=3><tr>")
-                       .arg(m_fiche.Personnage.Nom.toHtmlEscaped(), m_sorts.classe.toHtmlEscaped());
-    for (int c = 0; c < 5; ++c)
-        if (montree[c])
-            html += QStringLiteral("<th>%1</th>").arg(entetes[c]);
-    for (const auto& l : lignes) {
-        html += QStringLiteral("</tr><tr>");
-        for (int c = 0; c < 5; ++c)
-            if (montree[c])
-                html += QStringLiteral("<td>%1</td>").arg(l[c].toHtmlEscaped());
-    }
-    html += QStringLiteral("</tr></table>");
+    const QString html = ListeSortsHtml(m_fiche.Personnage.Nom, m_sorts, ChkCacheColonnes->isChecked());
     QPrinter imprimante;
+    imprimante.setDocName(QStringLiteral("Liste"));
     QPrintDialog dialogue(&imprimante, this);
     if (dialogue.exec() != QDialog::Accepted)
         return;

@@ -1,6 +1,9 @@
 #include "SortsPrepares.h"
 #include "shell/db/BaseDonnees.h"
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 // Colonnes à lire pour un emplacement : la liste de la classe, ou les domaines connus de la table.
@@ -162,4 +165,28 @@ void EnregSortListe(BaseDonnees& perso, const QString& nom, const SortsClasse& s
                           {QStringLiteral("EmplacementSort"), e.emplacement},
                           {QStringLiteral("Metamagie"), e.metamagie.isEmpty() ? QVariant() : QVariant(e.metamagie)}});
     t.valide();
+}
+
+QString ListeSortsHtml(const QString& personnage, const SortsClasse& sorts, bool cacheVides)
+{
+    const std::array<QString, 5> entetes{QStringLiteral("Emplacement"), QStringLiteral("Nom du sort"),
+                                         QStringLiteral("DD"), QStringLiteral("Ecole"), QStringLiteral("Métamagie")};
+    QVector<std::array<QString, 5>> lignes;
+    for (const EmplacementSort& e : sorts.prepares)
+        lignes.append({e.emplacement, e.nom, e.nom.isEmpty() ? QString() : QString::number(e.dd), e.ecole, e.metamagie});
+    std::array<bool, 5> montree{};
+    for (int c = 0; c < 5; ++c)
+        montree[c] = !cacheVides || std::any_of(lignes.cbegin(), lignes.cend(), [c](const auto& l) { return !l[c].isEmpty(); });
+    QString html = QStringLiteral("<h3>Liste journalière des sorts : %1 (%2)</h3><table border=1 cellpadding=3><tr>")
+                       .arg(personnage.toHtmlEscaped(), sorts.classe.toHtmlEscaped());
+    for (int c = 0; c < 5; ++c)
+        if (montree[c])
+            html += QStringLiteral("<th>%1</th>").arg(entetes[c]);
+    for (const auto& l : lignes) {
+        html += QStringLiteral("</tr><tr>");
+        for (int c = 0; c < 5; ++c)
+            if (montree[c])
+                html += QStringLiteral("<td>%1</td>").arg(l[c].toHtmlEscaped());
+    }
+    return html + QStringLiteral("</tr></table>");
 }

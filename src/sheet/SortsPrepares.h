@@ -44,3 +44,7 @@ std::optional<QString> AppliqueMetamagie(SortsClasse& sorts, int emplacement, in
 
 // Réécrit les sorts préparés du personnage pour cette classe, en une transaction.
 void EnregSortListe(BaseDonnees& perso, const QString& nom, const SortsClasse& sorts);
+
+// Liste du jour à imprimer (tableau HTML : emplacement, sort, DD, école, métamagie) ; avec
+// cacheVides, les colonnes où aucun emplacement n'a de valeur sont omises.
+QString ListeSortsHtml(const QString& personnage, const SortsClasse& sorts, bool cacheVides);

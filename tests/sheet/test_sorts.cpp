@@ -531,6 +531,21 @@ private Q_SLOTS:
                      + perso->scalaire("select count(*) from SortListe").toInt(),
                  0);
     }
+
+    // Liste imprimée : une colonne vide (ici la métamagie) n'est omise que sur demande ; les
+    // noms sont échappés.
+    void listeImprimee()
+    {
+        SortsClasse s;
+        s.classe = "Magicien";
+        s.prepares = {{"Niveau 1 (1)", 1, false, "Projectile magique", "", 11, "Évocation"},
+                      {"Niveau 1 (2)", 1, false, "", "", 0, ""}};
+        const QString cachees = ListeSortsHtml("Bob & Cie", s, true);
+        QVERIFY(cachees.contains("Bob &amp; Cie (Magicien)"));
+        QVERIFY(cachees.contains("<th>Ecole</th>") && !cachees.contains("Métamagie"));
+        QCOMPARE(cachees.count("<td>"), 2 * 4);
+        QCOMPARE(ListeSortsHtml("Bob", s, false).count("<td>"), 2 * 5);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSorts)
