@@ -128,6 +128,37 @@ private Q_SLOTS:
         QCOMPARE(f.NoteCA.contains("Attention type intangible on ne compte pas l'armure naturelle"), note);
     }
 
+    // Chaque race livrée (avec ses dés de vie raciaux) et chaque archétype (sur un humain) donnent
+    // une fiche complète aux valeurs plausibles : une faute de données s'y verrait.
+    void reglesLivrees()
+    {
+        QStringList noms;
+        for (const Ligne& r : m_programme->selectionne("select Race, Niveau, Type from Race")) {
+            const int dv = r.entier("Niveau");
+            const QString nom = "Race " + r.texte("Race");
+            ajoutePersonnageFiche(*m_perso, nom, dv > 0 ? niveaux(r.texte("Type"), dv) : niveaux("Guerrier", 1),
+                                  {{"RACE", r.texte("Race")}});
+            noms.append(nom);
+        }
+        for (const Ligne& a : m_programme->selectionne("select Archetype from Archetype")) {
+            const QString nom = "Archétype " + a.texte("Archetype");
+            ajoutePersonnageFiche(*m_perso, nom, niveaux("Guerrier", 2), {{"RACE", "Humain"}, {"Archetype", a.texte("Archetype")}});
+            noms.append(nom);
+        }
+        QVERIFY(noms.size() > 90);
+        for (const QString& nom : noms) {
+            Fiche f;
+            QVERIFY2(RetrouveFiche({*m_perso, *m_programme, dossierProgramme()}, nom, {}, f), qPrintable(nom));
+            for (const CaracteristiqueFiche& c : f.Caracteristiques) {
+                const int total = c.Total.toInt();
+                QVERIFY2(c.Total == "-" || (total >= 1 && total <= 60), qPrintable(nom + " : " + c.Nom + " " + c.Total));
+            }
+            QVERIFY2(f.PointsDeVie >= 1 && f.ClasseArmure.Total >= 5 && f.ClasseArmure.Contact <= f.ClasseArmure.Total,
+                     qPrintable(nom));
+            QVERIFY2(f.Deplacement.Terre + f.Deplacement.Air + f.Deplacement.Eau > 0 && !f.FP.isEmpty(), qPrintable(nom));
+        }
+    }
+
     // Une frénésie prise : +6 en Force, -4 à la CA ; "Frénésie aggravée" porte la Force à +10.
     void frenesie_data()
     {
