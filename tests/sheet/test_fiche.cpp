@@ -159,6 +159,26 @@ private Q_SLOTS:
         }
     }
 
+    // Chaque classe livrée, jusqu'à son dernier niveau (20 au plus) : attaque et jets dans les
+    // bornes des règles, sorts calculés sans faute.
+    void classesLivrees()
+    {
+        const auto classes = m_programme->selectionne(
+            "select Classe, max(Niveau) as n from ClasseProgression group by Classe");
+        QVERIFY(classes.size() > 40);
+        for (const Ligne& c : classes) {
+            const QString nom = "Classe " + c.texte("Classe");
+            const int n = qMin(20, int(c.entier("n")));
+            ajoutePersonnageFiche(*m_perso, nom, niveaux(c.texte("Classe"), n, {12, 12, 12, 12, 12, 12}),
+                                  {{"RACE", "Humain"}});
+            Fiche f;
+            QVERIFY2(RetrouveFiche({*m_perso, *m_programme, dossierProgramme()}, nom, {}, f), qPrintable(nom));
+            QVERIFY2(f.AttaqueDeBase >= 0 && f.AttaqueDeBase <= n, qPrintable(nom));
+            for (const JetFiche& j : f.Jets)
+                QVERIFY2(j.Base >= 0 && j.Base <= 2 + n / 2, qPrintable(nom + " : " + j.Nom));
+        }
+    }
+
     // Une frénésie prise : +6 en Force, -4 à la CA ; "Frénésie aggravée" porte la Force à +10.
     void frenesie_data()
     {
