@@ -1,6 +1,7 @@
 // La fiche calculée sur les règles livrées : valeurs attendues tirées à la main des règles 3.5.
 #include "FixturesFiche.h"
 #include "commun/Fixtures.h"
+#include "sheet/Armes.h"
 #include "sheet/ExportFiche.h"
 #include "sheet/RetrouveFiche.h"
 
@@ -176,6 +177,26 @@ private Q_SLOTS:
             QVERIFY2(f.AttaqueDeBase >= 0 && f.AttaqueDeBase <= n, qPrintable(nom));
             for (const JetFiche& j : f.Jets)
                 QVERIFY2(j.Base >= 0 && j.Base <= 2 + n / 2, qPrintable(nom + " : " + j.Nom));
+        }
+    }
+
+    // Chaque arme livrée (hors versions magiques), tenue en main : une ligne d'attaque avec ses dégâts et son critique.
+    void armesLivrees()
+    {
+        const auto armes = m_programme->selectionne("select NomObjet, Type from Objets where DegatDes is not null "
+                                                    "and DegatDes <> '' and Emplacement is not null and NomObjet not like '%+%'");
+        QVERIFY(armes.size() > 100);
+        ajoutePersonnageFiche(*m_perso, "Armurier", niveaux("Guerrier", 4), {{"RACE", "Humain"}});
+        for (const Ligne& a : armes) {
+            const QString arme = a.texte("NomObjet");
+            if (EstBouclier(a.texte("Type")) || EstMunition(a.texte("Type")))
+                continue;   // le coup de bouclier et les munitions passent par d'autres emplacements
+            m_perso->execute("delete from Equipement where Personnage='Armurier'");
+            equipeTest(*m_perso, "Armurier", {{arme, 0}});
+            const Fiche f = calcule("Armurier");
+            const auto ligne = std::find_if(f.Armes.cbegin(), f.Armes.cend(), [&](const LigneArme& l) { return l.Nom == arme; });
+            QVERIFY2(ligne != f.Armes.cend(), qPrintable(arme));
+            QVERIFY2(ligne->Ligne.contains("Dégâts(") && ligne->Ligne.contains(",x"), qPrintable(arme + " : " + ligne->Ligne));
         }
     }
 
