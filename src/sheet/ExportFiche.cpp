@@ -176,10 +176,24 @@ QString donsBloc(const Fiche& f)
     return liste.join(QStringLiteral(", "));
 }
 
-// Traits et pouvoirs rangés parmi les attaques spéciales (souffle, poison, absorption…) ; "-" sans eux.
+// Aptitudes de classe qui sont des attaques spéciales, lues sur leurs lignes de la fiche.
+const std::pair<const char*, const char*> kAttaquesDeClasse[] = {
+    {"Nombre de dés sournois : +", "attaque sournoise +%1d6"},
+    {"Nombre de rage : ", "rage %1/jour"},
+    {"Nombre de châtiment du mal : ", "châtiment du Mal %1/jour"},
+    {"Nombre de renvoi de morts vivants : ", "renvoi des morts-vivants %1/jour"},
+    {"Nombre de coup étourdissant : ", "coup étourdissant %1/jour"},
+};
+
+// Aptitudes de classe offensives, puis traits et pouvoirs rangés parmi les attaques spéciales
+// (souffle, poison, absorption…) ; "-" sans aucun.
 QString attaquesSpeciales(const Fiche& f)
 {
     QStringList liste;
+    for (const auto& [libelle, forme] : kAttaquesDeClasse)
+        for (const QString& ligne : f.CapacitesClasse)
+            if (ligne.startsWith(QString::fromUtf8(libelle)))
+                liste.append(QString::fromUtf8(forme).arg(ligne.mid(QString::fromUtf8(libelle).size())));
     for (const LigneDon& d : f.Dons)
         if (!d.Cachee && d.Categorie == u"Attaque spéciale" && !liste.contains(d.Affiche))
             liste.append(d.Affiche);
@@ -362,7 +376,7 @@ QString FicheEnTexte(const Fiche& f)
     }
     if (f.etapeCalculee(21))
         lignes.append(QStringLiteral("Espace occupé/Allonge : ") + espaceAllonge(f));
-    if (f.etapeCalculee(5))
+    if (f.etapeCalculee(26))
         lignes.append(QStringLiteral("Attaques spéciales : ") + attaquesSpeciales(f));
     if (f.etapeCalculee(31)) {
         const QString particularites = TexteParticularites(f.Resistances);

@@ -253,6 +253,7 @@ private Q_SLOTS:
         QVERIFY(texte.contains("\nBonus à la CA : " + f.NoteCA + "\n"));
         QCOMPARE(f.NoteCA, "+1 d'esquive contre les pièges, +4 d'esquive contre les géants.");
         QVERIFY(texte.contains("\nCapacité de classe : " + lignes.join(", ") + "\n"));
+        QVERIFY(texte.contains("\nAttaques spéciales : attaque sournoise +2d6\n"));
     }
 };
 

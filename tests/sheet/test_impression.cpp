@@ -275,7 +275,7 @@ private slots:
         int precedente = -1;
         for (const char* rubrique : {"Dés de vie : ", "Initiative : ", "Vitesse de déplacement : 9m(6 cases)",
                                      "Classe d'armure : ", "Attaque de base/lutte : ", "Attaque : ", "Attaque à outrance : ",
-                                     "Espace occupé/Allonge : 1,50 m/1,50 m", "Attaques spéciales : -", "Jets de sauvegarde : ", "Caractéristiques : ",
+                                     "Espace occupé/Allonge : 1,50 m/1,50 m", "Attaques spéciales : renvoi des morts-vivants ", "Jets de sauvegarde : ", "Caractéristiques : ",
                                      "Compétences : ", "Dons : ", "Magie et pouvoirs magiques : Prêtre (niveau de lanceur 3) : ",
                                      "Capacité de classe : ", "Equipement : ", "Liste de sort :", "Niveau 1 : Bénédiction, Arme magique"}) {
             const auto ligne = std::find_if(lignes.cbegin(), lignes.cend(),
