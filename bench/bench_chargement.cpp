@@ -1,6 +1,7 @@
 // Mesure du début d'un calcul de fiche sur les règles livrées : ChargePersonnage, ChargeRace et
 // AnalyseCapacites pour un personnage multiclassé. Imprime des chiffres, ne juge pas.
 // Argument facultatif : le chemin de tessarys.db (sinon celle du dossier du programme construit).
+#include "OutilsBench.h"
 #include "rules/Capacites.h"
 #include "rules/CatalogueCapacites.h"
 #include "rules/Personnage.h"
@@ -74,16 +75,10 @@ double mesure(F&& appel)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    const QString source = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                    : QDir(QStringLiteral(QUORVANE_DOSSIER_PROGRAMME)).filePath(QStringLiteral("tessarys.db"));
     QTemporaryDir dossier;
-    // On travaille sur une copie : la base livrée n'est jamais touchée.
-    const QString copie = dossier.filePath(QStringLiteral("tessarys.db"));
-    if (!QFile::exists(source) || !QFile::copy(source, copie)) {
-        std::fprintf(stderr, "Base des règles introuvable : %s\n", qPrintable(source));
+    auto programme = copieReglesLivrees(argc, argv, dossier);
+    if (!programme)
         return 1;
-    }
-    auto programme = BaseDonnees::ouvre(copie);
     auto perso = BaseDonnees::cree(dossier.filePath(QStringLiteral("perso.db")));
     for (const DefinitionTable& t : schemaPersonnages())
         if (t.nom == u"Personnage" || t.nom == u"PersonnageProgression")

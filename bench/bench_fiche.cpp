@@ -2,6 +2,7 @@
 // porte 20 objets et a 40 dons. Imprime la médiane et les extrêmes, ne juge pas.
 // Argument facultatif : le chemin de tessarys.db (sinon celle du dossier du programme construit).
 #include "sheet/RetrouveFiche.h"
+#include "OutilsBench.h"
 #include "shell/db/BaseDonnees.h"
 #include "shell/db/SchemaPerso.h"
 
@@ -47,17 +48,10 @@ int equipe(BaseDonnees& perso, BaseDonnees& programme, const QString& nom)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    const QString dossierProgramme = QStringLiteral(QUORVANE_DOSSIER_PROGRAMME);
-    const QString source = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                    : QDir(dossierProgramme).filePath(QStringLiteral("tessarys.db"));
     QTemporaryDir dossier;
-    // On travaille sur une copie : la base livrée n'est jamais touchée.
-    const QString copie = dossier.filePath(QStringLiteral("tessarys.db"));
-    if (!QFile::exists(source) || !QFile::copy(source, copie)) {
-        std::fprintf(stderr, "Base des règles introuvable : %s\n", qPrintable(source));
+    auto programme = copieReglesLivrees(argc, argv, dossier);
+    if (!programme)
         return 1;
-    }
-    auto programme = BaseDonnees::ouvre(copie);
     auto perso = BaseDonnees::cree(dossier.filePath(QStringLiteral("perso.db")));
     creeBasePersonnages(*perso, *programme);
 
@@ -92,7 +86,7 @@ int main(int argc, char* argv[])
         t.valide();
     }
 
-    const ContexteFiche contexte{*perso, *programme, dossierProgramme};
+    const ContexteFiche contexte{*perso, *programme, QStringLiteral(QUORVANE_DOSSIER_PROGRAMME)};
     Fiche f;
     if (!RetrouveFiche(contexte, nom, {}, f)) {
         std::fprintf(stderr, "La fiche du personnage mesuré est refusée.\n");
