@@ -55,13 +55,9 @@ int ligneNommee(const QVector<LigneAllocation>& lignes, const QString& nom)
 
 } // namespace
 
-class TestAllocation : public QObject
+class TestAllocation : public TestFicheBase
 {
     Q_OBJECT
-
-    DossierTest m_dossier;
-    std::unique_ptr<BaseDonnees> m_programme;
-    std::unique_ptr<BaseDonnees> m_perso;
 
     Allocation charge(const PersonnageEdite& p, int ligne)
     {
@@ -76,14 +72,11 @@ private Q_SLOTS:
     void initTestCase()
     {
         // Copie des règles livrées, complétée de dons à choix qu'elles n'ont pas.
-        const QString livree = QDir(dossierProgramme()).filePath("tessarys.db");
-        if (!QFile::copy(livree, m_dossier.chemin("tessarys.db")))
+        if (!ouvreBases(true))
             QSKIP("tessarys.db n'est pas construite");
-        m_programme = BaseDonnees::ouvre(m_dossier.chemin("tessarys.db"));
         for (const char* don : {"Disciple profane", "Domaine de prédilection", "Sang d'aberration"})
             m_programme->ajoute("Dons", {{"Nom", QString::fromUtf8(don)}, {"Genre", "Général"},
                                                          {"prive", false}, {"Multiple", false}, {"liearme", false}});
-        m_perso = basePersonnagesTest(m_dossier, *m_programme);
     }
 
     void controles_data()

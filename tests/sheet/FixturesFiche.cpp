@@ -3,6 +3,7 @@
 #include "shell/db/SchemaPerso.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -86,11 +87,17 @@ LigneDon donTest(const QString& nom, const QString& specialite)
     return d;
 }
 
-bool TestFicheBase::ouvreBases()
+bool TestFicheBase::ouvreBases(bool copie)
 {
     m_programme = baseProgrammeLivree();
     if (!m_programme)
         return false;
+    if (copie) {
+        const QString chemin = m_dossier.chemin(QStringLiteral("regles.db"));
+        if (!QFile::copy(m_programme->chemin(), chemin))
+            return false;
+        m_programme = BaseDonnees::ouvre(chemin);
+    }
     m_perso = basePersonnagesTest(m_dossier, *m_programme);
     return true;
 }

@@ -65,8 +65,9 @@ LigneDon donTest(const QString& nom, const QString& specialite = {});
 class TestFicheBase : public QObject
 {
 protected:
-    // Faux quand tessarys.db n'est pas construite (le test est alors sauté).
-    bool ouvreBases();
+    // Faux quand tessarys.db n'est pas construite (le test est alors sauté). Avec copie, les règles
+    // sont une copie que le test peut compléter.
+    bool ouvreBases(bool copie = false);
     // La fiche du personnage, calculée comme la fenêtre le fait.
     Fiche calcule(const QString& nom, const SaisiesFiche& saisies = {})
     {

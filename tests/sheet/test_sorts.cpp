@@ -88,13 +88,10 @@ int indexEmplacement(const SortsClasse& s, const QString& nom)
 
 } // namespace
 
-class TestSorts : public QObject
+class TestSorts : public TestFicheBase
 {
     Q_OBJECT
 
-    DossierTest m_dossier;
-    std::unique_ptr<BaseDonnees> m_programme;
-    std::unique_ptr<BaseDonnees> m_perso;
     int m_numero = 0;
 
     // Personnage neuf calculé (humain sauf race donnée) ; dons ajoutés à la liste de la fiche,
@@ -138,14 +135,9 @@ class TestSorts : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        const auto livree = baseProgrammeLivree();
-        if (!livree)
+        if (!ouvreBases(true))
             QSKIP("tessarys.db n'est pas construite");
-        const QString copie = m_dossier.chemin("regles.db");
-        QVERIFY(QFile::copy(livree->chemin(), copie));
-        m_programme = BaseDonnees::ouvre(copie);
         ajouteReglesDeTest(*m_programme);
-        m_perso = basePersonnagesTest(m_dossier, *m_programme);
     }
 
     // Table de la 3.5 : sorts par jour + sorts en bonus + emplacement de spécialité ou de domaine.
