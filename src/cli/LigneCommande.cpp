@@ -6,6 +6,7 @@
 #include "shell/Erreur.h"
 #include "shell/db/BaseDonnees.h"
 #include "shell/db/SchemaPerso.h"
+#include "shell/db/SurcoucheRegles.h"
 #include "sheet/ExportFiche.h"
 #include "sheet/ListeCapacite.h"
 #include "sheet/RetrouveFiche.h"
@@ -81,10 +82,12 @@ void prepareEtat(const Options& options, EtatShell& etat)
     etat.dossierProgramme = QDir::cleanPath(QFileInfo(options.dossierProgramme).absoluteFilePath());
     etat.cheminIni = LocaliseFichierIni(DossierConfiguration(), etat.dossierProgramme);
     etat.doubleCarac = ParametreIni(etat.cheminIni, QStringLiteral("COMPETENCE"), QStringLiteral("DOUBLECARAC"), 0, false) != 0;
-    const QString chemin = QDir(etat.dossierProgramme).filePath(QLatin1String(kNomBaseProgramme));
-    if (!QFileInfo::exists(chemin))
-        throw ErreurBase(QStringLiteral("La base du programme « %1 » est introuvable.").arg(chemin));
-    etat.programme = BaseDonnees::ouvre(chemin);
+    etat.programme = OuvreBaseProgramme(QDir(etat.dossierProgramme).filePath(QLatin1String(kNomBaseProgramme)));
+    try {
+        AttacheCorrections(*etat.programme, CheminCorrections());
+    } catch (const ErreurBase&) {
+        // Des corrections illisibles laissent les règles telles qu'elles sont livrées.
+    }
 }
 
 void refuseBaseProgramme(const EtatShell& etat, const QString& chemin)
@@ -102,6 +105,17 @@ QString baseParDefaut(const EtatShell& etat)
     return QDir(etat.dossierProgramme).filePath(QLatin1String(kNomBasePerso));
 }
 
+// Une tabulation ou un retour à la ligne dans un nom casserait les colonnes : ils sont échappés.
+QString champListe(const QString& texte)
+{
+    if (!texte.contains(u'\t') && !texte.contains(u'\n') && !texte.contains(u'\r') && !texte.contains(u'\\'))
+        return texte;
+    QString s = texte;
+    s.replace(u'\\', QStringLiteral("\\\\")).replace(u'\t', QStringLiteral("\\t")).replace(u'\n', QStringLiteral("\\n"))
+        .replace(u'\r', QStringLiteral("\\r"));
+    return s;
+}
+
 int commandeListe(const Options& options, QTextStream& sortie)
 {
     EtatShell etat;
@@ -110,7 +124,7 @@ int commandeListe(const Options& options, QTextStream& sortie)
     refuseBaseProgramme(etat, chemin);
     auto perso = OuvreBasePersonnages(etat, chemin);
     for (const PersonnageChoix& p : ListePersonnagesChoix(*perso))
-        sortie << p.nom << '\t' << p.race << '\t' << p.niveau << '\t' << p.classe << '\n';
+        sortie << champListe(p.nom) << '\t' << champListe(p.race) << '\t' << p.niveau << '\t' << champListe(p.classe) << '\n';
     return 0;
 }
 
@@ -132,16 +146,7 @@ int commandeCreerBase(const Options& options, QTextStream& sortie)
     EtatShell etat;
     prepareEtat(options, etat);
     refuseBaseProgramme(etat, chemin);
-    auto perso = BaseDonnees::cree(chemin);
-    try {
-        creeBasePersonnages(*perso, *etat.programme);
-    } catch (...) {
-        // Un fichier à moitié créé ne doit pas rester.
-        const QString cheminComplet = perso->chemin();
-        perso.reset();
-        QFile::remove(cheminComplet);
-        throw;
-    }
+    auto perso = CreeBasePersonnagesComplete(chemin, *etat.programme);
     sortie << QStringLiteral("Base « %1 » créée.\n").arg(perso->chemin());
     return 0;
 }
@@ -157,6 +162,7 @@ int commandeFiche(const Options& options, QTextStream& sortie)
     const QString chemin = options.base.isEmpty() ? baseParDefaut(etat) : options.base;
     refuseBaseProgramme(etat, chemin);
     auto perso = OuvreBasePersonnages(etat, chemin);
+    CopieDonsPerso(*perso, *etat.programme);
     if (!perso->cherche(QStringLiteral("Personnage"), QStringLiteral("PrimaryKey"), {nom}))
         throw ErreurBase(QStringLiteral("Le personnage « %1 » n'existe pas dans la base « %2 ».").arg(nom, perso->chemin()));
     Fiche fiche;

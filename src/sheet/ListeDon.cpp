@@ -178,9 +178,20 @@ private:
         const auto choisis = m_c.perso.selectionne(
             QStringLiteral("select dons,Libelle from PersonnageDons where Nom=? and Classe=? and Niveau=? order by rowid"),
             {m_c.personnage.Nom, classe, niveau});
-        for (const Ligne& c : choisis)
-            ajoute(c.texte(QStringLiteral("dons")), c.texte(QStringLiteral("Libelle")), origineNiveau(classe, niveau),
-                   niv, kSelectionne);
+        for (const Ligne& c : choisis) {
+            const QString nom = c.texte(QStringLiteral("dons"));
+            if (ajoute(nom, c.texte(QStringLiteral("Libelle")), origineNiveau(classe, niveau), niv, kSelectionne)
+                || nom.isEmpty() || don(nom))
+                continue;
+            // Un don que les règles n'ont plus reste visible mais ne compte pour rien : son nom
+            // marqué ne correspond à aucune règle.
+            LigneDon absent;
+            absent.Nom = absent.Affiche = nom + u' ' + QString::fromUtf8(kAbsentDesRegles);
+            absent.Origine = origineNiveau(classe, niveau);
+            absent.Niveau = Entier16(niv);
+            absent.Octroi = QString::fromUtf8(kSelectionne);
+            m_dons.append(absent);
+        }
     }
 
     // Les douze dons d'une race ou d'un archétype.

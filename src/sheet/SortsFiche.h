@@ -9,6 +9,10 @@
 
 inline constexpr int kNiveauxSort = 10;   // niveaux de sort 0 à 9 des tables de règles
 
+// Marque d'un sort, d'un don ou d'un objet du personnage que les règles n'ont plus : montré,
+// compté pour rien.
+inline constexpr const char* kAbsentDesRegles = "(absent des règles)";
+
 // Colonne de la table des sorts dans une requête : les noms de classe et de domaine portent
 // espaces et accents.
 inline QString ColonneSql(const QString& colonne)

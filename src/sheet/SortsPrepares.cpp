@@ -1,5 +1,6 @@
 #include "SortsPrepares.h"
 #include "shell/db/BaseDonnees.h"
+#include "sheet/SortsFiche.h"
 
 #include <algorithm>
 #include <array>
@@ -38,8 +39,12 @@ void remplit(BaseDonnees& programme, const SortsClasse& s, EmplacementSort& e, c
         return;
     }
     e.dd = s.dd[e.niveau];
-    const QString ecole =
-        programme.cherche(QStringLiteral("Sort"), QStringLiteral("PrimaryKey"), {nomSort}).texte(QStringLiteral("Ecole"));
+    const Ligne sort = programme.cherche(QStringLiteral("Sort"), QStringLiteral("PrimaryKey"), {nomSort});
+    if (!sort) {
+        e.ecole = QString::fromUtf8(kAbsentDesRegles);
+        return;
+    }
+    const QString ecole = sort.texte(QStringLiteral("Ecole"));
     e.ecole = ecole.isEmpty() ? QStringLiteral("Aucune") : ecole;
 }
 

@@ -2,8 +2,10 @@
 #include "Application.h"
 #include "EtatShell.h"
 #include "FichierIni.h"
+#include "shell/Erreur.h"
 #include "shell/db/MiseAJour.h"
 #include "shell/db/SchemaPerso.h"
+#include "shell/db/SurcoucheRegles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -52,12 +54,19 @@ void PrepareDemarrage(EtatShell& etat, const QString& dossierProgramme, const QS
 
 bool OuvreBasesDemarrage(EtatShell& etat)
 {
-    etat.programme = BaseDonnees::ouvre(cheminBaseProgramme(etat));
+    etat.programme = OuvreBaseProgramme(cheminBaseProgramme(etat));
+    // Des corrections illisibles n'empêchent pas de démarrer : elles sont signalées et laissées.
+    etat.erreurs.protege("OuvreBasesDemarrage", "Demarrage.cpp",
+                         [&] { AttacheCorrections(*etat.programme, CheminCorrections()); });
 
     // La dernière base n'est reprise que si elle existe encore et n'est pas celle du programme.
-    if (!etat.cheminPerso.isEmpty() && QFileInfo(etat.cheminPerso).isFile() && !EstBaseProgramme(etat, etat.cheminPerso)) {
-        etat.erreurs.protege("OuvreBasesDemarrage", "Demarrage.cpp",
-                             [&] { etat.perso = BaseDonnees::ouvre(etat.cheminPerso); });
+    if (!etat.cheminPerso.isEmpty() && QFileInfo(etat.cheminPerso).isFile()) {
+        etat.erreurs.protege("OuvreBasesDemarrage", "Demarrage.cpp", [&] {
+            // Même par un lien, la base du programme n'est jamais ouverte comme base de personnages.
+            if (EstBaseProgramme(etat, etat.cheminPerso))
+                throw ErreurBase(QStringLiteral("On ne peut pas ouvrir la base du programme"));
+            etat.perso = BaseDonnees::ouvre(etat.cheminPerso);
+        });
     }
 
     bool creee = false;
@@ -66,8 +75,7 @@ bool OuvreBasesDemarrage(EtatShell& etat)
         if (QFileInfo::exists(etat.cheminPerso)) {
             etat.perso = BaseDonnees::ouvre(etat.cheminPerso);
         } else {
-            etat.perso = BaseDonnees::cree(etat.cheminPerso);
-            creeBasePersonnages(*etat.perso, *etat.programme);
+            etat.perso = CreeBasePersonnagesComplete(etat.cheminPerso, *etat.programme);
             creee = true;
         }
     }
@@ -76,7 +84,20 @@ bool OuvreBasesDemarrage(EtatShell& etat)
     etat.separateurDecimal = separateur.isEmpty() ? QChar(u'.') : separateur.at(0);
 
     MiseAJourBase(*etat.perso, *etat.programme);
+    CopieDonsPerso(*etat.perso, *etat.programme);
     return creee;
+}
+
+std::unique_ptr<BaseDonnees> OuvreBaseProgramme(const QString& chemin)
+{
+    if (!QFileInfo::exists(chemin))
+        throw ErreurBase(QStringLiteral("La base du programme « %1 » est introuvable : réinstallez Quorvane.").arg(chemin));
+    return BaseDonnees::ouvreLecture(chemin);
+}
+
+std::unique_ptr<BaseDonnees> CreeBasePersonnagesComplete(const QString& chemin, BaseDonnees& programme)
+{
+    return BaseDonnees::creeComplete(chemin, [&](BaseDonnees& perso) { creeBasePersonnages(perso, programme); });
 }
 
 bool EstBaseProgramme(const EtatShell& etat, const QString& chemin)
@@ -101,6 +122,8 @@ std::unique_ptr<BaseDonnees> OuvreBasePersonnages(EtatShell& etat, const QString
 void AdopteBasePersonnages(EtatShell& etat, std::unique_ptr<BaseDonnees> base, const QString& chemin)
 {
     etat.perso = std::move(base);
+    // Les dons personnels de la base ouverte recouvrent les règles, ceux de la précédente s'en vont.
+    CopieDonsPerso(*etat.perso, *etat.programme);
     etat.cheminPerso = cheminAbsolu(chemin);
     EcritIni(etat.cheminIni, QStringLiteral("FICHIER"), QStringLiteral("BDD"), etat.cheminPerso);
 }

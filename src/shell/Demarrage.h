@@ -18,6 +18,12 @@ void PrepareDemarrage(EtatShell& etat, const QString& dossierProgramme, const QS
 // Lève ErreurExecution si la base du programme ne s'ouvre pas.
 bool OuvreBasesDemarrage(EtatShell& etat);
 
+// La base des règles, en lecture seule : le programme ne l'écrit jamais.
+std::unique_ptr<BaseDonnees> OuvreBaseProgramme(const QString& chemin);
+
+// Crée une base de personnages neuve d'un seul coup (jamais de fichier à moitié fait).
+std::unique_ptr<BaseDonnees> CreeBasePersonnagesComplete(const QString& chemin, BaseDonnees& programme);
+
 // Vrai quand le chemin désigne la base du programme (comparaison en majuscules).
 bool EstBaseProgramme(const EtatShell& etat, const QString& chemin);
 

@@ -6,16 +6,21 @@
 class ErreurExecution : public std::exception
 {
 public:
-    ErreurExecution(int numero, QString description)
-        : m_numero(numero), m_description(std::move(description)), m_utf8(m_description.toUtf8()) {}
+    // La description est montrée à l'utilisateur ; le détail technique (requête, texte du
+    // moteur) ne va qu'au journal.
+    ErreurExecution(int numero, QString description, QString detail = {})
+        : m_numero(numero), m_description(std::move(description)), m_detail(std::move(detail)),
+          m_utf8(m_description.toUtf8()) {}
 
     int numero() const { return m_numero; }
     const QString& description() const { return m_description; }
+    const QString& detail() const { return m_detail; }
     const char* what() const noexcept override { return m_utf8.constData(); }
 
 private:
     int m_numero;
     QString m_description;
+    QString m_detail;
     QByteArray m_utf8;
 };
 
@@ -30,6 +35,6 @@ constexpr int Base = 3000;           // erreur du moteur de base de données
 class ErreurBase : public ErreurExecution
 {
 public:
-    explicit ErreurBase(QString description, int numero = NumeroErreur::Base)
-        : ErreurExecution(numero, std::move(description)) {}
+    explicit ErreurBase(QString description, int numero = NumeroErreur::Base, QString detail = {})
+        : ErreurExecution(numero, std::move(description), std::move(detail)) {}
 };

@@ -51,6 +51,15 @@ QString DossierConfiguration()
                            + QStringLiteral("/quorvane"));
 }
 
+QString DossierDonneesUtilisateur()
+{
+    const QString impose = qEnvironmentVariable("QUORVANE_DONNEES");
+    if (!impose.isEmpty())
+        return QDir::cleanPath(impose);
+    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                           + QStringLiteral("/quorvane"));
+}
+
 QString LocaliseFichierIni(const QString& dossierConfiguration, const QString& dossierProgramme)
 {
     const QString config = QDir(dossierConfiguration).filePath(QLatin1String(kNomFichierIni));

@@ -8,6 +8,10 @@ inline constexpr const char* kNomFichierIni = "TESSARY.INI";
 // d'environnement QUORVANE_CONFIG le remplace, pour les essais.
 QString DossierConfiguration();
 
+// Dossier des données de l'utilisateur (~/.local/share/quorvane) : ses corrections des règles.
+// La variable d'environnement QUORVANE_DONNEES le remplace, pour les essais.
+QString DossierDonneesUtilisateur();
+
 // Emplacement du fichier : le dossier de configuration s'il y est, sinon le dossier du
 // programme s'il y est, sinon le dossier de configuration (créé à la première écriture).
 QString LocaliseFichierIni(const QString& dossierConfiguration, const QString& dossierProgramme);

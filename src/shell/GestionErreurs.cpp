@@ -17,7 +17,8 @@ bool GestionErreurs::ouvreJournal(const QString& chemin)
     return m_journal.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text);
 }
 
-void GestionErreurs::signale(int numero, const QString& description, const QString& procedure, const QString& module)
+void GestionErreurs::signale(int numero, const QString& description, const QString& procedure, const QString& module,
+                             const QString& detail)
 {
     const QString message = MessageErreur(numero, description);
     if (m_afficheur)
@@ -26,7 +27,7 @@ void GestionErreurs::signale(int numero, const QString& description, const QStri
         std::fprintf(stderr, "%s\n", qPrintable(message));
 
     // Une ligne par erreur : les retours à la ligne de la description n'en font pas plusieurs.
-    QString erreur = description;
+    QString erreur = detail.isEmpty() ? description : description + QStringLiteral(" [") + detail + u']';
     erreur.replace(u'\n', u' ').remove(u'\r');
     const QString ligne = QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) + u' '
                           + QString::number(numero) + u' ' + erreur + QStringLiteral(" Procedure : ") + procedure

@@ -28,7 +28,9 @@ public:
     void afficheAvec(std::function<void(const QString&)> afficheur) { m_afficheur = std::move(afficheur); }
 
     // Montre le message puis ajoute une ligne au journal.
-    void signale(int numero, const QString& description, const QString& procedure, const QString& module);
+    // Le détail technique éventuel ne va qu'au journal.
+    void signale(int numero, const QString& description, const QString& procedure, const QString& module,
+                 const QString& detail = {});
 
     // Exécute une procédure d'événement en interceptant ses erreurs, sauf en mode débogage.
     template<class F>
@@ -41,7 +43,7 @@ public:
         try {
             f();
         } catch (const ErreurExecution& e) {
-            signale(e.numero(), e.description(), QString::fromUtf8(procedure), QString::fromUtf8(module));
+            signale(e.numero(), e.description(), QString::fromUtf8(procedure), QString::fromUtf8(module), e.detail());
         } catch (const std::exception& e) {
             signale(kErreurInterne, QString::fromUtf8(e.what()), QString::fromUtf8(procedure), QString::fromUtf8(module));
         }

@@ -46,6 +46,9 @@ Arguments litArguments(const QStringList& liste)
             libres << arg;
         }
     }
+    // Avant de changer de dossier courant : l'image va là où l'utilisateur l'a demandée.
+    if (!a.capture.isEmpty())
+        a.capture = QFileInfo(a.capture).absoluteFilePath();
     if (!a.fenetre.isEmpty() && a.capture.isEmpty())
         a.erreur = QStringLiteral("L'option --fenetre ne sert qu'avec --capture.");
     // L'argument est pris en entier : un chemin avec des espaces non protégés reste un chemin.

@@ -450,6 +450,27 @@ private Q_SLOTS:
         QVERIFY(f.Description.isEmpty());
         QCOMPARE(QString::fromUtf8(kMessageEchecFiche), QString("Problème en accedant à la fiche perso"));
     }
+
+    // Un don choisi et un sort préparé que les règles n'ont plus restent visibles, marqués, et ne
+    // comptent pour rien ; le reste de la fiche se calcule.
+    void regleAbsente()
+    {
+        QVector<NiveauTest> pretre(3, NiveauTest{"Prêtre", 6});
+        pretre[0].caracs = {12, 10, 12, 10, 16, 14};
+        ajoutePersonnageFiche(*m_perso, "Oublie", pretre, {{"RACE", "Humain"}, {"Domaine_1", "Bien"}});
+        choisit(*m_perso, "Oublie", "Prêtre", 1, "Don disparu");
+        m_perso->ajoute("SortListe", {{"NomPerso", "Oublie"}, {"ClassePerso", "Prêtre"}, {"NomSort", "Sort disparu"},
+                                      {"Niveau", 1}, {"EmplacementSort", "Niveau 1 n°1"}});
+        const Fiche f = calcule("Oublie");
+        QVERIFY(std::any_of(f.Dons.cbegin(), f.Dons.cend(),
+                            [](const LigneDon& d) { return d.Affiche == u"Don disparu (absent des règles)"; }));
+        QCOMPARE(f.Sorts.size(), 1);
+        const auto& prepares = f.Sorts.first().prepares;
+        QVERIFY(std::any_of(prepares.cbegin(), prepares.cend(), [](const EmplacementSort& e) {
+            return e.nom == u"Sort disparu" && e.ecole == u"(absent des règles)";
+        }));
+        QCOMPARE(int(f.Jets[1].Final), 3 + 1);   // Vigueur : base 3 du prêtre, Constitution 12
+    }
 };
 
 QTEST_GUILESS_MAIN(TestFiche)

@@ -4,7 +4,15 @@
 #include "Instruction.h"
 #include "shell/Erreur.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
+#include <QUrl>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 #include <sqlite3.h>
 
 QString identifiant(const QString& nom)
@@ -30,7 +38,7 @@ BaseDonnees::~BaseDonnees()
     }
 }
 
-std::unique_ptr<BaseDonnees> BaseDonnees::ouvre(const QString& chemin)
+std::unique_ptr<BaseDonnees> BaseDonnees::ouvreAvec(const QString& chemin, Acces acces)
 {
     const QFileInfo info(chemin);
     if (chemin.isEmpty() || !info.exists())
@@ -40,8 +48,18 @@ std::unique_ptr<BaseDonnees> BaseDonnees::ouvre(const QString& chemin)
     if (!info.isReadable())
         throw ErreurBase(QStringLiteral("Le fichier « %1 » ne peut pas être lu.").arg(chemin));
     std::unique_ptr<BaseDonnees> base(new BaseDonnees(info.absoluteFilePath()));
-    base->ouvreConnexion(false);
+    base->ouvreConnexion(acces);
     return base;
+}
+
+std::unique_ptr<BaseDonnees> BaseDonnees::ouvre(const QString& chemin)
+{
+    return ouvreAvec(chemin, Acces::Ecriture);
+}
+
+std::unique_ptr<BaseDonnees> BaseDonnees::ouvreLecture(const QString& chemin)
+{
+    return ouvreAvec(chemin, Acces::Lecture);
 }
 
 std::unique_ptr<BaseDonnees> BaseDonnees::cree(const QString& chemin)
@@ -52,27 +70,91 @@ std::unique_ptr<BaseDonnees> BaseDonnees::cree(const QString& chemin)
     if (!QFileInfo(info.absolutePath()).isDir())
         throw ErreurBase(QStringLiteral("Le dossier « %1 » n'existe pas.").arg(info.absolutePath()));
     std::unique_ptr<BaseDonnees> base(new BaseDonnees(info.absoluteFilePath()));
-    base->ouvreConnexion(true);
+    base->ouvreConnexion(Acces::Creation);
     return base;
 }
 
-void BaseDonnees::ouvreConnexion(bool creation)
+namespace {
+
+// Donne au fichier temporaire son nom définitif, sans jamais remplacer un fichier existant.
+bool renommeSansRemplacer(const QString& source, const QString& cible)
 {
+    const QByteArray de = QFile::encodeName(source), vers = QFile::encodeName(cible);
+    if (::renameat2(AT_FDCWD, de.constData(), AT_FDCWD, vers.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno == EEXIST)
+        return false;
+    // Système de fichiers sans renommage exclusif : un lien dur échoue aussi sur un nom pris.
+    if (::link(de.constData(), vers.constData()) != 0) {
+        if (errno == EEXIST)
+            return false;
+        throw ErreurBase(QStringLiteral("Impossible de créer « %1 » : %2.").arg(cible, QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    ::unlink(de.constData());
+    return true;
+}
+
+} // namespace
+
+std::unique_ptr<BaseDonnees> BaseDonnees::creeComplete(const QString& chemin,
+                                                       const std::function<void(BaseDonnees&)>& remplit)
+{
+    const QFileInfo info(chemin);
+    const QString existe = QStringLiteral("Le fichier « %1 » existe déjà.").arg(chemin);
+    if (info.exists())
+        throw ErreurBase(existe);
+    if (!QFileInfo(info.absolutePath()).isDir())
+        throw ErreurBase(QStringLiteral("Le dossier « %1 » n'existe pas.").arg(info.absolutePath()));
+    // Ouverture exclusive d'un nom neuf : ce fichier-là est à nous seuls, nous pouvons l'effacer.
+    QTemporaryFile temporaire(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
+    if (!temporaire.open())
+        throw ErreurBase(QStringLiteral("Impossible de créer un fichier dans le dossier « %1 » : %2.")
+                             .arg(info.absolutePath(), temporaire.errorString()));
+    temporaire.close();
+    const QString provisoire = temporaire.fileName();
+    {
+        std::unique_ptr<BaseDonnees> base(new BaseDonnees(provisoire));
+        base->ouvreConnexion(Acces::Creation);
+        remplit(*base);
+    }
+    temporaire.setAutoRemove(!renommeSansRemplacer(provisoire, info.absoluteFilePath()));
+    if (temporaire.autoRemove())
+        throw ErreurBase(existe);
+    temporaire.setAutoRemove(false);
+    return ouvre(info.absoluteFilePath());
+}
+
+void BaseDonnees::fixeAttenteVerrou(int millisecondes)
+{
+    sqlite3_busy_timeout(m_connexion, millisecondes);
+}
+
+void BaseDonnees::ouvreConnexion(Acces acces)
+{
+    const bool creation = acces == Acces::Creation;
     const auto echecOuverture = [&](int code) {
         throw ErreurBase(QStringLiteral("Impossible %1 « %2 » : %3.")
                              .arg(creation ? QStringLiteral("de créer") : QStringLiteral("d'ouvrir"), m_chemin,
-                                  messageMoteur(m_connexion, code)));
+                                  messageMoteur(m_connexion, code)),
+                         NumeroErreur::Base, m_connexion ? QString::fromUtf8(sqlite3_errmsg(m_connexion)) : QString());
     };
-    const int drapeaux = SQLITE_OPEN_READWRITE | (creation ? SQLITE_OPEN_CREATE : 0);
-    if (const int r = sqlite3_open_v2(m_chemin.toUtf8().constData(), &m_connexion, drapeaux, nullptr); r != SQLITE_OK)
+    // En lecture seule, c'est le fichier qui l'est (mode=ro) et non la connexion : une base
+    // rattachée ensuite (les corrections de l'utilisateur) reste modifiable.
+    const int drapeaux = acces == Acces::Lecture ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI
+                                                 : SQLITE_OPEN_READWRITE | (creation ? SQLITE_OPEN_CREATE : 0);
+    const QByteArray nom = acces == Acces::Lecture ? QUrl::fromLocalFile(m_chemin).toEncoded() + "?mode=ro"
+                                                   : m_chemin.toUtf8();
+    if (const int r = sqlite3_open_v2(nom.constData(), &m_connexion, drapeaux, nullptr); r != SQLITE_OK)
         echecOuverture(r);
     sqlite3_extended_result_codes(m_connexion, 1);
-    sqlite3_busy_timeout(m_connexion, 1500);
+    sqlite3_busy_timeout(m_connexion, kAttenteVerrouMs);
     enregistreCollation(m_connexion);
     // Une lecture du catalogue révèle tout de suite un fichier qui n'est pas une base.
     if (const int r = sqlite3_exec(m_connexion, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
         r != SQLITE_OK)
         echecOuverture(r);
+    // Les tables qui recouvrent les règles vivent en mémoire, jamais dans un fichier.
+    sqlite3_exec(m_connexion, "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
     // Les textes sont lus et liés en UTF-16 et la collation des noms compare de l'UTF-16 : une
     // base dans ce codage évite une conversion à chaque comparaison d'index.
     if (creation) {
@@ -225,8 +307,27 @@ void BaseDonnees::valideTransaction()
 {
     if (m_profondeur == 0)
         throw ErreurBase(QStringLiteral("Aucune transaction en cours."));
-    --m_profondeur;
-    execute(m_profondeur == 0 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE p%1").arg(m_profondeur));
+    if (m_profondeur > 1) {
+        execute(QStringLiteral("RELEASE p%1").arg(m_profondeur - 1));
+        --m_profondeur;
+        return;
+    }
+    try {
+        execute(QStringLiteral("COMMIT"));
+    } catch (const ErreurBase& e) {
+        // Un COMMIT refusé laisse la transaction ouverte : on l'annule pour que la connexion
+        // reparte propre, sinon l'enregistrement suivant serait perdu à la fermeture.
+        const int code = sqlite3_extended_errcode(m_connexion) & 0xFF;
+        if (!sqlite3_get_autocommit(m_connexion))
+            sqlite3_exec(m_connexion, "ROLLBACK", nullptr, nullptr, nullptr);
+        m_profondeur = 0;
+        oublieSchema();
+        if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
+            throw ErreurBase(QStringLiteral("La base est utilisée par un autre programme ; rien n'a été enregistré. Réessayez."),
+                             NumeroErreur::Base, e.detail());
+        throw ErreurBase(QStringLiteral("Rien n'a été enregistré : ") + e.description(), NumeroErreur::Base, e.detail());
+    }
+    m_profondeur = 0;
 }
 
 void BaseDonnees::annuleTransaction()
@@ -235,7 +336,9 @@ void BaseDonnees::annuleTransaction()
         throw ErreurBase(QStringLiteral("Aucune transaction en cours."));
     --m_profondeur;
     if (m_profondeur == 0) {
-        execute(QStringLiteral("ROLLBACK"));
+        // Le moteur a pu tout annuler de lui-même (disque plein, erreur d'écriture).
+        if (!sqlite3_get_autocommit(m_connexion))
+            execute(QStringLiteral("ROLLBACK"));
     } else {
         execute(QStringLiteral("ROLLBACK TO p%1").arg(m_profondeur));
         execute(QStringLiteral("RELEASE p%1").arg(m_profondeur));

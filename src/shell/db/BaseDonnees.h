@@ -10,6 +10,7 @@
 #include <QVariantList>
 #include <QVariantMap>
 #include <QVector>
+#include <functional>
 #include <memory>
 
 class Curseur;
@@ -25,8 +26,19 @@ public:
     // Ouvre un fichier existant ; lève ErreurBase (message français) s'il manque,
     // s'il n'est pas une base ou s'il ne peut être lu.
     static std::unique_ptr<BaseDonnees> ouvre(const QString& chemin);
+    // Ouvre en lecture seule : rien ne peut y être écrit (les tables temporaires restent possibles).
+    static std::unique_ptr<BaseDonnees> ouvreLecture(const QString& chemin);
     // Crée un fichier neuf (vide) ; refuse d'écraser un fichier existant.
     static std::unique_ptr<BaseDonnees> cree(const QString& chemin);
+    // Crée une base complète d'un seul coup : elle est remplie dans un fichier temporaire du
+    // même dossier, puis renommée sans jamais remplacer un fichier apparu entre-temps. Un arrêt
+    // brutal ne laisse donc jamais de base à moitié faite sous le nom voulu.
+    static std::unique_ptr<BaseDonnees> creeComplete(const QString& chemin,
+                                                     const std::function<void(BaseDonnees&)>& remplit);
+
+    // Attente d'un verrou tenu par un autre programme avant d'abandonner.
+    static constexpr int kAttenteVerrouMs = 5000;
+    void fixeAttenteVerrou(int millisecondes);
 
     ~BaseDonnees();
     BaseDonnees(const BaseDonnees&) = delete;
@@ -49,7 +61,8 @@ public:
     void modifie(const QString& table, qint64 rowid, const QVariantMap& champs);
     void supprime(const QString& table, qint64 rowid);
 
-    // Transactions imbriquables (points de sauvegarde).
+    // Transactions imbriquables (points de sauvegarde). Une validation qui échoue annule tout :
+    // la connexion repart hors transaction et l'erreur dit que rien n'a été enregistré.
     void debutTransaction();
     void valideTransaction();
     void annuleTransaction();
@@ -70,8 +83,10 @@ public:
     QStringList colonnesIndex(const QString& table, const QString& index);
 
 private:
+    enum class Acces { Lecture, Ecriture, Creation };
     explicit BaseDonnees(QString chemin);
-    void ouvreConnexion(bool creation);
+    static std::unique_ptr<BaseDonnees> ouvreAvec(const QString& chemin, Acces acces);
+    void ouvreConnexion(Acces acces);
     // Prépare (ou reprend du cache) une requête et lie ses valeurs ; lève ErreurBase en cas d'échec.
     Instruction& lance(const QString& sql, const QVariantList& valeurs);
     void oublieSchema();

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTime>
 #include <sqlite3.h>
 
@@ -23,10 +24,58 @@ QString messageMoteur(sqlite3* base, int code)
         return QStringLiteral("le fichier ne peut pas être ouvert");
     case SQLITE_NOTADB:
         return QStringLiteral("ce fichier n'est pas une base de données");
+    case SQLITE_IOERR:
+        return QStringLiteral("le fichier n'a pas pu être lu ou écrit sur le disque");
+    case SQLITE_CONSTRAINT:
+        return QStringLiteral("une valeur est refusée par la base (nom en double ou champ obligatoire vide)");
+    case SQLITE_NOMEM:
+        return QStringLiteral("la mémoire manque");
     default:
         break;
     }
-    return base ? QString::fromUtf8(sqlite3_errmsg(base)) : QString::fromUtf8(sqlite3_errstr(code));
+    Q_UNUSED(base);
+    return QStringLiteral("erreur inattendue du moteur de base de données (détail dans le journal errvb.log)");
+}
+
+QString tableDeRequete(const QString& sql)
+{
+    static const QRegularExpression motif(
+        QStringLiteral(R"re((?:\bFROM|\bINTO|\bUPDATE|\bTABLE)\s+(?:"((?:[^"]|"")+)"|([^\s,();]+)))re"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = motif.match(sql);
+    if (!m.hasMatch())
+        return {};
+    const QString nom = m.captured(1).isEmpty() ? m.captured(2) : m.captured(1);
+    return QString(nom).replace(QStringLiteral("\"\""), QStringLiteral("\""));
+}
+
+ErreurBase erreurMoteur(sqlite3* base, int code, const QString& cheminBase, const QString& sql)
+{
+    const QString fichier = QFileInfo(cheminBase).fileName();
+    const QString moteur = base ? QString::fromUtf8(sqlite3_errmsg(base)) : QString::fromUtf8(sqlite3_errstr(code));
+    const QString detail = moteur + QStringLiteral(" ; requête : ") + sql;
+    static const QRegularExpression manque(QStringLiteral("^no such (table|column): (.+)$"));
+    const QRegularExpressionMatch m = manque.match(moteur);
+    QString message;
+    if (m.hasMatch()) {
+        const bool table = m.captured(1) == u"table";
+        message = (table ? QStringLiteral("La table « %1 » manque dans la base « %2 »")
+                         : QStringLiteral("Le champ « %1 » manque dans la base « %2 »"))
+                      .arg(m.captured(2), fichier)
+                  + QStringLiteral(" : ce fichier est incomplet ou n'est pas une base de Quorvane à jour. "
+                                   "Ouvrez-le avec le menu Fichier pour qu'il soit mis à niveau, ou choisissez une autre base.");
+    } else if ((code & 0xFF) == SQLITE_READONLY) {
+        message = QStringLiteral("La base « %1 » est en lecture seule : les modifications ne peuvent pas être enregistrées.")
+                      .arg(fichier);
+    } else if ((code & 0xFF) == SQLITE_BUSY || (code & 0xFF) == SQLITE_LOCKED) {
+        message = QStringLiteral("La base « %1 » est utilisée par un autre programme : réessayez dans un moment.").arg(fichier);
+    } else {
+        const QString table = tableDeRequete(sql);
+        message = (table.isEmpty() ? QStringLiteral("Erreur sur la base « %1 » : %3.")
+                                   : QStringLiteral("Erreur sur la base « %1 », table « %2 » : %3."))
+                      .arg(fichier, table, messageMoteur(base, code));
+    }
+    return ErreurBase(message, NumeroErreur::Base, detail);
 }
 
 namespace {
@@ -121,9 +170,7 @@ Instruction::~Instruction()
 
 void Instruction::echec() const
 {
-    throw ErreurBase(QStringLiteral("Erreur sur la base « %1 » (%2) : %3.")
-                         .arg(QFileInfo(m_nomBase).fileName(), m_sql,
-                              messageMoteur(m_base, sqlite3_extended_errcode(m_base))));
+    throw erreurMoteur(m_base, sqlite3_extended_errcode(m_base), m_nomBase, m_sql);
 }
 
 void Instruction::lie(const QVariantList& valeurs)
@@ -169,7 +216,7 @@ void Instruction::litColonnes()
         noms.append(nom);
         m_positions.append(i);
     }
-    m_colonnes = std::make_shared<const ColonnesLigne>(std::move(noms));
+    m_colonnes = std::make_shared<const ColonnesLigne>(std::move(noms), tableDeRequete(m_sql));
 }
 
 Ligne Instruction::ligne()

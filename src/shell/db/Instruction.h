@@ -3,6 +3,7 @@
 // Lue directement par l'interface C de SQLite : une recherche indexée coûte quelques
 // microsecondes, là où une couche générique en coûtait plusieurs dizaines.
 #include "Ligne.h"
+#include "shell/Erreur.h"
 
 #include <QString>
 #include <QVariantList>
@@ -48,5 +49,9 @@ private:
     int m_nombreColonnes = -1;
 };
 
-// Message français d'une erreur du moteur SQLite, d'après son code.
+// Message français d'une erreur du moteur SQLite, d'après son code (jamais le texte anglais).
 QString messageMoteur(sqlite3* base, int code);
+// Table visée par une requête (après FROM, INTO, UPDATE ou TABLE) ; vide si introuvable.
+QString tableDeRequete(const QString& sql);
+// Erreur française pour l'utilisateur ; le texte du moteur et la requête vont au détail (journal).
+ErreurBase erreurMoteur(sqlite3* base, int code, const QString& cheminBase, const QString& sql);

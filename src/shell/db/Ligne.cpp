@@ -2,7 +2,7 @@
 #include "shell/Erreur.h"
 #include "shell/Semantique.h"
 
-ColonnesLigne::ColonnesLigne(QStringList noms) : m_noms(std::move(noms))
+ColonnesLigne::ColonnesLigne(QStringList noms, QString table) : m_noms(std::move(noms)), m_table(std::move(table))
 {
     // Le premier de deux noms égaux l'emporte, comme pour une lecture par nom.
     for (int i = m_noms.size() - 1; i >= 0; --i) {
@@ -23,8 +23,14 @@ int ColonnesLigne::position(const QString& champ) const
 QVariant Ligne::valeur(const QString& champ) const
 {
     const int i = m_colonnes ? m_colonnes->position(champ) : -1;
-    if (i < 0)
-        throw ErreurBase(QStringLiteral("Champ « %1 » introuvable dans cet enregistrement.").arg(champ), 3265);
+    if (i < 0) {
+        const QString table = m_colonnes ? m_colonnes->table() : QString();
+        throw ErreurBase((table.isEmpty() ? QStringLiteral("Le champ « %1 » manque dans les données lues")
+                                          : QStringLiteral("Le champ « %1 » manque dans la table « %2 »"))
+                                 .arg(champ, table)
+                             + QStringLiteral(" : la base est d'une autre version ou endommagée."),
+                         3265, m_colonnes ? QStringLiteral("colonnes lues : ") + m_colonnes->noms().join(u',') : QString());
+    }
     return m_valeurs.at(i);
 }
 

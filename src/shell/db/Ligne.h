@@ -11,13 +11,16 @@
 class ColonnesLigne
 {
 public:
-    explicit ColonnesLigne(QStringList noms);
+    explicit ColonnesLigne(QStringList noms, QString table = {});
     const QStringList& noms() const { return m_noms; }
+    // Table lue, pour dire à l'utilisateur où un champ manque.
+    const QString& table() const { return m_table; }
     // Position d'un champ, sans égard à la casse ; -1 s'il n'existe pas.
     int position(const QString& champ) const;
 
 private:
     QStringList m_noms;
+    QString m_table;
     QHash<QString, int> m_positions;   // nom exact et nom en majuscules
 };
 

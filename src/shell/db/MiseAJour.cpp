@@ -1,6 +1,9 @@
 #include "MiseAJour.h"
 #include "BaseDonnees.h"
 #include "SchemaPerso.h"
+#include "shell/Erreur.h"
+
+#include <QFileInfo>
 
 #include <QDate>
 #include <QHash>
@@ -225,17 +228,17 @@ constexpr Etape kEtapes[] = {
     {11, 12, etape11},  {12, 13, etape12},  {13, 14, etape13},  {14, 15, etape14}, {15, 16, etape15},
     {16, 17, etape16},  {17, 18, etape17},  {18, 19, etape18},  {19, 20, etape19}, {20, 21, etape20}};
 
-// Sans table Version, le fichier est de la première disposition ; une table sans ligne aussi.
+// Sans table Version, le fichier est de la première disposition.
 void assureVersion(BaseDonnees& perso)
 {
+    if (perso.existeTable(QStringLiteral("Version")))
+        return;
     Transaction transaction(perso);
-    if (!perso.existeTable(QStringLiteral("Version")))
-        perso.creeTable({QStringLiteral("Version"),
-                         {champPersonnages(QStringLiteral("Version"), QStringLiteral("Version")),
-                          champPersonnages(QStringLiteral("Version"), QStringLiteral("DateModif"))},
-                         {}});
-    if (perso.scalaire(QStringLiteral("SELECT count(*) FROM Version")).toInt() == 0)
-        perso.execute(QStringLiteral("INSERT INTO Version (Version, DateModif) VALUES (?, ?)"), {1, aujourdhui()});
+    perso.creeTable({QStringLiteral("Version"),
+                     {champPersonnages(QStringLiteral("Version"), QStringLiteral("Version")),
+                      champPersonnages(QStringLiteral("Version"), QStringLiteral("DateModif"))},
+                     {}});
+    perso.execute(QStringLiteral("INSERT INTO Version (Version, DateModif) VALUES (?, ?)"), {1, aujourdhui()});
     transaction.valide();
 }
 
@@ -256,8 +259,28 @@ bool ExisteChamp(BaseDonnees& base, const QString& table, const QString& champ)
     return base.ExisteChamp(table, champ);
 }
 
+void VerifieBasePersonnages(BaseDonnees& perso)
+{
+    const QString fichier = QFileInfo(perso.chemin()).fileName();
+    if (!perso.existeTable(QStringLiteral("Personnage")))
+        throw ErreurBase(QStringLiteral("Ce fichier n'est pas une base de personnages : « %1 ». Choisissez un fichier "
+                                        "créé par Quorvane, ou créez une base neuve.").arg(perso.chemin()));
+    if (!perso.existeTable(QStringLiteral("Version")))
+        return;
+    if (!perso.ExisteChamp(QStringLiteral("Version"), QStringLiteral("Version"))
+        || perso.scalaire(QStringLiteral("SELECT count(*) FROM Version")).toInt() == 0)
+        throw ErreurBase(QStringLiteral("La base « %1 » est endommagée : elle ne dit plus de quelle version elle est, et la "
+                                        "mettre à niveau pourrait changer ses personnages. Elle n'a pas été modifiée ; "
+                                        "ouvrez-en une copie de sauvegarde.").arg(fichier));
+    if (perso.scalaire(QStringLiteral("SELECT max(Version) FROM Version")).toInt() > kVersionBase)
+        throw ErreurBase(QStringLiteral("La base « %1 » a été créée par une version plus récente de Quorvane : cette version-ci "
+                                        "ne peut pas y écrire. Mettez Quorvane à jour pour l'ouvrir.").arg(fichier));
+}
+
 void MiseAJourBase(BaseDonnees& perso, BaseDonnees& programme)
 {
+    // Rien n'est écrit avant d'être sûr que le fichier est bien une base de personnages.
+    VerifieBasePersonnages(perso);
     assureVersion(perso);
     const Ligne lue = perso.premiere(QStringLiteral("select version from Version"));
     const int depart = lue.estNul(QStringLiteral("version")) ? 1 : lue.entier(QStringLiteral("version"));
@@ -280,7 +303,6 @@ void MiseAJourBase(BaseDonnees& perso, BaseDonnees& programme)
         perso.execute(QStringLiteral("UPDATE Version SET Objets = ?"), {kVersionObjets});
         transaction.valide();
     }
-    CopieDonsPerso(perso, programme);
 
     // Le numéro et la date en dernier : un fichier interrompu refera des étapes sans danger.
     if (version != depart)
@@ -326,29 +348,6 @@ void CopieObjets(BaseDonnees& perso, BaseDonnees& programme)
         for (const QString& champ : champsProprietes)
             valeurs.insert(champ, propriete.valeur(champ));
         perso.ajoute(QStringLiteral("ObjetsPropriete"), valeurs);
-    }
-    transaction.valide();
-}
-
-void CopieDonsPerso(BaseDonnees& perso, BaseDonnees& programme)
-{
-    static const QStringList champs = {
-        QStringLiteral("Nom"),       QStringLiteral("version"),     QStringLiteral("Genre"),
-        QStringLiteral("Source"),    QStringLiteral("résumé"),      QStringLiteral("Explication"),
-        QStringLiteral("Caracteristique"), QStringLiteral("prive"), QStringLiteral("liearme"),
-        QStringLiteral("Multiple"),  QStringLiteral("epique"),      QStringLiteral("pouvoir"),
-        QStringLiteral("tare"),      QStringLiteral("trait")};
-    Transaction transaction(programme);
-    // Un don sans nom ne pourrait être retrouvé parmi les dons : il reste où il est.
-    for (const Ligne& don : perso.selectionne(QStringLiteral("SELECT * FROM Donsperso WHERE Nom IS NOT NULL"))) {
-        QVariantMap valeurs;
-        for (const QString& champ : champs)
-            valeurs.insert(champ, don.valeur(champ));
-        const Ligne existant = programme.cherche(QStringLiteral("Dons"), QStringLiteral("nom"), {don.valeur(QStringLiteral("Nom"))});
-        if (existant)
-            programme.modifie(QStringLiteral("Dons"), existant.rowid(), valeurs);
-        else
-            programme.ajoute(QStringLiteral("Dons"), valeurs);
     }
     transaction.valide();
 }
