@@ -126,7 +126,8 @@ qint32 LimiteFinanciere(qint32 P)
 
 qint32 LiquiditeDisponible(qint32 P)
 {
-    return P * bande(P).liquidite;
+    // Contrôlé comme les revenus : un dépassement est une erreur, jamais un nombre faux.
+    return CLng(double(P) * bande(P).liquidite);
 }
 
 qint32 Revenu(qint32 P)
