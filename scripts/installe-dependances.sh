@@ -7,6 +7,7 @@ PAQUETS=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libsqlite3-dev sqlite3
   fontconfig fonts-dejavu-core
+  clang libclang-rt-14-dev
 )
 
 manquants=()

@@ -10,6 +10,8 @@
 #include "sheet/ExportFiche.h"
 #include "sheet/ListeCapacite.h"
 #include "sheet/RetrouveFiche.h"
+#include "shell/Hasard.h"
+#include "tools/ExpressionDes.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,6 +33,8 @@ const QString kAide = QStringLiteral(
     "  fiche NOM                calcule la fiche du personnage et l'écrit\n"
     "                           (JSON : clés rangées par ordre alphabétique, chacune présente quand\n"
     "                           l'étape qui la calcule a tourné, liste dans \"etapesCalculees\")\n"
+    "  des EXPRESSION           lance des dés écrits comme 3d6+2, 1d20-1, 2d4+1d6 ou 4d6kh3 ; une ligne\n"
+    "                           par jet : les dés (écartés entre parenthèses), \" = \" et le total\n"
     "\n"
     "Options :\n"
     "  --programme DOSSIER      dossier de tessarys.db (par défaut : celui du programme)\n"
@@ -38,6 +42,8 @@ const QString kAide = QStringLiteral(
     "                           sinon perso.db du dossier du programme)\n"
     "  --format json|txt|html   forme de la fiche (par défaut : json)\n"
     "  --sortie FICHIER         écrit la fiche dans ce fichier plutôt que sur la sortie\n"
+    "  --fois N                 nombre de jets de la commande des, de 1 à 1000 (par défaut : 1)\n"
+    "  --graine N               rejoue la suite de dés de cette graine (commande des)\n"
     "  --aide                   cette aide\n");
 
 struct Options
@@ -48,6 +54,8 @@ struct Options
     QString base;
     QString format;
     QString fichierSortie;
+    QString fois;
+    QString graine;
 };
 
 // Lit les options ; rend un message d'erreur en cas de problème.
@@ -59,6 +67,8 @@ std::optional<QString> litOptions(const QStringList& arguments, Options& options
                           : a == u"--base"    ? &options.base
                           : a == u"--format"  ? &options.format
                           : a == u"--sortie"  ? &options.fichierSortie
+                          : a == u"--fois"    ? &options.fois
+                          : a == u"--graine"  ? &options.graine
                                               : nullptr;
         if (valeur) {
             if (i + 1 >= arguments.size() || arguments.at(i + 1).startsWith(u"--"))
@@ -185,6 +195,31 @@ int commandeFiche(const Options& options, QTextStream& sortie)
     return 0;
 }
 
+// Numéro classique d'un argument incorrect.
+constexpr int kErreurArgument = 5;
+constexpr int kMaxFois = 1000;
+
+int commandeDes(const Options& options, QTextStream& sortie)
+{
+    const LectureDes lecture = LitExpressionDes(options.positionnels.at(0));
+    if (!lecture.ok())
+        throw ErreurExecution(kErreurArgument, lecture.erreur);
+    bool ok = true;
+    const int fois = options.fois.isEmpty() ? 1 : options.fois.toInt(&ok);
+    if (!ok || fois < 1 || fois > kMaxFois)
+        throw ErreurExecution(kErreurArgument, QStringLiteral("L'option --fois attend un nombre de 1 à %1.").arg(kMaxFois));
+    const uint graine = options.graine.toUInt(&ok);
+    if (!options.graine.isEmpty() && !ok)
+        throw ErreurExecution(kErreurArgument, QStringLiteral("L'option --graine attend un nombre entier positif."));
+    std::mt19937 generateurGraine(graine);
+    HasardGenerateur hasard(options.graine.isEmpty() ? Hasard() : generateurGraine);
+    for (int i = 0; i < fois; ++i) {
+        const JetDes jet = LanceExpressionDes(lecture.termes, hasard);
+        sortie << jet.detail << " = " << jet.total << '\n';
+    }
+    return 0;
+}
+
 } // namespace
 
 int ExecuteLigneCommande(const QStringList& arguments, const QString& dossierExecutable, QTextStream& sortie,
@@ -213,6 +248,7 @@ int ExecuteLigneCommande(const QStringList& arguments, const QString& dossierExe
         {u"mise-a-jour", 1, &commandeMiseAJour, u"un nom de fichier"},
         {u"creer-base", 1, &commandeCreerBase, u"un nom de fichier"},
         {u"fiche", 1, &commandeFiche, u"un nom de personnage"},
+        {u"des", 1, &commandeDes, u"une expression de dés"},
     };
     if (options.commande.isEmpty()) {
         erreurs << QStringLiteral("Aucune commande donnée.\n") << kAide;
@@ -229,6 +265,10 @@ int ExecuteLigneCommande(const QStringList& arguments, const QString& dossierExe
         }
         if ((!options.format.isEmpty() || !options.fichierSortie.isEmpty()) && options.commande != u"fiche") {
             erreurs << QStringLiteral("Les options --format et --sortie ne servent qu'à la commande fiche.\n");
+            return 2;
+        }
+        if ((!options.fois.isEmpty() || !options.graine.isEmpty()) && options.commande != u"des") {
+            erreurs << QStringLiteral("Les options --fois et --graine ne servent qu'à la commande des.\n");
             return 2;
         }
         if (!options.format.isEmpty() && options.format != u"json" && options.format != u"txt" && options.format != u"html") {

@@ -14,9 +14,13 @@ QString CaptureFenetre(frmMain& principale, const QString& fichier, const QStrin
             principale.afficheAcceder();
         else if (nom == QLatin1String("FRMASTUCE"))
             principale.afficheAstuce();
+        else if (nom == QLatin1String("FRMLANCEURDES"))
+            principale.afficheLanceurDes();
+        else if (nom == QLatin1String("FRMGENERATEURVILLE"))
+            principale.afficheGenerateurVille();
         else
             return QStringLiteral("Fenêtre inconnue pour la capture : ") + fenetre
-                   + QStringLiteral(" (fenêtres possibles : frmAcceder, frmAstuce)");
+                   + QStringLiteral(" (fenêtres possibles : frmAcceder, frmAstuce, frmLanceurDes, frmGenerateurVille)");
     }
     // Laisse les fenêtres se disposer et se peindre avant de les rendre.
     for (int i = 0; i < 5; ++i)

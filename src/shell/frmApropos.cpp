@@ -40,6 +40,8 @@ frmApropos::frmApropos(const QString& adresseSite, QWidget* parent)
     const QFontMetrics mesure = txtVersion->fontMetrics();
     txtVersion->setTabStopDistance(mesure.horizontalAdvance(QStringLiteral("Nombre de compilations :       ")) + 12);
     txtVersion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Trois lignes courtes : à l'échelle 2, l'arrondi du taquet faisait paraître une barre horizontale.
+    txtVersion->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtVersion->setFixedHeight(mesure.lineSpacing() * 3 + 2 * txtVersion->frameWidth()
                                + int(2 * txtVersion->document()->documentMargin()) + 12);
 

@@ -10,6 +10,8 @@
 #include "frmAstuce.h"
 #include "editor/frmGestPerso.h"
 #include "sheet/frmFichePerso.h"
+#include "tools/frmGenerateurVille.h"
+#include "tools/frmLanceurDes.h"
 #include "db/Collation.h"
 
 #include <QCloseEvent>
@@ -141,8 +143,10 @@ void frmMain::creeMenus()
 
     QMenu* outils = menu("IDM_OUTILS", QStringLiteral("&Outils"));
     ajouteAction(outils, "IDM_XP_PERSONNAGES", QStringLiteral("&Expériences des personnages"));
-    ajouteAction(outils, "IDM_GENERATEUR_VILLE", QStringLiteral("&Générateur de ville"));
-    ajouteAction(outils, "IDM_LANCEUR_DES", QStringLiteral("&Lanceur de dés"));
+    branche(ajouteAction(outils, "IDM_GENERATEUR_VILLE", QStringLiteral("&Générateur de ville")),
+            "IDM_GENERATEUR_VILLE_Click", [this] { afficheGenerateurVille(); });
+    branche(ajouteAction(outils, "IDM_LANCEUR_DES", QStringLiteral("&Lanceur de dés")), "IDM_LANCEUR_DES_Click",
+            [this] { afficheLanceurDes(); });
 
     QMenu* regles = menu("IDM_REGLES", QStringLiteral("&Règles"));
     ajouteAction(regles, "IDM_DESCRIPTION_SORT", QStringLiteral("Description des &sorts"));
@@ -284,13 +288,37 @@ void frmMain::afficheGestPerso()
 
 void frmMain::afficheAstuce()
 {
-    if (QMdiSubWindow* sous = sousFenetre(QStringLiteral("frmAstuce"))) {
-        m_zone->setActiveSubWindow(sous);
+    if (rameneDevant(QStringLiteral("frmAstuce")))
         return;
-    }
     QMdiSubWindow* sous = afficheEnfant(new frmAstuce(m_etat.dossierProgramme));
     sous->resize(Pixels(7000), Pixels(3400));
     sous->move(qMax(0, (m_zone->width() - sous->width()) / 2), qMax(0, (m_zone->height() - sous->height()) / 3));
+    sous->show();
+}
+
+bool frmMain::rameneDevant(const QString& nom)
+{
+    QMdiSubWindow* sous = sousFenetre(nom);
+    if (sous)
+        m_zone->setActiveSubWindow(sous);
+    return sous != nullptr;
+}
+
+void frmMain::afficheLanceurDes()
+{
+    if (rameneDevant(QStringLiteral("frmLanceurDes")))
+        return;
+    QMdiSubWindow* sous = afficheEnfant(new frmLanceurDes);
+    sous->resize(Pixels(5400), Pixels(4200));
+    sous->show();
+}
+
+void frmMain::afficheGenerateurVille()
+{
+    if (rameneDevant(QStringLiteral("frmGenerateurVille")))
+        return;
+    QMdiSubWindow* sous = afficheEnfant(new frmGenerateurVille(m_etat.separateurDecimal));
+    sous->resize(Pixels(9000), Pixels(9600));
     sous->show();
 }
 

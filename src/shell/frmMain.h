@@ -35,6 +35,8 @@ public:
     void afficheGestPerso();
     void afficheAstuce();
     void afficheApropos();
+    void afficheLanceurDes();
+    void afficheGenerateurVille();
 
     // Sans utilisateur (capture) : avertissements et erreurs vont sur la sortie d'erreur, sans boîte.
     void sansDialogues();
@@ -53,6 +55,8 @@ private:
     QAction* ajouteSeparateur(QMenu* menu, const char* nom);
     QMdiSubWindow* afficheEnfant(QWidget* fenetre);
     bool fermeEnfant(const QString& nom);
+    // Une fenêtre fille déjà chargée passe devant au lieu d'être ouverte deux fois.
+    bool rameneDevant(const QString& nom);
     void metTitre();
     void ouvreAdresse(const QString& adresse);
     void avertit(const QString& message);

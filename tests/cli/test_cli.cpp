@@ -117,6 +117,9 @@ private Q_SLOTS:
         QTest::newRow("base du programme") << QStringList{"liste", "--base", "#"} << 1
                                            << "On ne peut pas ouvrir la base du programme";
         QTest::newRow("programme absent") << QStringList{"liste", "--programme", "@"} << 1 << "introuvable";
+        QTest::newRow("expression de dés refusée") << QStringList{"des", "3x6"} << 1 << "à partir de « x6 »";
+        QTest::newRow("jets hors bornes") << QStringList{"des", "1d6", "--fois", "0"} << 1 << "--fois attend un nombre";
+        QTest::newRow("jets hors de des") << QStringList{"liste", "--fois", "2"} << 2 << "qu'à la commande des";
     }
     void echecsClairs()
     {
@@ -137,6 +140,34 @@ private Q_SLOTS:
         const Resultat r = lance(args);
         QCOMPARE(r.code, code);
         QVERIFY2(r.erreurs.contains(message), qPrintable(r.erreurs));
+    }
+
+    // Une ligne par jet : les quatre dés, le plus bas écarté entre parenthèses, " = " et le total
+    // des trois gardés ; une graine rejoue les mêmes dés.
+    void desGardeLesPlusHauts()
+    {
+        const Resultat r = lance({"des", "4d6kh3", "--fois", "3"});
+        QVERIFY2(r.code == 0, qPrintable(r.erreurs));
+        const QStringList lignes = r.sortie.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lignes.size(), 3);
+        for (const QString& ligne : lignes) {
+            const QStringList cotes = ligne.split(" = ");
+            QCOMPARE(cotes.size(), 2);
+            QList<int> gardes;
+            QList<int> ecartes;
+            for (QString de : cotes[0].split(u' ')) {
+                const bool ecarte = de.startsWith(u'(') && de.endsWith(u')');
+                const int valeur = ecarte ? de.mid(1, de.size() - 2).toInt() : de.toInt();
+                QVERIFY2(valeur >= 1 && valeur <= 6, qPrintable(ligne));
+                (ecarte ? ecartes : gardes) << valeur;
+            }
+            QCOMPARE(gardes.size(), 3);
+            QCOMPARE(ecartes.size(), 1);
+            QVERIFY2(ecartes[0] <= *std::min_element(gardes.begin(), gardes.end()), qPrintable(ligne));
+            QCOMPARE(cotes[1].toInt(), gardes[0] + gardes[1] + gardes[2]);
+        }
+        const QStringList graine{"des", "2d20+1d4-1", "--fois", "5", "--graine", "7"};
+        QCOMPARE(lance(graine).sortie, lance(graine).sortie);
     }
 
     void baseVerrouillee()

@@ -152,8 +152,8 @@ private Q_SLOTS:
         r("IDM_FICHIER", "IDM_OUVRIR", "&Ouvrir une base de donnée de personnages", true);
         r("IDM_FICHIER", "IDM_QUITTER", "&Quitter", true);
         r("IDM_OUTILS", "IDM_XP_PERSONNAGES", "&Expériences des personnages", false);
-        r("IDM_OUTILS", "IDM_GENERATEUR_VILLE", "&Générateur de ville", false);
-        r("IDM_OUTILS", "IDM_LANCEUR_DES", "&Lanceur de dés", false);
+        r("IDM_OUTILS", "IDM_GENERATEUR_VILLE", "&Générateur de ville", true);
+        r("IDM_OUTILS", "IDM_LANCEUR_DES", "&Lanceur de dés", true);
         r("IDM_REGLES", "IDM_DESCRIPTION_SORT", "Description des &sorts", false);
         r("IDM_REGLES", "IDM_DESCRIPTION_RACE", "Description des &races", false);
         r("IDM_REGLES", "IDM_DESCRIPTION_DON", "&Description des &dons", false);
