@@ -9,6 +9,7 @@
 #include "frmApropos.h"
 #include "frmAstuce.h"
 #include "editor/frmGestPerso.h"
+#include "experience/frmExperience.h"
 #include "sheet/frmFichePerso.h"
 #include "db/Collation.h"
 
@@ -140,7 +141,8 @@ void frmMain::creeMenus()
             [this] { close(); });
 
     QMenu* outils = menu("IDM_OUTILS", QStringLiteral("&Outils"));
-    ajouteAction(outils, "IDM_XP_PERSONNAGES", QStringLiteral("&Expériences des personnages"));
+    branche(ajouteAction(outils, "IDM_XP_PERSONNAGES", QStringLiteral("&Expériences des personnages")),
+            "IDM_XP_PERSONNAGES_Click", [this] { afficheExperience(); });
     ajouteAction(outils, "IDM_GENERATEUR_VILLE", QStringLiteral("&Générateur de ville"));
     ajouteAction(outils, "IDM_LANCEUR_DES", QStringLiteral("&Lanceur de dés"));
 
@@ -294,6 +296,17 @@ void frmMain::afficheAstuce()
     sous->show();
 }
 
+void frmMain::afficheExperience()
+{
+    if (QMdiSubWindow* sous = sousFenetre(QStringLiteral("frmExperience"))) {
+        m_zone->setActiveSubWindow(sous);
+        return;
+    }
+    QMdiSubWindow* sous = afficheEnfant(new frmExperience(m_etat));
+    sous->resize(Pixels(11000), Pixels(8000));
+    sous->show();
+}
+
 void frmMain::afficheApropos()
 {
     frmApropos boite(m_etat.adresseSite, this);
@@ -317,7 +330,7 @@ void frmMain::OuvreBase(const QString& chemin)
     // La nouvelle base est ouverte et mise à niveau avant de rien fermer : un fichier
     // illisible laisse tout en place.
     auto base = OuvreBasePersonnages(m_etat, chemin);
-    for (const char* nom : {"frmAcceder", "frmFichePerso", "frmGestPerso"})
+    for (const char* nom : {"frmAcceder", "frmFichePerso", "frmGestPerso", "frmExperience"})
         if (!fermeEnfant(QLatin1String(nom)))
             return;
     AdopteBasePersonnages(m_etat, std::move(base), chemin);

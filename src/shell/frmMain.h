@@ -34,6 +34,7 @@ public:
     void afficheFichePerso(const QString& nom);
     void afficheGestPerso();
     void afficheAstuce();
+    void afficheExperience();
     void afficheApropos();
 
     // Sans utilisateur (capture) : avertissements et erreurs vont sur la sortie d'erreur, sans boîte.
