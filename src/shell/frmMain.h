@@ -35,6 +35,9 @@ public:
     void afficheGestPerso();
     void afficheAstuce();
     void afficheExperience();
+    // Choix du fichier puis fenêtre d'importation ; ouvreImport fait tout sauf le choix.
+    void afficheImport();
+    void ouvreImport(const QString& chemin);
     void afficheApropos();
 
     // Sans utilisateur (capture) : avertissements et erreurs vont sur la sortie d'erreur, sans boîte.
