@@ -1,4 +1,5 @@
 #include "BaseImport.h"
+#include "LectureAccess.h"
 #include "RefusImport.h"
 #include "shell/db/MiseAJour.h"
 
@@ -18,8 +19,8 @@ std::unique_ptr<BaseImport> BaseImport::ouvre(const QString& chemin, BaseDonnees
                                          "libre sur le disque.").arg(nom));
     const QString copie = import->m_dossier.filePath(QStringLiteral("import.db"));
 
-    QFile fichier(chemin);
-    if (fichier.open(QIODevice::ReadOnly) && fichier.read(16) == QByteArray("SQLite format 3\0", 16)) {
+    switch (GenreDeFichier(chemin)) {
+    case GenreFichier::Sqlite:
         // La mise à niveau écrit : elle se fait sur une copie, le fichier de l'utilisateur reste intact.
         if (!QFile::copy(chemin, copie)
             || !QFile::setPermissions(copie, QFile::ReadOwner | QFile::WriteOwner))
@@ -31,8 +32,14 @@ std::unique_ptr<BaseImport> BaseImport::ouvre(const QString& chemin, BaseDonnees
             throw RefusImport(QStringLiteral("Le fichier « %1 » est endommagé : rien n'a été importé.").arg(nom),
                               e.description());
         }
-    } else {
-        throw RefusImport(QStringLiteral("Le fichier « %1 » n'est pas une base Quorvane (.db) : rien n'a été importé.").arg(nom));
+        break;
+    case GenreFichier::Access:
+        import->m_base = BaseDonnees::cree(copie);
+        CopieAccess(chemin, *import->m_base);
+        break;
+    case GenreFichier::Autre:
+        throw RefusImport(QStringLiteral("Le fichier « %1 » n'est ni une base Quorvane (.db) ni une base Access "
+                                         "(.mdb) : rien n'a été importé.").arg(nom));
     }
 
     if (!import->m_base->existeTable(QStringLiteral("Personnage")))

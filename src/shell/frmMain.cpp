@@ -314,7 +314,7 @@ void frmMain::afficheExperience()
 void frmMain::afficheImport()
 {
     ouvreImport(DialogueOuvrir(this, QStringLiteral("Ouvrir une base donnée pour l'import de personnage"),
-                               QStringLiteral("Bases Quorvane (*.db)|*.db"),
+                               QStringLiteral("Bases Quorvane (*.db)|*.db|Access 97 (*.mdb)|*.mdb"),
                                m_etat.dossierProgramme));
 }
 

@@ -1,10 +1,11 @@
-// Importation de personnages : bases Quorvane (même ouverte), anciennes versions,
-// échecs au milieu d'un personnage, fenêtre et ligne de commande.
+// Importation de personnages : bases Quorvane (même ouverte), anciennes versions, fichiers
+// Access, échecs au milieu d'un personnage, fenêtre et ligne de commande.
 #include "AnciennesBases.h"
 #include "OutilsFenetres.h"
 #include "OutilsShell.h"
 #include "import/BaseImport.h"
 #include "import/Importation.h"
+#include "import/LectureAccess.h"
 #include "import/RefusImport.h"
 #include "import/frmImport.h"
 #include "shell/ChoixPersonnage.h"
@@ -65,8 +66,42 @@ QByteArray empreinte(const QString& chemin)
     return f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256) : QByteArray();
 }
 
+QString testdata(const QString& nom)
+{
+    return QDir(QStringLiteral(QUORVANE_TESTDATA)).filePath(nom);
+}
 
+// Sortie d'un outil de mdbtools, pour comparer nos lectures aux siennes.
+QString mdbtools(const QString& outil, const QStringList& arguments)
+{
+    if (QStandardPaths::findExecutable(outil).isEmpty())
+        return {};
+    QProcess p;
+    p.start(outil, arguments);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
 
+// Champs d'une ligne CSV de mdb-export (guillemets doublés, pas de retour à la ligne).
+QStringList champsCsv(const QString& ligne)
+{
+    QStringList champs{QString()};
+    bool entre = false;
+    for (int i = 0; i < ligne.size(); ++i) {
+        const QChar c = ligne.at(i);
+        if (c == u'"') {
+            if (entre && i + 1 < ligne.size() && ligne.at(i + 1) == u'"')
+                champs.last() += c, ++i;
+            else
+                entre = !entre;
+        } else if (c == u',' && !entre) {
+            champs.append(QString());
+        } else {
+            champs.last() += c;
+        }
+    }
+    return champs;
+}
 
 } // namespace
 
@@ -169,7 +204,15 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("contenu");
         QTest::addColumn<QString>("message");
         QTest::newRow("texte") << QByteArray("Nom;Race\nAube;Humain\n")
-                               << "Le fichier « refuse.mdb » n'est pas une base Quorvane (.db) : rien n'a été importé.";
+                               << "Le fichier « refuse.mdb » n'est ni une base Quorvane (.db) ni une base Access (.mdb) : "
+                                  "rien n'a été importé.";
+        QByteArray tronque;
+        if (QFile f(testdata("nwind.mdb")); f.open(QIODevice::ReadOnly))
+            tronque = f.read(6000);
+        QTest::newRow("Access tronqué") << tronque
+                                        << "Le fichier Access « refuse.mdb » ne peut pas être lu : il est peut-être chiffré "
+                                           "(protégé par Access) ou endommagé. Ouvrez-le dans Access pour le réparer ou "
+                                           "retirer le chiffrement, puis recommencez. Rien n'a été importé.";
         QTest::newRow("SQLite tronqué") << QByteArray("SQLite format 3\0\x10\0", 19)
                                         << "Le fichier « refuse.mdb » est endommagé : rien n'a été importé.";
     }
@@ -177,6 +220,8 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, contenu);
         QFETCH(QString, message);
+        if (contenu.isEmpty())
+            QSKIP("Fichiers Access d'essai absents (../shared/testdata)");
         DossiersShell d;
         auto etat = demarre(d);
         ecritFichier(d.chemin("refuse.mdb"), contenu);
@@ -185,6 +230,65 @@ private Q_SLOTS:
             QFAIL("fichier accepté");
         } catch (const RefusImport& refus) {
             QCOMPARE(refus.description(), message);
+        }
+    }
+
+    void lectureAccess_data()
+    {
+        QTest::addColumn<QString>("fichier");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("cle");
+        QTest::addColumn<QString>("valeur");
+        QTest::newRow("Jet 3, accents") << "nwind.mdb" << "Customers" << "CustomerID" << "ANATR";
+        QTest::newRow("Jet 3, dates et nombres") << "nwind.mdb" << "Orders" << "OrderID" << "10330";
+        QTest::newRow("Jet 3, oui/non") << "nwind.mdb" << "Products" << "ProductID" << "5";
+        QTest::newRow("Jet 4, mémo et dates") << "DateTestDatabase.mdb" << "DateTest" << "IDCol" << "1";
+    }
+    void lectureAccess()
+    {
+        QFETCH(QString, fichier);
+        QFETCH(QString, table);
+        QFETCH(QString, cle);
+        QFETCH(QString, valeur);
+        if (!QFileInfo::exists(testdata(fichier)))
+            QSKIP("Fichiers Access d'essai absents (../shared/testdata)");
+        const QString tables = mdbtools("mdb-tables", {"-1", testdata(fichier)});
+        if (tables.isEmpty())
+            QSKIP("mdbtools absent : pas de lecture de référence (scripts/installe-dependances.sh)");
+        QCOMPARE(GenreDeFichier(testdata(fichier)), GenreFichier::Access);
+        DossierTest d;
+        auto base = baseVide(d);
+        CopieAccess(testdata(fichier), *base);
+        QCOMPARE(base->tables().size(), tables.split(u'\n', Qt::SkipEmptyParts).size());
+        if (fichier == u"nwind.mdb") {
+            // Textes cités par le mode d'emploi des fichiers d'essai : accents des noms et des valeurs.
+            QVERIFY(base->existeTable("Umsätze"));
+            QCOMPARE(base->scalaire("select count(*) from Customers where CompanyName=?", {"Océano Atlántico Ltda."}).toInt(), 1);
+        }
+
+        // La ligne voulue, lue par mdb-export : textes tels quels, dates en AAAA-MM-JJ.
+        const QStringList export_ = mdbtools("mdb-export", {"-T", "%Y-%m-%d %H:%M:%S", testdata(fichier), table})
+                                        .split(u'\n', Qt::SkipEmptyParts);
+        const QStringList entetes = champsCsv(export_.value(0));
+        QStringList reference;
+        for (const QString& l : export_)
+            if (champsCsv(l).value(entetes.indexOf(cle)) == valeur)
+                reference = champsCsv(l);
+        QCOMPARE(reference.size(), entetes.size());
+        const Ligne lue = base->premiere(QString("select * from %1 where %2=?").arg(identifiant(table), identifiant(cle)),
+                                         {valeur.toLongLong() ? QVariant(valeur.toLongLong()) : QVariant(valeur)});
+        QVERIFY(lue);
+        for (int i = 0; i < entetes.size(); ++i) {
+            const QString attendu = reference.at(i);
+            const QVariant v = lue.valeur(entetes.at(i));
+            if (attendu.isEmpty())
+                QVERIFY2(v.isNull(), qPrintable(entetes.at(i)));
+            else if (QRegularExpression("^\\d{4}-\\d\\d-\\d\\d 00:00:00$").match(attendu).hasMatch())
+                QCOMPARE(v.toString(), attendu.left(10));
+            else if (bool nombre = false; attendu.toDouble(&nombre), nombre)
+                QCOMPARE(v.toDouble(), attendu.toDouble());
+            else
+                QCOMPARE(v.toString(), attendu);
         }
     }
 
