@@ -6,6 +6,7 @@ PAQUETS=(
   cmake ninja-build g++ ccache
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libsqlite3-dev sqlite3
+  mdbtools-dev mdbtools pkg-config
   fontconfig fonts-dejavu-core
   clang libclang-rt-14-dev
 )

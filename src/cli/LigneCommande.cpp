@@ -7,6 +7,9 @@
 #include "shell/db/BaseDonnees.h"
 #include "shell/db/SchemaPerso.h"
 #include "shell/db/SurcoucheRegles.h"
+#include "import/BaseImport.h"
+#include "import/Importation.h"
+#include "import/RefusImport.h"
 #include "sheet/ExportFiche.h"
 #include "sheet/ListeCapacite.h"
 #include "sheet/RetrouveFiche.h"
@@ -16,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <optional>
@@ -30,6 +34,10 @@ const QString kAide = QStringLiteral(
     "                           (nom, race, niveau, classe principale, séparés par des tabulations)\n"
     "  mise-a-jour FICHIER      met une base de personnages à la disposition courante\n"
     "  creer-base FICHIER       crée une base de personnages vide à la disposition courante\n"
+    "  importe SOURCE [PERSONNAGE...]\n"
+    "                           importe des personnages (tous quand aucun n'est nommé) d'une base\n"
+    "                           Quorvane (.db) ou Access (.mdb) dans la base --base ; le code de sortie\n"
+    "                           n'est pas nul quand un personnage n'a pas été importé\n"
     "  fiche NOM                calcule la fiche du personnage et l'écrit\n"
     "                           (JSON : clés rangées par ordre alphabétique, chacune présente quand\n"
     "                           l'étape qui la calcule a tourné, liste dans \"etapesCalculees\")\n"
@@ -44,6 +52,8 @@ const QString kAide = QStringLiteral(
     "  --sortie FICHIER         écrit la fiche dans ce fichier plutôt que sur la sortie\n"
     "  --fois N                 nombre de jets de la commande des, de 1 à 1000 (par défaut : 1)\n"
     "  --graine N               rejoue la suite de dés de cette graine (commande des)\n"
+    "  --sans-objets            importe sans les objets ni le catalogue (importe)\n"
+    "  --nom ANCIEN=NOUVEAU     importe ANCIEN sous le nom NOUVEAU (importe, plusieurs possibles)\n"
     "  --aide                   cette aide\n");
 
 struct Options
@@ -56,6 +66,8 @@ struct Options
     QString fichierSortie;
     QString fois;
     QString graine;
+    bool sansObjets = false;
+    QStringList renommages;   // "ANCIEN=NOUVEAU"
 };
 
 // Lit les options ; rend un message d'erreur en cas de problème.
@@ -74,6 +86,12 @@ std::optional<QString> litOptions(const QStringList& arguments, Options& options
             if (i + 1 >= arguments.size() || arguments.at(i + 1).startsWith(u"--"))
                 return QStringLiteral("L'option %1 attend une valeur.").arg(a);
             *valeur = arguments.at(++i);
+        } else if (a == u"--sans-objets") {
+            options.sansObjets = true;
+        } else if (a == u"--nom") {
+            if (i + 1 >= arguments.size() || !arguments.at(i + 1).contains(u'='))
+                return QStringLiteral("L'option --nom attend ANCIEN=NOUVEAU.");
+            options.renommages.append(arguments.at(++i));
         } else if (a.startsWith(u"--")) {
             return QStringLiteral("Option inconnue : %1.").arg(a);
         } else if (options.commande.isEmpty()) {
@@ -159,6 +177,51 @@ int commandeCreerBase(const Options& options, QTextStream& sortie)
     auto perso = CreeBasePersonnagesComplete(chemin, *etat.programme);
     sortie << QStringLiteral("Base « %1 » créée.\n").arg(perso->chemin());
     return 0;
+}
+
+int commandeImporte(const Options& options, QTextStream& sortie)
+{
+    EtatShell etat;
+    prepareEtat(options, etat);
+    const QString source = options.positionnels.at(0);
+    if (EstBaseProgramme(etat, source))
+        throw ErreurBase(QStringLiteral("On ne peut pas ouvrir la base de donnée du programme !"));
+    const QString chemin = options.base.isEmpty() ? baseParDefaut(etat) : options.base;
+    refuseBaseProgramme(etat, chemin);
+    auto perso = OuvreBasePersonnages(etat, chemin);
+    if (QFileInfo(source).canonicalFilePath() == QFileInfo(perso->chemin()).canonicalFilePath())
+        sortie << QStringLiteral("Vous ouvrez la base en cours d'utilisation.\n"
+                                 "Vous pourrez seulement dupliquer les personnages en les renommant.\n");
+    std::unique_ptr<BaseImport> import;
+    try {
+        import = BaseImport::ouvre(source, *etat.programme);
+    } catch (const RefusImport& refus) {
+        throw ErreurExecution(refus.numero(), refus.description());
+    }
+    QHash<QString, QString> noms;
+    for (const QString& r : options.renommages)
+        noms.insert(r.section(u'=', 0, 0).toUpper(), r.section(u'=', 1));
+    QVector<ChoixImport> choix;
+    const QStringList demandes = options.positionnels.mid(1);
+    if (demandes.isEmpty()) {
+        for (const PersonnageChoix& p : ListePersonnagesChoix(import->base()))
+            choix.append({p.nom, noms.value(p.nom.toUpper(), p.nom)});
+    } else {
+        for (const QString& nom : demandes)
+            choix.append({nom, noms.value(nom.toUpper(), nom)});
+    }
+    const BilanImport bilan = ImportePersonnages(import->base(), *perso, choix, !options.sansObjets);
+    if (bilan.echecCatalogue)
+        sortie << *bilan.echecCatalogue << '\n';
+    for (const ResultatImport& r : bilan.personnages) {
+        if (r.issue != IssueImport::Importe)
+            sortie << QStringLiteral("Non importé : ") << r.message << '\n';
+        else if (r.nomImport != r.nom)
+            sortie << QStringLiteral("Importé : %1 sous le nom %2\n").arg(r.nom, r.nomImport);
+        else
+            sortie << QStringLiteral("Importé : %1\n").arg(r.nom);
+    }
+    return bilan.complet() ? 0 : 1;
 }
 
 // Numéro classique de l'erreur d'accès à un fichier.
@@ -249,6 +312,7 @@ int ExecuteLigneCommande(const QStringList& arguments, const QString& dossierExe
         {u"creer-base", 1, &commandeCreerBase, u"un nom de fichier"},
         {u"fiche", 1, &commandeFiche, u"un nom de personnage"},
         {u"des", 1, &commandeDes, u"une expression de dés"},
+        {u"importe", -1, &commandeImporte, u"le fichier d'où importer"},
     };
     if (options.commande.isEmpty()) {
         erreurs << QStringLiteral("Aucune commande donnée.\n") << kAide;
@@ -257,7 +321,8 @@ int ExecuteLigneCommande(const QStringList& arguments, const QString& dossierExe
     for (const Commande& c : commandes) {
         if (options.commande != QStringView(c.nom))
             continue;
-        if (options.positionnels.size() != c.positionnels) {
+        // -1 : au moins un argument.
+        if (c.positionnels < 0 ? options.positionnels.isEmpty() : options.positionnels.size() != c.positionnels) {
             erreurs << (c.positionnels == 0
                             ? QStringLiteral("La commande %1 ne prend pas d'argument.\n").arg(options.commande)
                             : QStringLiteral("La commande %1 attend %2.\n").arg(options.commande, QStringView(c.argument)));
@@ -269,6 +334,10 @@ int ExecuteLigneCommande(const QStringList& arguments, const QString& dossierExe
         }
         if ((!options.fois.isEmpty() || !options.graine.isEmpty()) && options.commande != u"des") {
             erreurs << QStringLiteral("Les options --fois et --graine ne servent qu'à la commande des.\n");
+            return 2;
+        }
+        if ((options.sansObjets || !options.renommages.isEmpty()) && options.commande != u"importe") {
+            erreurs << QStringLiteral("Les options --sans-objets et --nom ne servent qu'à la commande importe.\n");
             return 2;
         }
         if (!options.format.isEmpty() && options.format != u"json" && options.format != u"txt" && options.format != u"html") {

@@ -15,9 +15,21 @@ void DelegueGrille::metBouton(int colonne)
     m_boutons.insert(colonne);
 }
 
+void DelegueGrille::metFigees(const QSet<int>& colonnes)
+{
+    m_figees = colonnes;
+}
+
 QWidget* DelegueGrille::createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const int colonne = index.column();
+    if (m_figees.contains(colonne)) {
+        const int ligne = index.row();
+        auto* delegue = const_cast<DelegueGrille*>(this);
+        QMetaObject::invokeMethod(
+            delegue, [delegue, ligne, colonne] { Q_EMIT delegue->celluleFigee(ligne, colonne); }, Qt::QueuedConnection);
+        return nullptr;
+    }
     if (m_listes.contains(colonne)) {
         auto* liste = new QComboBox(parent);
         liste->addItems(m_listes.value(colonne));

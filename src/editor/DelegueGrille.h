@@ -15,6 +15,8 @@ public:
 
     void metListe(int colonne, const QStringList& elements);
     void metBouton(int colonne);
+    // Colonnes que l'utilisateur ne peut pas changer : vouloir en ouvrir une émet celluleFigee.
+    void metFigees(const QSet<int>& colonnes);
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void setEditorData(QWidget* editeur, const QModelIndex& index) const override;
@@ -23,8 +25,11 @@ public:
 Q_SIGNALS:
     // Le bouton "..." de la cellule a été pressé.
     void boutonCellule(int ligne, int colonne);
+    // Émis après coup, pour qu'un message ne s'ouvre pas au milieu de l'ouverture d'un éditeur.
+    void celluleFigee(int ligne, int colonne);
 
 private:
     QHash<int, QStringList> m_listes;
     QSet<int> m_boutons;
+    QSet<int> m_figees;
 };

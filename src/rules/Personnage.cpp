@@ -301,3 +301,10 @@ qint16 Mini(double a, double b)
 {
     return CInt(a < b ? a : b);
 }
+
+qint64 XPNiveau(int niveau)
+{
+    if (niveau < 2)
+        return 0;
+    return 1000LL * niveau * (niveau - 1) / 2;
+}

@@ -77,3 +77,6 @@ qint16 BonusCarac(int score);
 
 qint16 Maxi(double a, double b);
 qint16 Mini(double a, double b);
+
+// Expérience qu'il faut pour atteindre le niveau n : 1000 × (1 + 2 + … + (n − 1)), 0 sous le niveau 2.
+qint64 XPNiveau(int niveau);

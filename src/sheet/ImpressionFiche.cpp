@@ -1,6 +1,7 @@
 #include "ImpressionFiche.h"
 #include "DeplacementFiche.h"
 #include "editor/EditionPersonnage.h"
+#include "rules/Personnage.h"
 #include "rules/Tailles.h"
 #include "shell/db/BaseDonnees.h"
 
@@ -47,8 +48,7 @@ void identite(const Fiche& f, LieuxFiche& l)
     l[QStringLiteral("NomPersonnage")] = f.Nom;
     const int niveau = f.Niveau;
     l[QStringLiteral("sgnNiv")] = nombre(niveau);
-    // Expérience du niveau suivant : 1000 × (1 + 2 + … + niveau).
-    l[QStringLiteral("sgnNivSuivant")] = nombre(1000 * niveau * (niveau + 1) / 2);
+    l[QStringLiteral("sgnNivSuivant")] = QString::number(XPNiveau(niveau + 1));
     l[QStringLiteral("sngProfilTitre")] = p.Titre.isEmpty() ? p.Profil
                                           : p.Profil.isEmpty() ? p.Titre : p.Profil + QStringLiteral(", ") + p.Titre;
     l[QStringLiteral("sngMalusXP")] = pourcent(p.MalusXP);

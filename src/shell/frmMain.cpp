@@ -9,6 +9,9 @@
 #include "frmApropos.h"
 #include "frmAstuce.h"
 #include "editor/frmGestPerso.h"
+#include "experience/frmExperience.h"
+#include "import/RefusImport.h"
+#include "import/frmImport.h"
 #include "sheet/frmFichePerso.h"
 #include "tools/frmGenerateurVille.h"
 #include "tools/frmLanceurDes.h"
@@ -17,6 +20,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -130,7 +134,8 @@ void frmMain::creeMenus()
             "IDM_ACCEDER_Click", [this] { afficheAcceder(); });
     ajouteAction(fichier, "IDM_GEST_OBJETS", QStringLiteral("&Gestion des objets"));
     ajouteSeparateur(fichier, "IDM_SEP_3");
-    ajouteAction(fichier, "IMD_IMPORT", QStringLiteral("&Importation de personnage"));
+    branche(ajouteAction(fichier, "IMD_IMPORT", QStringLiteral("&Importation de personnage")), "IMD_IMPORT_Click",
+            [this] { afficheImport(); });
     ajouteSeparateur(fichier, "IDM_SEP_1");
     branche(ajouteAction(fichier, "IDM_OUVRIR", QStringLiteral("&Ouvrir une base de donnée de personnages")),
             "IDM_OUVRIR_Click", [this] {
@@ -142,7 +147,8 @@ void frmMain::creeMenus()
             [this] { close(); });
 
     QMenu* outils = menu("IDM_OUTILS", QStringLiteral("&Outils"));
-    ajouteAction(outils, "IDM_XP_PERSONNAGES", QStringLiteral("&Expériences des personnages"));
+    branche(ajouteAction(outils, "IDM_XP_PERSONNAGES", QStringLiteral("&Expériences des personnages")),
+            "IDM_XP_PERSONNAGES_Click", [this] { afficheExperience(); });
     branche(ajouteAction(outils, "IDM_GENERATEUR_VILLE", QStringLiteral("&Générateur de ville")),
             "IDM_GENERATEUR_VILLE_Click", [this] { afficheGenerateurVille(); });
     branche(ajouteAction(outils, "IDM_LANCEUR_DES", QStringLiteral("&Lanceur de dés")), "IDM_LANCEUR_DES_Click",
@@ -322,6 +328,48 @@ void frmMain::afficheGenerateurVille()
     sous->show();
 }
 
+void frmMain::afficheExperience()
+{
+    if (rameneDevant(QStringLiteral("frmExperience")))
+        return;
+    QMdiSubWindow* sous = afficheEnfant(new frmExperience(m_etat));
+    sous->resize(Pixels(11000), Pixels(8000));
+    sous->show();
+}
+
+void frmMain::afficheImport()
+{
+    ouvreImport(DialogueOuvrir(this, QStringLiteral("Ouvrir une base donnée pour l'import de personnage"),
+                               QStringLiteral("Bases Quorvane (*.db)|*.db|Access 97 (*.mdb)|*.mdb"),
+                               m_etat.dossierProgramme));
+}
+
+void frmMain::ouvreImport(const QString& chemin)
+{
+    if (chemin.isEmpty())
+        return;
+    if (EstBaseProgramme(m_etat, chemin)) {
+        avertit(QStringLiteral("On ne peut pas ouvrir la base de donnée du programme !"));
+        return;
+    }
+    if (QFileInfo(chemin).canonicalFilePath() == QFileInfo(m_etat.cheminPerso).canonicalFilePath())
+        avertit(QStringLiteral("Vous ouvrez la base en cours d'utilisation.") + u'\n'
+                + QStringLiteral("Vous pourrez seulement dupliquer les personnages en les renommant."));
+    std::unique_ptr<BaseImport> import;
+    try {
+        import = BaseImport::ouvre(chemin, *m_etat.programme);
+    } catch (const RefusImport& refus) {
+        avertit(refus.description());
+        return;
+    }
+    // Le choix des personnages se refermera à jour par le menu.
+    if (!fermeEnfant(QStringLiteral("frmImport")) || !fermeEnfant(QStringLiteral("frmAcceder")))
+        return;
+    QMdiSubWindow* sous = afficheEnfant(new frmImport(m_etat, std::move(import)));
+    sous->resize(Pixels(11500), Pixels(6000));
+    sous->show();
+}
+
 void frmMain::afficheApropos()
 {
     frmApropos boite(m_etat.adresseSite, this);
@@ -345,7 +393,7 @@ void frmMain::OuvreBase(const QString& chemin)
     // La nouvelle base est ouverte et mise à niveau avant de rien fermer : un fichier
     // illisible laisse tout en place.
     auto base = OuvreBasePersonnages(m_etat, chemin);
-    for (const char* nom : {"frmAcceder", "frmFichePerso", "frmGestPerso"})
+    for (const char* nom : {"frmAcceder", "frmFichePerso", "frmGestPerso", "frmExperience", "frmImport"})
         if (!fermeEnfant(QLatin1String(nom)))
             return;
     AdopteBasePersonnages(m_etat, std::move(base), chemin);

@@ -34,6 +34,10 @@ public:
     void afficheFichePerso(const QString& nom);
     void afficheGestPerso();
     void afficheAstuce();
+    void afficheExperience();
+    // Choix du fichier puis fenêtre d'importation ; ouvreImport fait tout sauf le choix.
+    void afficheImport();
+    void ouvreImport(const QString& chemin);
     void afficheApropos();
     void afficheLanceurDes();
     void afficheGenerateurVille();

@@ -148,10 +148,10 @@ private Q_SLOTS:
         r("IDM_FICHIER", "IDM_GESTION_PERSO", "&Gestion des personnages", true);
         r("IDM_FICHIER", "IDM_ACCEDER", "&Accéder aux fiches des personnages", true);
         r("IDM_FICHIER", "IDM_GEST_OBJETS", "&Gestion des objets", false);
-        r("IDM_FICHIER", "IMD_IMPORT", "&Importation de personnage", false);
+        r("IDM_FICHIER", "IMD_IMPORT", "&Importation de personnage", true);
         r("IDM_FICHIER", "IDM_OUVRIR", "&Ouvrir une base de donnée de personnages", true);
         r("IDM_FICHIER", "IDM_QUITTER", "&Quitter", true);
-        r("IDM_OUTILS", "IDM_XP_PERSONNAGES", "&Expériences des personnages", false);
+        r("IDM_OUTILS", "IDM_XP_PERSONNAGES", "&Expériences des personnages", true);
         r("IDM_OUTILS", "IDM_GENERATEUR_VILLE", "&Générateur de ville", true);
         r("IDM_OUTILS", "IDM_LANCEUR_DES", "&Lanceur de dés", true);
         r("IDM_REGLES", "IDM_DESCRIPTION_SORT", "Description des &sorts", false);
