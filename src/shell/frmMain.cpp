@@ -8,6 +8,7 @@
 #include "frmAcceder.h"
 #include "frmApropos.h"
 #include "frmAstuce.h"
+#include "catalogue/frmGestobj.h"
 #include "editor/frmGestPerso.h"
 #include "sheet/frmFichePerso.h"
 #include "db/Collation.h"
@@ -21,6 +22,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 #include <cstdio>
 
@@ -126,7 +128,8 @@ void frmMain::creeMenus()
             "IDM_GESTION_PERSO_Click", [this] { afficheGestPerso(); });
     branche(ajouteAction(fichier, "IDM_ACCEDER", QStringLiteral("&Accéder aux fiches des personnages")),
             "IDM_ACCEDER_Click", [this] { afficheAcceder(); });
-    ajouteAction(fichier, "IDM_GEST_OBJETS", QStringLiteral("&Gestion des objets"));
+    branche(ajouteAction(fichier, "IDM_GEST_OBJETS", QStringLiteral("&Gestion des objets")), "IDM_GEST_OBJETS_Click",
+            [this] { afficheGestObjets(); });
     ajouteSeparateur(fichier, "IDM_SEP_3");
     ajouteAction(fichier, "IMD_IMPORT", QStringLiteral("&Importation de personnage"));
     ajouteSeparateur(fichier, "IDM_SEP_1");
@@ -239,8 +242,13 @@ void frmMain::afficheAcceder()
 void frmMain::afficheFichePerso(const QString& nom)
 {
     QMdiSubWindow* sous = sousFenetre(QStringLiteral("frmFichePerso"));
-    if (!sous)
-        sous = afficheEnfant(new frmFichePerso(m_etat, nom));
+    if (!sous) {
+        auto* fiche = new frmFichePerso(m_etat, nom);
+        connect(fiche, &frmFichePerso::objetChoisi, this, [this](const QString& objet) {
+            m_etat.erreurs.protege("LabPlace_DblClick", kModule, [&] { afficheGestObjets(objet); });
+        });
+        sous = afficheEnfant(fiche);
+    }
     sous->showMaximized();
     m_zone->setActiveSubWindow(sous);
     // Chargement, calcul, cases d'équipement toutes cochées.
@@ -282,6 +290,30 @@ void frmMain::afficheGestPerso()
     sous->show();
 }
 
+void frmMain::afficheGestObjets(const QString& objetUnique)
+{
+    if (QMdiSubWindow* sous = sousFenetre(QStringLiteral("frmGestobj"))) {
+        m_zone->setActiveSubWindow(sous);
+        if (!objetUnique.isEmpty())
+            static_cast<frmGestobj*>(sous->widget())->choisitObjet(objetUnique);
+        return;
+    }
+    auto* fenetre = new frmGestobj(m_etat, objetUnique);
+    // La fiche ouverte relit le catalogue un peu après un changement et à la fermeture.
+    const auto recalcule = [this] {
+        QMdiSubWindow* sous = sousFenetre(QStringLiteral("frmFichePerso"));
+        if (auto* fiche = sous ? static_cast<frmFichePerso*>(sous->widget()) : nullptr)
+            QTimer::singleShot(250, fiche, [this, fiche] {
+                m_etat.erreurs.protege("Timer_Equip2_Timer", kModule, [fiche] { fiche->actualise(); });
+            });
+    };
+    connect(fenetre, &frmGestobj::catalogueChange, this, recalcule);
+    connect(fenetre, &frmGestobj::fermee, this, recalcule);
+    QMdiSubWindow* sous = afficheEnfant(fenetre);
+    sous->resize(qMin(Pixels(15000), m_zone->width()), qMin(Pixels(9600), m_zone->height()));
+    sous->show();
+}
+
 void frmMain::afficheAstuce()
 {
     if (QMdiSubWindow* sous = sousFenetre(QStringLiteral("frmAstuce"))) {
@@ -317,7 +349,7 @@ void frmMain::OuvreBase(const QString& chemin)
     // La nouvelle base est ouverte et mise à niveau avant de rien fermer : un fichier
     // illisible laisse tout en place.
     auto base = OuvreBasePersonnages(m_etat, chemin);
-    for (const char* nom : {"frmAcceder", "frmFichePerso", "frmGestPerso"})
+    for (const char* nom : {"frmAcceder", "frmFichePerso", "frmGestPerso", "frmGestobj"})
         if (!fermeEnfant(QLatin1String(nom)))
             return;
     AdopteBasePersonnages(m_etat, std::move(base), chemin);
