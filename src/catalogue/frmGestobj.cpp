@@ -148,7 +148,7 @@ frmGestobj::frmGestobj(EtatShell& etat, const QString& objetUnique, QWidget* par
     // Largeurs fixes : les mesurer sur deux mille lignes coûterait plus que la lecture.
     const int car = vsObjets->fontMetrics().averageCharWidth();
     for (int c = 0; c < NombreColonnesObjet; ++c) {
-        const int texte = vsObjets->fontMetrics().horizontalAdvance(QString::fromUtf8(champsObjet()[c].libelle)) + 16;
+        const int texte = vsObjets->fontMetrics().horizontalAdvance(QString::fromUtf8(champsObjet()[c].libelle)) + 24;
         vsObjets->horizontalHeader()->resizeSection(c, c == ColNom ? car * 34 : c == ColDescription ? car * 48
                                                                    : c == ColGroupe  ? car * 20
                                                                                      : qMax(texte, car * 8));
