@@ -12,7 +12,6 @@
 #include "allocation/frmDonsComp.h"
 #include "shell/Application.h"
 #include "shell/EtatShell.h"
-#include "shell/FichierIni.h"
 #include "shell/Hasard.h"
 #include "shell/Semantique.h"
 #include "shell/UtilitairesFenetres.h"
@@ -26,10 +25,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -336,11 +333,7 @@ QWidget* frmGestPerso::creeObjets()
 void frmGestPerso::creeBoutons()
 {
     auto bouton = [this](const char* nom, const QString& libelle, const char* procedure, std::function<void()> faire) {
-        auto* b = new QPushButton(libelle, this);
-        b->setObjectName(QLatin1String(nom));
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, procedure, faire] { execute(procedure, faire); });
-        return b;
+        return BoutonProtege(this, m_etat.erreurs, kModule, nom, libelle, procedure, std::move(faire));
     };
     btnAjouter = bouton("btnAjouter", QStringLiteral("Ajouter (F9)"), "btnAjouter_Click", [this] { Ajoute(); });
     btnSupprimer = bouton("btnSupprimer", QStringLiteral("Supprimer (F10)"), "btnSupprimer_Click", [this] { Supprime(); });
@@ -385,27 +378,10 @@ void frmGestPerso::creeBoutons()
 
 void frmGestPerso::creeTouches()
 {
-    // Entrée passe au contrôle suivant, comme Tab ; aucun contrôle ne la reçoit.
-    for (const QKeySequence& touche : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
-        auto* raccourci = new QShortcut(touche, this);
-        raccourci->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(raccourci, &QShortcut::activated, this, [this] { focusNextChild(); });
-    }
-    // Les touches passent avant les contrôles de la fenêtre ; chacune n'agit que si son bouton est là.
-    const QList<QPair<QKeySequence, QPushButton*>> touches{
-        {Qt::Key_F5, btnEnregistrer}, {Qt::Key_F9, btnAjouter},      {Qt::Key_F10, btnSupprimer},
-        {Qt::Key_F7, btnNivInserer},  {Qt::Key_F8, btnEquipInserer}, {Qt::Key_Escape, btnAnnuler}};
-    for (const auto& [touche, b] : touches) {
-        auto* raccourci = new QShortcut(touche, this);
-        raccourci->setContext(Qt::WidgetWithChildrenShortcut);
-        QPushButton* cible = b;
-        connect(raccourci, &QShortcut::activated, this, [this, cible] {
-            if (cible == btnAnnuler)
-                execute("Form_KeyDown", [this] { Annule(); });
-            else if (!cible->isHidden() && cible->isEnabled())
-                cible->click();
-        });
-    }
+    TouchesEdition(this,
+                   {{Qt::Key_F5, btnEnregistrer}, {Qt::Key_F9, btnAjouter}, {Qt::Key_F10, btnSupprimer},
+                    {Qt::Key_F7, btnNivInserer}, {Qt::Key_F8, btnEquipInserer}},
+                   [this] { execute("Form_KeyDown", [this] { Annule(); }); });
 }
 
 void frmGestPerso::remplitListes()
@@ -479,34 +455,18 @@ void frmGestPerso::execute(const char* procedure, const std::function<void()>& f
     m_etat.erreurs.protege(procedure, kModule, faire);
 }
 
-QWidget* frmGestPerso::cadre()
-{
-    if (auto* sous = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        return sous;
-    return this;
-}
-
 void frmGestPerso::showEvent(QShowEvent* evenement)
 {
     QWidget::showEvent(evenement);
     if (m_positionLue)
         return;
     m_positionLue = true;
-    execute("Form_Load", [this] {
-        // Sans position retenue, la fenêtre garde celle que la zone principale lui donne.
-        if (LitIni(m_etat.cheminIni, objectName(), QStringLiteral("POS_X")).isEmpty())
-            return;
-        cadre()->move(ParametreIni(m_etat.cheminIni, objectName(), QStringLiteral("POS_X"), 0, false),
-                      ParametreIni(m_etat.cheminIni, objectName(), QStringLiteral("POS_Y"), 0, false));
-    });
+    execute("Form_Load", [this] { RestaurePosition(m_etat.cheminIni, this); });
 }
 
 void frmGestPerso::closeEvent(QCloseEvent* evenement)
 {
-    execute("Form_Unload", [this] {
-        ParametreIni(m_etat.cheminIni, objectName(), QStringLiteral("POS_X"), cadre()->x(), true);
-        ParametreIni(m_etat.cheminIni, objectName(), QStringLiteral("POS_Y"), cadre()->y(), true);
-    });
+    execute("Form_Unload", [this] { EnregistrePosition(m_etat.cheminIni, this); });
     QWidget::closeEvent(evenement);
 }
 

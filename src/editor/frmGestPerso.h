@@ -109,7 +109,6 @@ private:
     void videPersonnage();
     PersonnageEdite lit() const;
     void execute(const char* procedure, const std::function<void()>& faire);
-    QWidget* cadre();
 
     EtatShell& m_etat;
     QHash<QString, QWidget*> m_controles;  // champ de Personnage -> contrôle

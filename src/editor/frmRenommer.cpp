@@ -6,13 +6,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmRenommer::frmRenommer(const QString& nomActuel, QWidget* parent) : QDialog(parent)
+frmRenommer::frmRenommer(const QString& nomActuel, QWidget* parent, const QString& aide) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmRenommer"));
     setWindowTitle(QStringLiteral("Renommer"));
     fldstrNouveauNom = new QLineEdit(nomActuel, this);
     fldstrNouveauNom->setObjectName(QStringLiteral("fldstrNouveauNom"));
-    fldstrNouveauNom->setToolTip(QStringLiteral("Permet de renommer le personnage, (retour en arriere possible)"));
+    fldstrNouveauNom->setToolTip(aide);
     fldstrNouveauNom->selectAll();
     btnOk = new QPushButton(QStringLiteral("OK"), this);
     btnOk->setObjectName(QStringLiteral("btnOk"));

@@ -10,7 +10,9 @@ class frmRenommer : public QDialog
     Q_OBJECT
 
 public:
-    frmRenommer(const QString& nomActuel, QWidget* parent = nullptr);
+    // aide : l'infobulle du champ, qui dit ce qui est renommé.
+    frmRenommer(const QString& nomActuel, QWidget* parent = nullptr,
+                const QString& aide = QStringLiteral("Permet de renommer le personnage, (retour en arriere possible)"));
 
     // Le nom saisi, ou "" quand l'utilisateur a annulé.
     QString nouveauNom() const;

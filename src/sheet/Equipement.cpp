@@ -126,9 +126,9 @@ bool PlaceAccepte(int place, const TypeObjet& objet)
     return typesAcceptes(place).contains(objet.Type);
 }
 
-bool ChargeObjet(BaseDonnees& programme, const QString& nomObjet, TypeObjet& o, ListeBonus& bonus)
+bool ChargeObjet(BaseDonnees& catalogue, const QString& nomObjet, TypeObjet& o, ListeBonus& bonus)
 {
-    const Ligne l = programme.premiere(QStringLiteral("SELECT * FROM Objets WHERE NomObjet = ?"), {nomObjet});
+    const Ligne l = catalogue.premiere(QStringLiteral("SELECT * FROM Objets WHERE NomObjet = ?"), {nomObjet});
     if (!l)
         return false;
     o = TypeObjet{};
@@ -154,7 +154,7 @@ bool ChargeObjet(BaseDonnees& programme, const QString& nomObjet, TypeObjet& o, 
         AjouteBonus(bonus, o.NomObjet, QStringLiteral("Bonus Classe Armure"), o.typeca, QString(),
                     QString::number(*o.classeArmure));
 
-    const auto proprietes = programme.selectionne(
+    const auto proprietes = catalogue.selectionne(
         QStringLiteral("SELECT propriete_1, propriete_2, propriete_3, valeur FROM ObjetsPropriete "
                        "WHERE NomObjet = ? ORDER BY rowid"),
         {o.NomObjet});
@@ -271,7 +271,8 @@ void AnalyseEquip(BaseDonnees& perso, BaseDonnees& programme, Fiche& f, const st
     std::array<ListeBonus, kNombrePlaces> bonus;
     for (int p = 0; p < kNombrePlaces; ++p) {
         TypeObjet o;
-        if (!e.Places[p].estVide() && ChargeObjet(programme, e.Places[p].NomObjet, o, bonus[p]))
+        // Le catalogue de la base de personnages : ce que la gestion des objets y change compte.
+        if (!e.Places[p].estVide() && ChargeObjet(perso, e.Places[p].NomObjet, o, bonus[p]))
             lus[p] = o;
     }
     const auto compte = [&](int p) { return valides[p] && lus[p] && PlaceAccepte(p, *lus[p]); };

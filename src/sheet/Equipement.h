@@ -51,8 +51,9 @@ QString LibellePlace(int place);
 // Vrai quand l'emplacement accepte l'objet (son type, et pour les armes son groupe).
 bool PlaceAccepte(int place, const TypeObjet& objet);
 
-// Lit l'objet et ajoute ses entrées à la liste des bonus ; faux quand le catalogue ne le connaît pas.
-bool ChargeObjet(BaseDonnees& programme, const QString& nomObjet, TypeObjet& objet, ListeBonus& bonus);
+// Lit l'objet dans un catalogue (pour la fiche, la copie de travail de la base de personnages) et
+// ajoute ses entrées à la liste des bonus ; faux quand le catalogue ne le connaît pas.
+bool ChargeObjet(BaseDonnees& catalogue, const QString& nomObjet, TypeObjet& objet, ListeBonus& bonus);
 
 // Le plus petit maximum de Dextérité : un candidat absent ne change rien.
 void DetermineBonusDexMax(std::optional<qint16> candidat, std::optional<qint16>& courant);

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -215,6 +216,7 @@ QWidget* PageEquipement::creeCorps()
             valide->setChecked(true);
             connect(valide, &QCheckBox::toggled, this, [this, place](bool coche) { Q_EMIT valideChange(place, coche); });
             auto* etiquette = new Emplacement(place, depot, corps);
+            etiquette->installEventFilter(this);
             g->addWidget(valide, ligne * 2, colonne);
             g->addWidget(etiquette, ligne * 2 + 1, colonne);
             m_valides[place] = valide;
@@ -308,5 +310,9 @@ bool PageEquipement::eventFilter(QObject* objet, QEvent* evenement)
 {
     if (objet == ImagePersonnage && evenement->type() == QEvent::MouseButtonRelease)
         Q_EMIT imageCliquee();
+    if (evenement->type() == QEvent::MouseButtonDblClick)
+        if (auto* etiquette = qobject_cast<QLabel*>(objet); etiquette && !etiquette->text().isEmpty()
+                                                              && std::find(m_places.begin(), m_places.end(), etiquette) != m_places.end())
+            Q_EMIT objetDoubleClic(etiquette->text());
     return QWidget::eventFilter(objet, evenement);
 }

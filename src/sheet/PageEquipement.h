@@ -46,6 +46,8 @@ Q_SIGNALS:
     void valideChange(int place, bool valide);
     void toutOuRien(bool valide);
     void imageCliquee();
+    // Double-clic sur un emplacement occupé : le catalogue des objets s'ouvre sur son objet.
+    void objetDoubleClic(const QString& nomObjet);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;

@@ -135,6 +135,7 @@ frmFichePerso::frmFichePerso(EtatShell& etat, const QString& nom, QWidget* paren
         ValideEquipementTous(valide);
         Timer_Equip2.start(kDelaiCoche);
     });
+    connect(m_equipement, &PageEquipement::objetDoubleClic, this, &frmFichePerso::objetChoisi);
     connect(m_equipement, &PageEquipement::imageCliquee, this,
             [this] { execute("ImagePersonnage_Click", [this] { choisitImage(); }); });
     creeRaccourcis();

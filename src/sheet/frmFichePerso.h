@@ -61,6 +61,8 @@ Q_SIGNALS:
     void classeChoisie(const QString& classe);
     // Double-clic sur la race : la description de la race s'ouvrira sur ce signal.
     void raceChoisie(const QString& race);
+    // Double-clic sur un objet porté : le catalogue des objets s'ouvre sur lui seul.
+    void objetChoisi(const QString& nomObjet);
 
 protected:
     void showEvent(QShowEvent* evenement) override;

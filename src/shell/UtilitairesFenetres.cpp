@@ -1,6 +1,9 @@
 #include "UtilitairesFenetres.h"
+#include "FichierIni.h"
+#include "GestionErreurs.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -8,6 +11,8 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -136,4 +141,82 @@ void FermeFenetre(QWidget* fenetre)
         sous->close();
     else
         fenetre->close();
+}
+
+namespace {
+
+// Ce qui bouge d'une fenêtre fille : sa sous-fenêtre quand elle est dans la zone cliente.
+QWidget* cadreFenetre(QWidget* fenetre)
+{
+    if (auto* sous = qobject_cast<QMdiSubWindow*>(fenetre->parentWidget()))
+        return sous;
+    return fenetre;
+}
+
+} // namespace
+
+void RestaurePosition(const QString& cheminIni, QWidget* fenetre)
+{
+    // Sans position retenue, la fenêtre garde celle que la zone principale lui donne.
+    if (LitIni(cheminIni, fenetre->objectName(), QStringLiteral("POS_X")).isEmpty())
+        return;
+    cadreFenetre(fenetre)->move(ParametreIni(cheminIni, fenetre->objectName(), QStringLiteral("POS_X"), 0, false),
+                                ParametreIni(cheminIni, fenetre->objectName(), QStringLiteral("POS_Y"), 0, false));
+}
+
+void EnregistrePosition(const QString& cheminIni, QWidget* fenetre)
+{
+    ParametreIni(cheminIni, fenetre->objectName(), QStringLiteral("POS_X"), cadreFenetre(fenetre)->x(), true);
+    ParametreIni(cheminIni, fenetre->objectName(), QStringLiteral("POS_Y"), cadreFenetre(fenetre)->y(), true);
+}
+
+namespace {
+
+// Comme Tab : le contrôle suivant de la fenêtre qui prend le focus au clavier.
+void passeAuSuivant(QWidget* fenetre)
+{
+    QWidget* courant = QApplication::focusWidget();
+    if (!courant || !fenetre->isAncestorOf(courant))
+        return;
+    for (QWidget* w = courant->nextInFocusChain(); w != courant; w = w->nextInFocusChain()) {
+        if (fenetre->isAncestorOf(w) && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)
+            && !w->focusProxy()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+} // namespace
+
+void TouchesEdition(QWidget* fenetre, const QList<QPair<QKeySequence, QPushButton*>>& touches,
+                    const std::function<void()>& echap)
+{
+    const auto raccourci = [fenetre](const QKeySequence& touche, const std::function<void()>& action) {
+        auto* r = new QShortcut(touche, fenetre);
+        r->setContext(Qt::WidgetWithChildrenShortcut);
+        QObject::connect(r, &QShortcut::activated, fenetre, action);
+    };
+    for (const QKeySequence& touche : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
+        raccourci(touche, [fenetre] { passeAuSuivant(fenetre); });
+    raccourci(QKeySequence(Qt::Key_Escape), echap);
+    for (const auto& [touche, bouton] : touches) {
+        QPushButton* b = bouton;
+        raccourci(touche, [b] {
+            if (!b->isHidden() && b->isEnabled())
+                b->click();
+        });
+    }
+}
+
+QPushButton* BoutonProtege(QWidget* fenetre, GestionErreurs& erreurs, const char* module, const char* nom,
+                           const QString& libelle, const char* procedure, std::function<void()> faire)
+{
+    auto* b = new QPushButton(libelle, fenetre);
+    b->setObjectName(QLatin1String(nom));
+    b->setAutoDefault(false);
+    QObject::connect(b, &QPushButton::clicked, fenetre, [&erreurs, module, procedure, faire = std::move(faire)] {
+        erreurs.protege(procedure, module, faire);
+    });
+    return b;
 }

@@ -1,11 +1,16 @@
 #pragma once
 // Outils communs des fenêtres : effacement des champs, sélection à l'entrée dans un champ,
 // recherche d'une ligne de grille, dialogue d'ouverture, alignement des boutons.
+#include <QKeySequence>
 #include <QList>
+#include <QPair>
 #include <QObject>
 #include <QString>
+#include <functional>
 
 class QAbstractItemView;
+class GestionErreurs;
+class QPushButton;
 class QWidget;
 
 // Conversion des anciennes unités de mise en page (1/1440 de pouce) en pixels à 96 ppp.
@@ -39,3 +44,18 @@ void DisposeBoutons(const QList<QWidget*>& boutons);
 
 // Ferme une fenêtre fille : sa sous-fenêtre quand elle est dans la zone cliente, sinon elle-même.
 void FermeFenetre(QWidget* fenetre);
+
+// Position d'une fenêtre fille dans le fichier de réglages, section au nom de la fenêtre (clés
+// POS_X et POS_Y) : remise en place quand elle a été retenue, écrite à la fermeture.
+void RestaurePosition(const QString& cheminIni, QWidget* fenetre);
+void EnregistrePosition(const QString& cheminIni, QWidget* fenetre);
+
+// Touches d'une fenêtre d'édition, prioritaires sur ses contrôles : Entrée passe au contrôle
+// suivant ; chaque touche clique son bouton quand il est montré et actif ; Échap appelle echap.
+void TouchesEdition(QWidget* fenetre, const QList<QPair<QKeySequence, QPushButton*>>& touches,
+                    const std::function<void()>& echap);
+
+// Bouton nommé d'une fenêtre, sans défaut automatique, dont le clic passe par le gestionnaire
+// d'erreurs commun sous le nom de procédure donné.
+QPushButton* BoutonProtege(QWidget* fenetre, GestionErreurs& erreurs, const char* module, const char* nom,
+                           const QString& libelle, const char* procedure, std::function<void()> faire);

@@ -8,6 +8,7 @@
 #include "frmAcceder.h"
 #include "frmApropos.h"
 #include "frmAstuce.h"
+#include "catalogue/frmGestobj.h"
 #include "editor/frmGestPerso.h"
 #include "experience/frmExperience.h"
 #include "import/RefusImport.h"
@@ -27,6 +28,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 #include <cstdio>
 
@@ -132,7 +134,8 @@ void frmMain::creeMenus()
             "IDM_GESTION_PERSO_Click", [this] { afficheGestPerso(); });
     branche(ajouteAction(fichier, "IDM_ACCEDER", QStringLiteral("&Accéder aux fiches des personnages")),
             "IDM_ACCEDER_Click", [this] { afficheAcceder(); });
-    ajouteAction(fichier, "IDM_GEST_OBJETS", QStringLiteral("&Gestion des objets"));
+    branche(ajouteAction(fichier, "IDM_GEST_OBJETS", QStringLiteral("&Gestion des objets")), "IDM_GEST_OBJETS_Click",
+            [this] { afficheGestObjets(); });
     ajouteSeparateur(fichier, "IDM_SEP_3");
     branche(ajouteAction(fichier, "IMD_IMPORT", QStringLiteral("&Importation de personnage")), "IMD_IMPORT_Click",
             [this] { afficheImport(); });
@@ -249,8 +252,13 @@ void frmMain::afficheAcceder()
 void frmMain::afficheFichePerso(const QString& nom)
 {
     QMdiSubWindow* sous = sousFenetre(QStringLiteral("frmFichePerso"));
-    if (!sous)
-        sous = afficheEnfant(new frmFichePerso(m_etat, nom));
+    if (!sous) {
+        auto* fiche = new frmFichePerso(m_etat, nom);
+        connect(fiche, &frmFichePerso::objetChoisi, this, [this](const QString& objet) {
+            m_etat.erreurs.protege("LabPlace_DblClick", kModule, [&] { afficheGestObjets(objet); });
+        });
+        sous = afficheEnfant(fiche);
+    }
     sous->showMaximized();
     m_zone->setActiveSubWindow(sous);
     // Chargement, calcul, cases d'équipement toutes cochées.
@@ -289,6 +297,29 @@ void frmMain::afficheGestPerso()
     });
     QMdiSubWindow* sous = afficheEnfant(fenetre);
     sous->resize(Pixels(16500), Pixels(10800));
+    sous->show();
+}
+
+void frmMain::afficheGestObjets(const QString& objetUnique)
+{
+    if (rameneDevant(QStringLiteral("frmGestobj"))) {
+        if (!objetUnique.isEmpty())
+            static_cast<frmGestobj*>(sousFenetre(QStringLiteral("frmGestobj"))->widget())->choisitObjet(objetUnique);
+        return;
+    }
+    auto* fenetre = new frmGestobj(m_etat, objetUnique);
+    // La fiche ouverte relit le catalogue un peu après un changement et à la fermeture.
+    const auto recalcule = [this] {
+        QMdiSubWindow* sous = sousFenetre(QStringLiteral("frmFichePerso"));
+        if (auto* fiche = sous ? static_cast<frmFichePerso*>(sous->widget()) : nullptr)
+            QTimer::singleShot(250, fiche, [this, fiche] {
+                m_etat.erreurs.protege("Timer_Equip2_Timer", kModule, [fiche] { fiche->actualise(); });
+            });
+    };
+    connect(fenetre, &frmGestobj::catalogueChange, this, recalcule);
+    connect(fenetre, &frmGestobj::fermee, this, recalcule);
+    QMdiSubWindow* sous = afficheEnfant(fenetre);
+    sous->resize(qMin(Pixels(15000), m_zone->width()), qMin(Pixels(9600), m_zone->height()));
     sous->show();
 }
 
@@ -393,7 +424,7 @@ void frmMain::OuvreBase(const QString& chemin)
     // La nouvelle base est ouverte et mise à niveau avant de rien fermer : un fichier
     // illisible laisse tout en place.
     auto base = OuvreBasePersonnages(m_etat, chemin);
-    for (const char* nom : {"frmAcceder", "frmFichePerso", "frmGestPerso", "frmExperience", "frmImport"})
+    for (const char* nom : {"frmAcceder", "frmFichePerso", "frmGestPerso", "frmGestobj", "frmExperience", "frmImport"})
         if (!fermeEnfant(QLatin1String(nom)))
             return;
     AdopteBasePersonnages(m_etat, std::move(base), chemin);

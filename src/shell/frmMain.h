@@ -33,6 +33,8 @@ public:
     // Fiche du personnage choisi, agrandie ; une fiche déjà ouverte est rechargée sur lui.
     void afficheFichePerso(const QString& nom);
     void afficheGestPerso();
+    // Catalogue des objets ; sur un objet seul quand la fiche l'ouvre depuis un emplacement.
+    void afficheGestObjets(const QString& objetUnique = {});
     void afficheAstuce();
     void afficheExperience();
     // Choix du fichier puis fenêtre d'importation ; ouvreImport fait tout sauf le choix.

@@ -23,3 +23,10 @@ void enregistreCapture(QWidget* fenetre, const QString& nom)
     QDir().mkpath(dossier);
     QVERIFY(fenetre->grab().save(QDir(dossier).filePath(nom + ".png")));
 }
+
+void reactive(QWidget* f)
+{
+    f->activateWindow();
+    if (!QTest::qWaitForWindowActive(f))
+        qWarning("fenêtre non active");
+}

@@ -147,7 +147,7 @@ private Q_SLOTS:
         r("IDM_FICHIER", "IDM_ASSISTANT_PERSO", "&Assistant création personnage", false);
         r("IDM_FICHIER", "IDM_GESTION_PERSO", "&Gestion des personnages", true);
         r("IDM_FICHIER", "IDM_ACCEDER", "&Accéder aux fiches des personnages", true);
-        r("IDM_FICHIER", "IDM_GEST_OBJETS", "&Gestion des objets", false);
+        r("IDM_FICHIER", "IDM_GEST_OBJETS", "&Gestion des objets", true);
         r("IDM_FICHIER", "IMD_IMPORT", "&Importation de personnage", true);
         r("IDM_FICHIER", "IDM_OUVRIR", "&Ouvrir une base de donnée de personnages", true);
         r("IDM_FICHIER", "IDM_QUITTER", "&Quitter", true);

@@ -39,5 +39,7 @@ QVector<DefinitionTable> schemaVocabulaires()
         liste(QStringLiteral("Aberration")),
         liste(QStringLiteral("EnnemiJure")),
         liste(QStringLiteral("Resistance")),
+        // Groupes d'objets du catalogue, dans l'ordre de leur liste.
+        liste(QStringLiteral("GroupeObjet"), {entier(QStringLiteral("ordre"))}),
     };
 }
