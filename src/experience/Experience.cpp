@@ -114,12 +114,12 @@ std::optional<QString> ModifieCellule(LigneExperience& ligne, int colonne, const
 {
     const std::optional<double> nombre = litNombre(texte);
     switch (colonne) {
-    case ColExperience:
+    case ColXpExperience:
         if (!nombre || *nombre < 0 || *nombre != std::floor(*nombre) || *nombre > 2147483647.0)
             return QStringLiteral("L'expérience doit être un nombre entier positif.");
         ligne.Experience = qint64(*nombre);
         return std::nullopt;
-    case ColGain:
+    case ColXpGain:
         if (texte.trimmed().isEmpty()) {
             ligne.Gain.reset();
             return std::nullopt;
@@ -128,7 +128,7 @@ std::optional<QString> ModifieCellule(LigneExperience& ligne, int colonne, const
             return QStringLiteral("Le gain d'XP doit être un nombre entier, ou rester vide.");
         ligne.Gain = qint64(*nombre);
         return std::nullopt;
-    case ColPart:
+    case ColXpPart:
         if (!nombre || *nombre < 0)
             return QStringLiteral("La part doit être un nombre positif (1 pour un PJ, 0.5 pour un PNJ).");
         ligne.Part = *nombre;

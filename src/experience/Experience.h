@@ -14,7 +14,7 @@ inline constexpr const char* kAideExperience =
 inline constexpr const char* kCelluleFigee = "Vous ne pouvez pas changer cette céllule";
 
 // Colonnes de la grille, dans l'ordre où elle les montre.
-enum ColonneExperience { ColNom, ColNiv, ColNGE, ColExperience, ColNiveauSuivant, ColGain, ColPart, NombreColonnesExperience };
+enum ColonneExperience { ColXpNom, ColXpNiv, ColXpNGE, ColXpExperience, ColXpNiveauSuivant, ColXpGain, ColXpPart, NombreColonnesExperience };
 
 // Une ligne de la grille.
 struct LigneExperience

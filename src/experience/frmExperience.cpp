@@ -60,11 +60,11 @@ frmExperience::frmExperience(EtatShell& etat, QWidget* parent) : QWidget(parent)
     vspersonnage->verticalHeader()->hide();
     vspersonnage->verticalHeader()->setDefaultSectionSize(vspersonnage->fontMetrics().height() + 8);
     vspersonnage->horizontalHeader()->setMinimumSectionSize(Pixels(900));
-    vspersonnage->horizontalHeader()->setSectionResizeMode(ColNom, QHeaderView::Stretch);
-    for (int c = ColNiv; c < NombreColonnesExperience; ++c)
+    vspersonnage->horizontalHeader()->setSectionResizeMode(ColXpNom, QHeaderView::Stretch);
+    for (int c = ColXpNiv; c < NombreColonnesExperience; ++c)
         vspersonnage->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
     m_delegue = new DelegueGrille(vspersonnage);
-    m_delegue->metFigees({ColNom, ColNiv, ColNGE, ColNiveauSuivant});
+    m_delegue->metFigees({ColXpNom, ColXpNiv, ColXpNGE, ColXpNiveauSuivant});
     vspersonnage->setItemDelegate(m_delegue);
     connect(m_delegue, &DelegueGrille::celluleFigee, this,
             [this] { avertit(QString::fromUtf8(kCelluleFigee)); });
@@ -150,14 +150,14 @@ void frmExperience::afficheLigne(int i)
     const bool avant = m_remplissage;
     m_remplissage = true;
     const LigneExperience& l = m_lignes.at(i);
-    metCellule(vspersonnage, i, ColNom, l.Nom);
-    metCellule(vspersonnage, i, ColNiv, nombre(l.Niv));
-    metCellule(vspersonnage, i, ColNGE, nombre(l.NGE));
-    metCellule(vspersonnage, i, ColExperience, nombre(l.Experience));
-    metCellule(vspersonnage, i, ColNiveauSuivant, nombre(l.NiveauSuivant));
-    metCellule(vspersonnage, i, ColGain, l.Gain ? nombre(*l.Gain) : QString());
-    metCellule(vspersonnage, i, ColPart, partTexte(l.Part));
-    for (int c = ColNiv; c < NombreColonnesExperience; ++c)
+    metCellule(vspersonnage, i, ColXpNom, l.Nom);
+    metCellule(vspersonnage, i, ColXpNiv, nombre(l.Niv));
+    metCellule(vspersonnage, i, ColXpNGE, nombre(l.NGE));
+    metCellule(vspersonnage, i, ColXpExperience, nombre(l.Experience));
+    metCellule(vspersonnage, i, ColXpNiveauSuivant, nombre(l.NiveauSuivant));
+    metCellule(vspersonnage, i, ColXpGain, l.Gain ? nombre(*l.Gain) : QString());
+    metCellule(vspersonnage, i, ColXpPart, partTexte(l.Part));
+    for (int c = ColXpNiv; c < NombreColonnesExperience; ++c)
         vspersonnage->item(i, c)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_remplissage = avant;
 }

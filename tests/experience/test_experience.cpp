@@ -229,13 +229,13 @@ private Q_SLOTS:
         QCOMPARE(f.vspersonnage->rowCount(), 3);
 
         // Le nom ne se change pas ; la part, si.
-        f.vspersonnage->edit(f.vspersonnage->model()->index(0, ColNom));
+        f.vspersonnage->edit(f.vspersonnage->model()->index(0, ColXpNom));
         QTRY_COMPARE(boites.boites.size(), 1);
         QCOMPARE(boites.boites[0].texte, QString("Vous ne pouvez pas changer cette céllule"));
-        f.vspersonnage->item(2, ColPart)->setText("abc");
+        f.vspersonnage->item(2, ColXpPart)->setText("abc");
         QTRY_COMPARE(boites.boites.size(), 2);
-        QCOMPARE(f.vspersonnage->item(2, ColPart)->text(), QString("1"));
-        f.vspersonnage->item(2, ColPart)->setText("2");
+        QCOMPARE(f.vspersonnage->item(2, ColXpPart)->text(), QString("1"));
+        f.vspersonnage->item(2, ColXpPart)->setText("2");
 
         f.fldnFP->setText("1");
         f.fldnIdee->setText("0");
@@ -243,15 +243,15 @@ private Q_SLOTS:
         f.vspersonnage->selectionModel()->select(f.vspersonnage->model()->index(2, 0),
                                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QTest::mouseClick(f.btnAdd, Qt::LeftButton);
-        QCOMPARE(f.vspersonnage->item(0, ColGain)->text(), QString("100"));
-        QCOMPARE(f.vspersonnage->item(2, ColGain)->text(), QString("200"));
-        QCOMPARE(f.vspersonnage->item(1, ColGain)->text(), QString());
+        QCOMPARE(f.vspersonnage->item(0, ColXpGain)->text(), QString("100"));
+        QCOMPARE(f.vspersonnage->item(2, ColXpGain)->text(), QString("200"));
+        QCOMPARE(f.vspersonnage->item(1, ColXpGain)->text(), QString());
         enregistreCapture(&f, "frmExperience");
         QTest::mouseClick(f.btnEnregistrer, Qt::LeftButton);
         QCOMPARE(boites.boites.size(), 2);
         QCOMPARE(etat->perso->scalaire("select TotalXP from Personnage where Nom='Cid'").toInt(), 200);
-        QCOMPARE(f.vspersonnage->item(2, ColExperience)->text(), QString("200"));
-        QCOMPARE(f.vspersonnage->item(2, ColGain)->text(), QString());
+        QCOMPARE(f.vspersonnage->item(2, ColXpExperience)->text(), QString("200"));
+        QCOMPARE(f.vspersonnage->item(2, ColXpGain)->text(), QString());
         QVERIFY(f.fldstrExperience->toPlainText().contains("Cid : 200 XP"));
     }
 };
