@@ -10,6 +10,7 @@
 #include "frmRenommer.h"
 #include "frmVendre.h"
 #include "allocation/frmDonsComp.h"
+#include "wizard/frmAssistant.h"
 #include "shell/Application.h"
 #include "shell/EtatShell.h"
 #include "shell/FichierIni.h"
@@ -536,13 +537,18 @@ void frmGestPerso::vsPerso_SelChange()
         videPersonnage();
         return;
     }
+    affichePersonnage(p);
+    niveauxChanges();
+    activeBoutonsLignes();
+}
+
+void frmGestPerso::affichePersonnage(const PersonnageEdite& p)
+{
     m_chargement = true;
     afficheIdentite(p);
     afficheNiveaux(p.niveaux);
     afficheObjets(p.objets);
     m_chargement = false;
-    niveauxChanges();
-    activeBoutonsLignes();
 }
 
 void frmGestPerso::videPersonnage()
@@ -676,9 +682,36 @@ void frmGestPerso::Ajoute()
 {
     frmAjouter choix(this);
     choix.exec();
-    // L'assistant de création n'est pas encore proposé : seule la création manuelle aboutit.
     if (choix.methode() == MethodeCreation::Manuelle)
         AjouteManuel();
+    else if (choix.methode() == MethodeCreation::Assistant)
+        AjouteAssistant();
+}
+
+void frmGestPerso::AjouteAssistant()
+{
+    videPersonnage();
+    frmAssistant assistant(m_etat, m_races, [this](const PersonnageEdite& p) {
+        metPersonnage(p);
+        return Enregistre();
+    }, this);
+    if (assistant.exec() != QDialog::Accepted) {
+        // Rien n'a été écrit : la fenêtre revient au personnage choisi dans la liste.
+        m_modifie = false;
+        montreMode();
+        vsPerso_SelChange();
+        return;
+    }
+    // Le premier niveau du personnage créé, prêt pour l'affectation des dons et compétences.
+    if (vsHistoPerso->rowCount() > 0)
+        vsHistoPerso->selectRow(0);
+}
+
+void frmGestPerso::metPersonnage(const PersonnageEdite& p)
+{
+    affichePersonnage(p);
+    Modifperso();
+    niveauxChanges();
 }
 
 void frmGestPerso::AjouteManuel()

@@ -205,9 +205,11 @@ QString DescriptionChoix(BaseDonnees& programme, const ChoixClasse& choix, const
             for (const Ligne& s : programme.selectionne(
                      QStringLiteral("select Nom, %1 as niveau from sort where %1 is not null and %1 <> ''").arg(identifiant(valeur))))
                 parNiveau[s.entier(QStringLiteral("niveau"))] << s.texte(QStringLiteral("Nom"));
+            QStringList lignes;
             for (auto i = parNiveau.cbegin(); i != parNiveau.cend(); ++i)
-                html += paragraphe(QStringLiteral("Niveau ") + QString::number(i.key()) + QStringLiteral(" : ")
-                                   + i.value().join(QStringLiteral(", ")));
+                lignes << echappe(QStringLiteral("Niveau ") + QString::number(i.key()) + QStringLiteral(" : ")
+                                  + i.value().join(QStringLiteral(", ")));
+            html += QStringLiteral("<p>") + lignes.join(QStringLiteral("<br>")) + QStringLiteral("</p>");
         }
         return html;
     }
