@@ -235,7 +235,7 @@ QVector<ChoixClasse> ChoixDeClasse(BaseDonnees& programme, const QString& classe
     return choix;
 }
 
-NiveauxRace NiveauxRaciaux(BaseDonnees& programme, const QString& race, const QString& archetype)
+NiveauxRace DesDeVieRaciaux(BaseDonnees& programme, const QString& race, const QString& archetype)
 {
     NiveauxRace n;
     const Ligne l = programme.cherche(QStringLiteral("Race"), QStringLiteral("PrimaryKey"), {race});
@@ -286,7 +286,7 @@ PersonnageEdite ConstruitPersonnage(BaseDonnees& programme, const ChoixAssistant
         n.pv = QString::number(p.niveaux.isEmpty() ? de : JetDe(rnd, de));
         p.niveaux.append(n);
     };
-    const NiveauxRace raciaux = NiveauxRaciaux(programme, c.race, c.archetype);
+    const NiveauxRace raciaux = DesDeVieRaciaux(programme, c.race, c.archetype);
     for (int i = 1; i <= raciaux.nombre; ++i)
         ajouteNiveau(raciaux.classe, i, raciaux.de);
     const Ligne classe = programme.cherche(QStringLiteral("Classe"), QStringLiteral("PrimaryKey"), {c.classe});

@@ -92,7 +92,7 @@ struct NiveauxRace
     QString classe;
     int de = 0;
 };
-NiveauxRace NiveauxRaciaux(BaseDonnees& programme, const QString& race, const QString& archetype);
+NiveauxRace DesDeVieRaciaux(BaseDonnees& programme, const QString& race, const QString& archetype);
 
 // Le personnage de l'éditeur : identité, niveaux raciaux puis niveaux de classe avec leurs points
 // de vie (le premier niveau prend le dé entier, les suivants un jet), dons raciaux au premier

@@ -399,13 +399,16 @@ QWidget* frmAssistant::creeClasse()
     g->setColumnStretch(1, 1);
 
     auto* cadreResume = new QGroupBox(QStringLiteral("Résumé du personnage"), page);
-    fldstrResume = zoneTexte("fldstrResume", cadreResume);
+    fldstrResume = new QLabel(cadreResume);
+    fldstrResume->setObjectName(QStringLiteral("fldstrResume"));
+    fldstrResume->setTextFormat(Qt::RichText);
+    fldstrResume->setWordWrap(true);
+    fldstrResume->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* r = new QVBoxLayout(cadreResume);
     r->addWidget(fldstrResume);
 
     auto* gauche = new QVBoxLayout;
     gauche->addLayout(g);
-    fldstrResume->setFixedHeight(fldstrResume->fontMetrics().height() * 10);
     gauche->addWidget(cadreResume);
     gauche->addStretch();
     fldstrDescriptionClasse = zoneTexte("fldstrDescriptionClasse", page);
@@ -571,7 +574,7 @@ void frmAssistant::termine()
     // L'éditeur montre lui-même son refus ; l'assistant reste ouvert pour corriger.
     if (!m_enregistre(p))
         return;
-    m_messageFin = MessageFin(c, NiveauxRaciaux(m_programme, c.race, c.archetype).nombre);
+    m_messageFin = MessageFin(c, DesDeVieRaciaux(m_programme, c.race, c.archetype).nombre);
     QMessageBox boite(QMessageBox::NoIcon, QLatin1String(kTitreApplication), m_messageFin, QMessageBox::Ok, this);
     boite.exec();
     accept();
@@ -770,7 +773,7 @@ void frmAssistant::actualiseResume()
         m_resume = m_calculResume->calcule(p, m_racesEditeur);
     }
     if (!m_resume.refus.isEmpty()) {
-        fldstrResume->setHtml(QStringLiteral("<p>") + m_resume.refus.toHtmlEscaped() + QStringLiteral("</p>"));
+        fldstrResume->setText(QStringLiteral("<p>") + m_resume.refus.toHtmlEscaped() + QStringLiteral("</p>"));
         return;
     }
     const ResumePersonnage& r = m_resume;
@@ -786,7 +789,7 @@ void frmAssistant::actualiseResume()
     for (const auto& [libelle, valeur] : lignes)
         html += QStringLiteral("<tr><td>") + libelle.toHtmlEscaped() + QStringLiteral("</td><td align=\"right\"><b>") + valeur
                 + QStringLiteral("</b></td></tr>");
-    fldstrResume->setHtml(html + QStringLiteral("</table>"));
+    fldstrResume->setText(html + QStringLiteral("</table>"));
 }
 
 void frmAssistant::reject()

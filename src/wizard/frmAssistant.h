@@ -94,7 +94,7 @@ public:
     std::array<QComboBox*, 3> CmbChoix{};
     std::array<QLabel*, 3> LabChoix{};
     QTextBrowser* fldstrDescriptionClasse;
-    QTextBrowser* fldstrResume;
+    QLabel* fldstrResume;
 
 public Q_SLOTS:
     void reject() override;

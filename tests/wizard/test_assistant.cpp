@@ -247,6 +247,8 @@ private Q_SLOTS:
                               << QStringList{} << "niveau 3 avec 4 dés de vie.";
         QTest::newRow("demi-dragon") << "Humain" << "Demi-dragon" << 3 << QStringList{}
                                      << QStringList{"Griffe|2|1", "Morsure|1|1"} << "niveau 3.";
+        // Les d12 d'un mort-vivant passent le contrôle de l'éditeur.
+        QTest::newRow("zombi") << "Humain" << "Zombi" << 3 << QStringList{} << QStringList{"Coup (1d6)|1|1"} << "niveau 3.";
     }
     void enregistrementParLEditeur()
     {
@@ -279,7 +281,7 @@ private Q_SLOTS:
             objets << o.texte("NomObjet") + "|" + QString::number(o.entier("Multiple")) + "|" + QString::number(o.booleen("surpersonnage"));
         QTEST(objets, "objets");
         QFETCH(QString, finMessage);
-        QVERIFY(MessageFin(c, NiveauxRaciaux(*m_programme, race, archetype).nombre).endsWith(finMessage));
+        QVERIFY(MessageFin(c, DesDeVieRaciaux(*m_programme, race, archetype).nombre).endsWith(finMessage));
         m_perso->execute("delete from Personnage");
         m_perso->execute("delete from PersonnageProgression");
         m_perso->execute("delete from PersonnageDons");

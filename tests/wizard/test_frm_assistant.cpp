@@ -3,15 +3,17 @@
 #include "OutilsFenetres.h"
 #include "OutilsShell.h"
 #include "allocation/frmDonsComp.h"
+#include "cli/LigneCommande.h"
 #include "editor/frmAjouter.h"
 #include "editor/frmGestPerso.h"
-#include "sheet/FixturesFiche.h"
 #include "shell/EtatShell.h"
 #include "shell/db/BaseDonnees.h"
 #include "wizard/frmAssistant.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -142,10 +144,24 @@ private Q_SLOTS:
         QCOMPARE(resume.jets, (std::array<int, 3>{3, 4, 1}));
         QCOMPARE(resume.classeArmure, 12);
         QCOMPARE(resume.pointsCompetence, 24);
-        const Fiche fiche = calculeFiche(*m_etat->perso, *m_etat->programme, "Bran");
-        QCOMPARE(resume.pointsDeVie, int(fiche.PointsDeVie));
-        QCOMPARE(int(fiche.AttaqueDeBase), 3);
-        QCOMPARE(int(fiche.ClasseArmure.Total), 12);
+        // quorvane-cli fiche Bran --format json : la fiche enregistrée dit la même chose que le résumé.
+        QString sortie, erreurs;
+        QTextStream flotSortie(&sortie), flotErreurs(&erreurs);
+        QCOMPARE(ExecuteLigneCommande({"fiche", "Bran", "--format", "json", "--base", m_etat->cheminPerso, "--programme",
+                                       m_etat->dossierProgramme},
+                                      m_etat->dossierProgramme, flotSortie, flotErreurs),
+                 0);
+        flotSortie.flush();
+        const QJsonObject o = QJsonDocument::fromJson(sortie.toUtf8()).object();
+        QCOMPARE(o["niveau"].toInt(), 3);
+        QCOMPARE(o["pointsDeVie"].toInt(), resume.pointsDeVie);
+        QCOMPARE(o["attaqueDeBase"].toInt(), 3);
+        QCOMPARE(o["classeArmure"].toObject()["total"].toInt(), 12);
+        const QJsonObject jets = o["jetsDeSauvegarde"].toObject();
+        QCOMPARE(jets["Réflexe"].toObject()["total"].toInt(), 3);
+        QCOMPARE(jets["Vigueur"].toObject()["total"].toInt(), 4);
+        QCOMPARE(jets["Volonté"].toObject()["total"].toInt(), 1);
+        QCOMPARE(o["caracteristiques"].toObject()["Force"].toObject()["total"].toInt(), 15);
 
         // La fenêtre d'affectation s'ouvre sur le niveau choisi : le premier, 16 points.
         int niveau = 0, budget = 0;
