@@ -239,9 +239,15 @@ QString DescriptionChoix(BaseDonnees& programme, const ChoixClasse& choix, const
                     + paragraphe(QStringLiteral("Sorts de l'ordre :")) + paragraphe(o.texte(QStringLiteral("Sorts")));
         return html;
     }
+    case ChoixClasse::Totem: {
+        // Le dragon totem donne sa résistance à une énergie.
+        const QString energie =
+            programme.scalaire(QStringLiteral("select Energie from dragontotem where nom=?"), {valeur}).toString();
+        return titre(choix.libelle + QStringLiteral(" : ") + valeur)
+               + (energie.isEmpty() ? QString() : paragraphe(QStringLiteral("Energie : ") + energie));
+    }
     case ChoixClasse::Energie:
     case ChoixClasse::Element:
-    case ChoixClasse::Totem:
         break;
     }
     return titre(choix.libelle + QStringLiteral(" : ") + valeur);

@@ -399,17 +399,32 @@ QWidget* frmAssistant::creeClasse()
     g->setColumnStretch(1, 1);
 
     auto* cadreResume = new QGroupBox(QStringLiteral("Résumé du personnage"), page);
+    // Une rangée par valeur de la fiche ; le message d'un contrôle refusé les remplace.
+    auto* r = new QGridLayout(cadreResume);
     fldstrResume = new QLabel(cadreResume);
     fldstrResume->setObjectName(QStringLiteral("fldstrResume"));
-    fldstrResume->setTextFormat(Qt::RichText);
     fldstrResume->setWordWrap(true);
-    fldstrResume->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    auto* r = new QVBoxLayout(cadreResume);
-    r->addWidget(fldstrResume);
+    r->addWidget(fldstrResume, 0, 0, 1, 2);
+    const QStringList libelles{QStringLiteral("Points de vie"), QStringLiteral("Attaque de base"),
+                               QStringLiteral("Classe d'armure"), QStringLiteral("Réflexe"), QStringLiteral("Vigueur"),
+                               QStringLiteral("Volonté"), QStringLiteral("Points de compétence à répartir")};
+    for (int i = 0; i < libelles.size(); ++i) {
+        auto* valeur = new QLabel(cadreResume);
+        valeur->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        valeur->setStyleSheet(QStringLiteral("font-weight: bold;"));
+        r->addWidget(new QLabel(libelles[i], cadreResume), i + 1, 0);
+        r->addWidget(valeur, i + 1, 1);
+        m_valeursResume.append(valeur);
+    }
 
     auto* gauche = new QVBoxLayout;
     gauche->addLayout(g);
     gauche->addWidget(cadreResume);
+    auto* suite = new QLabel(QStringLiteral("« Suivant » enregistre le personnage. Ses dons et ses rangs de compétence se "
+                                            "choisissent ensuite, niveau par niveau, dans la gestion des personnages."),
+                             page);
+    suite->setWordWrap(true);
+    gauche->addWidget(suite);
     gauche->addStretch();
     fldstrDescriptionClasse = zoneTexte("fldstrDescriptionClasse", page);
     auto* disposition = new QHBoxLayout(page);
@@ -772,24 +787,14 @@ void frmAssistant::actualiseResume()
         const PersonnageEdite p = ConstruitPersonnage(m_programme, c, m_tirages.relecture());
         m_resume = m_calculResume->calcule(p, m_racesEditeur);
     }
-    if (!m_resume.refus.isEmpty()) {
-        fldstrResume->setText(QStringLiteral("<p>") + m_resume.refus.toHtmlEscaped() + QStringLiteral("</p>"));
-        return;
-    }
     const ResumePersonnage& r = m_resume;
-    const QList<QPair<QString, QString>> lignes{
-        {QStringLiteral("Points de vie"), QString::number(r.pointsDeVie)},
-        {QStringLiteral("Attaque de base"), signe(r.attaqueDeBase)},
-        {QStringLiteral("Classe d'armure"), QString::number(r.classeArmure)},
-        {QStringLiteral("Réflexe"), signe(r.jets[0])},
-        {QStringLiteral("Vigueur"), signe(r.jets[1])},
-        {QStringLiteral("Volonté"), signe(r.jets[2])},
-        {QStringLiteral("Points de compétence à répartir"), QString::number(r.pointsCompetence)}};
-    QString html = QStringLiteral("<table cellpadding=\"2\">");
-    for (const auto& [libelle, valeur] : lignes)
-        html += QStringLiteral("<tr><td>") + libelle.toHtmlEscaped() + QStringLiteral("</td><td align=\"right\"><b>") + valeur
-                + QStringLiteral("</b></td></tr>");
-    fldstrResume->setText(html + QStringLiteral("</table>"));
+    fldstrResume->setText(r.refus);
+    fldstrResume->setVisible(!r.refus.isEmpty());
+    const QStringList valeurs{QString::number(r.pointsDeVie), signe(r.attaqueDeBase), QString::number(r.classeArmure),
+                              signe(r.jets[0]),               signe(r.jets[1]),      signe(r.jets[2]),
+                              QString::number(r.pointsCompetence)};
+    for (int i = 0; i < m_valeursResume.size(); ++i)
+        m_valeursResume[i]->setText(r.refus.isEmpty() ? valeurs[i] : QStringLiteral("-"));
 }
 
 void frmAssistant::reject()

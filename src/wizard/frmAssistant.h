@@ -94,7 +94,7 @@ public:
     std::array<QComboBox*, 3> CmbChoix{};
     std::array<QLabel*, 3> LabChoix{};
     QTextBrowser* fldstrDescriptionClasse;
-    QLabel* fldstrResume;
+    QLabel* fldstrResume;    // message quand le résumé ne peut pas être calculé
 
 public Q_SLOTS:
     void reject() override;
@@ -136,5 +136,6 @@ private:
     TiragesRetenus m_tirages;
     std::unique_ptr<ResumeAssistant> m_calculResume;
     ResumePersonnage m_resume;
+    QVector<QLabel*> m_valeursResume;
     QString m_messageFin;
 };

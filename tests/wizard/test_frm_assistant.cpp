@@ -308,7 +308,7 @@ private Q_SLOTS:
         auto a = assistant();
         a->fldstrnom->setText("Bran");
         choisit(a->CmbArchetype, "Demi-dragon");
-        for (const QSize taille : {QSize(1024, 720), a->size()}) {
+        for (const QSize taille : {QSize(1280, 800), QSize(1024, 720), a->size()}) {
             a->resize(taille);
             for (int etape = 0; etape < 4; ++etape) {
                 a->montreFrame(etape);
