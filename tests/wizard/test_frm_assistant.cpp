@@ -7,10 +7,14 @@
 #include "editor/frmAjouter.h"
 #include "editor/frmGestPerso.h"
 #include "shell/EtatShell.h"
+#include "shell/frmAcceder.h"
+#include "shell/frmMain.h"
 #include "shell/db/BaseDonnees.h"
 #include "wizard/frmAssistant.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QMdiSubWindow>
 #include <QComboBox>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -202,6 +206,27 @@ private Q_SLOTS:
             dons << l.texte("dons");
         dons.sort();
         QCOMPARE(dons, (QStringList{"Arme de prédilection", "Robustesse"}));
+    }
+
+    // Par le menu : l'éditeur s'ouvre, l'assistant par-dessus ; le choix des personnages montre le nouveau.
+    void parLeMenuPrincipal()
+    {
+        frmMain principale(*m_etat);
+        principale.Charge();
+        principale.show();
+        repondA<frmAssistant>([](frmAssistant* a) {
+            a->fldstrnom->setText("Ilse");
+            for (int i = 0; i < 3; ++i)
+                a->btnSuivant->click();
+            choisit(a->CmbClasse, "Roublard");
+            a->btnSuivant->click();
+        });
+        principale.findChild<QAction*>("IDM_ASSISTANT_PERSO")->trigger();
+        QVERIFY(principale.sousFenetre("frmGestPerso"));
+        QCOMPARE(m_boites->boites.size(), 1);
+        QCOMPARE(m_boites->boites.first().texte, "Répartissez les points de compétence de Ilse, Roublard de niveau 1.");
+        auto* choix = static_cast<frmAcceder*>(principale.sousFenetre("frmAcceder")->widget());
+        QVERIFY(!choix->vsnom->findItems("Ilse", Qt::MatchExactly).isEmpty());
     }
 
     // Chaque contrôle de "&Suivant" montre son message et garde l'étape ; rien n'est enregistré.
