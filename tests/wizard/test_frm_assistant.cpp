@@ -208,6 +208,20 @@ private Q_SLOTS:
         QCOMPARE(dons, (QStringList{"Arme de prédilection", "Robustesse"}));
     }
 
+    // Fermé avant la fin : rien n'est écrit, l'éditeur revient à la consultation.
+    void fermeAvantLaFin()
+    {
+        auto f = creeParLAssistant([](frmAssistant* a) {
+            a->fldstrnom->setText("Oubliée");
+            a->btnSuivant->click();
+            a->done(QDialog::Rejected);
+        });
+        QCOMPARE(nombre("select count(*) from Personnage"), 0);
+        QCOMPARE(nombre("select count(*) from PersonnageProgression"), 0);
+        QVERIFY(!f->enModification());
+        QVERIFY(m_boites->boites.isEmpty());
+    }
+
     // Par le menu : l'éditeur s'ouvre, l'assistant par-dessus ; le choix des personnages montre le nouveau.
     void parLeMenuPrincipal()
     {
