@@ -2,6 +2,7 @@
 #include "ChampsPersonnage.h"
 #include "EditionPersonnage.h"
 #include "ValeursSaisies.h"
+#include "rules/Archetypes.h"
 #include "shell/Semantique.h"
 #include "shell/db/BaseDonnees.h"
 
@@ -27,6 +28,9 @@ bool contientSansCasse(const QStringList& liste, const QString& valeur)
 // Dé de vie d'un niveau : celui de la classe, modifié par les archétypes qui le changent.
 int deDeVie(int deClasse, const QString& archetype)
 {
+    // Les archétypes morts-vivants tirent des d12, comme l'assistant de création.
+    if (EstArchetypeMortVivant(archetype))
+        return 12;
     const QString a = archetype.toUpper();
     if (a == QStringLiteral("DEMI-DRAGON"))
         return qMin(deClasse + 2, 12);

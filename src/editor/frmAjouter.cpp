@@ -14,9 +14,7 @@ frmAjouter::frmAjouter(QWidget* parent) : QDialog(parent)
     btnManuelle->setDefault(true);
     btnAssistant = new QPushButton(QStringLiteral("Assistant"), this);
     btnAssistant->setObjectName(QStringLiteral("btnAssistant"));
-    // L'assistant de création n'existe pas encore : le bouton est là, mais éteint.
-    btnAssistant->setEnabled(false);
-    btnAssistant->setToolTip(QStringLiteral("L'assistant de création n'est pas encore disponible"));
+    btnAssistant->setToolTip(QStringLiteral("Crée le personnage pas à pas, en quatre étapes"));
     btnAnnuler = new QPushButton(QStringLiteral("Annuler"), this);
     btnAnnuler->setObjectName(QStringLiteral("btnAnnuler"));
 

@@ -10,12 +10,14 @@
 #include "frmRenommer.h"
 #include "frmVendre.h"
 #include "allocation/frmDonsComp.h"
+#include "wizard/frmAssistant.h"
 #include "shell/Application.h"
 #include "shell/EtatShell.h"
 #include "shell/Hasard.h"
 #include "shell/Semantique.h"
 #include "shell/UtilitairesFenetres.h"
 #include "shell/db/BaseDonnees.h"
+#include "shell/db/Utilitaires.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,14 +61,6 @@ QStringList suite(const QString& prefixe, int nombre)
     for (int i = 1; i <= nombre; ++i)
         champs << prefixe + QString::number(i);
     return champs;
-}
-
-QStringList noms(BaseDonnees& base, const QString& sql, const QString& champ)
-{
-    QStringList liste;
-    for (const Ligne& l : base.selectionne(sql))
-        liste.append(l.texte(champ));
-    return liste;
 }
 
 QTableWidget* grille(QWidget* parent, const char* nom, const QStringList& titres, int colonnes)
@@ -397,26 +391,26 @@ void frmGestPerso::remplitListes()
     };
     const QStringList vide{QString()};
     remplit(QStringLiteral("Cmbarchetype"),
-            vide + noms(prog, QStringLiteral("select * from archetype order by archetype"), QStringLiteral("Archetype")));
+            vide + ListeNoms(prog, QStringLiteral("select * from archetype order by archetype"), QStringLiteral("Archetype")));
     remplit(QStringLiteral("CmbEcoleSpecialisation"), ecolesSpecialisation());
     remplit(QStringLiteral("CmbEcole_interdite"), ecolesInterdites());
     remplit(QStringLiteral("CmbArtisanat"),
-            vide + noms(prog, QStringLiteral("select * from artisanat order by nom"), QStringLiteral("Nom")));
+            vide + ListeNoms(prog, QStringLiteral("select * from artisanat order by nom"), QStringLiteral("Nom")));
     remplit(QStringLiteral("CmbProfession"),
-            vide + noms(prog, QStringLiteral("select * from profession order by nom"), QStringLiteral("Nom")));
-    const QStringList energies = noms(prog, QStringLiteral("select * from energie order by nom"), QStringLiteral("Nom"));
+            vide + ListeNoms(prog, QStringLiteral("select * from profession order by nom"), QStringLiteral("Nom")));
+    const QStringList energies = ListeNoms(prog, QStringLiteral("select * from energie order by nom"), QStringLiteral("Nom"));
     remplit(QStringLiteral("CmbElu"), energies);
     remplit(QStringLiteral("CmbSorcier"), energies);
-    remplit(QStringLiteral("CmbWujen"), noms(prog, QStringLiteral("select * from element order by nom"), QStringLiteral("Nom")));
+    remplit(QStringLiteral("CmbWujen"), ListeNoms(prog, QStringLiteral("select * from element order by nom"), QStringLiteral("Nom")));
     remplit(QStringLiteral("CmbShugenja_0"),
             {QStringLiteral("Terre"), QStringLiteral("Air"), QStringLiteral("Feu"), QStringLiteral("Eau")});
-    remplit(QStringLiteral("CmbShugenja_1"), noms(prog, QStringLiteral("select Nom from Ordre order by Nom"), QStringLiteral("Nom")));
+    remplit(QStringLiteral("CmbShugenja_1"), ListeNoms(prog, QStringLiteral("select Nom from Ordre order by Nom"), QStringLiteral("Nom")));
     remplit(QStringLiteral("CmbDragonTotem"),
-            noms(prog, QStringLiteral("select nom from dragontotem order by nom"), QStringLiteral("nom")));
+            ListeNoms(prog, QStringLiteral("select nom from dragontotem order by nom"), QStringLiteral("nom")));
     remplit(QStringLiteral("CmbAlignement"),
-            vide + noms(prog, QStringLiteral("select * from alignements order by ordre"), QStringLiteral("Nom")));
+            vide + ListeNoms(prog, QStringLiteral("select * from alignements order by ordre"), QStringLiteral("Nom")));
     // Les domaines se proposent depuis la table des domaines, la saisie restant libre.
-    remplit(QStringLiteral("cmbDomaine"), vide + noms(prog, QStringLiteral("select Nom from Domaines order by Nom"),
+    remplit(QStringLiteral("cmbDomaine"), vide + ListeNoms(prog, QStringLiteral("select Nom from Domaines order by Nom"),
                                                       QStringLiteral("Nom")));
     for (int i = 0; i < 4; ++i)
         static_cast<QComboBox*>(m_controles.value(QStringLiteral("Domaine_%1").arg(i + 1)))->setEditable(true);
@@ -503,13 +497,18 @@ void frmGestPerso::vsPerso_SelChange()
         videPersonnage();
         return;
     }
+    affichePersonnage(p);
+    niveauxChanges();
+    activeBoutonsLignes();
+}
+
+void frmGestPerso::affichePersonnage(const PersonnageEdite& p)
+{
     m_chargement = true;
     afficheIdentite(p);
     afficheNiveaux(p.niveaux);
     afficheObjets(p.objets);
     m_chargement = false;
-    niveauxChanges();
-    activeBoutonsLignes();
 }
 
 void frmGestPerso::videPersonnage()
@@ -643,9 +642,36 @@ void frmGestPerso::Ajoute()
 {
     frmAjouter choix(this);
     choix.exec();
-    // L'assistant de création n'est pas encore proposé : seule la création manuelle aboutit.
     if (choix.methode() == MethodeCreation::Manuelle)
         AjouteManuel();
+    else if (choix.methode() == MethodeCreation::Assistant)
+        AjouteAssistant();
+}
+
+void frmGestPerso::AjouteAssistant()
+{
+    videPersonnage();
+    frmAssistant assistant(m_etat, m_races, [this](const PersonnageEdite& p) {
+        metPersonnage(p);
+        return Enregistre();
+    }, this);
+    if (assistant.exec() != QDialog::Accepted) {
+        // Rien n'a été écrit : la fenêtre revient au personnage choisi dans la liste.
+        m_modifie = false;
+        montreMode();
+        vsPerso_SelChange();
+        return;
+    }
+    // Le premier niveau du personnage créé, prêt pour l'affectation des dons et compétences.
+    if (vsHistoPerso->rowCount() > 0)
+        vsHistoPerso->selectRow(0);
+}
+
+void frmGestPerso::metPersonnage(const PersonnageEdite& p)
+{
+    affichePersonnage(p);
+    Modifperso();
+    niveauxChanges();
 }
 
 void frmGestPerso::AjouteManuel()

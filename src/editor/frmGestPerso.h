@@ -31,6 +31,10 @@ public:
     // Demande la méthode de création (frmAjouter) puis prépare un personnage neuf.
     void Ajoute();
     void AjouteManuel();
+    // Création par l'assistant : il remplit la fenêtre puis l'enregistre ; fermé avant, rien n'est écrit.
+    void AjouteAssistant();
+    // Montre ce personnage dans les champs et les grilles, en modification.
+    void metPersonnage(const PersonnageEdite& p);
     void Supprime();
     // Demande un nouveau nom (frmRenommer) puis renomme le personnage affiché.
     void btnRenommer_Click();
@@ -100,6 +104,7 @@ private:
     void remplitListes();
     void montreMode();
     void activeBoutonsLignes();
+    void affichePersonnage(const PersonnageEdite& p);
     void afficheIdentite(const PersonnageEdite& p);
     void afficheNiveaux(const QVector<NiveauEdite>& niveaux);
     void afficheObjets(const QVector<ObjetEdite>& objets);

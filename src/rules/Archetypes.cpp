@@ -231,13 +231,7 @@ Mensurations mensurations(BaseDonnees& programme, const TypeRace& race, const Ty
     if (!l)
         return m;
     if (m.taille == 0 && m.poids == 0) {
-        DimensionsRace d;
-        d.tailleHomme = l.entier(QStringLiteral("taillehomme"));
-        d.tailleFemme = l.entier(QStringLiteral("taillefemme"));
-        d.tailleDes = l.entier(QStringLiteral("tailledes"));
-        d.poidsHomme = l.entier(QStringLiteral("poidshomme"));
-        d.poidsFemme = l.entier(QStringLiteral("poidsfemme"));
-        d.poidsDes = l.entier(QStringLiteral("poidsdes"));
+        const DimensionsRace d = DimensionsDeRace(l);
         const int jetTaille = d.tailleDes > 0 ? d.tailleDes + 1 : 0;
         const int jetPoids = d.poidsDes == 1000 ? 1 : d.poidsDes > 0 ? d.poidsDes + 1 : 0;
         m = MensurationsRace(d, p.Sexe, jetTaille, jetPoids);
@@ -355,6 +349,18 @@ Mensurations AppliqueArchetype(BaseDonnees& programme, ListeBonus& bonus, const 
         race.taille = TailleVoisine(race.taille, crans);
 
     return mensurations(programme, race, p);
+}
+
+DimensionsRace DimensionsDeRace(const Ligne& l)
+{
+    DimensionsRace d;
+    d.tailleHomme = l.entier(QStringLiteral("taillehomme"));
+    d.tailleFemme = l.entier(QStringLiteral("taillefemme"));
+    d.tailleDes = l.entier(QStringLiteral("tailledes"));
+    d.poidsHomme = l.entier(QStringLiteral("poidshomme"));
+    d.poidsFemme = l.entier(QStringLiteral("poidsfemme"));
+    d.poidsDes = l.entier(QStringLiteral("poidsdes"));
+    return d;
 }
 
 Mensurations MensurationsRace(const DimensionsRace& d, const QString& sexe, int jetTaille, int jetPoids)

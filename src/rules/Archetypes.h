@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class BaseDonnees;
+class Ligne;
 struct TypePersonnage;
 struct TypeRace;
 
@@ -54,6 +55,9 @@ struct DimensionsRace
     int tailleHomme = 0, tailleFemme = 0, tailleDes = 0;
     int poidsHomme = 0, poidsFemme = 0, poidsDes = 0;
 };
+
+// Les mesures lues sur une ligne de la table Race.
+DimensionsRace DimensionsDeRace(const Ligne& race);
 
 struct Mensurations
 {

@@ -129,7 +129,16 @@ void frmMain::creeMenus()
     };
 
     QMenu* fichier = menu("IDM_FICHIER", QStringLiteral("&Fichier"));
-    ajouteAction(fichier, "IDM_ASSISTANT_PERSO", QStringLiteral("&Assistant création personnage"));
+    branche(ajouteAction(fichier, "IDM_ASSISTANT_PERSO", QStringLiteral("&Assistant création personnage")),
+            "IDM_ASSISTANT_PERSO_Click", [this] {
+                afficheGestPerso();
+                auto* editeur = static_cast<frmGestPerso*>(sousFenetre(QStringLiteral("frmGestPerso"))->widget());
+                // Une saisie en cours dans l'éditeur n'est pas jetée pour ouvrir l'assistant.
+                if (editeur->enModification())
+                    statusBar()->showMessage(QStringLiteral("Enregistrez ou annulez d'abord la saisie en cours"), 8000);
+                else
+                    editeur->AjouteAssistant();
+            });
     branche(ajouteAction(fichier, "IDM_GESTION_PERSO", QStringLiteral("&Gestion des personnages")),
             "IDM_GESTION_PERSO_Click", [this] { afficheGestPerso(); });
     branche(ajouteAction(fichier, "IDM_ACCEDER", QStringLiteral("&Accéder aux fiches des personnages")),

@@ -120,7 +120,7 @@ private Q_SLOTS:
         auto f = ouvre();
         QVERIFY(consulte(*f));
         repondA<frmAjouter>([](frmAjouter* d) {
-            QVERIFY(!d->btnAssistant->isEnabled());
+            QVERIFY(d->btnAssistant->isEnabled());
             d->btnManuelle->click();
         });
         QTest::keyClick(f.get(), Qt::Key_F9);

@@ -2,6 +2,8 @@
 // Outils des essais de fenêtres : boîtes de message et images des fenêtres.
 #include <QApplication>
 #include <QList>
+#include <QTest>
+#include <QTimer>
 #include <QMessageBox>
 #include <QObject>
 #include <QString>

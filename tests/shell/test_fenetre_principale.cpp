@@ -144,7 +144,7 @@ private Q_SLOTS:
         auto r = [](const char* menu, const char* nom, const char* libelle, bool actif) {
             QTest::newRow(nom) << QString::fromUtf8(menu) << QString::fromUtf8(nom) << QString::fromUtf8(libelle) << actif;
         };
-        r("IDM_FICHIER", "IDM_ASSISTANT_PERSO", "&Assistant création personnage", false);
+        r("IDM_FICHIER", "IDM_ASSISTANT_PERSO", "&Assistant création personnage", true);
         r("IDM_FICHIER", "IDM_GESTION_PERSO", "&Gestion des personnages", true);
         r("IDM_FICHIER", "IDM_ACCEDER", "&Accéder aux fiches des personnages", true);
         r("IDM_FICHIER", "IDM_GEST_OBJETS", "&Gestion des objets", true);

@@ -1,4 +1,5 @@
 #include "Utilitaires.h"
+#include "BaseDonnees.h"
 
 QString DoubleApostrophe(const QString& texte)
 {
@@ -25,4 +26,12 @@ QVariant NormaliseDecimal(const QVariant& valeur, QChar separateur)
     if (i >= 0)
         s[i] = separateur;
     return s;
+}
+
+QStringList ListeNoms(BaseDonnees& base, const QString& sql, const QString& champ)
+{
+    QStringList liste;
+    for (const Ligne& l : base.selectionne(sql))
+        liste.append(l.texte(champ));
+    return liste;
 }
