@@ -71,6 +71,8 @@ private Q_SLOTS:
         QFETCH(qint64, experience);
         DossiersShell d;
         auto etat = demarre(d);
+        // Le programme ouvre ses règles en lecture seule : le test complète sa copie.
+        etat->programme = BaseDonnees::ouvre(etat->programme->chemin());
         etat->programme->ajoute("Archetype", {{"Archetype", "Demi"}, {"AdjNiv", 2}});
         ajoutePersonnage(*etat->perso, "Ilse", race, {2, 1}, {"Guerrier", "Roublard"});
         etat->perso->execute("update Personnage set Archetype=?, TotalXP=0", {archetype.isEmpty() ? QVariant() : archetype});

@@ -332,7 +332,6 @@ private Q_SLOTS:
         QCOMPARE(anneau, objets < kVersionObjets);
         if (objets == kVersionObjets)
             QCOMPARE(contenu(*b.perso), avant);
-        QVERIFY(b.programme->cherche("Dons", "nom", {"Frappe du vieux"}));
     }
 
     // Une étape qui échoue est défaite entière ; les précédentes restent, le numéro ne bouge pas,
