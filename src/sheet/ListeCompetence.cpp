@@ -328,23 +328,6 @@ int CouleurCompetence(qint16 statut)
     return statut == 2 ? kCouleurClasseDerniere : statut == 1 ? kCouleurClasseAutre : kCouleurHorsClasse;
 }
 
-QVector<AchatCompetence> DecodeAchatsCompetence(const QString& chaine)
-{
-    QVector<AchatCompetence> achats;
-    for (const QString& entree : chaine.split(u'|', Qt::SkipEmptyParts)) {
-        const QStringList nombres = entree.split(u'-').mid(0, 4);
-        if (nombres.size() < 3)
-            continue;
-        achats.append({int(Val(nombres.at(0))), int(Val(nombres.at(1))), int(Val(nombres.at(2)))});
-    }
-    return achats;
-}
-
-int RangsAchat(const AchatCompetence& achat, bool doubleCarac)
-{
-    return doubleCarac ? achat.points : achat.rangs;
-}
-
 qint16 BonusSynergie(int rangs)
 {
     return rangs < 5 ? 0 : qint16(2 + 2 * Int(double(rangs - 5) / 20));

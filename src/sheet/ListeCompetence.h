@@ -1,5 +1,6 @@
 #pragma once
 // Page des compétences de la fiche : rangs achetés, modificateurs par source, total et notes.
+#include "AchatsCompetence.h"
 #include "Fiche.h"
 
 #include <QString>
@@ -20,18 +21,6 @@ struct EntreesCompetences
     qint16 PenaliteArmure = 0;   // somme des malus d'armure des objets portés, positive
     bool DoubleCarac = false;    // réglage COMPETENCE/DOUBLECARAC
 };
-
-// Un achat de rangs lu dans la chaîne d'un niveau « n°-points-rangs| ».
-struct AchatCompetence
-{
-    int numero = 0;
-    int points = 0;
-    int rangs = 0;
-};
-QVector<AchatCompetence> DecodeAchatsCompetence(const QString& chaine);
-
-// Rangs qu'un achat apporte : les rangs achetés, ou les points dépensés sous DOUBLECARAC.
-int RangsAchat(const AchatCompetence& achat, bool doubleCarac);
 
 // Bonus de synergie de tant de rangs : 0 sous 5 rangs, puis +2 tous les 20 rangs.
 qint16 BonusSynergie(int rangs);

@@ -75,6 +75,7 @@ private Q_SLOTS:
         QTest::newRow("entrée incomplète ignorée") << "12-2|30-2-1|" << QList<int>{30, 2, 1};
         QTest::newRow("quatrième nombre sans effet") << "7-1-1-9|" << QList<int>{7, 1, 1};
         QTest::newRow("dernière entrée sans barre") << "7-3-3" << QList<int>{7, 3, 3};
+        QTest::newRow("nombres hors bornes ramenés") << "1e11-inf-3e400|" << QList<int>{1000, 0, 1000};
     }
 
     void decodeAchats()
