@@ -89,7 +89,7 @@ BilanImport ImportePersonnages(BaseDonnees& source, BaseDonnees& destination, co
         } catch (const ErreurExecution& e) {
             bilan.echecCatalogue = QStringLiteral("La fusion du catalogue d'objets a échoué ; le catalogue de cette "
                                                   "base n'a pas changé. Vérifiez la place libre sur le disque puis recommencez.");
-            bilan.detailCatalogue = e.description();
+            bilan.detailCatalogue = e.description() + u' ' + e.detail();
         }
     }
     ChampsDestination champs(destination);
@@ -116,7 +116,7 @@ BilanImport ImportePersonnages(BaseDonnees& source, BaseDonnees& destination, co
             } catch (const ErreurExecution& e) {
                 r.issue = IssueImport::Echec;
                 r.message = QStringLiteral("L'importation de « %1 » a échoué : aucune de ses lignes n'a été écrite.").arg(c.nom);
-                r.detail = e.description();
+                r.detail = e.description() + u' ' + e.detail();
             }
         }
         bilan.personnages.append(r);

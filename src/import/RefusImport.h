@@ -8,9 +8,5 @@ class RefusImport : public ErreurExecution
 {
 public:
     explicit RefusImport(QString message, QString detail = {})
-        : ErreurExecution(kErreurImport, std::move(message)), m_detail(std::move(detail)) {}
-    const QString& detail() const { return m_detail; }
-
-private:
-    QString m_detail;
+        : ErreurExecution(kErreurImport, std::move(message), std::move(detail)) {}
 };

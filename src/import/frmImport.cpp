@@ -1,4 +1,5 @@
 #include "frmImport.h"
+#include "RefusImport.h"
 #include "Importation.h"
 #include "editor/CellulesGrille.h"
 #include "editor/DelegueGrille.h"
@@ -119,11 +120,17 @@ void frmImport::BtnImport_Click()
         if (cellule(vsPersoImport, i, ColImport) == kOui)
             choix.append({cellule(vsPersoImport, i, ColNom), cellule(vsPersoImport, i, ColNomImport).trimmed()});
     const BilanImport bilan = ImportePersonnages(m_import->base(), *m_etat.perso, choix, chkObjet->isChecked());
-    if (bilan.echecCatalogue)
+    if (bilan.echecCatalogue) {
+        m_etat.erreurs.journalise(kErreurImport, *bilan.echecCatalogue, QStringLiteral("btnImporter_Click"),
+                                  QStringLiteral("frmImport.cpp"), bilan.detailCatalogue);
         avertit(*bilan.echecCatalogue);
+    }
     bool ecrit = false;
     for (const ResultatImport& r : bilan.personnages) {
         ecrit = ecrit || r.issue == IssueImport::Importe;
+        if (r.issue == IssueImport::Echec)
+            m_etat.erreurs.journalise(kErreurImport, r.message, QStringLiteral("btnImporter_Click"),
+                                      QStringLiteral("frmImport.cpp"), r.detail);
         if (r.issue != IssueImport::Importe)
             avertit(r.message);
     }

@@ -1,4 +1,5 @@
 #include "RetrouveFiche.h"
+#include "shell/Erreur.h"
 #include "ListeCompetence.h"
 #include "Armes.h"
 #include "AttaquesNaturelles.h"
@@ -342,9 +343,10 @@ QString PhraseDescription(const TypePersonnage& p)
     return s;
 }
 
-bool RetrouveFiche(const ContexteFiche& c, const QString& nom, const SaisiesFiche& s, Fiche& f)
+namespace {
+
+bool calcule(const ContexteFiche& c, const QString& nom, const SaisiesFiche& s, Fiche& f)
 {
-    f = Fiche{};
     // Des centaines de lectures : le verrou de lecture de chaque base est pris une fois.
     const LectureGroupee lecturePerso(c.perso), lectureProgramme(c.programme);
     if (!ChargePersonnage(c.perso, c.programme, f.Personnage, nom, s.Capacites)) {
@@ -389,4 +391,23 @@ bool RetrouveFiche(const ContexteFiche& c, const QString& nom, const SaisiesFich
     RemplitCatalogueCapacites(c.programme, s.Capacites, f);
     f.Etapes = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 29, 30, 31, 32, 33, 34};
     return true;
+}
+
+} // namespace
+
+bool RetrouveFiche(const ContexteFiche& c, const QString& nom, const SaisiesFiche& s, Fiche& f)
+{
+    f = Fiche{};
+    try {
+        return calcule(c, nom, s, f);
+    } catch (const ErreurExecution& e) {
+        if (e.numero() != NumeroErreur::Depassement)
+            throw;
+        // L'arithmétique de la fiche est sur 16 bits : une valeur saisie démesurée la fait déborder.
+        throw ErreurExecution(e.numero(),
+                              QStringLiteral("Un nombre de la fiche de « %1 » dépasse les limites du calcul (de -32768 à "
+                                             "32767) : vérifiez dans l'éditeur les valeurs saisies pour ce personnage "
+                                             "(caractéristiques, points de vie, rangs, objets).").arg(nom),
+                              e.description());
+    }
 }

@@ -25,7 +25,12 @@ void GestionErreurs::signale(int numero, const QString& description, const QStri
         m_afficheur(message);
     else
         std::fprintf(stderr, "%s\n", qPrintable(message));
+    journalise(numero, description, procedure, module, detail);
+}
 
+void GestionErreurs::journalise(int numero, const QString& description, const QString& procedure, const QString& module,
+                                const QString& detail)
+{
     // Une ligne par erreur : les retours à la ligne de la description n'en font pas plusieurs.
     QString erreur = detail.isEmpty() ? description : description + QStringLiteral(" [") + detail + u']';
     erreur.replace(u'\n', u' ').remove(u'\r');

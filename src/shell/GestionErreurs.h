@@ -28,6 +28,10 @@ public:
     void afficheAvec(std::function<void(const QString&)> afficheur) { m_afficheur = std::move(afficheur); }
 
     // Montre le message puis ajoute une ligne au journal.
+    // Ajoute une ligne au journal sans rien montrer (l'appelant a déjà dit l'essentiel).
+    void journalise(int numero, const QString& description, const QString& procedure, const QString& module,
+                    const QString& detail = {});
+
     // Le détail technique éventuel ne va qu'au journal.
     void signale(int numero, const QString& description, const QString& procedure, const QString& module,
                  const QString& detail = {});

@@ -399,6 +399,8 @@ void frmMain::ouvreImport(const QString& chemin)
     try {
         import = BaseImport::ouvre(chemin, *m_etat.programme);
     } catch (const RefusImport& refus) {
+        m_etat.erreurs.journalise(refus.numero(), refus.description(), QStringLiteral("IMD_IMPORT_Click"),
+                                  QLatin1String(kModule), refus.detail());
         avertit(refus.description());
         return;
     }

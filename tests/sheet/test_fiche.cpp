@@ -4,6 +4,7 @@
 #include "sheet/Armes.h"
 #include "sheet/ExportFiche.h"
 #include "sheet/RetrouveFiche.h"
+#include "shell/Erreur.h"
 
 #include <QDir>
 #include <QtTest>
@@ -449,6 +450,20 @@ private Q_SLOTS:
         QCOMPARE(f.Etapes, QVector<int>{1});
         QVERIFY(f.Description.isEmpty());
         QCOMPARE(QString::fromUtf8(kMessageEchecFiche), QString("Problème en accedant à la fiche perso"));
+    }
+
+    // Une valeur saisie démesurée fait déborder le calcul : le message nomme le personnage.
+    void depassementNomme()
+    {
+        ajoutePersonnageFiche(*m_perso, "Colosse", {{"Guerrier", 10, {30000, 10, 10, 10, 10, 10}}, {"Guerrier", 6, {30000}}},
+                              {{"RACE", "Humain"}});
+        Fiche f;
+        try {
+            RetrouveFiche({*m_perso, *m_programme, dossierProgramme()}, "Colosse", {}, f);
+            QFAIL("le débordement n'a pas été signalé");
+        } catch (const ErreurExecution& e) {
+            QVERIFY2(e.description().contains("« Colosse »"), qPrintable(e.description()));
+        }
     }
 
     // Un don choisi et un sort préparé que les règles n'ont plus restent visibles, marqués, et ne
