@@ -35,6 +35,9 @@ QPlainTextEdit* ZoneTexte(QWidget* parent, const char* nom, bool lectureSeule)
     zone->setReadOnly(lectureSeule);
     zone->setTabChangesFocus(true);
     zone->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // La hauteur suit le poids donné par la disposition, pas la taille préférée de la zone.
+    zone->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    zone->setMinimumHeight(zone->fontMetrics().lineSpacing() * 2 + 12);
     return zone;
 }
 

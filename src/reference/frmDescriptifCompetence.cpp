@@ -58,7 +58,7 @@ frmDescriptifCompetence::frmDescriptifCompetence(EtatShell& etat, const QString&
     disposition->addWidget(labnom);
     disposition->addLayout(zones, 1);
     disposition->addLayout(boutons);
-    resize(Pixels(10000), Pixels(9000));
+    resize(Pixels(10000), Pixels(10200));
 
     etat.erreurs.protege("Form_Load", kModule, [&] {
         const FicheCompetence c = LitCompetence(*etat.programme, cle);
