@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -47,6 +48,36 @@ QLabel* Etiquette(QWidget* parent, const char* nom)
     etiquette->setObjectName(QLatin1String(nom));
     etiquette->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return etiquette;
+}
+
+QLabel* Titre(QWidget* parent, const char* nom)
+{
+    QLabel* titre = Etiquette(parent, nom);
+    titre->setWordWrap(true);
+    QFont gras = titre->font();
+    gras.setBold(true);
+    gras.setPointSizeF(gras.pointSizeF() * 1.2);
+    titre->setFont(gras);
+    return titre;
+}
+
+QComboBox* ListeNoms(QWidget* parent, const char* nom)
+{
+    auto* liste = new QComboBox(parent);
+    liste->setObjectName(QLatin1String(nom));
+    liste->setMaxVisibleItems(25);
+    liste->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    liste->setMinimumContentsLength(28);
+    return liste;
+}
+
+QLineEdit* ChampRecherche(QWidget* parent)
+{
+    auto* champ = new QLineEdit(parent);
+    champ->setObjectName(QStringLiteral("fldRecherche"));
+    champ->setPlaceholderText(QStringLiteral("Rechercher un mot dans les noms et les textes"));
+    champ->setClearButtonEnabled(true);
+    return champ;
 }
 
 void RemplitListe(QComboBox* liste, const QStringList& noms)

@@ -13,8 +13,15 @@ void MontreModale(QWidget* fenetre, QWidget* parent);
 // Ferme une fenêtre de description : son dialogue modal, sinon sa sous-fenêtre ou elle-même.
 void FermeDescription(QWidget* fenetre);
 
+class QLineEdit;
+
 QPlainTextEdit* ZoneTexte(QWidget* parent, const char* nom, bool lectureSeule = false);
 QLabel* Etiquette(QWidget* parent, const char* nom);
+// Nom de l'élément montré, en gras et plus grand.
+QLabel* Titre(QWidget* parent, const char* nom);
+// Liste des noms d'une fenêtre de parcours, et la zone de recherche qui la filtre.
+QComboBox* ListeNoms(QWidget* parent, const char* nom);
+QLineEdit* ChampRecherche(QWidget* parent);
 
 // Remplit la liste avec ces noms et choisit le premier, sans signal de choix.
 void RemplitListe(QComboBox* liste, const QStringList& noms);

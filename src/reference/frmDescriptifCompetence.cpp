@@ -19,12 +19,7 @@ frmDescriptifCompetence::frmDescriptifCompetence(EtatShell& etat, const QString&
 {
     setObjectName(QStringLiteral("frmDescriptifCompetence"));
     setWindowTitle(QStringLiteral("Description des compétences"));
-    labnom = Etiquette(this, "labnom");
-    labnom->setWordWrap(true);
-    QFont gras = labnom->font();
-    gras.setBold(true);
-    gras.setPointSizeF(gras.pointSizeF() * 1.2);
-    labnom->setFont(gras);
+    labnom = Titre(this, "labnom");
     fldstrTest = ZoneTexte(this, "fldstrTest", true);
     fldstrAction = ZoneTexte(this, "fldstrAction", true);
     fldstrNouvelle = ZoneTexte(this, "fldstrNouvelle", true);

@@ -29,20 +29,9 @@ frmDescriptifDon::frmDescriptifDon(EtatShell& etat, bool parcours, const QString
     auto* Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
 
-    CmbNomDon = new QComboBox(Frame1);
-    CmbNomDon->setObjectName(QStringLiteral("CmbNomDon"));
-    CmbNomDon->setMaxVisibleItems(25);
-    CmbNomDon->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    CmbNomDon->setMinimumContentsLength(28);
-    fldRecherche = new QLineEdit(Frame1);
-    fldRecherche->setObjectName(QStringLiteral("fldRecherche"));
-    fldRecherche->setPlaceholderText(QStringLiteral("Rechercher un mot dans les noms et les textes"));
-    fldRecherche->setClearButtonEnabled(true);
-    LabDon = Etiquette(Frame1, "LabDon");
-    QFont gras = LabDon->font();
-    gras.setBold(true);
-    gras.setPointSizeF(gras.pointSizeF() * 1.2);
-    LabDon->setFont(gras);
+    CmbNomDon = ListeNoms(Frame1, "CmbNomDon");
+    fldRecherche = ChampRecherche(Frame1);
+    LabDon = Titre(Frame1, "LabDon");
     LabGenre = Etiquette(Frame1, "LabGenre");
     LabCategorie = Etiquette(Frame1, "LabCategorie");
     LabType = Etiquette(Frame1, "LabType");

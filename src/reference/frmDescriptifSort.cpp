@@ -51,20 +51,9 @@ frmDescriptifSort::frmDescriptifSort(EtatShell& etat, SortsGrille grille, QWidge
 {
     setObjectName(QStringLiteral("frmDescriptifSort"));
     setWindowTitle(QStringLiteral("Description du sort"));
-    labnom = Etiquette(this, "labnom");
-    QFont gras = labnom->font();
-    gras.setBold(true);
-    gras.setPointSizeF(gras.pointSizeF() * 1.2);
-    labnom->setFont(gras);
-    CmbSort = new QComboBox(this);
-    CmbSort->setObjectName(QStringLiteral("CmbSort"));
-    CmbSort->setMaxVisibleItems(25);
-    CmbSort->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    CmbSort->setMinimumContentsLength(28);
-    fldRecherche = new QLineEdit(this);
-    fldRecherche->setObjectName(QStringLiteral("fldRecherche"));
-    fldRecherche->setPlaceholderText(QStringLiteral("Rechercher un mot dans les noms et les textes"));
-    fldRecherche->setClearButtonEnabled(true);
+    labnom = Titre(this, "labnom");
+    CmbSort = ListeNoms(this, "CmbSort");
+    fldRecherche = ChampRecherche(this);
     fldstrSource = ligne(this, "fldstrSource", true);
     fldstrDomaine = ligne(this, "fldstrDomaine");
     fldstrNiveau = ligne(this, "fldstrNiveau");

@@ -89,8 +89,10 @@ frmInsertionDons::frmInsertionDons(EtatShell& etat, QWidget* parent) : QWidget(p
                                  "btnPrecedent_Click", [this] { AvanceDansListe(cmbNom, -1); });
     btnSuivant = BoutonProtege(this, m_etat.erreurs, kModule, "btnSuivant", QStringLiteral("&Suivant"), "btnSuivant_Click",
                                [this] { AvanceDansListe(cmbNom, 1); });
-    connect(cmbNom, &QComboBox::activated, this,
-            [this](int i) { m_etat.erreurs.protege("cmbNom_Click", kModule, [&] { AfficheDon(i); }); });
+    connect(cmbNom, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (i >= 0)
+            m_etat.erreurs.protege("cmbNom_Click", kModule, [&] { AfficheDon(i); });
+    });
     connect(ChkPouvoir, &QCheckBox::toggled, this, [this](bool coche) {
         if (!coche)
             cmbCaracteristique->setCurrentIndex(0);
@@ -158,7 +160,10 @@ void frmInsertionDons::remplitNoms()
 
 void frmInsertionDons::AfficheDon(int index)
 {
-    cmbNom->setCurrentIndex(index);
+    {
+        const QSignalBlocker bloque(cmbNom);
+        cmbNom->setCurrentIndex(index);
+    }
     const DonPerso d = LitDonPerso(*m_etat.perso, cmbNom->itemText(index));
     fldnVersion->setText(d.version);
     cmbGenre->setCurrentIndex(qMax(0, cmbGenre->findText(d.genre)));
@@ -176,6 +181,7 @@ void frmInsertionDons::AfficheDon(int index)
 
 void frmInsertionDons::NouveauDon()
 {
+    const QSignalBlocker bloque(cmbNom);
     cmbNom->addItem(QString());
     cmbNom->setCurrentIndex(cmbNom->count() - 1);
     cmbGenre->setCurrentIndex(0);

@@ -12,6 +12,9 @@
 #include "reference/frmDescriptionRaces.h"
 #include "reference/frmInsertionDons.h"
 #include "sheet/FixturesFiche.h"
+#include "sheet/PageCompetences.h"
+#include "sheet/PageDons.h"
+#include "sheet/frmFichePerso.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +22,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
 class TestFenetresRegles : public QObject
@@ -132,6 +136,48 @@ private Q_SLOTS:
         QCOMPARE(f.labnom->text(), QStringLiteral("Boule de feu"));
     }
 
+    // Double-clics de la fiche : le don de la ligne, seul ; la race du personnage ; la clé d'une
+    // spécialité d'artisanat.
+    void depuisLaFiche()
+    {
+        ajouteAldo(*m_etat->perso);
+        frmFichePerso fiche(*m_etat, QStringLiteral("Aldo"));
+        fiche.show();
+        fiche.chargePersonnage(QStringLiteral("Aldo"));
+        const Fiche& calculee = fiche.fiche();
+        QVERIFY(!calculee.Dons.isEmpty());
+        QStringList vus;
+        bool listeActive = true;
+        repondA<QDialog>([&](QDialog* d) {
+            auto* f = d->findChild<frmDescriptifDon*>();
+            vus << f->LabDon->text();
+            listeActive = f->CmbNomDon->isEnabled() || f->btnSuivant->isEnabled();
+            f->btnFermer->click();
+        });
+        Q_EMIT fiche.pageDons()->vsDon->cellDoubleClicked(0, 0);
+        QCOMPARE(vus, QStringList{calculee.Dons.first().Nom});
+        QVERIFY(!listeActive);
+
+        repondA<QDialog>([&](QDialog* d) {
+            vus << d->findChild<frmDescriptionRaces*>()->CmbRace->currentText();
+            d->reject();
+        });
+        Q_EMIT fiche.raceChoisie(QString());
+        QCOMPARE(vus.last(), QStringLiteral("Humain"));
+
+        int artisanat = -1;
+        for (int i = 0; i < calculee.Competences.size(); ++i)
+            if (calculee.Competences.at(i).NomRegle == u"Artisanat 1")
+                artisanat = i;
+        QVERIFY(artisanat >= 0);
+        repondA<QDialog>([&](QDialog* d) {
+            vus << d->findChild<frmDescriptifCompetence*>()->labnom->text();
+            d->reject();
+        });
+        Q_EMIT fiche.pageCompetences()->vsComp->cellDoubleClicked(artisanat, 0);
+        QCOMPARE(vus.last(), QStringLiteral("Artisanat 1 (Intelligence)"));
+    }
+
     void raceAvecApostrophe()
     {
         const QString texte = QStringLiteral("L'elfe d'argent n'oublie rien.");
@@ -215,6 +261,12 @@ private Q_SLOTS:
             QCOMPARE(lu.livre, QStringLiteral("Manuel des joueurs"));
             QCOMPARE(lu.page, QStringLiteral("12"));
             QCOMPARE(lu.caracteristique, QStringLiteral("Sagesse"));
+            f.AfficheDon(0);
+            f.btnPrecedent->click();
+            QCOMPARE(f.fldstrExplication->toPlainText(), QStringLiteral("Un coup d'antan."));
+            f.btnSuivant->click();
+            QCOMPARE(f.cmbNom->currentText(), QStringLiteral("esquive"));
+            QCOMPARE(f.fldstrExplication->toPlainText(), QStringLiteral("Esquive maison."));
             f.ChkPouvoir->setChecked(false);
             QCOMPARE(f.cmbCaracteristique->currentText(), QString());
             QVERIFY(!f.cmbCaracteristique->isEnabled());
