@@ -119,6 +119,14 @@ frmDonsComp::frmDonsComp(BaseDonnees& perso, BaseDonnees& programme, const Perso
         if (r >= 0 && r < m_a.Possibles.size())
             execute("vs2_Click", [this, r] { fldDescription->setPlainText(DescriptionDon(m_programme, m_a.Possibles.at(r).Nom)); });
     });
+    connect(vs2, &QTableWidget::cellDoubleClicked, this, [this](int r) {
+        if (r >= 0 && r < m_a.Possibles.size())
+            Q_EMIT donDemande(m_a.Possibles.at(r).Nom);
+    });
+    connect(vs1, &QTableWidget::cellDoubleClicked, this, [this](int r) {
+        if (r >= 0 && r < m_a.Pris.size())
+            Q_EMIT donDemande(m_a.Pris.at(r).Nom);
+    });
     connect(vs1, &QTableWidget::cellClicked, this, [this](int r, int colonne) {
         if (colonne == ColDescription && r < m_a.Pris.size())
             execute("vs1_CellButtonClick",
@@ -308,6 +316,11 @@ void frmDonsComp::remplitCompetences()
 
 bool frmDonsComp::eventFilter(QObject* objet, QEvent* evenement)
 {
+    if (evenement->type() == QEvent::MouseButtonDblClick) {
+        const int i = objet->property("ligne").toInt();
+        if (i >= 0 && i < m_a.Competences.Lignes.size())
+            Q_EMIT competenceDemandee(NomDescriptionCompetence(m_a.Competences.Lignes.at(i).Affiche));
+    }
     if (evenement->type() == QEvent::MouseButtonRelease) {
         const int i = objet->property("ligne").toInt();
         if (i >= 0 && i < m_a.Competences.Lignes.size())

@@ -63,6 +63,12 @@ public:
     QPushButton* btnAnnuler;
     QTimer* Timer1;
 
+Q_SIGNALS:
+    // Double-clic sur un don d'une des deux listes, ou sur le nom d'une compétence (sa clé dans
+    // les règles, "Artisanat 1" pour une spécialité) : l'éditeur ouvre la description.
+    void donDemande(const QString& don);
+    void competenceDemandee(const QString& cle);
+
 protected:
     void showEvent(QShowEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;   // clic sur le nom d'une compétence

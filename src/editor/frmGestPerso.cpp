@@ -10,6 +10,8 @@
 #include "frmRenommer.h"
 #include "frmVendre.h"
 #include "allocation/frmDonsComp.h"
+#include "reference/frmDescriptifCompetence.h"
+#include "reference/frmDescriptifDon.h"
 #include "wizard/frmAssistant.h"
 #include "shell/Application.h"
 #include "shell/EtatShell.h"
@@ -796,6 +798,12 @@ void frmGestPerso::AffecteDonsCompetences()
     const PersonnageEdite personnage = lit();
     frmDonsComp fenetre(*m_etat.perso, *m_etat.programme, personnage, r, this);
     fenetre.utiliseGestionErreurs(m_etat.erreurs);
+    connect(&fenetre, &frmDonsComp::donDemande, this, [this, &fenetre](const QString& don) {
+        m_etat.erreurs.protege("vs1_DblClick", kModule, [&] { MontreDon(m_etat, don, &fenetre); });
+    });
+    connect(&fenetre, &frmDonsComp::competenceDemandee, this, [this, &fenetre](const QString& cle) {
+        m_etat.erreurs.protege("LabCompetence_DblClick", kModule, [&] { MontreCompetence(m_etat, cle, &fenetre); });
+    });
     if (fenetre.exec() != QDialog::Accepted)
         return;
     const NiveauEdite& n = fenetre.niveau();

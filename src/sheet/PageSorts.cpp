@@ -124,11 +124,11 @@ PageSorts::PageSorts(BaseDonnees& perso, BaseDonnees& programme, QWidget* parent
         g->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
         g->installEventFilter(this);
         connect(g, &QTableWidget::cellDoubleClicked, this,
-                [this, g](int ligne, int) { emit descriptionDemandee(texteCellule(g, ligne, 0)); });
+                [this, g](int ligne, int) { emit descriptionDemandee(grilleDescription(g, ligne)); });
     }
     connect(vsSortClasse[0], &QTableWidget::cellClicked, this, [this](int ligne, int colonne) {
         if (colonne == kColonneAide)
-            emit descriptionDemandee(texteCellule(vsSortClasse[0], ligne, 0));
+            emit descriptionDemandee(grilleDescription(vsSortClasse[0], ligne));
     });
 
     btnAjoutSort = new QPushButton(QStringLiteral("←"), this);
@@ -150,6 +150,8 @@ PageSorts::PageSorts(BaseDonnees& perso, BaseDonnees& programme, QWidget* parent
                          {QStringLiteral("Nom du sort"), QStringLiteral("Niveau"), QStringLiteral("DD"),
                           QStringLiteral("Ecole"), QStringLiteral("Métamagie")});
     vsSortListe->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    connect(vsSortListe, &QTableWidget::cellDoubleClicked, this,
+            [this](int ligne, int) { emit descriptionDemandee(grilleDescription(vsSortListe, ligne)); });
     btnMetamagie = new QPushButton(QStringLiteral("Appliquer un don de mé&tamagie…"), this);
     btnMetamagie->setObjectName(QStringLiteral("btnMetamagie"));
     btnImprimer = new QPushButton(QStringLiteral("&Imprimer la liste…"), this);
@@ -238,6 +240,29 @@ void PageSorts::montreClasse(const QString& classe)
     remplitConnus();
     remplitListeClasse();
     remplitPrepares();
+}
+
+SortsGrille PageSorts::grilleDescription(const QTableWidget* grille, int ligne) const
+{
+    SortsGrille s;
+    s.source = grille == vsSortListe ? QStringLiteral("VSSORTLISTE") : QStringLiteral("VSSORTCLASSE");
+    s.choisie = ligne;
+    for (int r = 0; r < grille->rowCount(); ++r) {
+        LigneGrilleSort l;
+        const auto* choix = qobject_cast<const QComboBox*>(grille->cellWidget(r, 0));
+        l.nom = choix ? choix->currentText() : texteCellule(grille, r, 0);
+        const QString niveau = texteCellule(grille, r, 1);
+        l.classeNiveau = niveau.isEmpty() ? QString() : m_sorts.classe + u' ' + niveau;
+        bool ok = false;
+        const int n = niveau.toInt(&ok);
+        // Le DD d'un sort connu est celui de son niveau, quand la classe lance des sorts de ce niveau.
+        if (grille == vsSortListe)
+            l.dd = texteCellule(grille, r, 2);
+        else if (ok && n >= 0 && n < kNiveauxSort && m_sorts.parJour[n])
+            l.dd = QString::number(m_sorts.dd[n]);
+        s.lignes.append(l);
+    }
+    return s;
 }
 
 void PageSorts::remplitTable()

@@ -4,6 +4,7 @@
 // Chaque ajout ou retrait est enregistré aussitôt.
 #include "Fiche.h"
 #include "SortsFiche.h"
+#include "reference/Descriptifs.h"
 
 #include <QWidget>
 
@@ -49,12 +50,14 @@ Q_SIGNALS:
     // Un sort connu ou préparé vient d'être enregistré : la fiche se recalcule.
     void sortsModifies();
     // Double-clic sur un sort ou bouton "..." : description du sort.
-    void descriptionDemandee(const QString& sort);
+    void descriptionDemandee(const SortsGrille& grille);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
+    // Les sorts d'une grille avec ce que la fiche a calculé pour chacun, la ligne donnée choisie.
+    SortsGrille grilleDescription(const QTableWidget* grille, int ligne) const;
     void remplitTable();
     void remplitConnus();
     void remplitListeClasse();

@@ -11,6 +11,10 @@
 #include "PageSorts.h"
 #include "RetrouveFiche.h"
 #include "frmImpression.h"
+#include "reference/frmDescriptifCompetence.h"
+#include "reference/frmDescriptifDon.h"
+#include "reference/frmDescriptifSort.h"
+#include "reference/frmDescriptionRaces.h"
 #include "shell/Application.h"
 #include "shell/EtatShell.h"
 #include "shell/FichierIni.h"
@@ -27,6 +31,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QTableWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -114,6 +119,21 @@ frmFichePerso::frmFichePerso(EtatShell& etat, const QString& nom, QWidget* paren
     });
     connect(m_sorts, &PageSorts::sortsModifies, this, [this] { Timer_Equip2.start(kDelaiEquipement); });
     connect(m_principale, &PagePrincipale::raceDoubleClic, this, [this] { Q_EMIT raceChoisie(m_fiche.TexteRace); });
+    // Descriptions des règles, modales, sur ce que la fiche montre.
+    connect(this, &frmFichePerso::raceChoisie, this, [this] {
+        execute("fldstrRace_DblClick", [this] { MontreRace(m_etat, m_fiche.Personnage.RACE, this); });
+    });
+    connect(m_dons->vsDon, &QTableWidget::cellDoubleClicked, this, [this](int ligne) {
+        if (ligne >= 0 && ligne < m_fiche.Dons.size())
+            execute("vsDon_DblClick", [&] { MontreDon(m_etat, m_fiche.Dons.at(ligne).Nom, this); });
+    });
+    connect(m_competences->vsComp, &QTableWidget::cellDoubleClicked, this, [this](int ligne) {
+        if (ligne >= 0 && ligne < m_fiche.Competences.size())
+            execute("vsComp_DblClick", [&] { MontreCompetence(m_etat, m_fiche.Competences.at(ligne).NomRegle, this); });
+    });
+    connect(m_sorts, &PageSorts::descriptionDemandee, this, [this](const SortsGrille& grille) {
+        execute("vsSortClasse_DblClick", [&] { MontreSort(m_etat, grille, this); });
+    });
     connect(m_dons, &PageDons::basculeDons, this, [this] { execute("btnCacherDon_Click", [this] { basculeDons(); }); });
     connect(m_capacites, &PageCapacites::ajoute, this,
             [this](int ligne) { execute("btnAjouter_Click", [&] { ajouteCapacite(ligne); }); });

@@ -13,6 +13,10 @@
 #include "experience/frmExperience.h"
 #include "import/RefusImport.h"
 #include "import/frmImport.h"
+#include "reference/frmDescriptifDon.h"
+#include "reference/frmDescriptifSort.h"
+#include "reference/frmDescriptionRaces.h"
+#include "reference/frmInsertionDons.h"
 #include "sheet/frmFichePerso.h"
 #include "tools/frmGenerateurVille.h"
 #include "tools/frmLanceurDes.h"
@@ -167,12 +171,25 @@ void frmMain::creeMenus()
             [this] { afficheLanceurDes(); });
 
     QMenu* regles = menu("IDM_REGLES", QStringLiteral("&Règles"));
-    ajouteAction(regles, "IDM_DESCRIPTION_SORT", QStringLiteral("Description des &sorts"));
-    ajouteAction(regles, "IDM_DESCRIPTION_RACE", QStringLiteral("Description des &races"));
-    ajouteAction(regles, "IDM_DESCRIPTION_DON", QStringLiteral("&Description des &dons"));
+    branche(ajouteAction(regles, "IDM_DESCRIPTION_SORT", QStringLiteral("Description des &sorts")),
+            "IDM_DESCRIPTION_SORT_Click", [this] { MontreSort(m_etat, {}, this); });
+    branche(ajouteAction(regles, "IDM_DESCRIPTION_RACE", QStringLiteral("Description des &races")),
+            "IDM_DESCRIPTION_RACE_Click", [this] {
+                if (!rameneDevant(QStringLiteral("frmDescriptionRaces")))
+                    afficheDescription(new frmDescriptionRaces(m_etat));
+            });
+    branche(ajouteAction(regles, "IDM_DESCRIPTION_DON", QStringLiteral("&Description des &dons")),
+            "IDM_DESCRIPTION_DON_Click", [this] {
+                if (!rameneDevant(QStringLiteral("frmDescriptifDon")))
+                    afficheDescription(new frmDescriptifDon(m_etat, true));
+            });
 
     QMenu* personnel = menu("IDM_PERSONNEL", QStringLiteral("&Personnel"));
-    ajouteAction(personnel, "IDM_INSERTION_DONS", QStringLiteral("&Insertion de dons"));
+    branche(ajouteAction(personnel, "IDM_INSERTION_DONS", QStringLiteral("&Insertion de dons")),
+            "IDM_INSERTION_DONS_Click", [this] {
+                if (!rameneDevant(QStringLiteral("frmInsertionDons")))
+                    afficheDescription(new frmInsertionDons(m_etat));
+            });
     ajouteAction(personnel, "IDM_INSERTION_RACES", QStringLiteral("&Insertion de races"));
     ajouteAction(personnel, "IDM_INSERTION_CLASSES", QStringLiteral("&Insertion de classes"));
 
@@ -374,6 +391,14 @@ void frmMain::afficheExperience()
         return;
     QMdiSubWindow* sous = afficheEnfant(new frmExperience(m_etat));
     sous->resize(Pixels(11000), Pixels(8000));
+    sous->show();
+}
+
+void frmMain::afficheDescription(QWidget* fenetre)
+{
+    const QSize taille = fenetre->size();
+    QMdiSubWindow* sous = afficheEnfant(fenetre);
+    sous->resize(taille.boundedTo(m_zone->size()));
     sous->show();
 }
 

@@ -37,6 +37,8 @@ public:
     void afficheGestObjets(const QString& objetUnique = {});
     void afficheAstuce();
     void afficheExperience();
+    // Fenêtre de description des règles, sans mode, à sa taille dans la zone cliente.
+    void afficheDescription(QWidget* fenetre);
     // Choix du fichier puis fenêtre d'importation ; ouvreImport fait tout sauf le choix.
     void afficheImport();
     void ouvreImport(const QString& chemin);

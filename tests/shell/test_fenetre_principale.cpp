@@ -154,10 +154,10 @@ private Q_SLOTS:
         r("IDM_OUTILS", "IDM_XP_PERSONNAGES", "&Expériences des personnages", true);
         r("IDM_OUTILS", "IDM_GENERATEUR_VILLE", "&Générateur de ville", true);
         r("IDM_OUTILS", "IDM_LANCEUR_DES", "&Lanceur de dés", true);
-        r("IDM_REGLES", "IDM_DESCRIPTION_SORT", "Description des &sorts", false);
-        r("IDM_REGLES", "IDM_DESCRIPTION_RACE", "Description des &races", false);
-        r("IDM_REGLES", "IDM_DESCRIPTION_DON", "&Description des &dons", false);
-        r("IDM_PERSONNEL", "IDM_INSERTION_DONS", "&Insertion de dons", false);
+        r("IDM_REGLES", "IDM_DESCRIPTION_SORT", "Description des &sorts", true);
+        r("IDM_REGLES", "IDM_DESCRIPTION_RACE", "Description des &races", true);
+        r("IDM_REGLES", "IDM_DESCRIPTION_DON", "&Description des &dons", true);
+        r("IDM_PERSONNEL", "IDM_INSERTION_DONS", "&Insertion de dons", true);
         r("IDM_PERSONNEL", "IDM_INSERTION_RACES", "&Insertion de races", false);
         r("IDM_PERSONNEL", "IDM_INSERTION_CLASSES", "&Insertion de classes", false);
         r("IDM_AIDE", "IDM_ASTUCE", "&Astuce du jour", true);

@@ -58,6 +58,7 @@ QHash<QString, QString> champsMain(BaseDonnees& programme, const QString& table)
 void recouvre(BaseDonnees& programme, const TableCorrigeable& t, bool corrections)
 {
     const QString table = QString::fromLatin1(t.table);
+    programme.execute(QStringLiteral("DROP TABLE IF EXISTS temp.%1").arg(identifiant(TableRecherche(table))));
     programme.execute(QStringLiteral("DROP TABLE IF EXISTS temp.%1").arg(identifiant(table)));
     const bool dons = table == u"Dons" && tableTemporaire(programme, kDonsPerso)
                       && programme.scalaire(QStringLiteral("SELECT count(*) FROM temp.%1").arg(kDonsPerso)).toInt() > 0;
@@ -125,6 +126,11 @@ void attache(BaseDonnees& programme, const QString& chemin)
 }
 
 } // namespace
+
+QString TableRecherche(const QString& table)
+{
+    return QStringLiteral("quorvane_recherche_") + table;
+}
 
 QString CheminCorrections()
 {

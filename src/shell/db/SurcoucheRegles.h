@@ -25,6 +25,10 @@ void AttacheCorrections(BaseDonnees& programme, const QString& chemin);
 // règles de même nom remplacé champ par champ) ; ceux de la base précédente disparaissent.
 void CopieDonsPerso(BaseDonnees& perso, BaseDonnees& programme);
 
+// Table temporaire de l'index plein texte d'une table des règles : la surcouche la supprime dès
+// qu'elle refait cette table, pour que la recherche la reconstruise sur les textes à jour.
+QString TableRecherche(const QString& table);
+
 // Enregistre des corrections de champs d'une ligne des règles (table "Dons", "Sort" ou "Race",
 // clé : son nom) dans le fichier des corrections, créé au besoin, en une transaction ; elles
 // s'appliquent aussitôt. Un champ à la valeur nulle efface sa correction.
