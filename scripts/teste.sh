@@ -21,8 +21,8 @@ cmake --build build-sanitiseurs -j "$(nproc)" --target tests_coeur
 (cd build-sanitiseurs && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" -L coeur)
 
 [ -f build-fuzz/build.ninja ] || cmake --preset fuzz
-cmake --build build-fuzz -j "$(nproc)" --target fuzz_des fuzz_competences
-for cible in des competences; do
+cmake --build build-fuzz -j "$(nproc)" --target fuzz_des fuzz_competences fuzz_dons
+for cible in des competences dons; do
   travail="$(mktemp -d)"
   cp fuzz/corpus/"$cible"/* "$travail"/
   echo "Fuzz $cible : 30 s"
