@@ -3,6 +3,7 @@
 #include "sheet/ListeCapacite.h"
 #include "sheet/RetrouveFiche.h"
 #include "sheet/SortsConnus.h"
+#include "sheet/SortsFiche.h"
 #include "sheet/SortsParJour.h"
 #include "sheet/SortsPrepares.h"
 #include "shell/Erreur.h"
@@ -215,6 +216,10 @@ int EcritPersonnagesExemples(const QString& cheminGraine, BaseDonnees& perso, Ba
                                               .arg(g.edite.nom, refus->message, refus->controle)
                                               .arg(refus->ligne));
         ecritTextes(perso, g.edite.nom, g.textes);
+        // L'éditeur garde un don inconnu des règles ; un exemple n'en a pas.
+        for (const LigneDon& d : calculeFiche(perso, programme, dossierProgramme, g.edite.nom).Dons)
+            if (d.Nom.endsWith(QString::fromUtf8(kAbsentDesRegles)))
+                refuse(cheminGraine, g.ligne, QStringLiteral("%1 : don %2").arg(g.edite.nom, d.Nom));
         ecritSorts(g, perso, programme, dossierProgramme);
     }
     return int(graines.size());
