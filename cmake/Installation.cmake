@@ -2,6 +2,8 @@
 # Disposition : bin/ pour les programmes, share/quorvane/ pour les règles, images, modèles et
 # astuces (le programme installé les y cherche), lib/quorvane/ pour l'extension SQLite.
 set(QUORVANE_PARTAGE "share/quorvane")
+# Le paquet ne prend que ce qu'il installe : pas besoin de construire tous les essais avant lui.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(QUORVANE_INSTALLATION "${CMAKE_SOURCE_DIR}/data/installation")
 
 install(TARGETS quorvane quorvane-cli RUNTIME DESTINATION bin)

@@ -6,6 +6,7 @@ racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${QUORVANE_BUILD:-$racine/build}"
 cd "$build"
 rm -f quorvane_*.deb
+cmake --build . --target quorvane quorvane-cli nomfr exemples
 cpack -G DEB >/dev/null
 paquet="$(ls quorvane_*.deb)"
 echo "Paquet : $paquet"
@@ -42,6 +43,8 @@ liste="$("$jetable/racine/usr/bin/quorvane-cli" liste)"
 echo "$liste"
 test -f "$XDG_DATA_HOME/quorvane/perso.db" || { echo "perso.db absente du dossier de l'utilisateur" >&2; exit 1; }
 test "$(wc -l <<<"$liste")" -eq 8 || { echo "On attendait les huit personnages d'exemple." >&2; exit 1; }
-sqlite3 "$XDG_DATA_HOME/quorvane/perso.db" -cmd ".load $jetable/racine/usr/lib/quorvane/nomfr" \
-  "select count(*) from Personnage where Nom = upper(Nom) or Nom <> upper(Nom)" >/dev/null
+# L'extension installée : un nom cherché dans une autre casse.
+trouve="$(sqlite3 "$XDG_DATA_HOME/quorvane/perso.db" -cmd ".load $jetable/racine/usr/lib/quorvane/nomfr" \
+  "select count(*) from Personnage where Nom = 'BRUNEHAUT'")"
+test "$trouve" = 1 || { echo "L'extension nomfr installée ne trouve pas « BRUNEHAUT »." >&2; exit 1; }
 echo "Paquet vérifié."
