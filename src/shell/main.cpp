@@ -117,9 +117,14 @@ int main(int argc, char** argv)
         principale.sansDialogues();
     principale.Charge(arguments.base);
     principale.show();
-    if (baseCreee)
-        principale.statusBar()->showMessage(QStringLiteral("Aucune base de personnages trouvée : une base vide a été créée (")
-                                            + etat.cheminPerso + u')');
+    if (baseCreee) {
+        // La base neuve est une copie des exemples livrés quand le programme en a.
+        const bool exemples = etat.perso->scalaire(QStringLiteral("select count(*) from Personnage")).toInt() > 0;
+        principale.statusBar()->showMessage(
+            (exemples ? QStringLiteral("Aucune base de personnages trouvée : une base a été créée avec les personnages d'exemple (")
+                      : QStringLiteral("Aucune base de personnages trouvée : une base vide a été créée ("))
+            + etat.cheminPerso + u')');
+    }
     if (AfficheAstucesAuDemarrage())
         principale.afficheAstuce();
 
