@@ -30,7 +30,12 @@ done
 
 jetable="$(mktemp -d)"
 trap 'rm -rf "$jetable"' EXIT
-dpkg -x "$paquet" "$jetable/racine"
+# Installation par dpkg dans une racine jetable : sa base de paquets est vide, d'où --force-depends
+# (les dépendances sont vérifiées plus haut) ; les scripts du paquet (ldconfig) tournent hors racine.
+mkdir -p "$jetable/racine/var/lib/dpkg/info" "$jetable/racine/var/lib/dpkg/updates"
+touch "$jetable/racine/var/lib/dpkg/status"
+dpkg --root="$jetable/racine" --force-depends --force-script-chrootless --force-not-root -i "$paquet" >/dev/null 2>&1 \
+  || { echo "dpkg n'installe pas $paquet dans la racine jetable." >&2; exit 1; }
 desktop-file-validate "$jetable/racine/usr/share/applications/quorvane.desktop"
 appstreamcli validate --no-net "$jetable/racine/usr/share/metainfo/io.github.quorvane.Quorvane.metainfo.xml"
 bash -n "$jetable/racine/usr/share/bash-completion/completions/quorvane-cli"
