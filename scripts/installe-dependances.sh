@@ -9,6 +9,7 @@ PAQUETS=(
   mdbtools-dev mdbtools pkg-config
   fontconfig fonts-dejavu-core
   clang libclang-rt-14-dev
+  dpkg-dev desktop-file-utils appstream
 )
 
 manquants=()

@@ -7,6 +7,8 @@ racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$racine/scripts/construit.sh"
 dossier="${QUORVANE_BUILD:-$racine/build}"
 (cd "$dossier" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" "$@")
+# Le paquet Debian : construit, vérifié, installé dans une racine jetable (une dizaine de secondes).
+"$racine/scripts/verifie-paquet.sh"
 
 if [ "${QUORVANE_TESTS_RAPIDES:-0}" = "1" ]; then
   exit 0

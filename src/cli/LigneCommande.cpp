@@ -54,7 +54,11 @@ const QString kAide = QStringLiteral(
     "  --graine N               rejoue la suite de dés de cette graine (commande des)\n"
     "  --sans-objets            importe sans les objets ni le catalogue (importe)\n"
     "  --nom ANCIEN=NOUVEAU     importe ANCIEN sous le nom NOUVEAU (importe, plusieurs possibles)\n"
-    "  --aide                   cette aide\n");
+    "  --aide, --help           cette aide\n"
+    "  --version                la version du programme\n"
+    "\n"
+    "Codes de sortie : 0 réussite, 1 fichier ou personnage introuvable (ou personnage non importé),\n"
+    "2 commande mal formée, 3 base ou fichier illisible, verrouillé ou en lecture seule.\n");
 
 struct Options
 {
@@ -108,6 +112,7 @@ std::optional<QString> litOptions(const QStringList& arguments, Options& options
 void prepareEtat(const Options& options, EtatShell& etat)
 {
     etat.dossierProgramme = QDir::cleanPath(QFileInfo(options.dossierProgramme).absoluteFilePath());
+    etat.dossierPersonnel = DossierPersonnel(etat.dossierProgramme);
     etat.cheminIni = LocaliseFichierIni(DossierConfiguration(), etat.dossierProgramme);
     etat.doubleCarac = ParametreIni(etat.cheminIni, QStringLiteral("COMPETENCE"), QStringLiteral("DOUBLECARAC"), 0, false) != 0;
     etat.programme = OuvreBaseProgramme(QDir(etat.dossierProgramme).filePath(QLatin1String(kNomBaseProgramme)));
@@ -118,19 +123,23 @@ void prepareEtat(const Options& options, EtatShell& etat)
     }
 }
 
+// Numéro classique d'un argument incorrect : la commande est mal formée.
+constexpr int kErreurArgument = 5;
+
 void refuseBaseProgramme(const EtatShell& etat, const QString& chemin)
 {
     if (EstBaseProgramme(etat, chemin))
-        throw ErreurBase(QStringLiteral("On ne peut pas ouvrir la base du programme"));
+        throw ErreurExecution(kErreurArgument, QStringLiteral("On ne peut pas ouvrir la base du programme"));
 }
 
-// Base par défaut : celle que nomme le fichier de réglages si elle existe encore, sinon perso.db.
+// Base par défaut : celle que nomme le fichier de réglages si elle existe encore, sinon perso.db
+// (faite comme au démarrage du programme de bureau quand elle manque).
 QString baseParDefaut(const EtatShell& etat)
 {
     const QString derniere = LitIni(etat.cheminIni, QStringLiteral("FICHIER"), QStringLiteral("BDD"));
     if (!derniere.isEmpty() && QFileInfo(derniere).isFile() && !EstBaseProgramme(etat, derniere))
         return derniere;
-    return QDir(etat.dossierProgramme).filePath(QLatin1String(kNomBasePerso));
+    return PrepareBasePersoParDefaut(etat);
 }
 
 // Une tabulation ou un retour à la ligne dans un nom casserait les colonnes : ils sont échappés.
@@ -237,7 +246,8 @@ int commandeFiche(const Options& options, QTextStream& sortie)
     auto perso = OuvreBasePersonnages(etat, chemin);
     CopieDonsPerso(*perso, *etat.programme);
     if (!perso->cherche(QStringLiteral("Personnage"), QStringLiteral("PrimaryKey"), {nom}))
-        throw ErreurBase(QStringLiteral("Le personnage « %1 » n'existe pas dans la base « %2 ».").arg(nom, perso->chemin()));
+        throw ErreurExecution(NumeroErreur::Introuvable,
+                              QStringLiteral("Le personnage « %1 » n'existe pas dans la base « %2 ».").arg(nom, perso->chemin()));
     Fiche fiche;
     SaisiesFiche saisies;
     saisies.DoubleCarac = etat.doubleCarac;
@@ -258,8 +268,6 @@ int commandeFiche(const Options& options, QTextStream& sortie)
     return 0;
 }
 
-// Numéro classique d'un argument incorrect.
-constexpr int kErreurArgument = 5;
 constexpr int kMaxFois = 1000;
 
 int commandeDes(const Options& options, QTextStream& sortie)
@@ -289,10 +297,14 @@ int ExecuteLigneCommande(const QStringList& arguments, const QString& dossierExe
                          QTextStream& erreurs)
 {
     Options options;
-    options.dossierProgramme = dossierExecutable;
+    options.dossierProgramme = DossierProgrammeDepuis(dossierExecutable);
     if (arguments.contains(QStringLiteral("--aide")) || arguments.contains(QStringLiteral("-h"))
         || arguments.contains(QStringLiteral("--help"))) {
         sortie << kAide;
+        return 0;
+    }
+    if (arguments.contains(QStringLiteral("--version"))) {
+        sortie << QStringLiteral("quorvane-cli %1\n").arg(QLatin1String(QUORVANE_VERSION));
         return 0;
     }
     if (const auto erreur = litOptions(arguments, options)) {
@@ -348,7 +360,10 @@ int ExecuteLigneCommande(const QStringList& arguments, const QString& dossierExe
             return c.execute(options, sortie);
         } catch (const ErreurExecution& e) {
             erreurs << e.description() << '\n';
-            return 1;
+            // Codes de sortie : 1 introuvable, 2 commande mal formée, 3 base ou fichier en erreur.
+            if (e.numero() == NumeroErreur::Introuvable)
+                return 1;
+            return e.numero() == kErreurArgument ? 2 : 3;
         }
     }
     erreurs << QStringLiteral("Commande inconnue : %1.\n").arg(options.commande) << kAide;

@@ -8,6 +8,7 @@
 #include "shell/db/SurcoucheRegles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -35,10 +36,59 @@ int litNombre(EtatShell& etat, const char* section, const char* cle)
 
 } // namespace
 
+QString DossierProgrammeDepuis(const QString& dossierExecutable)
+{
+    const QString executable = cheminAbsolu(dossierExecutable);
+    if (QFileInfo::exists(QDir(executable).filePath(QLatin1String(kNomBaseProgramme))))
+        return executable;
+    const QString installe = cheminAbsolu(executable + QStringLiteral("/../share/quorvane"));
+    if (QFileInfo::exists(QDir(installe).filePath(QLatin1String(kNomBaseProgramme))))
+        return installe;
+    return executable;   // l'absence de la base sera signalée à son ouverture
+}
+
+QString DossierPersonnel(const QString& dossierProgramme)
+{
+    const QDir dossier(cheminAbsolu(dossierProgramme));
+    QDir parent = dossier;
+    const bool installe = dossier.dirName() == u"quorvane" && parent.cdUp() && parent.dirName() == u"share";
+    return installe ? DossierDonneesUtilisateur() : dossier.path();
+}
+
+QString PrepareBasePersoParDefaut(const EtatShell& etat, bool* creee)
+{
+    const QString chemin = QDir(etat.dossierPersonnel).filePath(QLatin1String(kNomBasePerso));
+    if (creee)
+        *creee = false;
+    if (QFileInfo::exists(chemin))
+        return chemin;
+    if (!QDir().mkpath(etat.dossierPersonnel))
+        throw ErreurBase(QStringLiteral("Impossible de créer le dossier « %1 ».").arg(etat.dossierPersonnel));
+    const QString exemples = QDir(etat.dossierProgramme).filePath(QLatin1String(kNomBaseExemples));
+    if (QFileInfo::exists(exemples)) {
+        // Copie sous un nom provisoire puis renommage : jamais de perso.db à moitié copiée.
+        const QString provisoire = chemin + QStringLiteral(".copie");
+        QFile::remove(provisoire);
+        const bool copie = QFile::copy(exemples, provisoire)
+                           && QFile::setPermissions(provisoire, QFile::permissions(provisoire) | QFileDevice::WriteOwner)
+                           && QFile::rename(provisoire, chemin);
+        QFile::remove(provisoire);
+        if (!copie && !QFileInfo::exists(chemin))
+            throw ErreurBase(QStringLiteral("Impossible de copier les personnages d'exemple dans « %1 ».").arg(chemin));
+    } else {
+        CreeBasePersonnagesComplete(chemin, *etat.programme);
+    }
+    if (creee)
+        *creee = true;
+    return chemin;
+}
+
 void PrepareDemarrage(EtatShell& etat, const QString& dossierProgramme, const QString& dossierConfiguration)
 {
-    etat.dossierProgramme = cheminAbsolu(dossierProgramme);
-    etat.erreurs.ouvreJournal(QDir(etat.dossierProgramme).filePath(QLatin1String(kNomJournal)));
+    etat.dossierProgramme = DossierProgrammeDepuis(dossierProgramme);
+    etat.dossierPersonnel = DossierPersonnel(etat.dossierProgramme);
+    QDir().mkpath(etat.dossierPersonnel);
+    etat.erreurs.ouvreJournal(QDir(etat.dossierPersonnel).filePath(QLatin1String(kNomJournal)));
     QDir::setCurrent(etat.dossierProgramme);
 
     etat.cheminIni = LocaliseFichierIni(dossierConfiguration, etat.dossierProgramme);
@@ -71,13 +121,8 @@ bool OuvreBasesDemarrage(EtatShell& etat)
 
     bool creee = false;
     if (!etat.perso) {
-        etat.cheminPerso = QDir(etat.dossierProgramme).filePath(QLatin1String(kNomBasePerso));
-        if (QFileInfo::exists(etat.cheminPerso)) {
-            etat.perso = BaseDonnees::ouvre(etat.cheminPerso);
-        } else {
-            etat.perso = CreeBasePersonnagesComplete(etat.cheminPerso, *etat.programme);
-            creee = true;
-        }
+        etat.cheminPerso = PrepareBasePersoParDefaut(etat, &creee);
+        etat.perso = BaseDonnees::ouvre(etat.cheminPerso);
     }
 
     const QString separateur = QLocale::system().decimalPoint();
@@ -91,7 +136,8 @@ bool OuvreBasesDemarrage(EtatShell& etat)
 std::unique_ptr<BaseDonnees> OuvreBaseProgramme(const QString& chemin)
 {
     if (!QFileInfo::exists(chemin))
-        throw ErreurBase(QStringLiteral("La base du programme « %1 » est introuvable : réinstallez Quorvane.").arg(chemin));
+        throw ErreurBase(QStringLiteral("La base du programme « %1 » est introuvable : réinstallez Quorvane.").arg(chemin),
+                         NumeroErreur::Introuvable);
     return BaseDonnees::ouvreLecture(chemin);
 }
 

@@ -8,6 +8,21 @@ class BaseDonnees;
 
 inline constexpr const char* kNomBaseProgramme = "tessarys.db";
 inline constexpr const char* kNomBasePerso = "perso.db";
+// Les personnages d'exemple livrés, recopiés dans perso.db quand elle manque.
+inline constexpr const char* kNomBaseExemples = "exemples.db";
+
+// Dossier des règles, images et modèles : celui de l'exécutable quand il tourne depuis sa
+// construction (tessarys.db à côté de lui), <préfixe>/share/quorvane quand il est installé
+// dans <préfixe>/bin.
+QString DossierProgrammeDepuis(const QString& dossierExecutable);
+
+// Dossier de perso.db et du journal : celui du programme, sauf une fois installé
+// (share/quorvane n'appartient pas à l'utilisateur) : alors ses données (~/.local/share/quorvane).
+QString DossierPersonnel(const QString& dossierProgramme);
+
+// perso.db du dossier personnel ; quand elle manque, elle est faite d'un seul coup : copie des
+// exemples livrés s'il y en a, sinon base vide. *creee dit si elle vient d'être faite.
+QString PrepareBasePersoParDefaut(const EtatShell& etat, bool* creee = nullptr);
 
 // Journal d'erreurs, dossier courant, lecture des réglages (avant l'instance unique).
 void PrepareDemarrage(EtatShell& etat, const QString& dossierProgramme, const QString& dossierConfiguration);

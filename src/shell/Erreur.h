@@ -28,6 +28,7 @@ private:
 namespace NumeroErreur {
 constexpr int Depassement = 6;       // dépassement de capacité d'un entier 16 bits
 constexpr int DivisionParZero = 11;
+constexpr int Introuvable = 53;      // fichier (ou personnage) introuvable
 constexpr int Base = 3000;           // erreur du moteur de base de données
 }
 

@@ -11,7 +11,8 @@
 
 struct EtatShell
 {
-    QString dossierProgramme;
+    QString dossierProgramme;                // règles, images, modèles
+    QString dossierPersonnel;                // perso.db par défaut et journal
     QString cheminIni;                       // "TESSARY.INI", lieu décidé au démarrage
     std::unique_ptr<BaseDonnees> programme;  // tessarys.db
     std::unique_ptr<BaseDonnees> perso;      // base de personnages ouverte

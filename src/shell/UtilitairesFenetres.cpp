@@ -7,7 +7,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
@@ -108,6 +112,17 @@ bool TrouveLigne(QAbstractItemView* grille, const QString& valeur, int colonne)
         }
     }
     return false;
+}
+
+bool ChargeTraductionsQt()
+{
+    static QTranslator traduction;
+    if (!traduction.isEmpty())
+        return true;
+    if (!traduction.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&traduction);
 }
 
 QString DialogueOuvrir(QWidget* parent, const QString& titre, const QString& filtre, const QString& dossierInitial)

@@ -36,6 +36,10 @@ bool TrouveLigne(QAbstractItemView* grille, const QString& valeur, int colonne);
 
 // Dialogue d'ouverture d'un fichier. Le filtre s'écrit "libellé|motif" (plusieurs paires
 // possibles, séparées elles aussi par "|"). Rend le chemin choisi, ou "" si l'utilisateur annule.
+// Installe les traductions françaises de Qt livrées par le système (boutons « Oui », « Non »,
+// « Annuler », dialogues de fichiers et d'impression). Faux quand elles manquent.
+bool ChargeTraductionsQt();
+
 QString DialogueOuvrir(QWidget* parent, const QString& titre, const QString& filtre, const QString& dossierInitial);
 
 // Place les boutons visibles côte à côte, dans l'ordre donné, à partir du bord gauche du

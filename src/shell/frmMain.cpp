@@ -156,7 +156,7 @@ void frmMain::creeMenus()
     branche(ajouteAction(fichier, "IDM_OUVRIR", QStringLiteral("&Ouvrir une base de donnée de personnages")),
             "IDM_OUVRIR_Click", [this] {
                 OuvreBase(DialogueOuvrir(this, QStringLiteral("Ouvrir une base donnée"),
-                                         QStringLiteral("Base Quorvane (*.db)|*.db"), m_etat.dossierProgramme));
+                                         QStringLiteral("Base Quorvane (*.db)|*.db"), m_etat.dossierPersonnel));
             });
     ajouteSeparateur(fichier, "IDM_SEP2");
     branche(ajouteAction(fichier, "IDM_QUITTER", QStringLiteral("&Quitter")), "IDM_QUITTER_Click",
@@ -406,7 +406,7 @@ void frmMain::afficheImport()
 {
     ouvreImport(DialogueOuvrir(this, QStringLiteral("Ouvrir une base donnée pour l'import de personnage"),
                                QStringLiteral("Bases Quorvane (*.db)|*.db|Access 97 (*.mdb)|*.mdb"),
-                               m_etat.dossierProgramme));
+                               m_etat.dossierPersonnel));
 }
 
 void frmMain::ouvreImport(const QString& chemin)

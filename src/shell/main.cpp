@@ -6,15 +6,14 @@
 #include "FichierIni.h"
 #include "InstanceUnique.h"
 #include "ReglagesUtilisateur.h"
+#include "UtilitairesFenetres.h"
 #include "frmMain.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QStatusBar>
-#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -72,10 +71,9 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QLatin1String(kTitreApplication));
 
     // Les dialogues de Qt (fichiers, messages) parlent français.
-    QTranslator traductionQt;
-    if (traductionQt.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traductionQt);
+    if (!ChargeTraductionsQt())
+        ecritErreur(QStringLiteral("Traductions françaises de Qt introuvables (paquet qt6-translations-l10n) : "
+                                   "les dialogues standard resteront en anglais."));
 
     const Arguments arguments = litArguments(QApplication::arguments());
     if (!arguments.erreur.isEmpty()) {
@@ -119,9 +117,14 @@ int main(int argc, char** argv)
         principale.sansDialogues();
     principale.Charge(arguments.base);
     principale.show();
-    if (baseCreee)
-        principale.statusBar()->showMessage(QStringLiteral("Aucune base de personnages trouvée : une base vide a été créée (")
-                                            + etat.cheminPerso + u')');
+    if (baseCreee) {
+        // La base neuve est une copie des exemples livrés quand le programme en a.
+        const bool exemples = etat.perso->scalaire(QStringLiteral("select count(*) from Personnage")).toInt() > 0;
+        principale.statusBar()->showMessage(
+            (exemples ? QStringLiteral("Aucune base de personnages trouvée : une base a été créée avec les personnages d'exemple (")
+                      : QStringLiteral("Aucune base de personnages trouvée : une base vide a été créée ("))
+            + etat.cheminPerso + u')');
+    }
     if (AfficheAstucesAuDemarrage())
         principale.afficheAstuce();
 

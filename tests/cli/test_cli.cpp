@@ -53,7 +53,7 @@ private Q_SLOTS:
         QCOMPARE(liste.sortie, QString());
         // Créer deux fois le même fichier est refusé sans toucher au premier.
         const Resultat encore = lance(avecProgramme({"creer-base", x}));
-        QCOMPARE(encore.code, 1);
+        QCOMPARE(encore.code, 3);
         QVERIFY(encore.erreurs.contains("existe déjà"));
     }
 
@@ -109,16 +109,19 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("message");
+        // Codes : 1 introuvable, 2 commande mal formée, 3 base illisible, verrouillée ou en lecture seule.
         QTest::newRow("sans commande") << QStringList{} << 2 << "Aucune commande";
         QTest::newRow("commande inconnue") << QStringList{"efface"} << 2 << "Commande inconnue";
         QTest::newRow("option sans valeur") << QStringList{"liste", "--base"} << 2 << "attend une valeur";
         QTest::newRow("fichier manquant") << QStringList{"mise-a-jour", "@/absent.db"} << 1 << "n'existe pas";
-        QTest::newRow("pas une base") << QStringList{"mise-a-jour", "@/texte.db"} << 1 << "n'est pas une base";
-        QTest::newRow("base du programme") << QStringList{"liste", "--base", "#"} << 1
+        QTest::newRow("personnage absent") << QStringList{"fiche", "Personne", "--base", "@/vide.db"} << 1
+                                           << "Le personnage « Personne » n'existe pas";
+        QTest::newRow("pas une base") << QStringList{"mise-a-jour", "@/texte.db"} << 3 << "n'est pas une base";
+        QTest::newRow("base du programme") << QStringList{"liste", "--base", "#"} << 2
                                            << "On ne peut pas ouvrir la base du programme";
         QTest::newRow("programme absent") << QStringList{"liste", "--programme", "@"} << 1 << "introuvable";
-        QTest::newRow("expression de dés refusée") << QStringList{"des", "3x6"} << 1 << "à partir de « x6 »";
-        QTest::newRow("jets hors bornes") << QStringList{"des", "1d6", "--fois", "0"} << 1 << "--fois attend un nombre";
+        QTest::newRow("expression de dés refusée") << QStringList{"des", "3x6"} << 2 << "à partir de « x6 »";
+        QTest::newRow("jets hors bornes") << QStringList{"des", "1d6", "--fois", "0"} << 2 << "--fois attend un nombre";
         QTest::newRow("jets hors de des") << QStringList{"liste", "--fois", "2"} << 2 << "qu'à la commande des";
     }
     void echecsClairs()
@@ -128,6 +131,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         DossierTest d;
         ecritFichier(d.chemin("texte.db"), "Ceci n'est pas une base de données, seulement du texte.\n");
+        QCOMPARE(lance(avecProgramme({"creer-base", d.chemin("vide.db")})).code, 0);
         QStringList args;
         for (QString a : arguments) {
             a.replace(u'@', d.dossier().path());
@@ -140,6 +144,19 @@ private Q_SLOTS:
         const Resultat r = lance(args);
         QCOMPARE(r.code, code);
         QVERIFY2(r.erreurs.contains(message), qPrintable(r.erreurs));
+    }
+
+    // --help vaut --aide ; --version donne le nom et la version, sans rien ouvrir.
+    void aideEtVersion()
+    {
+        const Resultat aide = lance({"--aide"});
+        QCOMPARE(aide.code, 0);
+        QVERIFY(aide.sortie.contains("Codes de sortie"));
+        QCOMPARE(lance({"liste", "--help"}).sortie, aide.sortie);
+        const Resultat version = lance({"--version", "--programme", "/nulle/part"});
+        QCOMPARE(version.code, 0);
+        QVERIFY2(QRegularExpression("^quorvane-cli \\d+\\.\\d+\\.\\d+\n$").match(version.sortie).hasMatch(),
+                 qPrintable(version.sortie));
     }
 
     // Une ligne par jet : les quatre dés, le plus bas écarté entre parenthèses, " = " et le total
@@ -179,7 +196,7 @@ private Q_SLOTS:
         verrou->execute("BEGIN EXCLUSIVE");
         const Resultat r = lance(avecProgramme({"liste", "--base", x}));
         verrou->execute("ROLLBACK");
-        QCOMPARE(r.code, 1);
+        QCOMPARE(r.code, 3);
         QVERIFY2(r.erreurs.contains("verrouillée"), qPrintable(r.erreurs));
     }
 
@@ -196,7 +213,7 @@ private Q_SLOTS:
         }
         QFile::setPermissions(x, QFileDevice::ReadOwner);
         const Resultat r = lance(avecProgramme({"mise-a-jour", x}));
-        QCOMPARE(r.code, 1);
+        QCOMPARE(r.code, 3);
         QVERIFY2(r.erreurs.contains("lecture seule"), qPrintable(r.erreurs));
     }
 };

@@ -133,12 +133,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("message");
         QTest::newRow("inconnu") << QStringList{"fiche", "Personne"} << 1 << "Le personnage « Personne » n'existe pas";
-        QTest::newRow("niveaux incohérents") << QStringList{"fiche", "Bancal"} << 1 << "Problème en accedant à la fiche perso";
+        // 1 : introuvable ; 3 : base au contenu incohérent ou fichier impossible à écrire.
+        QTest::newRow("niveaux incohérents") << QStringList{"fiche", "Bancal"} << 3 << "Problème en accedant à la fiche perso";
         QTest::newRow("sans nom") << QStringList{"fiche"} << 2 << "La commande fiche attend un nom de personnage.";
         QTest::newRow("format inconnu") << QStringList{"fiche", "Aldo", "--format", "pdf"} << 2 << "Format inconnu : pdf";
         QTest::newRow("format sans valeur") << QStringList{"fiche", "Aldo", "--format"} << 2 << "L'option --format attend une valeur.";
         QTest::newRow("format pour liste") << QStringList{"liste", "--format", "txt"} << 2 << "ne servent qu'à la commande fiche";
-        QTest::newRow("sortie impossible") << QStringList{"fiche", "Aldo", "--sortie", "/dossier/absent/x.json"} << 1
+        QTest::newRow("sortie impossible") << QStringList{"fiche", "Aldo", "--sortie", "/dossier/absent/x.json"} << 3
                                            << "Impossible d'écrire le fichier « /dossier/absent/x.json »";
     }
 

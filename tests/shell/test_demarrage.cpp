@@ -364,6 +364,39 @@ private Q_SLOTS:
         QCOMPARE(version(*etat.perso), kVersionBase);
     }
 
+    // Installé (<préfixe>/bin, règles dans <préfixe>/share/quorvane) : les règles sont lues là, la
+    // base de personnages et le journal vont dans les données de l'utilisateur, perso.db y naît
+    // copie des exemples livrés, et un second démarrage la garde telle que l'utilisateur l'a laissée.
+    void programmeInstalle()
+    {
+        DossiersShell d;
+        const QString bin = d.chemin("usr/bin");
+        const QString partage = d.chemin("usr/share/quorvane");
+        const QString donnees = d.chemin("donnees");
+        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(partage));
+        for (const char* nom : {kNomBaseProgramme, kNomBaseExemples})
+            QVERIFY(QFile::copy(QDir(dossierProgramme()).filePath(QLatin1String(nom)), QDir(partage).filePath(QLatin1String(nom))));
+        const QByteArray avant = qgetenv("QUORVANE_DONNEES");
+        qputenv("QUORVANE_DONNEES", donnees.toUtf8());
+        const QString perso = QDir(donnees).filePath("perso.db");
+        for (int demarrage = 1; demarrage <= 2; ++demarrage) {
+            EtatShell etat;
+            PrepareDemarrage(etat, bin, d.config);
+            QCOMPARE(etat.dossierProgramme, partage);
+            QCOMPARE(OuvreBasesDemarrage(etat), demarrage == 1);
+            QCOMPARE(etat.cheminPerso, perso);
+            QCOMPARE(etat.perso->scalaire("select count(*) from Personnage").toInt(), demarrage == 1 ? 8 : 7);
+            if (demarrage == 1)
+                etat.perso->execute("delete from Personnage where Nom = 'brunehaut'");
+        }
+        qputenv("QUORVANE_DONNEES", avant);
+        QVERIFY(QFile::exists(QDir(donnees).filePath(QLatin1String(kNomJournal))));
+        QVERIFY(!QFile::exists(QDir(partage).filePath("perso.db")));
+        // Depuis sa construction, le programme garde tout dans son dossier.
+        QCOMPARE(DossierProgrammeDepuis(dossierProgramme()), QDir::cleanPath(dossierProgramme()));
+        QCOMPARE(DossierPersonnel(dossierProgramme()), QDir::cleanPath(dossierProgramme()));
+    }
+
     void baseMiseANiveauAuDemarrage()
     {
         DossiersShell d;

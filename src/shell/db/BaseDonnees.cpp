@@ -42,7 +42,7 @@ std::unique_ptr<BaseDonnees> BaseDonnees::ouvreAvec(const QString& chemin, Acces
 {
     const QFileInfo info(chemin);
     if (chemin.isEmpty() || !info.exists())
-        throw ErreurBase(QStringLiteral("Le fichier « %1 » n'existe pas.").arg(chemin));
+        throw ErreurBase(QStringLiteral("Le fichier « %1 » n'existe pas.").arg(chemin), NumeroErreur::Introuvable);
     if (!info.isFile())
         throw ErreurBase(QStringLiteral("« %1 » n'est pas un fichier.").arg(chemin));
     if (!info.isReadable())
