@@ -194,7 +194,6 @@ frmGestobj::frmGestobj(EtatShell& etat, const QString& objetUnique, QWidget* par
     disposition->addLayout(boutons);
     disposition->addWidget(StatusBar1);
     creeTouches();
-    ActiveSelectionSurFocus(this);
 
     execute("Form_Load", [this] {
         rempTree();

@@ -86,15 +86,17 @@ std::optional<RefusCommerce> calculeAchat(const QString& quantite, const QString
         return RefusCommerce{QStringLiteral("Le nombre de Po doit être entrée en tant que valeur numérique"),
                              QStringLiteral("fldnTotalPo")};
     const double cout = *nombre * *prix * facteur;
-    // Comparés au centième : une erreur d'arrondi des décimales ne refuse pas un achat juste.
-    if (std::round(cout * 100) > std::round(*bourse * 100))
-        return RefusCommerce{QStringLiteral("Le personnage n'a pas assez d'argent : cet achat coûte ") + texteArgent(cout)
-                                 + QStringLiteral(" Po et il ne possède que ") + texteArgent(*bourse)
-                                 + QStringLiteral(" Po."),
-                             QStringLiteral("fldnNombre"), false};
     achat.quantite = *nombre;
+    achat.argent = *bourse;
     achat.argentRestant = *bourse - cout;
+    // Comparés au centième : une erreur d'arrondi des décimales ne fait pas douter d'un achat juste.
+    achat.depasse = std::round(cout * 100) > std::round(*bourse * 100);
     return std::nullopt;
+}
+
+QString questionAchatACredit(const QString& personnage, double argent)
+{
+    return personnage + QStringLiteral(" n'a que ") + texteArgent(argent) + QStringLiteral(" Po : acheter quand même ?");
 }
 
 Vente ouvreVente(const QString& nom, double prixNeuf, const QString& quantiteTenue)

@@ -36,19 +36,23 @@ struct RefusCommerce
 {
     QString message;
     QString controle;
-    bool remetChamp = true;   // faux quand la saisie est bonne mais l'argent manque
 };
 
 // Un achat accepté : la quantité prise et l'argent qui reste au personnage.
 struct Achat
 {
     int quantite = 0;
-    double argentRestant = 0;
+    double argentRestant = 0;   // peut passer sous zéro : le meneur de jeu fait crédit
+    double argent = 0;          // argent avant l'achat
+    bool depasse = false;       // l'achat coûte plus que l'argent du personnage
 };
 
+// Question posée avant un achat qui coûte plus que l'argent du personnage.
+QString questionAchatACredit(const QString& personnage, double argent);
+
 // Contrôle un achat puis le compte. facteur : part du prix payée (1 pour un achat, 0 pour un
-// objet ajouté gratuitement). Refusé quand une saisie n'est pas un nombre valable ou que
-// l'argent ne suffit pas.
+// objet ajouté gratuitement). Refusé quand une saisie n'est pas un nombre valable ; un achat plus
+// cher que l'argent du personnage est compté (depasse), à confirmer par l'appelant.
 std::optional<RefusCommerce> calculeAchat(const QString& quantite, const QString& prixUnitaire,
                                           const QString& argent, double facteur, Achat& achat);
 

@@ -25,20 +25,6 @@ bool contientSansCasse(const QStringList& liste, const QString& valeur)
     return false;
 }
 
-// Dé de vie d'un niveau : celui de la classe, modifié par les archétypes qui le changent.
-int deDeVie(int deClasse, const QString& archetype)
-{
-    // Les archétypes morts-vivants tirent des d12, comme l'assistant de création.
-    if (EstArchetypeMortVivant(archetype))
-        return 12;
-    const QString a = archetype.toUpper();
-    if (a == QStringLiteral("DEMI-DRAGON"))
-        return qMin(deClasse + 2, 12);
-    if (a == QStringLiteral("DEMI-FÉE"))
-        return 6;
-    return deClasse;
-}
-
 } // namespace
 
 std::optional<RefusEnregistrement> controleEnregistrement(BaseDonnees& programme, const PersonnageEdite& p,
@@ -83,7 +69,7 @@ std::optional<RefusEnregistrement> controleEnregistrement(BaseDonnees& programme
                                  table, r);
             }
         }
-        const int de = deDeVie(classe.entier(QStringLiteral("PointDeVie")), archetype);
+        const int de = DeDeVieArchetype(classe.entier(QStringLiteral("PointDeVie")), classe.texte(QStringLiteral("Classe")), archetype);
         const double pv = Val(n.pv);
         if (pv < 1 || pv > de)
             return RefusEnregistrement{QStringLiteral("Saisie d'un nombre de point de vie compris entre 1 et ")

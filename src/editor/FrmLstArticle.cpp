@@ -21,8 +21,9 @@ enum ColonneArticle { Nom, Groupe, Cout, Charge, Description, NombreColonnes };
 } // namespace
 
 FrmLstArticle::FrmLstArticle(BaseDonnees& perso, bool achat, QTableWidget* vsEquip, int ligne, QLineEdit* fldnTotalPo,
-                             QWidget* parent)
-    : QDialog(parent), m_grille(vsEquip), m_ligne(ligne), m_argent(fldnTotalPo), m_facteur(achat ? 1 : 0)
+                             const QString& personnage, QWidget* parent)
+    : QDialog(parent), m_grille(vsEquip), m_ligne(ligne), m_personnage(personnage), m_argent(fldnTotalPo),
+      m_facteur(achat ? 1 : 0)
 {
     setObjectName(QStringLiteral("FrmLstArticle"));
     setWindowTitle(QStringLiteral("Liste des objets"));
@@ -138,12 +139,18 @@ void FrmLstArticle::BtnOK_Click()
     if (const auto refus = calculeAchat(fldnNombre->text(), fldnPrixUnitaire->text(), m_argent->text(), m_facteur, achat)) {
         QMessageBox::warning(this, QLatin1String(kTitreApplication), refus->message);
         QLineEdit* champ = findChild<QLineEdit*>(refus->controle);
-        if (refus->remetChamp && champ)
+        if (champ)
             champ->setText(champ == fldnNombre ? QStringLiteral("1") : cellule(FGarticle, r, Cout));
         if (champ)
             champ->setFocus();
         return;
     }
+    // Le meneur de jeu peut faire crédit : l'argent passe alors sous zéro.
+    if (achat.depasse
+        && QMessageBox::question(this, QLatin1String(kTitreApplication), questionAchatACredit(m_personnage, achat.argent),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+               != QMessageBox::Yes)
+        return;
     const QStringList cellules{cellule(FGarticle, r, Nom), cellule(FGarticle, r, Groupe), QString(),
                                cellule(FGarticle, r, Charge), QStringLiteral("Oui"), QString::number(achat.quantite)};
     for (int c = 0; c < cellules.size(); ++c)

@@ -17,7 +17,7 @@ class FrmLstArticle : public QDialog
 public:
     // achat : l'objet est payé ; sinon il est ajouté gratuitement et le prix part de "0".
     FrmLstArticle(BaseDonnees& perso, bool achat, QTableWidget* vsEquip, int ligne, QLineEdit* fldnTotalPo,
-                  QWidget* parent = nullptr);
+                  const QString& personnage, QWidget* parent = nullptr);
 
     // Contrôle les saisies puis écrit l'objet dans la ligne et paie ; ferme quand tout est bon.
     void BtnOK_Click();
@@ -38,6 +38,7 @@ private:
 
     QTableWidget* m_grille;
     int m_ligne;
+    QString m_personnage;
     QLineEdit* m_argent;
     double m_facteur;   // part du prix payée : 1 pour un achat, 0 pour un ajout gratuit
 };

@@ -134,7 +134,6 @@ frmGestPerso::frmGestPerso(EtatShell& etat, QWidget* parent) : QWidget(parent), 
     disposition->addLayout(droite, 4);
     creeTouches();
 
-    ActiveSelectionSurFocus(this);
     m_chargement = true;
     execute("Form_Load", [this] {
         remplitListes();
@@ -832,7 +831,7 @@ void frmGestPerso::InsereObjet(bool achat)
 
 bool frmGestPerso::choisitObjet(int ligne, bool achat)
 {
-    FrmLstArticle liste(*m_etat.perso, achat, vsEquip, ligne, fldnTotalPo, this);
+    FrmLstArticle liste(*m_etat.perso, achat, vsEquip, ligne, fldnTotalPo, fldstrnom->text().trimmed(), this);
     return liste.exec() == QDialog::Accepted;
 }
 

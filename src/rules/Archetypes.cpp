@@ -265,6 +265,19 @@ bool EstArchetypeMortVivant(const QString& nom)
     return ArchetypesMortVivant().contains(nom, Qt::CaseSensitive);
 }
 
+int DeDeVieArchetype(int deClasse, const QString& classe, const QString& archetype)
+{
+    if (EstArchetypeMortVivant(archetype))
+        return 12;
+    if (!EstTypeCreature(classe))
+        return deClasse;
+    if (archetype.compare(QStringLiteral("Demi-dragon"), Qt::CaseInsensitive) == 0)
+        return qMin(deClasse + 2, 12);
+    if (archetype.compare(QStringLiteral("Demi-fée"), Qt::CaseInsensitive) == 0)
+        return 6;
+    return deClasse;
+}
+
 qint16 NiveauxRaciaux(const TypePersonnage& p)
 {
     Entier16 niveaux;

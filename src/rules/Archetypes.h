@@ -44,6 +44,9 @@ void ChargeArchetype(BaseDonnees& programme, TypeArchetype& archetype, const QSt
 
 bool EstTypeCreature(const QString& nom);
 bool EstArchetypeMortVivant(const QString& nom);
+// Dé de vie d'un niveau de la classe sous l'archétype : d12 pour un archétype mort-vivant ;
+// "Demi-dragon" (+2, au plus d12) et "Demi-fée" (d6) ne changent que les niveaux raciaux.
+int DeDeVieArchetype(int deClasse, const QString& classe, const QString& archetype);
 
 // Niveaux tenus dans des classes qui portent le nom d'un type de créature.
 qint16 NiveauxRaciaux(const TypePersonnage& p);

@@ -597,10 +597,12 @@ void LignesAttaque(Fiche& f, const ListeCapacitesPerso& capacites)
         if (deuxArmes) {
             int p1 = -6, p2 = -10;
             PenalitesDeuxArmes(combat, f.Race.RACE, p1, p2, *o);
-            // Une arme légère en main secondaire allège les deux pénalités de 2.
+            // Une arme légère en main secondaire allège les deux pénalités de 2 ; avec "Arme secondaire
+            // disproportionnée", une arme à une main y compte comme légère.
             const TypeObjet& s = *secondaire;
-            if (s.taille == u"Petite"
-                || (groupe(s) == u"Cimeterre" && f.nomsDons().contains(QStringLiteral("Lames tranchantes")))) {
+            const QStringList dons = f.nomsDons();
+            if (s.taille == u"Petite" || (groupe(s) == u"Cimeterre" && dons.contains(QStringLiteral("Lames tranchantes")))
+                || (s.taille == u"Moyenne" && dons.contains(QStringLiteral("Arme secondaire disproportionnée")))) {
                 p1 = qMin(0, p1 + 2);
                 p2 = qMin(0, p2 + 2);
             }

@@ -1,5 +1,6 @@
 #include "EquipementCA.h"
 #include "DeplacementFiche.h"
+#include "Armes.h"
 #include "Equipement.h"
 #include "Fiche.h"
 #include "rules/Tailles.h"
@@ -36,6 +37,47 @@ Entier16 bonusCAMoine(const Fiche& f)
            + Entier16(int(f.nomsDons().count(QStringLiteral("Bonus à la CA de moine +1"))));
 }
 
+// Bonus de bouclier (base et altération) que donne un objet porté.
+std::pair<Entier16, Entier16> bouclierDe(const Fiche& f, const TypeObjet& o)
+{
+    ListeBonus siens;
+    for (const TypeBonus& b : f.Bonus)
+        if (b.Source == o.NomObjet)
+            siens.append(b);
+    return {SommeBonus(siens, QStringLiteral("Bonus Classe Armure"), QStringLiteral("Bouclier")).nombre,
+            SommeBonus(siens, QStringLiteral("Bonus Classe Armure"), QStringLiteral("Alteration Bouclier")).nombre};
+}
+
+// Dons de bouclier, lus après l'équipement. Un bouclier tenu en main d'arme sert à frapper et ne
+// protège plus, sauf avec "Science du coup de bouclier". "Combat En Phalange" : un écu ou un pavois
+// avec une arme légère donne +1 sans type, qui compte donc aussi au contact.
+void donsDeBouclier(Fiche& f)
+{
+    const QStringList dons = f.nomsDons();
+    const auto& comptes = f.Equip.Comptes;
+    bool lourd = comptes[kPlaceBouclier] && (comptes[kPlaceBouclier]->Type == u"Ecu" || comptes[kPlaceBouclier]->Type == u"Pavois");
+    bool legere = false, autre = false;
+    for (int p : {kPlaceArmePrincipale, kPlaceArmeSecondaire}) {
+        const auto& o = comptes[p];
+        if (!o)
+            continue;
+        if (EstBouclier(o->Type)) {
+            lourd = lourd || o->Type == u"Ecu";
+            if (!dons.contains(QStringLiteral("Science du coup de bouclier"))) {
+                const auto [base, alteration] = bouclierDe(f, *o);
+                f.CA.Bouclier -= base;
+                f.CA.AlterationBouclier -= alteration;
+            }
+        } else if (o->taille == u"Petite") {
+            legere = true;
+        } else {
+            autre = true;
+        }
+    }
+    if (lourd && legere && !autre && dons.contains(QStringLiteral("Combat En Phalange")))
+        f.CA.BouclierContact += Entier16(1);
+}
+
 } // namespace
 
 void ComposantesClasseArmure(Fiche& f)
@@ -58,6 +100,7 @@ void ComposantesClasseArmure(Fiche& f)
     ca.Divers += composante(f, "CA Divers");
     ca.Bouclier += composante(f, "Bouclier");
     ca.AlterationBouclier += composante(f, "Alteration Bouclier");
+    donsDeBouclier(f);
 }
 
 void DexteriteClasseArmure(Fiche& f)
@@ -65,6 +108,10 @@ void DexteriteClasseArmure(Fiche& f)
     const qint16 dex = f.Caracteristiques.at(1).Modificateur.valeur();
     f.CA.Dexterite = f.Equip.BonusDexMax ? qMin(dex, *f.Equip.BonusDexMax) : dex;
     f.CA.Divers += bonusCAMoine(f);
+    // "Garde de la pierre" : un bonus d'armure égal au modificateur de Constitution, qui ne se
+    // cumule pas avec celui de l'armure portée.
+    if (f.nomsDons().contains(QStringLiteral("Garde de la pierre")))
+        f.CA.Armure = Maxi(f.CA.Armure, Entier16(f.Caracteristiques.at(2).Modificateur.valeur()));
 }
 
 void CalculeClasseArmure(Fiche& f)
@@ -72,7 +119,7 @@ void CalculeClasseArmure(Fiche& f)
     const ComposantesCA& c = f.CA;
     const Entier16 taille(ModifTailleCA(f.Race.taille));
     const Entier16 armure = c.Armure + c.AlterationArmure;
-    const Entier16 bouclier = c.Bouclier + c.AlterationBouclier;
+    const Entier16 bouclier = c.Bouclier + c.AlterationBouclier + c.BouclierContact;
     const Entier16 naturelle = c.Naturelle + c.AlterationNaturelle;
     // Pris au dépourvu, on perd le bonus de Dextérité et l'esquive, mais un malus de Dextérité reste ;
     // l'esquive instinctive garde les deux.
@@ -83,8 +130,8 @@ void CalculeClasseArmure(Fiche& f)
     ClasseArmureFiche& ca = f.ClasseArmure;
     ca.Total = commun + c.Dexterite + c.Esquive + armure + bouclier + naturelle;
     ca.Depourvu = commun + dexDepourvu + armure + bouclier + naturelle;
-    ca.Contact = commun + c.Dexterite + c.Esquive;
-    ca.DepourvuContact = commun + dexDepourvu;
+    ca.Contact = commun + c.Dexterite + c.Esquive + c.BouclierContact;
+    ca.DepourvuContact = commun + dexDepourvu + c.BouclierContact;
     ca.ContactIntangible = ca.Contact + c.ForceArmure + c.ForceBouclier;
     ca.DepourvuContactIntangible = ca.DepourvuContact + c.ForceArmure + c.ForceBouclier;
 

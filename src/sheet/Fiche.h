@@ -68,6 +68,7 @@ struct ComposantesCA
     Entier16 Armure, AlterationArmure, Bouclier, AlterationBouclier, Naturelle, AlterationNaturelle;
     Entier16 Parade, Esquive, ForceArmure, ForceBouclier, Chance, Intuition, Divers;
     Entier16 Dexterite;      // bonus de Dextérité retenu, borné par l'armure
+    Entier16 BouclierContact;   // part du bouclier qui compte aussi au contact (sans type)
 };
 
 struct ClasseArmureFiche
@@ -159,7 +160,7 @@ struct Fiche
     TypeCapacites ResumeCapacites;
     ComposantesCA CA;
     Entier16 BonusPVConstruction;        // points de vie des créatures artificielles par taille
-    Entier16 ConstitutionTemporaire;     // Constitution gagnée pendant une rage, hors points de vie
+    Entier16 ConstitutionTemporaire;     // Constitution gagnée pendant une rage (hors durée de la rage)
     QVector<int> Etapes;                 // numéros des étapes du calcul qui ont tourné
 
     // Identité.

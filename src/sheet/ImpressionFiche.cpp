@@ -95,7 +95,7 @@ void classeArmure(const Fiche& f, LieuxFiche& l)
     const QString taille = nombre(ModifTailleCA(f.Race.taille));
     const QString naturelle = nombre(c.Naturelle + c.AlterationNaturelle);
     const QString armure = nombre(c.Armure + c.AlterationArmure);
-    const QString bouclier = nombre(c.Bouclier + c.AlterationBouclier);
+    const QString bouclier = nombre(c.Bouclier + c.AlterationBouclier + c.BouclierContact);
     const QString dexterite = nombre(c.Dexterite);
     const QString esquive = nombre(c.Esquive);
     const QString communs[4][2] = {{QStringLiteral("Chance"), nombre(c.Chance)},
@@ -116,8 +116,8 @@ void classeArmure(const Fiche& f, LieuxFiche& l)
     l[QStringLiteral("CADepourvuBouclier")] = bouclier;
     l[QStringLiteral("CAContactDexterite")] = dexterite;
     l[QStringLiteral("CAContactEsquive")] = esquive;
-    l[QStringLiteral("CAContactBouclier")] = nombre(0);
-    l[QStringLiteral("CADepourvuContactBouclier")] = nombre(0);
+    l[QStringLiteral("CAContactBouclier")] = nombre(c.BouclierContact);
+    l[QStringLiteral("CADepourvuContactBouclier")] = nombre(c.BouclierContact);
     const ClasseArmureFiche& ca = f.ClasseArmure;
     l[QStringLiteral("CAFinal")] = nombre(ca.Total);
     l[QStringLiteral("CADepourvuFinal")] = nombre(ca.Depourvu);

@@ -1,4 +1,5 @@
 #include "ListeCapacite.h"
+#include "Equipement.h"
 #include "ListeDon.h"
 #include "shell/db/BaseDonnees.h"
 
@@ -182,6 +183,23 @@ private:
             if (droit)
                 ajoute(nom, u8(kCapaciteClasse), nom, niveauDeClasse(nom));
         }
+        armesLiees();
+    }
+
+    // Capacités liées à une arme (liearme) d'une classe du personnage : une ligne par arme tenue,
+    // l'arme entre crochets.
+    void armesLiees()
+    {
+        const auto lignes = m_c.programme.selectionne(
+            QStringLiteral("select Nom from CapaciteSort where liearme<>0 order by Nom"));
+        for (const Ligne& l : lignes) {
+            const QString nom = l.texte(QStringLiteral("Nom"));
+            const int niveau = niveauDeClasse(nom);
+            if (niveau <= 0)
+                continue;
+            for (const QString& arme : m_c.armes)
+                ajoute(nom + QStringLiteral(" [") + arme + u']', u8(kCapaciteClasse), nom, niveau);
+        }
     }
 
     // Pouvoirs de la table CapaciteSort liés à une classe que le personnage a ; ceux d'un
@@ -190,7 +208,7 @@ private:
     {
         const TypePersonnage& p = m_c.personnage;
         const auto lignes = m_c.programme.selectionne(
-            QStringLiteral("select Nom,Categorie,Classe from CapaciteSort where Classe<>'' order by Nom"));
+            QStringLiteral("select Nom,Categorie,Classe from CapaciteSort where Classe<>'' and coalesce(liearme, 0)=0 order by Nom"));
         for (const Ligne& l : lignes) {
             const QString nom = l.texte(QStringLiteral("Nom"));
             const QString categorie = l.texte(QStringLiteral("Categorie"));
@@ -425,6 +443,10 @@ QString ModifieNiveauCapacite(BaseDonnees& perso, BaseDonnees& programme, ListeC
 void RemplitCatalogueCapacites(BaseDonnees& programme, const ListeCapacitesPerso& prises, Fiche& f)
 {
     f.CapacitesPrises = prises;
+    QStringList armes;
+    for (int place : {kPlaceArmePrincipale, kPlaceArmeSecondaire})
+        if (const auto& arme = f.Equip.Comptes[place]; arme && !armes.contains(arme->NomObjet))
+            armes.append(arme->NomObjet);
     f.CatalogueCapacites = ListeCapacite(
-        {programme, f.Personnage, f.Dons, prises, int(f.AttaqueDeBase), int(f.Caracteristiques[5].Modificateur)});
+        {programme, f.Personnage, f.Dons, prises, int(f.AttaqueDeBase), int(f.Caracteristiques[5].Modificateur), armes});
 }

@@ -19,6 +19,7 @@ struct ContexteCapacites
     const ListeCapacitesPerso& prises;   // vsCapacitePerso
     int attaqueDeBase = 0;               // fldstrAttaqueBase
     int modifCharisme = 0;
+    QStringList armes;                   // armes tenues, pour les capacités liées à une arme
 };
 
 // Reconstruit le catalogue : chaque capacité à laquelle le personnage a droit et qu'il n'a pas déjà.

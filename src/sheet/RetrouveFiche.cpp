@@ -166,7 +166,7 @@ void transformationAnimale(const ContexteFiche& c, Fiche& f, const SaisiesFiche&
 // Étape 13 (rage et frénésie prises) : "Rage de barbare" donne +4 en Force et en Constitution,
 // +2 en Volonté et -2 à la CA ; "Frénésie" +6 en Force et -4 à la CA ; le résumé des capacités
 // dit davantage quand le personnage a mieux (il compte déjà ces valeurs de base). La Constitution
-// gagnée ne compte pas dans les points de vie.
+// gagnée compte dans les points de vie, comme le veulent les règles.
 void rageEtFrenesie(Fiche& f, const SaisiesFiche& s)
 {
     const TypeCapacites& r = f.ResumeCapacites;
@@ -229,15 +229,15 @@ void initiative(Fiche& f)
                                   .arg(int(f.InitiativeDons));
 }
 
-// Étape 15 : points de vie. Pendant une rage, le modificateur de la Constitution sans ce qu'elle
-// ajoute ; chaque "Robustesse" donne 3 points, chaque "Robustesse épique" 30.
+// Étape 15 : points de vie. Le modificateur de Constitution du moment, rage comprise ; chaque
+// "Robustesse" donne 3 points, chaque "Robustesse épique" 30.
 void pointsDeVie(Fiche& f)
 {
     const TypePersonnage& p = f.Personnage;
     const QStringList dons = f.nomsDons();
     const Entier16 robustesse(3 * int(dons.count(QStringLiteral("Robustesse")))
                               + 30 * int(dons.count(QStringLiteral("Robustesse épique"))));
-    f.PointsDeVie = p.PV + p.niv * Entier16(f.modifConstitutionPermanente()) + f.BonusPVConstruction + robustesse
+    f.PointsDeVie = p.PV + p.niv * Entier16(modif(f, Con)) + f.BonusPVConstruction + robustesse
                     + SommeBonus(f.Bonus, QStringLiteral("Bonus PV"), QStringLiteral("Temporaire")).nombre;
 }
 

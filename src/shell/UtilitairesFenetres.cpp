@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QTranslator>
 #include <QLineEdit>
+#include <QPointer>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -89,12 +90,13 @@ bool SelectionSurFocus::eventFilter(QObject* objet, QEvent* evenement)
     return QObject::eventFilter(objet, evenement);
 }
 
-void ActiveSelectionSurFocus(QWidget* fenetre)
+void ActiveSelectionSurFocus()
 {
-    auto* filtre = new SelectionSurFocus(fenetre);
-    for (QWidget* w : fenetre->findChildren<QWidget*>())
-        if (prefixe(w) == QLatin1String("FLD"))
-            w->installEventFilter(filtre);
+    static QPointer<SelectionSurFocus> filtre;
+    if (filtre || !qApp)
+        return;
+    filtre = new SelectionSurFocus(qApp);
+    qApp->installEventFilter(filtre);
 }
 
 bool TrouveLigne(QAbstractItemView* grille, const QString& valeur, int colonne)

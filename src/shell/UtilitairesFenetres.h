@@ -27,8 +27,9 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 };
-// Pose ce filtre sur tous les champs "FLD" présents dans la fenêtre.
-void ActiveSelectionSurFocus(QWidget* fenetre);
+// Pose ce filtre une fois sur l'application : chaque champ "FLD" de chaque fenêtre, même créé
+// plus tard, en profite. Les appels suivants ne font rien.
+void ActiveSelectionSurFocus();
 
 // Première ligne dont la cellule de la colonne vaut exactement le texte : elle devient la ligne
 // courante et sélectionnée, et la grille la fait voir. Faux si aucune ne convient.

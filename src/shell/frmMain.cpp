@@ -80,6 +80,7 @@ frmMain::frmMain(EtatShell& etat, QWidget* parent)
     : QMainWindow(parent), m_etat(etat)
 {
     setObjectName(QStringLiteral("frmMain"));
+    ActiveSelectionSurFocus();
     m_zone = new ZoneClient(this);
     m_zone->setObjectName(QStringLiteral("zoneClient"));
     m_zone->setBackground(QColor(0x1c, 0x2a, 0x44));

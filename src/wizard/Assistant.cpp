@@ -34,18 +34,6 @@ int niveauChoisi(const ChoixAssistant& c)
     return Int(litNombre(c.niveau).value_or(0));
 }
 
-// Dé de vie d'un niveau racial, que les archétypes changent comme pour l'éditeur.
-int deRacial(int deClasse, const QString& archetype)
-{
-    if (EstArchetypeMortVivant(archetype))
-        return 12;
-    if (memeNom(archetype, QStringLiteral("Demi-dragon")))
-        return qMin(deClasse + 2, 12);
-    if (memeNom(archetype, QStringLiteral("Demi-fée")))
-        return 6;
-    return deClasse;
-}
-
 // Objets de départ d'une race ou d'un archétype, portés quand ils ont un emplacement.
 void ajouteEquipement(BaseDonnees& programme, const QString& sql, const QString& cle, QVector<ObjetEdite>& objets)
 {
@@ -248,7 +236,7 @@ NiveauxRace DesDeVieRaciaux(BaseDonnees& programme, const QString& race, const Q
     const Ligne classe = programme.cherche(QStringLiteral("Classe"), QStringLiteral("PrimaryKey"), {n.classe});
     if (classe)
         n.classe = classe.texte(QStringLiteral("Classe"));
-    n.de = deRacial(classe ? classe.entier(QStringLiteral("PointDeVie")) : 8, archetype);
+    n.de = DeDeVieArchetype(classe ? classe.entier(QStringLiteral("PointDeVie")) : 8, n.classe, archetype);
     return n;
 }
 

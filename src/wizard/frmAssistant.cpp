@@ -151,7 +151,6 @@ frmAssistant::frmAssistant(EtatShell& etat, QStringList racesEditeur, Enregistre
         if (qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b) || b == btnGenerer)
             connect(b, &QAbstractButton::clicked, this, &frmAssistant::saisie);
 
-    ActiveSelectionSurFocus(this);
     resize(980, 660);
     montreFrame(0);
 }

@@ -427,6 +427,10 @@ private Q_SLOTS:
         QTest::newRow("degrés d'une variante") << "Représentation 4 degrés." << "";
         QTest::newRow("niveau de classe") << "Magicien niveau 1." << "Magicien niveau 1 (0)";
         QTest::newRow("niveau atteint") << "guerrier niveau 4." << "";
+        // Chaque seuil tout juste atteint suffit : For 12, attaque +4, 3 degrés.
+        QTest::newRow("caractéristique au seuil") << "For 12." << "";
+        QTest::newRow("attaque au seuil") << "bonus de base à l'attaque +4." << "";
+        QTest::newRow("degrés au seuil") << "Art de la magie 3 degrés." << "";
         QTest::newRow("non reconnu") << "Taille TG ou plus, capacité à lancer des sorts de niveau 9." << "";
     }
     void conditions()

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
+#include <optional>
 
 using Saisies = QList<QPair<QString, QString>>;   // champ de frmVendre, texte saisi
 Q_DECLARE_METATYPE(Saisies)
@@ -58,8 +59,8 @@ private slots:
         QTest::newRow("prix décimal à virgule") << "3" << "0,5" << "10.25" << 1.0 << QString() << "8.75";
         QTest::newRow("prix vide : gratuit") << "1" << "" << "4" << 1.0 << QString() << "4";
         QTest::newRow("ajout gratuit sans argent") << "4" << "30" << "" << 0.0 << QString() << "0";
-        QTest::newRow("argent insuffisant") << "4" << "30" << "100" << 1.0
-            << "Le personnage n'a pas assez d'argent : cet achat coûte 120 Po et il ne possède que 100 Po." << "";
+        // Plus cher que l'argent : compté, l'argent passe sous zéro (l'achat se confirme à part).
+        QTest::newRow("argent insuffisant") << "4" << "30" << "100" << 1.0 << QString() << "-20";
         QTest::newRow("quantité en lettres") << "deux" << "30" << "100" << 1.0
                                              << "Le nombre d'objet doit être entrée en tant que valeur numérique" << "";
         QTest::newRow("quantité fractionnaire") << "1.5" << "30" << "100" << 1.0
@@ -82,8 +83,10 @@ private slots:
         Achat a;
         const auto refus = calculeAchat(quantite, prix, argent, facteur, a);
         QCOMPARE(refus ? refus->message : QString(), message);
-        if (!refus)
+        if (!refus) {
             QCOMPARE(texteArgent(a.argentRestant), reste);
+            QCOMPARE(a.depasse, a.argentRestant < 0);
+        }
     }
 
     void prixNeuf_data()
@@ -189,8 +192,9 @@ private slots:
         QTest::newRow("achat de 3 épées") << true << "3" << false << QString() << "55";
         QTest::newRow("double clic vaut OK") << true << "1" << true << QString() << "85";
         QTest::newRow("ajout gratuit") << false << "3" << false << QString() << "100";
-        QTest::newRow("trop cher") << true << "7" << false
-            << "Le personnage n'a pas assez d'argent : cet achat coûte 105 Po et il ne possède que 100 Po." << "100";
+        // Plus cher que l'argent : la question, « Non » puis « Oui ».
+        QTest::newRow("trop cher, refusé") << true << "7" << false << "Eric n'a que 100 Po : acheter quand même ?" << "100";
+        QTest::newRow("trop cher, à crédit") << true << "7" << false << "Eric n'a que 100 Po : acheter quand même ?" << "-5";
         QTest::newRow("quantité en lettres") << true << "x" << false
                                              << "Le nombre d'objet doit être entrée en tant que valeur numérique" << "100";
     }
@@ -201,10 +205,20 @@ private slots:
         QFETCH(bool, doubleClic);
         QFETCH(QString, message);
         QFETCH(QString, argent);
-        CaptureBoites boites;
+        // À crédit, la question reçoit « Oui » ; sinon chaque boîte est fermée (« Non » à la question).
+        const bool credit = argent.startsWith(u'-');
+        std::optional<CaptureBoites> boites;
+        QString question;
+        if (credit)
+            repondA<QMessageBox>([&question](QMessageBox* b) {
+                question = b->text();
+                b->button(QMessageBox::Yes)->click();
+            });
+        else
+            boites.emplace();
         QTableWidget grille(1, 6);
         QLineEdit bourse("100");
-        FrmLstArticle d(*m_perso, achat, &grille, 0, &bourse);
+        FrmLstArticle d(*m_perso, achat, &grille, 0, &bourse, "Eric");
         QCOMPARE(d.fldnPrixUnitaire->text(), achat ? QString() : "0");
         QVERIFY(d.FGarticle->rowCount() > 1000);
         d.fldstrRecherche->setText("épée longue");
@@ -224,11 +238,15 @@ private slots:
             d.BtnOK->click();
 
         QCOMPARE(bourse.text(), argent);
-        QCOMPARE(boites.boites.size(), message.isEmpty() ? 0 : 1);
-        if (!message.isEmpty()) {
-            QCOMPARE(boites.boites.first().texte, message);
-            QVERIFY(!grille.item(0, 0));
-            return;
+        if (credit) {
+            QCOMPARE(question, message);
+        } else {
+            QCOMPARE(boites->boites.size(), message.isEmpty() ? 0 : 1);
+            if (!message.isEmpty()) {
+                QCOMPARE(boites->boites.first().texte, message);
+                QVERIFY(!grille.item(0, 0));
+                return;
+            }
         }
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(grille.item(0, 0)->text(), "Épée longue");
@@ -245,7 +263,7 @@ private slots:
         frmVendre vente("Flèche", 30, "5", &grille, 0, &bourse);
         vente.show();
         enregistreCapture(&vente, "frmVendre");
-        FrmLstArticle liste(*m_perso, true, &grille, 0, &bourse);
+        FrmLstArticle liste(*m_perso, true, &grille, 0, &bourse, "Eric");
         liste.show();
         liste.FGarticle->selectRow(3);
         enregistreCapture(&liste, "FrmLstArticle");

@@ -247,18 +247,19 @@ private Q_SLOTS:
         pv("pv nul au niveau 2, caractéristiques nulles admises",
            personnage("Eric", {premier(g), niveau(g, 2, 0, {0, 0, 0, 0, 0, 0})}), 10, 1);
         pv("pv au-dessus du dé", personnage("Eric", {premier(g, 11)}), 10, 0);
-        p = personnage("Eric", {premier(m, 6)}, {{"Archetype", "Demi-dragon"}});
-        accepte("demi-dragon : d4 devient d6", p);
-        p.niveaux[0].pv = "7";
-        pv("demi-dragon : 7 sur d6", p, 6, 0);
-        p = personnage("Eric", {premier("Barbare", 12)}, {{"Archetype", "Demi-dragon"}});
-        accepte("demi-dragon : plafond d12", p);
-        p.niveaux[0].pv = "13";
-        pv("demi-dragon : 13 sur d12", p, 12, 0);
-        p = personnage("Eric", {premier(g, 6)}, {{"Archetype", "Demi-fée"}});
-        accepte("demi-fée : d6", p);
-        p.niveaux[0].pv = "7";
-        pv("demi-fée : 7 sur d6", p, 6, 0);
+        // Les archétypes changent les dés de vie raciaux (classe de type de créature), pas ceux des classes.
+        p = personnage("Eric", {premier("Géant", 10), niveau(m, 1, 5)}, {{"Archetype", "Demi-dragon"}});
+        pv("demi-dragon : d8 racial devient d10, le magicien garde son d4", p, 4, 1);
+        p.niveaux[1].pv = "4";
+        accepte("demi-dragon : 10 sur le d10 racial", p);
+        p.niveaux[0].pv = "11";
+        pv("demi-dragon : 11 sur le d10 racial", p, 10, 0);
+        p = personnage("Eric", {premier("Dragon", 13)}, {{"Archetype", "Demi-dragon"}});
+        pv("demi-dragon : plafond d12", p, 12, 0);
+        p = personnage("Eric", {premier("Géant", 7), niveau(g, 1, 10)}, {{"Archetype", "Demi-fée"}});
+        pv("demi-fée : d6 racial, le guerrier garde son d10", p, 6, 0);
+        p.niveaux[0].pv = "6";
+        accepte("demi-fée : 6 sur le d6 racial, 10 sur le d10", p);
         QTest::newRow("niveau zéro") << personnage("Eric", {premier(g), niveau(g, 0, 5)})
                                      << "Saisie d'un niveau supérieur à zero" << grille << 1;
         QTest::newRow("trou dans les niveaux") << personnage("Eric", {premier(g), niveau(g, 3, 5)})

@@ -32,43 +32,6 @@ private Q_SLOTS:
         b.ajoute("ClasseProgression", {{"Classe", "Guerrier"}, {"Niveau", 2}, {"don_4", "Science de l'initiative"}});
     }
 
-    void chargeRace()
-    {
-        m_programme->ajoute("Race", {{"Race", "Gnome des forêts"}, {"Type", "Humanoïde"}, {"SousType_2", "Gnome"},
-                            {"Allonge", 1}, {"For", -2}, {"Dex", 1}, {"Con", 2}, {"Int", 3}, {"Sag", 4}, {"Cha", 5},
-                            {"Ca", 6}, {"Reflexe", 7}, {"Vigueur", 8}, {"Volonte", 9}, {"AdjNiv", 10}, {"Competence",
-                            11}, {"Don", 12}, {"Deplacement", 6}, {"Deplacement_Air", 13}, {"Deplacement_Eau", 14},
-                            {"Manoeuvrabilite", "Bonne"}, {"taille", "Petite"}, {"Quadripede", true}, {"Vision", 18},
-                            {"Vision_texte", "Vision nocturne"}, {"Resistance_degat", 15}, {"Rd_texte", "5/fer froid"},
-                            {"Resistance_magie", 16}, {"Progression_rm", 17}, {"Resistance_feu", 19},
-                            {"Resistance_froid", 20}, {"Resistance_electricite", 21}, {"Resistance_acide", 22},
-                            {"Resistance_son", 23}, {"FP", 0.5}});
-        TypeRace r;
-        ChargeRace(*m_programme, r, "gnome des forêts");
-        QCOMPARE(r.RACE, QString("Gnome des forêts"));
-        QCOMPARE(r.Type, QString("Humanoïde"));
-        QCOMPARE(r.SousType_2, QString("Gnome"));
-        QVERIFY(r.aSousType("Gnome"));
-        const QVector<int> lus{r.Allonge, r.For, r.Dex, r.Con, r.Int, r.Sag, r.Cha, r.Ca, r.Reflexe, r.Vigueur, r.Volonte,
-                               r.AdjNiv, r.Competence, r.Don, r.Deplacement, r.Deplacement_Air, r.Deplacement_Eau, r.Vision,
-                               r.Resistance_degat, r.Resistance_magie, r.Progression_rm, r.Resistance_feu,
-                               r.Resistance_froid, r.Resistance_electricite, r.Resistance_acide, r.Resistance_son};
-        QCOMPARE(lus, (QVector<int>{1, -2, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 6, 13, 14, 18, 15, 16, 17, 19, 20, 21,
-                                    22, 23}));
-        QCOMPARE(r.Manoeuvrabilite, QString("Bonne"));
-        QCOMPARE(r.taille, QString("Petite"));
-        QVERIFY(r.Quadripede);
-        QCOMPARE(r.Vision_texte, QString("Vision nocturne"));
-        QCOMPARE(r.Rd_texte, QString("5/fer froid"));
-        QCOMPARE(r.FP, 0.5);
-
-        // Une race absente vide l'enregistrement.
-        ChargeRace(*m_programme, r, "Gnome des marais");
-        QVERIFY(r.RACE.isEmpty());
-        QCOMPARE(int(r.Con), 0);
-        QVERIFY(!r.Quadripede);
-    }
-
     void sousTypes()
     {
         TypeRace r;

@@ -260,30 +260,6 @@ private Q_SLOTS:
         }
     }
 
-    void champsDeLaFiche()
-    {
-        Bases b;
-        ajoutePersonnage(*b.perso, "Iris", fois(1, "Magicien"), {{"Archetype", "Vampire"}, {"Dieu", "Pélor"},
-                         {"Beaute", 14}, {"Poids", 70000}, {"Taille", 172}, {"Age", 30}, {"TotalPo", 12.5}, {"TotalXP",
-                         1500}, {"Domaine_4", "Soleil"}, {"Ecole_interdite_2", "Nécromancie"}, {"OrdreShugenja",
-                         "Ordre"}, {"Image", "iris.jpg"}, {"Classe_8", "Rien"}});
-        const TypePersonnage p = b.charge("Iris");
-        QCOMPARE(p.Archetype, QString("Vampire"));
-        QCOMPARE(p.Dieu, QString("Pélor"));
-        QCOMPARE(int(p.Beaute), 14);
-        QCOMPARE(p.poids, 70000);
-        QCOMPARE(int(p.taille), 172);
-        QCOMPARE(int(p.Age), 30);
-        QCOMPARE(p.TotalPo, 12.5);
-        QCOMPARE(p.TotalXP, 1500.0);
-        QCOMPARE(p.Domaine_4, QString("Soleil"));
-        QCOMPARE(p.Ecole_interdite_2, QString("Nécromancie"));
-        QCOMPARE(p.OrdreShugenja, QString("Ordre"));
-        QCOMPARE(p.Image, QString("iris.jpg"));
-        QCOMPARE(p.Classe_8, QString("Rien"));
-        QVERIFY(p.Cheveux.isEmpty());
-    }
-
     void niveauDansClasse_data()
     {
         QTest::addColumn<QStringList>("classes");
@@ -384,14 +360,6 @@ private Q_SLOTS:
         QFETCH(int, carac);
         QFETCH(QStringList, dons);
         QTEST(CapaciteSort(*livree.programme, nom, niveau, {carac, dons}), "valeur");
-    }
-
-    void maxiMini()
-    {
-        QCOMPARE(int(Maxi(3, -2)), 3);
-        QCOMPARE(int(Mini(3, -2)), -2);
-        QCOMPARE(int(Maxi(2.5, 1)), 2);   // arrondi au pair
-        QVERIFY_THROWS_EXCEPTION(ErreurExecution, Maxi(40000, 1));
     }
 };
 

@@ -52,6 +52,8 @@ private Q_SLOTS:
         equipeTest(*m_perso, "Veteran", {{"Épée longue +1", 0}, {"Dague", 2}});
         ajoutePersonnageFiche(*m_perso, "Paladin", {{"Guerrier", 10, {16, 14, 12, 10, 10, 10}}}, {{"RACE", "Humain"}});
         equipeTest(*m_perso, "Paladin", {{"Épée longue sainte +1", 0}});
+        ajoutePersonnageFiche(*m_perso, "Jumelles", {{"Guerrier", 10, {16, 14, 12, 10, 10, 10}}}, {{"RACE", "Humain"}});
+        equipeTest(*m_perso, "Jumelles", {{"Épée longue", 0}, {"Épée longue", 2}});
 
         // Caractéristiques de départ For, Dex, Con, Int, Sag, Cha, avant la race.
         const auto cree = [&](const char* nom, const char* race, const char* classe, int niveaux,
@@ -387,6 +389,12 @@ private Q_SLOTS:
             << "Archer" << QStringList{"Tir rapide", "Feu nourri"} << QStringList{}
             << QStringList{" Jet(+4) Dégâts(1d8+1) (20,x3)", " Jet(+2/+2) Dégâts(1d8+1) (20,x3)",
                            " Jet(+0) Dégâts(2x(1d8+1)) (20,x3)"};
+        // Deux épées longues, combat à deux armes : -4 / -4, allégées à -2 / -2 par le don qui fait
+        // compter l'épée de la main secondaire comme légère ; 1 + For 3 - 2, demi-Force aux dégâts.
+        QTest::newRow("arme secondaire disproportionnée")
+            << "Jumelles" << QStringList{"Combat à deux armes", "Arme secondaire disproportionnée"} << QStringList{}
+            << QStringList{"Mélée(+2) Dégâts(1d8+3) (19-20,x2)", "Mélée(+4) Dégâts(1d8+3) (19-20,x2)",
+                           "Mélée(+2) Dégâts(1d8+1) (19-20,x2)"};
         QTest::newRow("tir à bout portant") << "Archer" << QStringList{"Tir à bout portant"} << QStringList{}
                                             << QStringList{" Jet(+5) Dégâts(1d8+2) (20,x3)"};
     }

@@ -44,6 +44,13 @@ private Q_SLOTS:
         ajouteGuerrier(*m_perso, "Magique", 14, {{"Harnois +1", 1}, {"Écu en acier +2", 6}});
         ajouteGuerrier(*m_perso, "Sac", 14, {{"Harnois", -1}, {"Anneau de protection +2", -1}});
         ajouteGuerrier(*m_perso, "Inconnu", 14, {{"Objet qui n'existe pas", 1}});
+        ajouteGuerrier(*m_perso, "Prudent", 16, {{"Cuirasse", 1}, {"Pavois", 6}});
+        ajoutePersonnageFiche(*m_perso, "Petit", {{"Guerrier", 10, {16, 14, 12, 10, 10, 10}}}, {{"RACE", "Halfelin"}});
+        equipeTest(*m_perso, "Petit", {{"Harnois", 1}});
+        ajouteGuerrier(*m_perso, "Cogneur", 14, {{"Harnois", 1}, {"Écu en acier", 0}});
+        ajouteGuerrier(*m_perso, "Phalange", 14, {{"Harnois", 1}, {"Écu en acier", 6}, {"Dague", 0}});
+        ajouteGuerrier(*m_perso, "PhalangeEpee", 14, {{"Harnois", 1}, {"Écu en acier", 6}, {"Épée longue", 0}});
+        ajoutePersonnageFiche(*m_perso, "Pierre", {{"Guerrier", 10, {16, 14, 16, 10, 10, 10}}}, {{"RACE", "Humain"}});
     }
 
     // Les six formes de la classe d'armure : total, dépourvu, contact, contact dépourvu,
@@ -68,6 +75,10 @@ private Q_SLOTS:
         QTest::newRow("deux armures") << "DeuxArmures" << 19 << 18 << 11 << 10;
         // Dex 16 (+3) bornée à 1 partout où la Dextérité compte.
         QTest::newRow("dextérité bornée") << "Agile" << 19 << 18 << 11 << 10;
+        // Cuirasse (Dex max 3) et pavois (2) : la plus petite limite ; 10 + 5 + 4 + 2.
+        QTest::newRow("limite de dextérité la plus basse") << "Prudent" << 21 << 19 << 12 << 10;
+        // Halfelin : petite taille +1 partout ; Dex 16 bornée à 1.
+        QTest::newRow("petite taille") << "Petit" << 20 << 19 << 12 << 11;
         // Dex 8 (-1) : le malus reste, même pris au dépourvu.
         QTest::newRow("malus de dextérité") << "Gauche" << 17 << 17 << 9 << 9;
         // Une arme à deux mains annule l'écu.
@@ -94,6 +105,43 @@ private Q_SLOTS:
         QCOMPARE(int(ca.DepourvuContact), depourvuContact);
         QCOMPARE(int(ca.ContactIntangible), contact);
         QCOMPARE(int(ca.DepourvuContactIntangible), depourvuContact);
+    }
+
+    // Dons de bouclier et "Garde de la pierre" : la fiche calculée, le don pris, la CA refaite.
+    void donsDeClasseArmure_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("don");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<int>("contact");
+        QTest::addColumn<int>("depourvuContact");
+        // L'écu en main d'arme sert à frapper : il ne protège qu'avec le don.
+        QTest::newRow("coup de bouclier sans le don") << "Cogneur" << "" << 19 << 11 << 10;
+        QTest::newRow("science du coup de bouclier") << "Cogneur" << "Science du coup de bouclier" << 21 << 11 << 10;
+        // Écu et dague : +1 sans type, au contact aussi.
+        QTest::newRow("phalange") << "Phalange" << "Combat En Phalange" << 22 << 12 << 11;
+        QTest::newRow("phalange sans arme légère") << "PhalangeEpee" << "Combat En Phalange" << 21 << 11 << 10;
+        // Con 16 (+3) en armure, sans armure portée ; sous le harnois (+8), rien de plus.
+        QTest::newRow("garde de la pierre") << "Pierre" << "Garde de la pierre" << 10 + 2 + 3 << 12 << 10;
+        QTest::newRow("garde de la pierre en harnois") << "Harnois" << "Garde de la pierre" << 19 << 11 << 10;
+    }
+    void donsDeClasseArmure()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QString, don);
+        Fiche f = calcule(nom);
+        if (!don.isEmpty()) {
+            LigneDon d;
+            d.Nom = don;
+            f.Dons.append(d);
+        }
+        f.CA = ComposantesCA{};
+        ComposantesClasseArmure(f);
+        DexteriteClasseArmure(f);
+        CalculeClasseArmure(f);
+        QTEST(int(f.ClasseArmure.Total), "total");
+        QTEST(int(f.ClasseArmure.Contact), "contact");
+        QTEST(int(f.ClasseArmure.DepourvuContact), "depourvuContact");
     }
 
     void explicationEtJson()
@@ -317,14 +365,6 @@ private Q_SLOTS:
         QCOMPARE(int(f.CA.Bouclier), 1);
         QCOMPARE(int(f.Equip.PenaliteArmure), 7);
         QVERIFY(f.Equip.Bouclier);
-    }
-
-    void libelles()
-    {
-        QCOMPARE(LibellePlace(0), QStringLiteral("Arme Principale"));
-        QCOMPARE(LibellePlace(14), QStringLiteral("Gilet/Veste"));
-        QCOMPARE(LibellePlace(20), QStringLiteral("Divers 5"));
-        QCOMPARE(LibellePlace(21), QString());
     }
 };
 

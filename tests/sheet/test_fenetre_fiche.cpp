@@ -14,6 +14,7 @@
 #include "shell/frmMain.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -156,6 +157,9 @@ private slots:
         QCOMPARE(f->findChild<QLabel*>("lblDescription")->text(), attendue.Description);
         QCOMPARE(f->windowTitle(), "Fiche du personnage " + nom);
         QCOMPARE(f->onglets()->currentIndex(), 0);
+        // Sans portrait ni image de race (les règles livrées n'en ont pas) : la silhouette livrée.
+        QCOMPARE(attendue.Image, QDir(dossierProgramme()).filePath("d20.bmp"));
+        QVERIFY(!f->pageEquipement()->ImagePersonnage->pixmap().isNull());
     }
 
     // L'objet lâché sur un emplacement y est rangé tout de suite ; la fiche suit un instant après.

@@ -53,12 +53,18 @@ class TestListeCapacite : public TestFicheBase
 private Q_SLOTS:
     void initTestCase()
     {
-        if (!ouvreBases())
+        // Les règles livrées n'ont aucune capacité liée à une arme : une ajoutée à la copie.
+        if (!ouvreBases(true))
             QSKIP("tessarys.db n'est pas construite");
+        m_programme->ajoute("CapaciteSort", {{"Nom", "Arme liée"}, {"Type", "Activable"}, {"Genre", "Capacité de classe"},
+                                             {"Categorie", "Capacité de classe"}, {"Index", 999}, {"liearme", true},
+                                             {"min", 1}, {"max", 20}, {"Classe", "Guerrier"}});
         BaseDonnees& p = *m_perso;
         ajoutePersonnageFiche(p, "Hal", niveaux("Guerrier", 1), {{"RACE", "Humain"}});
         p.ajoute("PersonnageDons", {{"Nom", "Hal"}, {"Classe", "Guerrier"}, {"Niveau", 1}, {"dons", "Attaque en puissance"}});
         ajoutePersonnageFiche(p, "Ulf", niveaux("Barbare", 4), {{"RACE", "Demi-orque"}});
+        ajoutePersonnageFiche(p, "Lige", niveaux("Guerrier", 2), {{"RACE", "Humain"}});
+        equipeTest(p, "Lige", {{"Épée longue", 0}, {"Dague", -1}});
         ajoutePersonnageFiche(p, "Talis", niveaux("Druide", 5), {{"RACE", "Humain"}});
         QVector<NiveauTest> sylve = niveaux("Druide", 5);
         sylve += QVector<NiveauTest>(3, NiveauTest{"Combattant de la nature", 6});
@@ -114,6 +120,10 @@ private Q_SLOTS:
         // Trois niveaux de plus : la forme animale grande du niveau 8.
         QTest::newRow("druide 8, ours brun") << "Sylve" << "Transformation animale [Ours brun]" << true
                                              << "Capacité de classe";
+        // Capacité liée à une arme : une ligne par arme tenue, aucune sans arme ni pour l'arme du sac.
+        QTest::newRow("arme liée") << "Lige" << "Arme liée [Épée longue]" << true << "Capacité de classe";
+        QTest::newRow("arme liée, pas au sac") << "Lige" << "Arme liée [Dague]" << false << "";
+        QTest::newRow("arme liée sans arme") << "Hal" << "Arme liée" << false << "";
         QTest::newRow("guerrier, pas de forme") << "Hal" << "Transformation animale [Loup]" << false << "";
         QTest::newRow("châtiment du paladin") << "Pal" << "Châtiment du mal" << true << "Capacité de classe";
         QTest::newRow("imposition des mains") << "Pal" << "Imposition des mains" << true << "Capacité de classe";

@@ -172,6 +172,12 @@ private Q_SLOTS:
         QTest::newRow("paladin 4 et +1 : moitié, puis +1")
             << niveaux("Paladin", 4, {10, 10, 10, 10, 12, 10}) << QVariantMap{}
             << QStringList{"Niveau de lanceur de sort +1"} << "Paladin" << "-/1/-/-" << 3;
+        // Sorts en bonus jusqu'au niveau égal au modificateur : Int 12 (+1) au niveau 1 seul, et pas
+        // de sort du niveau 3 sous Int 13 ; Int 20 (+5) : deux au niveau 1, un aux niveaux 2 et 3.
+        QTest::newRow("intelligence 12") << niveaux("Magicien", 5, {10, 10, 10, 12, 10, 10}) << QVariantMap{}
+                                         << QStringList{} << "Magicien" << "4/4/2/-" << 5;
+        QTest::newRow("intelligence 20") << niveaux("Magicien", 5, {10, 10, 10, 20, 10, 10}) << QVariantMap{}
+                                         << QStringList{} << "Magicien" << "4/5/3/2" << 5;
         QTest::newRow("emplacement supplémentaire du niveau 2")
             << niveaux("Magicien", 5, int16) << QVariantMap{} << QStringList{"Emplacement de sort supplémentaire|2"}
             << "Magicien" << "4/4/4/2" << 5;

@@ -233,23 +233,61 @@ void assureVersion(BaseDonnees& perso)
 {
     if (perso.existeTable(QStringLiteral("Version")))
         return;
-    Transaction transaction(perso);
     perso.creeTable({QStringLiteral("Version"),
                      {champPersonnages(QStringLiteral("Version"), QStringLiteral("Version")),
                       champPersonnages(QStringLiteral("Version"), QStringLiteral("DateModif"))},
                      {}});
     perso.execute(QStringLiteral("INSERT INTO Version (Version, DateModif) VALUES (?, ?)"), {1, aujourdhui()});
-    transaction.valide();
 }
 
 // Les colonnes de travail de la disposition courante, consommées par les changements de type
 // ou absentes des fichiers qui n'en ont pas eu besoin.
 void assureColonnesDeTravail(BaseDonnees& perso)
 {
-    Transaction transaction(perso);
     ajouteChamps(perso, QStringLiteral("Equipement"), {QStringLiteral("Tempo")});
     ajouteChamps(perso, QStringLiteral("Objets"), {QStringLiteral("Tempo")});
-    transaction.valide();
+}
+
+// Un fichier converti d'un autre moteur n'a pas d'index : ceux de la disposition courante qui
+// manquent sont créés, les recherches en ont besoin. Après les étapes, qui suppriment des champs.
+void assureIndex(BaseDonnees& perso)
+{
+    for (const DefinitionTable& table : schemaPersonnages()) {
+        const QString nom = perso.nomTable(table.nom);
+        if (nom.isEmpty())
+            continue;
+        for (const DefinitionIndex& index : table.index)
+            if (perso.scalaire(QStringLiteral("SELECT count(*) FROM pragma_index_list(?) WHERE upper(name) = upper(?)"),
+                               {nom, nom + u'_' + index.nom})
+                    .toInt()
+                == 0)
+                perso.creeIndex(nom, index);
+    }
+}
+
+void metAJour(BaseDonnees& perso, BaseDonnees& programme)
+{
+    assureVersion(perso);
+    const Ligne lue = perso.premiere(QStringLiteral("select version from Version"));
+    const int depart = lue.estNul(QStringLiteral("version")) ? 1 : lue.entier(QStringLiteral("version"));
+
+    int version = depart;
+    for (const Etape& etape : kEtapes) {
+        if (version != etape.numero)
+            continue;
+        etape.applique(perso, programme);
+        version = etape.suivante;
+    }
+    if (version != depart)
+        assureColonnesDeTravail(perso);
+    assureIndex(perso);
+
+    if (perso.premiere(QStringLiteral("SELECT Objets FROM Version")).entier(QStringLiteral("Objets")) < kVersionObjets) {
+        CopieObjets(perso, programme);
+        perso.execute(QStringLiteral("UPDATE Version SET Objets = ?"), {kVersionObjets});
+    }
+    if (version != depart)
+        perso.execute(QStringLiteral("UPDATE Version SET Version = ?, DateModif = ?"), {version, aujourdhui()});
 }
 
 } // namespace
@@ -281,32 +319,18 @@ void MiseAJourBase(BaseDonnees& perso, BaseDonnees& programme)
 {
     // Rien n'est écrit avant d'être sûr que le fichier est bien une base de personnages.
     VerifieBasePersonnages(perso);
-    assureVersion(perso);
-    const Ligne lue = perso.premiere(QStringLiteral("select version from Version"));
-    const int depart = lue.estNul(QStringLiteral("version")) ? 1 : lue.entier(QStringLiteral("version"));
-
-    int version = depart;
-    for (const Etape& etape : kEtapes) {
-        if (version != etape.numero)
-            continue;
+    // Tout ou rien : une seule transaction (les étapes y sont des points de sauvegarde). Un
+    // échec laisse le fichier tel qu'il était, et il sera repris en entier à la prochaine ouverture.
+    try {
         Transaction transaction(perso);
-        etape.applique(perso, programme);
+        metAJour(perso, programme);
         transaction.valide();
-        version = etape.suivante;
+    } catch (const ErreurBase& e) {
+        throw ErreurBase(QStringLiteral("La base « %1 » n'a pas pu être mise à niveau : %2 Elle est restée telle qu'elle "
+                                        "était ; ouvrez-en une copie de sauvegarde, ou signalez ce fichier.")
+                             .arg(QFileInfo(perso.chemin()).fileName(), e.description()),
+                         e.numero(), e.detail());
     }
-    if (version != depart)
-        assureColonnesDeTravail(perso);
-
-    if (perso.premiere(QStringLiteral("SELECT Objets FROM Version")).entier(QStringLiteral("Objets")) < kVersionObjets) {
-        Transaction transaction(perso);
-        CopieObjets(perso, programme);
-        perso.execute(QStringLiteral("UPDATE Version SET Objets = ?"), {kVersionObjets});
-        transaction.valide();
-    }
-
-    // Le numéro et la date en dernier : un fichier interrompu refera des étapes sans danger.
-    if (version != depart)
-        perso.execute(QStringLiteral("UPDATE Version SET Version = ?, DateModif = ?"), {version, aujourdhui()});
 }
 
 void CopieObjets(BaseDonnees& perso, BaseDonnees& programme)
