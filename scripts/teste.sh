@@ -20,7 +20,8 @@ export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 [ -f build-sanitiseurs/build.ninja ] || cmake --preset sanitiseurs
 cmake --build build-sanitiseurs -j "$(nproc)" --target tests_coeur
-(cd build-sanitiseurs && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" -L coeur)
+# L'extension NOMFR se charge dans le sqlite3 du système, qui n'est pas instrumenté : hors de ce passage.
+(cd build-sanitiseurs && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" -L coeur -E test_extension_nomfr)
 
 [ -f build-fuzz/build.ninja ] || cmake --preset fuzz
 cmake --build build-fuzz -j "$(nproc)" --target fuzz_des fuzz_competences fuzz_dons
