@@ -68,13 +68,14 @@ private Q_SLOTS:
             ajoutePersonnage(*base, "D'Artagnan", "Humain", {5, 5}, {"Guerrier", "Roublard"});
             ajoutePersonnage(*base, "Caché", "Orque", {1}, {"Barbare"}, true);
             ajoutePersonnage(*base, "bob", "Nain");
+            ajoutePersonnage(*base, "Ta\tb\nc", "Nain");   // échappé : les colonnes restent des colonnes
             ajoutePersonnage(*base, "Zoé", "Gnome", {2, 1, 7}, {"Barde", "Moine", "Druide"});
         }
         const Resultat liste = lance(avecProgramme({"liste", "--base", x}));
         QVERIFY2(liste.code == 0, qPrintable(liste.erreurs));
         QCOMPARE(liste.sortie.split(u'\n', Qt::SkipEmptyParts),
                  (QStringList{"bob\tNain\t0\t", "D'Artagnan\tHumain\t10\tGuerrier",
-                              "Élise\tElfe\t7\tRoublard", "Zoé\tGnome\t10\tDruide"}));
+                              "Élise\tElfe\t7\tRoublard", "Ta\\tb\\nc\tNain\t0\t", "Zoé\tGnome\t10\tDruide"}));
     }
 
     // Sans --base : la dernière base du fichier de réglages, ou perso.db si elle n'existe plus.
