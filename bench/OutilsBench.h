@@ -11,7 +11,7 @@
 
 // Copie dans dossier la base nommée en premier argument, sinon celle du dossier du programme
 // construit ; nulle (message écrit) quand elle est introuvable.
-inline std::unique_ptr<BaseDonnees> copieReglesLivrees(int argc, char* argv[], const QTemporaryDir& dossier)
+inline std::unique_ptr<BaseDonnees> copieReglesLivrees(int argc, char* argv[], const QDir& dossier)
 {
     const QString source = argc > 1 ? QString::fromLocal8Bit(argv[1])
                                     : QDir(QStringLiteral(QUORVANE_DOSSIER_PROGRAMME)).filePath(QStringLiteral("tessarys.db"));

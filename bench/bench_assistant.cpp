@@ -57,7 +57,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
     QTemporaryDir dossier;
-    auto programme = copieReglesLivrees(argc, argv, dossier);
+    auto programme = copieReglesLivrees(argc, argv, QDir(dossier.path()));
     if (!programme)
         return 1;
     mesure(*programme, dossier.path(), QStringLiteral("Humain"), QStringLiteral("Guerrier"), 3);

@@ -45,7 +45,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QTemporaryDir dossier;
     EtatShell etat;
-    etat.programme = copieReglesLivrees(argc, argv, dossier);
+    etat.programme = copieReglesLivrees(argc, argv, QDir(dossier.path()));
     if (!etat.programme)
         return 1;
     etat.cheminIni = dossier.filePath(QStringLiteral("TESSARY.INI"));

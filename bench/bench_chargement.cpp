@@ -76,7 +76,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir dossier;
-    auto programme = copieReglesLivrees(argc, argv, dossier);
+    auto programme = copieReglesLivrees(argc, argv, QDir(dossier.path()));
     if (!programme)
         return 1;
     auto perso = BaseDonnees::cree(dossier.filePath(QStringLiteral("perso.db")));

@@ -1,46 +1,109 @@
-// Mesure du calcul complet d'une fiche sur les règles livrées : un guerrier de niveau 20 qui
-// porte 20 objets et a 40 dons. Imprime la médiane et les extrêmes, ne juge pas.
+// Mesure du calcul de la fiche sur les règles livrées, comme un joueur s'en sert :
+// - deux personnages réalistes : un guerrier 20 (20 objets portés, 40 dons) et un guerrier 4 /
+//   magicien 16 (compétences, 60 sorts connus, 20 préparés, capacités) ;
+// - calcul « à chaud » (connexions et requêtes déjà prêtes) sur une base d'un personnage et sur
+//   une base de 10 000 personnages ;
+// - référence naïve dans la même mesure : bases rouvertes et requêtes préparées à chaque calcul ;
+// - premier calcul d'un processus neuf, `quorvane-cli fiche --format json` de bout en bout,
+//   `quorvane-cli liste` sur 10 000 personnages (dans le processus, sans son démarrage).
+// Chaque ligne donne le minimum, la médiane et le maximum de ses essais ; rien n'est jugé ici.
 // Argument facultatif : le chemin de tessarys.db (sinon celle du dossier du programme construit).
-#include "sheet/RetrouveFiche.h"
+#include "BasesMesure.h"
 #include "OutilsBench.h"
+#include "cli/LigneCommande.h"
+#include "sheet/RetrouveFiche.h"
+#include "shell/Demarrage.h"
 #include "shell/db/BaseDonnees.h"
 #include "shell/db/SchemaPerso.h"
+#include "shell/db/SurcoucheRegles.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+
+using namespace basesmesure;
 
 namespace {
 
-constexpr int kCalculs = 60;
-
-// Un objet porté par emplacement (le 19 reste vide) : le premier du catalogue du type voulu.
-const char* const kTypesParPlace[] = {"Epée longue", "Armure", "Epée courte", "Anneau", "Amulette", "Anneau", "Ecu",
-                                      "Heaume", "Cape", "Gants", "Ceinturon", "Flèches", "Bracelet", "Bottes", "Gilet",
-                                      "Lunettes", "Divers", "Baguette", "Potion", nullptr, "Matériel de classe"};
-
-int equipe(BaseDonnees& perso, BaseDonnees& programme, const QString& nom)
+struct Mesure
 {
-    int portes = 0;
-    for (int place = 0; place < 21; ++place) {
-        if (!kTypesParPlace[place])
-            continue;
-        const Ligne o = programme.premiere(
-            QStringLiteral("select NomObjet from Objets where Type=? or GroupeObjet=? order by NomObjet desc"),
-            {QString::fromUtf8(kTypesParPlace[place]), QString::fromUtf8(kTypesParPlace[place])});
-        if (!o)
-            continue;
-        perso.ajoute(QStringLiteral("Equipement"),
-                     {{QStringLiteral("Personnage"), nom}, {QStringLiteral("NomObjet"), o.texte(QStringLiteral("NomObjet"))},
-                      {QStringLiteral("Pos"), place + 1}, {QStringLiteral("Place"), place},
-                      {QStringLiteral("SurPersonnage"), true}});
-        ++portes;
+    double min = 0, mediane = 0, max = 0;
+};
+
+Mesure mesure(int essais, const std::function<double()>& essai)
+{
+    QVector<double> durees;
+    for (int i = 0; i < essais; ++i)
+        durees.append(essai());
+    std::sort(durees.begin(), durees.end());
+    return {durees.first(), durees.at(durees.size() / 2), durees.last()};
+}
+
+Mesure chronometre(int essais, const std::function<void()>& action)
+{
+    return mesure(essais, [&] {
+        QElapsedTimer chrono;
+        chrono.start();
+        action();
+        return chrono.nsecsElapsed() / 1e6;
+    });
+}
+
+void imprime(const char* quoi, const Mesure& m, int essais)
+{
+    std::printf("%-58s min %7.2f  médiane %7.2f  max %7.2f ms  (%d essais)\n", quoi, m.min, m.mediane, m.max, essais);
+}
+
+// Ouvre les règles comme le programme : lecture seule, surcouche des dons personnels.
+struct Bases
+{
+    std::unique_ptr<BaseDonnees> perso, programme;
+    Bases(const QString& cheminPerso, const QString& cheminRegles)
+        : perso(BaseDonnees::ouvre(cheminPerso)), programme(OuvreBaseProgramme(cheminRegles))
+    {
+        CopieDonsPerso(*perso, *programme);
     }
-    return portes;
+};
+
+bool calcule(Bases& b, const QString& dossier, const QString& nom)
+{
+    Fiche f;
+    return RetrouveFiche({*b.perso, *b.programme, dossier}, nom, {}, f);
+}
+
+// Premier calcul d'un processus neuf : les bases sont ouvertes, rien n'est encore préparé.
+int premierCalcul(const QString& perso, const QString& regles)
+{
+    Bases b(perso, regles);
+    QElapsedTimer chrono;
+    chrono.start();
+    if (!calcule(b, QFileInfo(regles).absolutePath(), kMagicien))
+        return 1;
+    std::printf("%.3f\n", chrono.nsecsElapsed() / 1e6);
+    return 0;
+}
+
+double dureeProcessus(const QString& programme, const QStringList& arguments, const QProcessEnvironment& env,
+                      QByteArray* sortie = nullptr)
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    QElapsedTimer chrono;
+    chrono.start();
+    p.start(programme, arguments);
+    p.waitForFinished(60000);
+    const double ms = chrono.nsecsElapsed() / 1e6;
+    if (sortie)
+        *sortie = p.readAllStandardOutput();
+    if (p.exitCode() != 0)
+        std::fprintf(stderr, "%s a échoué : %s\n", qPrintable(programme), p.readAllStandardError().constData());
+    return ms;
 }
 
 } // namespace
@@ -48,61 +111,94 @@ int equipe(BaseDonnees& perso, BaseDonnees& programme, const QString& nom)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    QTemporaryDir dossier;
-    auto programme = copieReglesLivrees(argc, argv, dossier);
-    if (!programme)
-        return 1;
-    auto perso = BaseDonnees::cree(dossier.filePath(QStringLiteral("perso.db")));
-    creeBasePersonnages(*perso, *programme);
+    if (argc == 4 && QByteArray(argv[1]) == "--premiere")
+        return premierCalcul(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    // Calculs à chaud seuls, pour un profileur : --chaud PERSO REGLES NOM NOMBRE.
+    if (argc == 6 && QByteArray(argv[1]) == "--chaud") {
+        const QString regles = QString::fromLocal8Bit(argv[3]);
+        Bases b(QString::fromLocal8Bit(argv[2]), regles);
+        for (int i = 0; i < QByteArray(argv[5]).toInt(); ++i)
+            calcule(b, QFileInfo(regles).absolutePath(), QString::fromLocal8Bit(argv[4]));
+        return 0;
+    }
 
-    const QString nom = QStringLiteral("Brennos");
-    int portes = 0;
+    // QUORVANE_BENCH_DOSSIER garde les bases de la mesure dans ce dossier, pour les examiner.
+    QTemporaryDir dossierTemporaire;
+    const QDir dossier(qEnvironmentVariableIsSet("QUORVANE_BENCH_DOSSIER") ? qEnvironmentVariable("QUORVANE_BENCH_DOSSIER")
+                                                                           : dossierTemporaire.path());
+    QFile::remove(dossier.filePath(QStringLiteral("perso.db")));
+    QFile::remove(dossier.filePath(QStringLiteral("perso10000.db")));
+    QFile::remove(dossier.filePath(QStringLiteral("tessarys.db")));
+    const QString regles = dossier.filePath(QStringLiteral("tessarys.db"));
+    const QString perso1 = dossier.filePath(QStringLiteral("perso.db"));
+    const QString perso10k = dossier.filePath(QStringLiteral("perso10000.db"));
     {
-        Transaction t(*perso);
-        QVariantMap fiche{{QStringLiteral("Nom"), nom}, {QStringLiteral("RACE"), QStringLiteral("Humain")},
-                          {QStringLiteral("Classe_1"), QStringLiteral("Guerrier")}, {QStringLiteral("Niv_1"), 20}};
-        perso->ajoute(QStringLiteral("Personnage"), fiche);
-        for (int niv = 1; niv <= 20; ++niv) {
-            QVariantMap ligne{{QStringLiteral("Nom"), nom}, {QStringLiteral("Niveau"), niv},
-                              {QStringLiteral("Classe"), QStringLiteral("Guerrier")}, {QStringLiteral("PV"), 10},
-                              {QStringLiteral("niv"), niv}};
-            if (niv == 1)
-                for (const char* c : {"For", "Dex", "Con", "Int", "Sag", "Cha"})
-                    ligne.insert(QLatin1String(c), 14);
-            perso->ajoute(QStringLiteral("PersonnageProgression"), ligne);
-        }
-        // Quarante dons choisis, deux par niveau.
-        const auto dons = programme->selectionne(
-            QStringLiteral("select Nom from Dons where Genre='Guerrier' or Genre='Général' order by Nom limit 40"));
-        int i = 0;
-        for (const Ligne& d : dons) {
-            const int niv = 1 + i++ / 2;
-            perso->ajoute(QStringLiteral("PersonnageDons"),
-                          {{QStringLiteral("Nom"), nom}, {QStringLiteral("Niveau"), niv},
-                           {QStringLiteral("Classe"), QStringLiteral("Guerrier")},
-                           {QStringLiteral("dons"), d.texte(QStringLiteral("Nom"))}, {QStringLiteral("niv"), niv}});
-        }
-        portes = equipe(*perso, *programme, nom);
-        t.valide();
+        auto programme = copieReglesLivrees(argc, argv, dossier);
+        if (!programme)
+            return 1;
+        creeBaseMesure(perso1, *programme, false);
+        creeBaseMesure(perso10k, *programme, true);
     }
 
-    const ContexteFiche contexte{*perso, *programme, QStringLiteral(QUORVANE_DOSSIER_PROGRAMME)};
-    Fiche f;
-    if (!RetrouveFiche(contexte, nom, {}, f)) {
-        std::fprintf(stderr, "La fiche du personnage mesuré est refusée.\n");
-        return 1;
+    // Réglages et corrections des processus lancés : dans le dossier de la mesure.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QUORVANE_CONFIG"), dossier.absolutePath());
+    env.insert(QStringLiteral("QUORVANE_DONNEES"), dossier.absolutePath());
+    qputenv("QUORVANE_CONFIG", dossier.absolutePath().toLocal8Bit());
+    qputenv("QUORVANE_DONNEES", dossier.absolutePath().toLocal8Bit());
+
+    constexpr int kChaud = 200, kNaif = 30, kProcessus = 15;
+    const QString dossierRegles = dossier.absolutePath();
+    Mesure magicienChaud1, naif;
+    for (const auto& [chemin, etiquette] : {std::pair{perso1, "1 personnage"}, std::pair{perso10k, "10 000 personnages"}}) {
+        Bases b(chemin, regles);
+        for (const QString& nom : {kGuerrier, kMagicien}) {
+            if (!calcule(b, dossierRegles, nom)) {
+                std::fprintf(stderr, "La fiche de %s est refusée.\n", qPrintable(nom));
+                return 1;
+            }
+            const Mesure m = chronometre(kChaud, [&] { calcule(b, dossierRegles, nom); });
+            const QByteArray quoi = QStringLiteral("fiche à chaud, %1, base de %2")
+                                        .arg(nom == kGuerrier ? QStringLiteral("guerrier 20") : QStringLiteral("guerrier 4 / magicien 16"),
+                                             QLatin1String(etiquette))
+                                        .toUtf8();
+            imprime(quoi.constData(), m, kChaud);
+            if (nom == kMagicien && chemin == perso1)
+                magicienChaud1 = m;
+            if (nom == kMagicien && chemin == perso10k)
+                std::printf("%-58s %.2f\n", "  rapport 10 000 / 1 (médianes)", m.mediane / magicienChaud1.mediane);
+        }
     }
-    QVector<double> durees;
-    for (int i = 0; i < kCalculs; ++i) {
-        QElapsedTimer chrono;
-        chrono.start();
-        RetrouveFiche(contexte, nom, {}, f);
-        durees.append(chrono.nsecsElapsed() / 1e6);
-    }
-    std::sort(durees.begin(), durees.end());
-    std::printf("personnage : niveau %d, %d objets portés, %lld dons dans la fiche, %lld lignes d'attaque\n",
-                int(f.Niveau), portes, static_cast<long long>(f.Dons.size()), static_cast<long long>(f.Armes.size()));
-    std::printf("RetrouveFiche : médiane %.2f ms, min %.2f ms, max %.2f ms (%d calculs)\n", durees.at(kCalculs / 2),
-                durees.first(), durees.last(), kCalculs);
+    naif = chronometre(kNaif, [&] {
+        Bases b(perso1, regles);
+        calcule(b, dossierRegles, kMagicien);
+    });
+    imprime("référence naïve (bases rouvertes), magicien, 1 personnage", naif, kNaif);
+    std::printf("%-58s %.1f×\n", "  gain à chaud sur la référence (médianes)", naif.mediane / magicienChaud1.mediane);
+
+    const QString moiMeme = QCoreApplication::applicationFilePath();
+    const Mesure premier = mesure(kProcessus, [&] {
+        QByteArray sortie;
+        dureeProcessus(moiMeme, {QStringLiteral("--premiere"), perso1, regles}, env, &sortie);
+        return sortie.trimmed().toDouble();
+    });
+    imprime("premier calcul d'un processus neuf, magicien", premier, kProcessus);
+
+    const QString cli = QDir(QStringLiteral(QUORVANE_DOSSIER_PROGRAMME)).filePath(QStringLiteral("quorvane-cli"));
+    const Mesure processus = mesure(kProcessus, [&] {
+        return dureeProcessus(cli, {QStringLiteral("fiche"), kMagicien, QStringLiteral("--format"), QStringLiteral("json"),
+                                    QStringLiteral("--base"), perso1, QStringLiteral("--programme"), dossierRegles},
+                              env);
+    });
+    imprime("quorvane-cli fiche --format json, processus entier", processus, kProcessus);
+
+    const Mesure liste = chronometre(kProcessus, [&] {
+        QString texte, erreurs;
+        QTextStream sortie(&texte), flux(&erreurs);
+        ExecuteLigneCommande({QStringLiteral("liste"), QStringLiteral("--base"), perso10k, QStringLiteral("--programme"),
+                              dossierRegles},
+                             dossierRegles, sortie, flux);
+    });
+    imprime("liste sur 10 000 personnages, dans le processus", liste, kProcessus);
     return 0;
 }

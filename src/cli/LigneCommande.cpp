@@ -16,6 +16,7 @@
 #include "shell/Hasard.h"
 #include "tools/ExpressionDes.h"
 
+#include <algorithm>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -145,7 +146,7 @@ QString baseParDefaut(const EtatShell& etat)
 // Une tabulation ou un retour à la ligne dans un nom casserait les colonnes : ils sont échappés.
 QString champListe(const QString& texte)
 {
-    if (!texte.contains(u'\t') && !texte.contains(u'\n') && !texte.contains(u'\r') && !texte.contains(u'\\'))
+    if (std::none_of(texte.cbegin(), texte.cend(), [](QChar c) { return c == u'\t' || c == u'\n' || c == u'\r' || c == u'\\'; }))
         return texte;
     QString s = texte;
     s.replace(u'\\', QStringLiteral("\\\\")).replace(u'\t', QStringLiteral("\\t")).replace(u'\n', QStringLiteral("\\n"))

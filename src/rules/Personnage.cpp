@@ -1,6 +1,5 @@
 #include "Personnage.h"
 #include "shell/db/BaseDonnees.h"
-#include "shell/db/Curseur.h"
 
 #include <array>
 
@@ -115,61 +114,64 @@ void exceptionsDeRace(const TypePersonnage& p, Entier16& reflexe, Entier16& vigu
     }
 }
 
-// Parcourt les lignes de niveau par groupes d'une classe ; rend le nombre de lignes lues.
+// Parcourt les lignes de niveau par groupes d'une classe, dans l'ordre de l'index (nom, classe,
+// niveau) ; rend le nombre de lignes lues.
 int sommeProgressions(BaseDonnees& perso, BaseDonnees& programme, TypePersonnage& p, const QString& nom)
 {
-    Curseur niveaux = perso.curseur(QStringLiteral("PersonnageProgression"), QStringLiteral("index"));
-    niveaux.cherche(QStringLiteral(">="), {nom});
-    const QString nomMaj = nom.toUpper();
-    const auto memeNom = [&] { return !niveaux.eof() && niveaux.ligne().texte(QStringLiteral("Nom")).toUpper() == nomMaj; };
+    enum { Classe, Niv, PV, For, Dex, Con, Int, Sag, Cha, Niveau };
+    const QVector<Ligne> niveaux = perso.selectionne(
+        QStringLiteral("SELECT Classe, niv, PV, For, Dex, Con, Int, Sag, Cha, Niveau FROM PersonnageProgression "
+                       "WHERE Nom = ? ORDER BY Classe, Niveau, rowid"),
+        {nom});
+    const auto entier = [](const Ligne& l, int i) { return Entier16(l.entier(i)); };
+    const auto texte = [](const Ligne& l, int i) { return l.texte(i); };
 
-    int lues = 0;
-    while (memeNom()) {
-        const QString classeLigne = niveaux.ligne().texte(QStringLiteral("Classe"));
+    qsizetype i = 0;
+    while (i < niveaux.size()) {
+        const QString classeLigne = texte(niveaux.at(i), Classe);
         const Ligne classe = programme.cherche(QStringLiteral("Classe"), QStringLiteral("PrimaryKey"), {classeLigne});
         // Une classe absente des règles garde ses lignes ensemble, sans progression.
         const QString groupe = classe ? classe.texte(QStringLiteral("Classe")) : classeLigne;
         const QString maitre = classe ? classe.texte(QStringLiteral("ClasseMaitre")) : QString();
         Entier16 attaque, reflexe, vigueur, volonte;
 
-        while (memeNom() && niveaux.ligne().texte(QStringLiteral("Classe")).toUpper() == groupe.toUpper()) {
-            const Ligne& r = niveaux.ligne();
-            const int niv = r.entier(QStringLiteral("niv"));
+        for (; i < niveaux.size() && texte(niveaux.at(i), Classe).compare(groupe, Qt::CaseInsensitive) == 0; ++i) {
+            const Ligne& r = niveaux.at(i);
+            const int niv = entier(r, Niv);
+            const QString classeNiveau = texte(r, Classe);
             if (niv > p.niv) {
                 p.niv = Entier16(niv);
-                p.DerniereClasse = r.texte(QStringLiteral("Classe"));
+                p.DerniereClasse = classeNiveau;
             }
-            p.PV += Entier16(r.entier(QStringLiteral("PV")));
-            p.For += Entier16(r.entier(QStringLiteral("For")));
-            p.Dex += Entier16(r.entier(QStringLiteral("Dex")));
-            p.Con += Entier16(r.entier(QStringLiteral("Con")));
-            p.Int += Entier16(r.entier(QStringLiteral("Int")));
-            p.Sag += Entier16(r.entier(QStringLiteral("Sag")));
-            p.Cha += Entier16(r.entier(QStringLiteral("Cha")));
-
-            if (classe) {
-                const Ligne prog = programme.cherche(QStringLiteral("ClasseProgression"), QStringLiteral("index"),
-                                                     {r.texte(QStringLiteral("Classe")), r.entier(QStringLiteral("Niveau"))});
-                // Une variante ne compte pas quand le personnage a aussi des niveaux de sa classe maîtresse ;
-                // au-delà du niveau 20, la progression épique prend le relais.
-                if (prog && niv < 21
-                    && (maitre == r.texte(QStringLiteral("Classe")) || NiveauDansClasse(p, maitre) == 0)) {
-                    attaque = Entier16(prog.entier(QStringLiteral("attaque")));
-                    reflexe = Entier16(prog.entier(QStringLiteral("Reflexe")));
-                    vigueur = Entier16(prog.entier(QStringLiteral("Vigueur")));
-                    volonte = Entier16(prog.entier(QStringLiteral("Volonte")));
-                    exceptionsDeRace(p, reflexe, vigueur, volonte);
-                }
+            p.PV += entier(r, PV);
+            p.For += entier(r, For);
+            p.Dex += entier(r, Dex);
+            p.Con += entier(r, Con);
+            p.Int += entier(r, Int);
+            p.Sag += entier(r, Sag);
+            p.Cha += entier(r, Cha);
+            if (!classe)
+                continue;
+            const Ligne prog = programme.premiere(
+                QStringLiteral("SELECT attaque, Reflexe, Vigueur, Volonte FROM ClasseProgression WHERE Classe = ? "
+                               "AND Niveau = ? ORDER BY rowid LIMIT 1"),
+                {classeNiveau, int(entier(r, Niveau))});
+            // Une variante ne compte pas quand le personnage a aussi des niveaux de sa classe maîtresse ;
+            // au-delà du niveau 20, la progression épique prend le relais.
+            if (prog && niv < 21 && (maitre == classeNiveau || NiveauDansClasse(p, maitre) == 0)) {
+                attaque = entier(prog, 0);
+                reflexe = entier(prog, 1);
+                vigueur = entier(prog, 2);
+                volonte = entier(prog, 3);
+                exceptionsDeRace(p, reflexe, vigueur, volonte);
             }
-            ++lues;
-            niveaux.suivant();
         }
         p.attaque += attaque;
         p.Reflexe += reflexe;
         p.Vigueur += vigueur;
         p.Volonte += volonte;
     }
-    return lues;
+    return int(niveaux.size());
 }
 
 void effetsActifs(TypePersonnage& p, const QString& nom, const ListeCapacitesPerso& capacites)

@@ -13,16 +13,24 @@ int borne(double valeur)
     return int(std::clamp(valeur, -double(kAchatMaximum), double(kAchatMaximum)));
 }
 
+// Un nombre de la chaîne : entier lu directement, sinon à la manière de Val (« 2.5 », « 1e11 »).
+int nombre(QStringView texte)
+{
+    bool ok = false;
+    const int n = texte.toInt(&ok);
+    return ok ? std::clamp(n, -kAchatMaximum, kAchatMaximum) : borne(Val(texte.toString()));
+}
+
 } // namespace
 
 QVector<AchatCompetence> DecodeAchatsCompetence(const QString& chaine)
 {
     QVector<AchatCompetence> achats;
-    for (const QString& entree : chaine.split(u'|', Qt::SkipEmptyParts)) {
-        const QStringList nombres = entree.split(u'-').mid(0, 4);
+    for (const QStringView entree : QStringView(chaine).split(u'|', Qt::SkipEmptyParts)) {
+        const QList<QStringView> nombres = entree.split(u'-');
         if (nombres.size() < 3)
             continue;
-        achats.append({borne(Val(nombres.at(0))), borne(Val(nombres.at(1))), borne(Val(nombres.at(2)))});
+        achats.append({nombre(nombres.at(0)), nombre(nombres.at(1)), nombre(nombres.at(2))});
     }
     return achats;
 }

@@ -128,7 +128,12 @@ bool PlaceAccepte(int place, const TypeObjet& objet)
 
 bool ChargeObjet(BaseDonnees& catalogue, const QString& nomObjet, TypeObjet& o, ListeBonus& bonus)
 {
-    const Ligne l = catalogue.premiere(QStringLiteral("SELECT * FROM Objets WHERE NomObjet = ?"), {nomObjet});
+    // Les colonnes lues ici seulement : la table a aussi les textes longs du catalogue.
+    const Ligne l = catalogue.premiere(
+        QStringLiteral("SELECT NomObjet, CoutTotal, PoidsBase, EchecSortProfane, PenaliteArmure, BonusDexMax, DegatDes, "
+                       "Type, Portee, Solidite, Resistance, Description, ZoneCritique, MultCrit, GroupeObjet, Taille, "
+                       "TypeCa, ClasseArmure FROM Objets WHERE NomObjet = ?"),
+        {nomObjet});
     if (!l)
         return false;
     o = TypeObjet{};
@@ -209,23 +214,30 @@ bool ValideBouclier(const TypeObjet& bouclier, const TypeObjet* principale, cons
     return bouclier.Type == u"Targe" && dons.contains(QStringLiteral("Science de la défence à la targe"));
 }
 
-EquipementPersonnage ListeEquip(BaseDonnees& perso, BaseDonnees& programme, const QString& personnage)
+EquipementPersonnage PlacesEquip(BaseDonnees& perso, const QString& personnage)
 {
     EquipementPersonnage e;
     const auto lignes = perso.selectionne(
         QStringLiteral("SELECT Place, NomObjet, Pos FROM Equipement WHERE Personnage = ? ORDER BY rowid"), {personnage});
     for (const Ligne& l : lignes) {
-        ObjetPlace o{l.texte(QStringLiteral("NomObjet")), l.entier(QStringLiteral("Pos")), QString()};
-        const QVariant place = l.valeur(QStringLiteral("Place"));
+        ObjetPlace o{l.texte(1), l.entier(2), QString()};
+        const QVariant place = l.valeur(0);
         const int p = place.toInt();
-        if (place.isNull() || p < 0 || p >= kNombrePlaces) {
+        if (place.isNull() || p < 0 || p >= kNombrePlaces)
             e.Liste.append(o);
-            continue;
-        }
-        o.Description = programme.scalaire(QStringLiteral("SELECT Description FROM Objets WHERE NomObjet = ?"),
-                                           {o.NomObjet}).toString();
-        e.Places[p] = o;
+        else
+            e.Places[p] = o;
     }
+    return e;
+}
+
+EquipementPersonnage ListeEquip(BaseDonnees& perso, BaseDonnees& programme, const QString& personnage)
+{
+    EquipementPersonnage e = PlacesEquip(perso, personnage);
+    for (ObjetPlace& o : e.Places)
+        if (!o.estVide())
+            o.Description = programme.scalaire(QStringLiteral("SELECT Description FROM Objets WHERE NomObjet = ?"),
+                                               {o.NomObjet}).toString();
     return e;
 }
 
@@ -264,7 +276,7 @@ void AnalyseEquip(BaseDonnees& perso, BaseDonnees& programme, Fiche& f, const st
 {
     f.Equipement.clear();
     f.Equip = EquipementFiche{};
-    const EquipementPersonnage e = ListeEquip(perso, programme, f.Personnage.Nom);
+    const EquipementPersonnage e = PlacesEquip(perso, f.Personnage.Nom);
     const QStringList dons = f.nomsDons();
 
     std::array<std::optional<TypeObjet>, kNombrePlaces> lus;

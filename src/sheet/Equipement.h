@@ -79,8 +79,10 @@ struct EquipementPersonnage
     QVector<ObjetPlace> Liste;
 };
 
-// Relit les emplacements depuis Equipement.Place.
+// Relit les emplacements depuis Equipement.Place, avec la description de chaque objet porté.
 EquipementPersonnage ListeEquip(BaseDonnees& perso, BaseDonnees& programme, const QString& personnage);
+// Les mêmes emplacements sans les descriptions : ce qu'il faut au calcul de la fiche.
+EquipementPersonnage PlacesEquip(BaseDonnees& perso, const QString& personnage);
 
 // Range tout de suite l'objet de position pos à l'emplacement place (-1 : dans la liste).
 // L'objet qui occupait l'emplacement retourne dans la liste ; le message dit un refus.

@@ -12,11 +12,6 @@ constexpr int kLignesCompetences = 61;
 
 QString u8(const char* texte) { return QString::fromUtf8(texte); }
 
-bool egalMajuscules(const QString& a, const QString& b)
-{
-    return a.toUpper() == b.toUpper();
-}
-
 // Nom montré : la spécialité choisie pour les artisanats et les professions.
 QString nomAffiche(const TypePersonnage& p, const QString& regle)
 {
@@ -63,15 +58,13 @@ int nombreCapacites(const ListeCapacitesPerso& capacites, const QString& personn
 
 // Statut de classe : 2 pour la classe du plus haut niveau, 1 pour une autre classe ; les dés de
 // vie raciaux rendent de classe les compétences de la race.
-qint16 statutClasse(BaseDonnees& programme, const Ligne& regle, const QStringList& classes, const TypePersonnage& p)
+qint16 statutClasse(const Ligne& regle, const QStringList& classes, bool deRace, const TypePersonnage& p)
 {
     qint16 statut = -1;
-    const QString competence = regle.texte(QStringLiteral("Nom"));
     for (const QString& classe : classes) {
         qint16 valeur = 0;
         if (EstTypeCreature(classe))
-            valeur = programme.cherche(QStringLiteral("RaceCompetence"), QStringLiteral("index"), {p.RACE, competence})
-                         ? 1 : 0;
+            valeur = deRace ? 1 : 0;
         else if (regle.contient(classe))
             valeur = qint16(regle.entier(classe));
         if (valeur == 1 && classe == p.DerniereClasse)
@@ -166,16 +159,21 @@ void malusArmure(const QVector<Ligne>& regles, qint16 penalite, const QString& r
 // Synergies sans condition : 5 rangs dans une compétence listée donnent leur bonus.
 void synergies(const QVector<Ligne>& regles, QVector<LigneCompetence>& lignes)
 {
+    // Les noms en majuscules une fois pour toutes : chaque liste est comparée à toutes les lignes.
+    QVector<std::pair<QString, QString>> noms;
+    noms.reserve(lignes.size());
+    for (const LigneCompetence& l : std::as_const(lignes))
+        noms.append({l.Nom.toUpper(), l.NomRegle.toUpper()});
     for (int i = 0; i < lignes.size(); ++i) {
-        QString liste = regles.at(i).texte(QStringLiteral("synergie_comp"));
-        if (!liste.endsWith(u';'))
-            liste += u';';
-        for (const QString& source : liste.split(u';', Qt::SkipEmptyParts))
-            for (const LigneCompetence& s : std::as_const(lignes))
-                if ((egalMajuscules(s.Nom, source) || egalMajuscules(s.NomRegle, source)) && s.Rangs >= 5) {
-                    lignes[i].BonusSynergie += Entier16(BonusSynergie(s.Rangs));
+        const QString liste = regles.at(i).texte(QStringLiteral("synergie_comp"));
+        for (const QStringView brute : QStringView(liste).split(u';', Qt::SkipEmptyParts)) {
+            const QString source = brute.toString().toUpper();
+            for (int j = 0; j < lignes.size(); ++j)
+                if ((noms.at(j).first == source || noms.at(j).second == source) && lignes.at(j).Rangs >= 5) {
+                    lignes[i].BonusSynergie += Entier16(BonusSynergie(lignes.at(j).Rangs));
                     break;
                 }
+        }
     }
 }
 
@@ -262,13 +260,25 @@ void notesEstimation(QVector<LigneCompetence>& lignes)
     }
 }
 
-// Ligne d'une table RaceCompetence ou ArchetypeCompetence ; invalide quand elle manque.
-Ligne ligneTable(BaseDonnees& programme, const QString& table, const QString& cle, const QString& competence)
+// Lignes d'une race (RaceCompetence) ou d'un archétype (ArchetypeCompetence) par compétence, en
+// majuscules : une lecture par calcul au lieu d'une recherche par compétence.
+class ModifsTable
 {
-    if (cle.isEmpty())
-        return {};
-    return programme.cherche(table, QStringLiteral("index"), {cle, competence});
-}
+public:
+    ModifsTable(BaseDonnees& programme, const char* table, const QString& cle)
+    {
+        if (cle.isEmpty())
+            return;
+        for (const Ligne& l : programme.selectionne(
+                 QStringLiteral("select NOM, modif, Texte from %1 where Classe=?").arg(QLatin1String(table)), {cle}))
+            m_lignes.insert(l.texte(0).toUpper(), l);
+    }
+    // Ligne de la compétence ; invalide quand elle manque.
+    Ligne ligne(const QString& competence) const { return m_lignes.isEmpty() ? Ligne() : m_lignes.value(competence.toUpper()); }
+
+private:
+    QHash<QString, Ligne> m_lignes;
+};
 
 int modif(const Ligne& ligne)
 {
@@ -285,11 +295,12 @@ void ajouteTexte(LigneCompetence& l, const Ligne& modif)
 }
 
 // Modificateurs de la race (et la taille pour la discrétion), puis de l'animal de la transformation.
-void modificateursRaciaux(BaseDonnees& programme, const Fiche& f, const QString& animal, QVector<LigneCompetence>& lignes)
+void modificateursRaciaux(BaseDonnees& programme, const Fiche& f, const ModifsTable& race, const QString& animal,
+                          QVector<LigneCompetence>& lignes)
 {
-    const QString race = f.Personnage.RACE;
+    const ModifsTable modifsAnimal(programme, "RaceCompetence", animal);
     for (LigneCompetence& l : lignes) {
-        const Ligne rc = ligneTable(programme, QStringLiteral("RaceCompetence"), race, l.NomRegle);
+        const Ligne rc = race.ligne(l.NomRegle);
         if (l.NomRegle == u8("Discrétion"))
             l.ModifRace = Entier16(modif(rc) - ModifTailleLutte(f.Race.taille));
         else if (rc)
@@ -297,7 +308,7 @@ void modificateursRaciaux(BaseDonnees& programme, const Fiche& f, const QString&
         ajouteTexte(l, rc);
         if (animal.isEmpty())
             continue;
-        const Ligne ra = ligneTable(programme, QStringLiteral("RaceCompetence"), animal, l.NomRegle);
+        const Ligne ra = modifsAnimal.ligne(l.NomRegle);
         l.ModifRace += Entier16(modif(ra));
         ajouteTexte(l, ra);
     }
@@ -344,10 +355,10 @@ qint16 modifCompetence(const Fiche& f, const QString& carac)
 void BonusSynergieConditionnel(BaseDonnees& programme, QVector<LigneCompetence>& lignes, int cible,
                                const QString& condition, const QString& source)
 {
-    const Ligne regle = programme.cherche(QStringLiteral("Competence"), QStringLiteral("PrimaryKey"), {source});
+    const Ligne regle = programme.premiere(QStringLiteral("select indexalpha from Competence where Nom=? limit 1"), {source});
     if (!regle || cible < 0 || cible >= lignes.size())
         return;
-    const int ligne = regle.entier(QStringLiteral("indexalpha"));
+    const int ligne = regle.entier(0);
     if (ligne < 0 || ligne >= lignes.size() || lignes.at(ligne).Rangs < 5)
         return;
     lignes[cible].Notes += QStringLiteral(" +%1 %2").arg(BonusSynergie(lignes.at(ligne).Rangs)).arg(condition.trimmed());
@@ -364,20 +375,26 @@ void ListeCompetence(BaseDonnees& perso, BaseDonnees& programme, const ListeCapa
     if (classes.isEmpty())
         return;
 
-    QVector<Ligne> regles = programme.selectionne(QStringLiteral("select * from Competence order by nom"));
+    // Seules les colonnes lues ici : la table a une colonne par classe des règles.
+    QString colonnes = QStringLiteral("Nom, carac1, innee, \"n°\", PenaliteArmure, synergie_comp, synergie_don");
+    for (const QString& classe : std::as_const(classes))
+        if (!EstTypeCreature(classe) && programme.ExisteChamp(QStringLiteral("Competence"), classe))
+            colonnes += QStringLiteral(", ") + identifiant(classe);
+    QVector<Ligne> regles = programme.selectionne(QStringLiteral("select %1 from Competence order by nom").arg(colonnes));
     if (regles.size() > kLignesCompetences)
         regles.resize(kLignesCompetences);
     // Sous la transformation animale, l'animal remplace la race pour les caractéristiques clés.
     const QString animal = animalTransformation(capacites, p.Nom);
     const QString raceCles = animal.isEmpty() ? p.RACE : animal;
 
+    const ModifsTable modifsRace(programme, "RaceCompetence", p.RACE);
     QVector<LigneCompetence> lignes;
     QHash<int, int> ligneParNumero;
     for (const Ligne& r : std::as_const(regles)) {
         LigneCompetence l;
         l.NomRegle = r.texte(QStringLiteral("Nom"));
         l.Nom = nomAffiche(p, l.NomRegle);
-        l.Statut = statutClasse(programme, r, classes, p);
+        l.Statut = statutClasse(r, classes, modifsRace.ligne(l.NomRegle).estValide(), p);
         l.Carac = r.texte(QStringLiteral("carac1"));
         l.ModifCarac = modifCompetence(f, l.Carac);
         caracCleEtNotes(f, raceCles, l);
@@ -393,7 +410,7 @@ void ListeCompetence(BaseDonnees& perso, BaseDonnees& programme, const ListeCapa
     synergiesConditionnelles(programme, lignes);
     synergiesDons(regles, f, capacites, lignes);
     notesEstimation(lignes);
-    modificateursRaciaux(programme, f, animal, lignes);
+    modificateursRaciaux(programme, f, modifsRace, animal, lignes);
     for (LigneCompetence& l : lignes) {
         total(l);
         // Un emplacement d'artisanat ou de profession sans spécialité ne montre pas de modificateur.
@@ -402,8 +419,9 @@ void ListeCompetence(BaseDonnees& perso, BaseDonnees& programme, const ListeCapa
     }
     f.NotesCompetences = notes(lignes);
     // L'archétype remplace le modificateur racial : deux bonus raciaux ne se cumulent pas.
+    const ModifsTable modifsArchetype(programme, "ArchetypeCompetence", p.Archetype);
     for (LigneCompetence& l : lignes) {
-        const Ligne ac = ligneTable(programme, QStringLiteral("ArchetypeCompetence"), p.Archetype, l.NomRegle);
+        const Ligne ac = modifsArchetype.ligne(l.NomRegle);
         if (!ac)
             continue;
         l.ModifRace = Entier16(modif(ac));

@@ -3,6 +3,7 @@
 #include "Equipement.h"
 #include "shell/db/BaseDonnees.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -110,7 +111,19 @@ public:
     }
 
 private:
-    Ligne don(const QString& nom) { return m_c.programme.cherche(QStringLiteral("Dons"), QStringLiteral("nom"), {nom}); }
+    // Une règle de don lue au plus une fois par calcul, avec les seules colonnes que la liste montre.
+    Ligne don(const QString& nom)
+    {
+        const QString cle = nom.toUpper();
+        if (const auto it = m_regles.constFind(cle); it != m_regles.constEnd())
+            return *it;
+        const Ligne d = m_c.programme.premiere(
+            QStringLiteral("select Nom, Explication, Source, Genre, Type, Caracteristique, js, Categorie, pouvoir, tare "
+                           "from Dons where Nom=? order by rowid limit 1"),
+            {nom});
+        m_regles.insert(cle, d);
+        return d;
+    }
 
     // Ajoute le don quand la table le connaît ; un nom inconnu est ignoré.
     bool ajoute(const QString& nom, const QString& specialite, const QString& origine, int niv, const char* octroi,
@@ -127,13 +140,14 @@ private:
 
     void donsDeClasse(const QString& classe, int niveau, int niv, const QString& genreExige = QString())
     {
-        const Ligne prog = m_c.programme.cherche(QStringLiteral("ClasseProgression"), QStringLiteral("index"),
-                                                 {classe, niveau});
+        const Ligne prog = m_c.programme.premiere(
+            QStringLiteral("select don_1, don_2, don_3, don_4, don_5, don_6 from ClasseProgression "
+                           "where Classe=? and Niveau=? order by rowid limit 1"),
+            {classe, niveau});
         if (!prog)
             return;
-        for (int k = 1; k <= 6; ++k)
-            ajoute(prog.texte(QStringLiteral("don_%1").arg(k)), QString(), origineNiveau(classe, niveau), niv,
-                   kDeClasse, genreExige);
+        for (int k = 0; k < 6; ++k)
+            ajoute(prog.texte(k), QString(), origineNiveau(classe, niveau), niv, kDeClasse, genreExige);
     }
 
     // Niveaux d'une classe de prestige qui prolongent une classe de base : les dons du genre donné
@@ -327,6 +341,7 @@ private:
 
     const ContexteDons& m_c;
     QVector<LigneDon> m_dons;
+    QHash<QString, Ligne> m_regles;   // nom en majuscules -> règle du don (invalide : absente)
 };
 
 // Nom d'un don de progression sans son numéro final ("Chute ralentie_+3" : "Chute ralentie", 3).
@@ -352,9 +367,9 @@ bool estProgression(const LigneDon& d)
 
 } // namespace
 
-ArmesEnMain ArmesTenues(BaseDonnees& perso, BaseDonnees& programme, const QString& personnage)
+ArmesEnMain ArmesTenues(BaseDonnees& perso, const QString& personnage)
 {
-    const EquipementPersonnage e = ListeEquip(perso, programme, personnage);
+    const EquipementPersonnage e = PlacesEquip(perso, personnage);
     return {e.Places[kPlaceArmePrincipale].NomObjet, e.Places[kPlaceArmeSecondaire].NomObjet};
 }
 
@@ -444,7 +459,7 @@ Entier16 BonusJetDons(const QVector<LigneDon>& dons, const QString& jet)
 
 void RemplitDons(BaseDonnees& perso, BaseDonnees& programme, const ListeCapacitesPerso& capacites, Fiche& f)
 {
-    const ArmesEnMain armes = ArmesTenues(perso, programme, f.Personnage.Nom);
+    const ArmesEnMain armes = ArmesTenues(perso, f.Personnage.Nom);
     f.Dons = ListeDon({perso, programme, f.Personnage, f.Bonus, capacites, armes});
     f.LegendeBoutonDons = QString::fromUtf8(kMontrerDons);
 }

@@ -31,7 +31,7 @@ struct ContexteDons
 };
 
 // Objets placés dans les emplacements 0 et 2 de l'équipement du personnage.
-ArmesEnMain ArmesTenues(BaseDonnees& perso, BaseDonnees& programme, const QString& personnage);
+ArmesEnMain ArmesTenues(BaseDonnees& perso, const QString& personnage);
 
 // Reconstruit toute la liste ; les dons de progression dépassés sont cachés.
 QVector<LigneDon> ListeDon(const ContexteDons& contexte);

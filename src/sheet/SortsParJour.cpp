@@ -247,15 +247,19 @@ SortsClasse rempNbSort(BaseDonnees& programme, const Fiche& f, const QString& cl
     s.porteeLongue = 80 + 8 * s.niveauLanceur;
 
     // 2. Sorts par jour : au-delà de la dernière ligne de la progression, celle-ci reste valable.
-    const Ligne progression = s.niveauProgression > 0
-        ? programme.premiere(QStringLiteral("select * from ClasseProgression where Classe=? and Niveau<=? "
-                                            "order by Niveau desc"),
-                             {s.classe, s.niveauProgression})
-        : Ligne();
+    static const QString sqlParJour = [] {
+        QStringList c;
+        for (int n = 0; n < kNiveauxSort; ++n)
+            c.append(champNiveau("s_n_", n));
+        return QStringLiteral("select %1 from ClasseProgression where Classe=? and Niveau<=? order by Niveau desc")
+            .arg(c.join(u','));
+    }();
+    const Ligne progression =
+        s.niveauProgression > 0 ? programme.premiere(sqlParJour, {s.classe, s.niveauProgression}) : Ligne();
     bool aDesSorts = false;
     for (int n = 0; n < kNiveauxSort && progression; ++n)
-        if (!progression.estNul(champNiveau("s_n_", n))) {
-            s.parJour[n] = progression.entier(champNiveau("s_n_", n));
+        if (!progression.valeur(n).isNull()) {
+            s.parJour[n] = progression.entier(n);
             aDesSorts = true;
         }
     if (!aDesSorts)

@@ -1,28 +1,33 @@
 #include "ChoixPersonnage.h"
 #include "shell/db/BaseDonnees.h"
+#include "shell/db/Instruction.h"
 
 QVector<PersonnageChoix> ListePersonnagesChoix(BaseDonnees& perso)
 {
+    // Colonnes lues par position : nom, race, puis les huit niveaux et les huit classes. Les
+    // lignes sont lues au fil de la requête : une base peut avoir des milliers de personnages.
     static const QString sql = QStringLiteral(
-        "select nom,race,niv_1,niv_2,niv_3,niv_4,niv_5,niv_6,niv_7,niv_8,classe_1,classe_2,classe_3,classe_4,"
-        "classe_5,classe_6,classe_7,classe_8 from personnage where exclu=false order by nom");
+        "select Nom,RACE,Niv_1,Niv_2,Niv_3,Niv_4,Niv_5,Niv_6,Niv_7,Niv_8,Classe_1,Classe_2,Classe_3,Classe_4,"
+        "Classe_5,Classe_6,Classe_7,Classe_8 from Personnage where exclu=false order by Nom");
+    constexpr int kNiveaux = 2, kClasses = 10;
     QVector<PersonnageChoix> liste;
-    for (const Ligne& l : perso.selectionne(sql)) {
+    perso.parcourt(sql, {}, [&](const Instruction& l) {
         PersonnageChoix p;
-        p.nom = l.texte(QStringLiteral("nom"));
-        p.race = l.texte(QStringLiteral("race"));
-        p.classe = l.texte(QStringLiteral("classe_1"));
-        int meilleur = l.entier(QStringLiteral("niv_1"));
+        p.nom = l.texte(0);
+        p.race = l.texte(1);
+        int meilleur = l.entier(kNiveaux);
+        int classe = 0;
         p.niveau = meilleur;
-        for (int i = 2; i <= 8; ++i) {
-            const int niv = l.entier(QStringLiteral("niv_%1").arg(i));
+        for (int i = 1; i < 8; ++i) {
+            const int niv = l.entier(kNiveaux + i);
             p.niveau += niv;
             if (niv > meilleur) {
                 meilleur = niv;
-                p.classe = l.texte(QStringLiteral("classe_%1").arg(i));
+                classe = i;
             }
         }
-        liste.append(p);
-    }
+        p.classe = l.texte(kClasses + classe);
+        liste.append(std::move(p));
+    });
     return liste;
 }

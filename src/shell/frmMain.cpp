@@ -52,7 +52,18 @@ public:
         ajusteFond();
     }
 
+    // L'image est lue et mise à l'échelle après la première peinture : la fenêtre paraît sans
+    // attendre le décodage d'une grande image.
+    void metImageApresPeinture(const QString& chemin) { m_cheminImage = chemin; }
+
 protected:
+    bool viewportEvent(QEvent* evenement) override
+    {
+        if (evenement->type() == QEvent::Paint && !m_cheminImage.isEmpty())
+            QTimer::singleShot(0, this, [this, chemin = std::exchange(m_cheminImage, QString())] { metImage(QPixmap(chemin)); });
+        return QMdiArea::viewportEvent(evenement);
+    }
+
     void resizeEvent(QResizeEvent* evenement) override
     {
         QMdiArea::resizeEvent(evenement);
@@ -72,6 +83,7 @@ private:
     }
 
     QPixmap m_image;
+    QString m_cheminImage;
 };
 
 } // namespace
@@ -210,15 +222,19 @@ void frmMain::creeMenus()
 void frmMain::Charge(const QString& argument)
 {
     m_etat.erreurs.protege("MDIForm_Load", kModule, [&] {
-        static_cast<ZoneClient*>(m_zone)->metImage(QPixmap(QDir(m_etat.dossierProgramme).filePath(QStringLiteral("back.jpg"))));
+        static_cast<ZoneClient*>(m_zone)->metImageApresPeinture(
+            QDir(m_etat.dossierProgramme).filePath(QStringLiteral("back.jpg")));
         metTitre();
         const int x = ParametreIni(m_etat.cheminIni, objectName(), QStringLiteral("POS_X"), 0, false);
         const int y = ParametreIni(m_etat.cheminIni, objectName(), QStringLiteral("POS_Y"), 0, false);
         move(x, y);
-        afficheAcceder();
         AvanceHasard(Hasard(), QDateTime::currentDateTime());
+        // Une base donnée en argument remplace aussitôt la dernière : le choix d'un personnage
+        // n'est rempli qu'une fois, pour elle ; si elle est refusée, pour la dernière.
         OuvreBase(argument);
     });
+    if (!sousFenetre(QStringLiteral("frmAcceder")))
+        m_etat.erreurs.protege("MDIForm_Load", kModule, [&] { afficheAcceder(); });
 }
 
 void frmMain::metTitre()

@@ -14,7 +14,10 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QTimer>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -61,6 +64,32 @@ void ecritErreur(const QString& message)
 {
     std::fprintf(stderr, "%s\n", qPrintable(message));
 }
+
+// Mesure du démarrage (QUORVANE_MESURE_DEMARRAGE) : le programme s'arrête sitôt la fenêtre
+// principale peinte une première fois ; la mesure prend la durée du processus.
+class ArretApresPeinture : public QObject
+{
+public:
+    explicit ArretApresPeinture(QWidget& fenetre) : m_fenetre(fenetre) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override
+    {
+        if (evenement->type() == QEvent::Paint && objet->isWidgetType()
+            && (objet == &m_fenetre || m_fenetre.isAncestorOf(static_cast<QWidget*>(objet)))) {
+            qApp->removeEventFilter(this);
+            // Après la fin de cette peinture, qui couvre toute la fenêtre.
+            QTimer::singleShot(0, [] {
+                std::fflush(nullptr);
+                std::_Exit(0);
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget& m_fenetre;
+};
 
 } // namespace
 
@@ -117,6 +146,9 @@ int main(int argc, char** argv)
         principale.sansDialogues();
     principale.Charge(arguments.base);
     principale.show();
+    std::unique_ptr<ArretApresPeinture> mesure;
+    if (qEnvironmentVariableIsSet("QUORVANE_MESURE_DEMARRAGE"))
+        mesure = std::make_unique<ArretApresPeinture>(principale);
     if (baseCreee) {
         // La base neuve est une copie des exemples livrés quand le programme en a.
         const bool exemples = etat.perso->scalaire(QStringLiteral("select count(*) from Personnage")).toInt() > 0;

@@ -329,7 +329,7 @@ private Q_SLOTS:
         p.RACE = "Humain";
         p.Classe_1 = "Guerrier";
         p.Niv_1 = 2;
-        const ArmesEnMain armes = ArmesTenues(*m_perso, *regles, "Jongleur");
+        const ArmesEnMain armes = ArmesTenues(*m_perso, "Jongleur");
         QCOMPARE(armes.principale, QString("Épée courte"));
         QCOMPARE(armes.secondaire, QString("Hachette"));
         const QVector<LigneDon> dons = ListeDon({*m_perso, *regles, p, {}, {}, armes});

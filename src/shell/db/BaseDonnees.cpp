@@ -140,8 +140,14 @@ void BaseDonnees::ouvreConnexion(Acces acces)
     };
     // En lecture seule, c'est le fichier qui l'est (mode=ro) et non la connexion : une base
     // rattachée ensuite (les corrections de l'utilisateur) reste modifiable.
-    const int drapeaux = acces == Acces::Lecture ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI
-                                                 : SQLITE_OPEN_READWRITE | (creation ? SQLITE_OPEN_CREATE : 0);
+    // Une connexion ne sert qu'au fil qui l'a ouverte : pas de verrou à chaque appel. Le compte
+    // de la mémoire allouée, inutile ici, prend lui aussi un verrou global : il est coupé avant
+    // la première ouverture.
+    static const bool sansCompte = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
+    Q_UNUSED(sansCompte);
+    const int drapeaux = SQLITE_OPEN_NOMUTEX
+                         | (acces == Acces::Lecture ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI
+                                                    : SQLITE_OPEN_READWRITE | (creation ? SQLITE_OPEN_CREATE : 0));
     const QByteArray nom = acces == Acces::Lecture ? QUrl::fromLocalFile(m_chemin).toEncoded() + "?mode=ro"
                                                    : m_chemin.toUtf8();
     if (const int r = sqlite3_open_v2(nom.constData(), &m_connexion, drapeaux, nullptr); r != SQLITE_OK)
@@ -172,13 +178,32 @@ Instruction& BaseDonnees::lance(const QString& sql, const QVariantList& valeurs)
         auto neuve = std::make_unique<Instruction>(m_connexion, sql, m_chemin);
         instruction = neuve.release();
         m_requetes.insert(sql, instruction);
+        if (m_suivi)
+            m_suivi(sql);
     }
     instruction->lie(valeurs);
     return *instruction;
 }
 
+namespace {
+
+bool changeSchema(const QString& sql)
+{
+    const QStringView debut = QStringView(sql).trimmed();
+    for (const char* mot : {"CREATE", "ALTER", "DROP", "ATTACH", "DETACH"})
+        if (debut.startsWith(QLatin1String(mot), Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+} // namespace
+
 int BaseDonnees::execute(const QString& sql, const QVariantList& valeurs)
 {
+    // Une instruction qui change le schéma périme les champs retenus (pas les requêtes : SQLite
+    // les prépare de nouveau lui-même, et celle-ci est peut-être l'une d'elles).
+    if (!m_champs.isEmpty() && changeSchema(sql))
+        m_champs.clear();
     Instruction& q = lance(sql, valeurs);
     while (q.suivante()) {}
     return sqlite3_changes(m_connexion);
@@ -201,6 +226,19 @@ Ligne BaseDonnees::premiere(const QString& sql, const QVariantList& valeurs)
         ligne = q.ligne();
     q.termine();
     return ligne;
+}
+
+void BaseDonnees::parcourt(const QString& sql, const QVariantList& valeurs,
+                           const std::function<void(const Instruction&)>& chaque)
+{
+    Instruction& q = lance(sql, valeurs);
+    try {
+        while (q.suivante())
+            chaque(q);
+    } catch (...) {
+        q.termine();
+        throw;
+    }
 }
 
 QVariant BaseDonnees::scalaire(const QString& sql, const QVariantList& valeurs)
@@ -372,9 +410,15 @@ bool BaseDonnees::existeTable(const QString& table)
 
 QStringList BaseDonnees::champs(const QString& table)
 {
+    const QString cle = table.toUpper();
+    if (const auto it = m_champs.constFind(cle); it != m_champs.constEnd())
+        return *it;
     QStringList noms;
     for (const Ligne& l : selectionne(QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid"), {table}))
-        noms.append(l.texte(QStringLiteral("name")));
+        noms.append(l.texte(0));
+    // Une table absente n'est pas retenue : elle peut être créée ensuite par une autre connexion.
+    if (!noms.isEmpty())
+        m_champs.insert(cle, noms);
     return noms;
 }
 
@@ -394,6 +438,7 @@ void BaseDonnees::oublieSchema()
     m_requetes.clear();
     m_index.clear();
     m_sqlRecherches.clear();
+    m_champs.clear();
 }
 
 void BaseDonnees::creeTable(const DefinitionTable& definition)

@@ -51,6 +51,13 @@ public:
     QVector<Ligne> selectionne(const QString& sql, const QVariantList& valeurs = {});
     Ligne premiere(const QString& sql, const QVariantList& valeurs = {});
     QVariant scalaire(const QString& sql, const QVariantList& valeurs = {});
+    // Passe chaque ligne rendue à chaque, sans la garder ni la convertir (lecture par position,
+    // Instruction::texte et entier) : pour les longues listes.
+    void parcourt(const QString& sql, const QVariantList& valeurs, const std::function<void(const Instruction&)>& chaque);
+
+    // Appelée avec le texte de chaque requête à sa première préparation sur cette connexion :
+    // les essais vérifient ainsi le plan de toutes les requêtes d'un calcul.
+    void suitPreparations(std::function<void(const QString&)> suivi) { m_suivi = std::move(suivi); }
 
     // Recherche « = » sur un index nommé : la première ligne dont la clé commence par les valeurs.
     Ligne cherche(const QString& table, const QString& index, const QVariantList& cle);
@@ -97,6 +104,8 @@ private:
     QHash<QString, Instruction*> m_requetes;
     QHash<QString, QStringList> m_index;        // "TABLE|INDEX" en majuscules -> colonnes
     QHash<QString, QString> m_sqlRecherches;    // "table|index|n" -> requête de cherche
+    std::function<void(const QString&)> m_suivi;
+    QHash<QString, QStringList> m_champs;       // TABLE en majuscules -> champs, dans l'ordre
     int m_profondeur = 0;
 };
 

@@ -32,8 +32,11 @@ Curseur::Curseur(Curseur&&) noexcept = default;
 
 void Curseur::lance(const QString& sql, const QVariantList& valeurs)
 {
-    if (!m_requete || m_requete->sql() != sql)
+    if (!m_requete || m_requete->sql() != sql) {
         m_requete = std::make_unique<Instruction>(m_base.m_connexion, sql, m_base.chemin());
+        if (m_base.m_suivi)
+            m_base.m_suivi(sql);
+    }
     m_requete->lie(valeurs);
     lit();
     m_noMatch = eof();

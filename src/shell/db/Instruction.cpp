@@ -1,5 +1,6 @@
 #include "Instruction.h"
 #include "shell/Erreur.h"
+#include "shell/Semantique.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -71,9 +72,9 @@ ErreurBase erreurMoteur(sqlite3* base, int code, const QString& cheminBase, cons
         message = QStringLiteral("La base « %1 » est utilisée par un autre programme : réessayez dans un moment.").arg(fichier);
     } else {
         const QString table = tableDeRequete(sql);
-        message = (table.isEmpty() ? QStringLiteral("Erreur sur la base « %1 » : %3.")
-                                   : QStringLiteral("Erreur sur la base « %1 », table « %2 » : %3."))
-                      .arg(fichier, table, messageMoteur(base, code));
+        message = table.isEmpty()
+            ? QStringLiteral("Erreur sur la base « %1 » : %2.").arg(fichier, messageMoteur(base, code))
+            : QStringLiteral("Erreur sur la base « %1 », table « %2 » : %3.").arg(fichier, table, messageMoteur(base, code));
     }
     return ErreurBase(message, NumeroErreur::Base, detail);
 }
@@ -199,6 +200,26 @@ bool Instruction::suivante()
 void Instruction::termine()
 {
     sqlite3_reset(m_requete);
+}
+
+QString Instruction::texte(int colonne) const
+{
+    if (sqlite3_column_type(m_requete, colonne) == SQLITE_NULL)
+        return {};
+    const auto* texte = static_cast<const QChar*>(sqlite3_column_text16(m_requete, colonne));
+    return QString(texte, sqlite3_column_bytes16(m_requete, colonne) / int(sizeof(QChar)));
+}
+
+int Instruction::entier(int colonne) const
+{
+    switch (sqlite3_column_type(m_requete, colonne)) {
+    case SQLITE_INTEGER:
+        return CLng(double(sqlite3_column_int64(m_requete, colonne)));
+    case SQLITE_NULL:
+        return 0;
+    default:
+        return Ligne(nullptr, {valeurColonne(m_requete, colonne)}).entier(0);
+    }
 }
 
 void Instruction::litColonnes()

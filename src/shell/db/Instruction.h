@@ -33,6 +33,11 @@ public:
     // Libère les verrous de lecture tenus par la requête.
     void termine();
 
+    // Lecture directe d'une colonne de la ligne courante, sans passer par une Ligne : pour les
+    // longues listes. Mêmes règles que Ligne (Null : "" et 0).
+    QString texte(int colonne) const;
+    int entier(int colonne) const;
+
     const QString& sql() const { return m_sql; }
 
 private:

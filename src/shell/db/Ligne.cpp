@@ -15,9 +15,14 @@ int ColonnesLigne::position(const QString& champ) const
 {
     // Le nom tel qu'écrit dans le code est presque toujours celui de la base : pas de conversion.
     auto it = m_positions.constFind(champ);
+    if (it != m_positions.constEnd())
+        return *it;
+    it = m_positions.constFind(champ.toUpper());
     if (it == m_positions.constEnd())
-        it = m_positions.constFind(champ.toUpper());
-    return it == m_positions.constEnd() ? -1 : *it;
+        return -1;
+    const int position = *it;
+    m_positions.insert(champ, position);
+    return position;
 }
 
 QVariant Ligne::valeur(const QString& champ) const
@@ -39,15 +44,15 @@ bool Ligne::estNul(const QString& champ) const
     return valeur(champ).isNull();
 }
 
-QString Ligne::texte(const QString& champ) const
+namespace {
+
+QString texteDe(const QVariant& v)
 {
-    const QVariant v = valeur(champ);
     return v.isNull() ? QString() : v.toString();
 }
 
-int Ligne::entier(const QString& champ) const
+int entierDe(const QVariant& v)
 {
-    const QVariant v = valeur(champ);
     if (v.isNull())
         return 0;
     bool ok = false;
@@ -55,15 +60,23 @@ int Ligne::entier(const QString& champ) const
     return ok ? CLng(d) : CLng(Val(v.toString()));
 }
 
-double Ligne::reel(const QString& champ) const
+double reelDe(const QVariant& v)
 {
-    const QVariant v = valeur(champ);
     if (v.isNull())
         return 0.0;
     bool ok = false;
     const double d = v.toDouble(&ok);
     return ok ? d : Val(v.toString());
 }
+
+} // namespace
+
+QString Ligne::texte(const QString& champ) const { return texteDe(valeur(champ)); }
+int Ligne::entier(const QString& champ) const { return entierDe(valeur(champ)); }
+double Ligne::reel(const QString& champ) const { return reelDe(valeur(champ)); }
+QString Ligne::texte(int i) const { return texteDe(m_valeurs.at(i)); }
+int Ligne::entier(int i) const { return entierDe(m_valeurs.at(i)); }
+double Ligne::reel(int i) const { return reelDe(m_valeurs.at(i)); }
 
 bool Ligne::booleen(const QString& champ) const
 {

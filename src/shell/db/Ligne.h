@@ -21,7 +21,9 @@ public:
 private:
     QStringList m_noms;
     QString m_table;
-    QHash<QString, int> m_positions;   // nom exact et nom en majuscules
+    // Nom exact, nom en majuscules, et chaque autre écriture déjà demandée (« nom » pour « Nom ») :
+    // une lecture répétée ne convertit plus rien.
+    mutable QHash<QString, int> m_positions;
 };
 
 class Ligne
@@ -47,6 +49,11 @@ public:
     int entier(const QString& champ) const;
     double reel(const QString& champ) const;
     bool booleen(const QString& champ) const;
+
+    // Les mêmes lectures par position, pour une requête qui nomme ses colonnes.
+    QString texte(int i) const;
+    int entier(int i) const;
+    double reel(int i) const;
 
     int nombreChamps() const { return m_valeurs.size(); }
     QString nomChamp(int i) const { return m_colonnes->noms().at(i); }

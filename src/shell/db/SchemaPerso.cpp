@@ -110,6 +110,8 @@ DefinitionTable sortsPrepares()
     t.champs << texte(QStringLiteral("NomPerso")) << texte(QStringLiteral("ClassePerso")) << texte(QStringLiteral("NomSort"))
              << entier(QStringLiteral("Niveau")) << texte(QStringLiteral("Metamagie"))
              << texte50(QStringLiteral("EmplacementSort"));
+    // La fiche lit les sorts préparés d'un personnage et d'une classe : sans index, toute la table.
+    t.index << DefinitionIndex{QStringLiteral("index"), {QStringLiteral("NomPerso"), QStringLiteral("ClassePerso")}, false};
     return t;
 }
 
@@ -119,6 +121,7 @@ DefinitionTable capacites()
     t.champs << texte50(QStringLiteral("Nom")) << texte50(QStringLiteral("Personnage")) << texte50(QStringLiteral("Type"))
              << entier(QStringLiteral("Modificateur_1")) << entier(QStringLiteral("Modificateur_2"))
              << texte50(QStringLiteral("Texte"));
+    t.index << DefinitionIndex{QStringLiteral("index"), {QStringLiteral("Personnage"), QStringLiteral("Nom")}, false};
     return t;
 }
 
