@@ -361,6 +361,164 @@ def potions_et_baguettes(c, noms):
             c.ajoute(nom, groupe, groupe, prix, texte, [mode], charge=charge)
 
 
+# Niveau de lanceur minimal d'un sort de niveau n, selon la classe qui l'écrit.
+NLS_MINIMAL = {
+    "Magicien": lambda n: max(1, 2 * n - 1), "Prêtre": lambda n: max(1, 2 * n - 1),
+    "Druide": lambda n: max(1, 2 * n - 1), "Barde": lambda n: {0: 1, 1: 2}.get(n, 3 * n - 2),
+    # Paladin et rôdeur : niveaux que supposent les prix des parchemins du SRD.
+    "Paladin": lambda n: {1: 4, 2: 4, 3: 5, 4: 7}[n], "Rôdeur": lambda n: {1: 4, 2: 4, 3: 5, 4: 7}[n],
+}
+ORDRE_CLASSES = {"Arcane": ("Magicien", "Barde"), "Divine": ("Prêtre", "Druide", "Paladin", "Rôdeur")}
+
+
+def prix_monnaie(texte):
+    """'12 gp 5 sp' -> 12,5 ; '1,050 gp' -> 1 050."""
+    total = 0.0
+    for nombre, piece in re.findall(r"([\d,]+)\s*(gp|sp|cp)", texte or ""):
+        total += float(nombre.replace(",", "")) * {"gp": 1.0, "sp": 0.1, "cp": 0.01}[piece]
+    return total or None
+
+
+def parchemins(c, noms):
+    """Un parchemin par sort des tables du SRD, profane ou divin, au niveau de lanceur minimal."""
+    from sorts import niveaux_srd
+    base = base_srd()
+    niveaux = {r["name"]: niveaux_srd(r["level"] or "")[0] for r in base.execute("select name, level from spell")}
+    vus = set()
+    for r in base.execute("select name, subcategory, price from item where category='Scroll' order by id"):
+        variantes = [r["name"]]
+        if "Chaos/Evil/Good/Law" in r["name"]:
+            variantes = [r["name"].replace("Chaos/Evil/Good/Law", a) for a in ("Chaos", "Evil", "Good", "Law")]
+        for anglais in variantes:
+            francais = noms[anglais]
+            classe = next((k for k in ORDRE_CLASSES[r["subcategory"]] if k in niveaux.get(anglais, {})), None)
+            if classe is None:
+                raise SystemExit("Parchemin d'un sort hors des listes : " + anglais)
+            niveau = niveaux[anglais][classe]
+            genre = "profane" if r["subcategory"] == "Arcane" else "divin"
+            nom = "Parchemin %s %s" % (genre, de(francais))
+            if nom in vus:
+                continue  # le SRD répète quelques parchemins
+            vus.add(nom)
+            prix = prix_monnaie(r["price"])
+            c.ajoute(nom, "Parchemin", "Divers", prix,
+                     "Parchemin %s portant le sort %s (niveau %d, niveau de lanceur %d) ; "
+                     "il s'efface quand on le lit." % (genre, francais, niveau, NLS_MINIMAL[classe](niveau)),
+                     [("Lancer un sort", francais, "Charges", "+1")], charge=1)
+
+
+ORDINAUX = ["Premiers", "Deuxièmes", "Troisièmes", "Quatrièmes", "Cinquièmes", "Sixièmes", "Septièmes",
+            "Huitièmes", "Neuvièmes"]
+
+
+def perles(c):
+    """Perles de thaumaturgie des niveaux 2 à 9 (celle du 1er niveau est avec les objets qui lancent un sort)."""
+    for n in range(2, 10):
+        c.ajoute("Perle de thaumaturgie (%de niveau)" % n, "Perles", "Divers", 1000.0 * n * n,
+                 "Une fois par jour, rend un sort de niveau %d déjà lancé. NLS %d." % (n, 2 * n - 1),
+                 [("Bonus sorts", "%s arcanes" % ORDINAUX[n - 1], None, "x 1")])
+
+
+def js(type_, valeur):
+    return [("Bonus Jet Sauvegarde", j, type_, plus(valeur)) for j in ("Vigueur", "Réflexe", "Volonté")]
+
+
+def objets_epiques(c):
+    """Objets magiques épiques du SRD. Seuls les anneaux de protection, suite de la série ordinaire, ont leur nom
+    français ; les autres gardent leur nom anglais en attendant le nom officiel (liste des noms à revoir)."""
+    caracs = [("Belt of Epic Strength", "Ceinturon", "Force", 0.5), ("Bracers of Epic Health", "Bracelet",
+              "Constitution", 0.5), ("Cloak of Epic Charisma", "Cape", "Charisme", 0.5),
+              ("Gloves of Epic Dexterity", "Gants", "Dextérité", None),
+              ("Headband of Epic Intellect", "Bandeau", "Intelligence", None),
+              ("Periapt of Epic Wisdom", "Amulette", "Sagesse", None)]
+    for nom, groupe, carac, poids in caracs:
+        for n in (8, 10, 12):
+            c.ajoute("%s +%d" % (nom, n), groupe, groupe, n * n * 10000.0,
+                     "Bonus d'altération de +%d en %s tant qu'on le porte. NLS 20." % (n, carac),
+                     [("Bonus Caracteristique", carac, "Alteration", plus(n))], poids=poids, _revue=True)
+    for n in range(6, 11):
+        c.ajoute("Amulet of Epic Natural Armor +%d" % n, "Amulette", "Amulette", n * n * 20000.0,
+                 "Durcit la peau : bonus d'altération de +%d à l'armure naturelle. NLS 20." % n,
+                 [("Bonus Classe Armure", "Alteration Naturelle", None, plus(n))], _revue=True)
+        c.ajoute("Cloak of Epic Resistance +%d" % n, "Cape", "Cape", n * n * 10000.0,
+                 "Bonus de résistance de +%d à tous les jets de sauvegarde. NLS 20." % n, js("Résistance", n),
+                 poids=0.5, _revue=True)
+        c.ajoute("Anneau de protection +%d" % n, "Anneau", "Anneau", n * n * 20000.0,
+                 "Un champ invisible détourne les coups : bonus de parade de +%d à la CA. NLS 20." % n,
+                 [("Bonus Classe Armure", "Parade", None, plus(n))])
+    for n in range(11, 16):
+        c.ajoute("Bracers of Epic Armor +%d" % n, "Bracelet", "Bracelet", n * n * 10000.0,
+                 "Un champ de force invisible entoure le porteur : bonus d'armure de +%d, qui ne se cumule pas avec "
+                 "celui d'une armure. NLS 20." % n,
+                 [("Bonus Classe Armure", "Armure", None, plus(n)), ("Bonus Classe Armure", "Force Armure", None,
+                                                                      plus(n))], poids=0.5, _revue=True)
+    for n, chiffre in zip(range(5, 10), ("V", "VI", "VII", "VIII", "IX")):
+        c.ajoute("Ring of Epic Wizardry %s" % chiffre, "Anneau", "Anneau", 10000.0 * n * n,
+                 "Réservé aux lanceurs de sorts profanes : double les sorts de niveau %d préparés chaque jour "
+                 "(la fiche en compte deux de plus). NLS 23." % n,
+                 [("Bonus sorts", "%s arcanes" % ORDINAUX[n - 1], None, "x 2")], _revue=True)
+    c.ajoute("Bracers of Relentless Might", "Bracelet", "Bracelet", 4384000.0,
+             "Bonus d'altération de +12 en Force et en Constitution ; le porteur compte pour deux catégories de taille "
+             "de plus dans les tests opposés de combat (bousculade, lutte, croc-en-jambe). NLS 20.",
+             [("Bonus Caracteristique", "Force", "Alteration", "+12"),
+              ("Bonus Caracteristique", "Constitution", "Alteration", "+12")], poids=0.5, _revue=True)
+    c.ajoute("Boots of Swiftness", "Bottes", "Bottes", 256000.0,
+             "Bonus d'altération de +6 en Dextérité, vitesse doublée, esquive totale, sauts sans limite de taille, "
+             "+20 en Equilibre, Escalade, Saut et Acrobaties ; rapidité trois fois par jour (20 rounds). NLS 20.",
+             [("Bonus Caracteristique", "Dextérité", "Alteration", "+6")]
+             + [("Bonus Competence", comp, "Aptitude", "+20") for comp in ("Equilibre", "Escalade", "Saut",
+                                                                            "Acrobaties")], poids=0.5, _revue=True)
+    c.ajoute("Mantle of Epic Spell Resistance", "Manteau", "Manteau", 290000.0,
+             "Résistance à la magie 40 tant qu'on le porte. NLS 29.", [("Résistance à la magie", None, None, "+40")],
+             poids=0.5, _revue=True)
+    c.ajoute("Mantle of Great Stealth", "Manteau", "Manteau", 242000.0,
+             "+30 en Discrétion et en Déplacement silencieux ; silhouette floue (camouflage, 20 % de ratés) et "
+             "antidétection permanentes. NLS 20.",
+             [("Bonus Competence", "Discrétion", "Aptitude", "+30"),
+              ("Bonus Competence", "Déplacement silencieux", "Aptitude", "+30")], poids=0.5, _revue=True)
+    c.ajoute("Ring of Universal Energy Resistance, Greater", "Anneau", "Anneau", 308000.0,
+             "Résistance de 30 à l'acide, au froid, à l'électricité, au feu et au son. NLS 20.",
+             [(propriete, None, None, "+30") for _, propriete, _ in ENERGIES], _revue=True)
+    sans_bonus = [
+        ("Ring of Energy Immunity", "Anneau", 240000.0, None,
+         "Immunité à une énergie choisie à la création : acide, froid, électricité, feu ou son. NLS 20."),
+        ("Ring of Universal Energy Immunity", "Anneau", 2160000.0, None,
+         "Immunité à l'acide, au froid, à l'électricité, au feu et au son. NLS 20."),
+        ("Ring of Ironskin", "Anneau", 400000.0, None, "Réduction des dégâts 15/adamantium. NLS 20."),
+        ("Ring of Weaponbreaking", "Anneau", 600000.0, None,
+         "Réduction des dégâts 15/adamantium ; une arme qui touche le porteur se brise sauf jet de Vigueur "
+         "(DD 20). NLS 20."),
+        ("Ring of Rapid Healing", "Anneau", 300000.0, None,
+         "Guérison accélérée 3 pour un porteur vivant, après 24 heures au doigt. NLS 20."),
+        ("Ring of Sequestering", "Anneau", 300000.0, None,
+         "Invisible une fois passé au doigt ; sur ordre, le porteur est soustrait aux regards et à la "
+         "divination, comme par le sort Double illusoire, sans sombrer dans le coma. NLS 20."),
+        ("Ring of Adamant Law", "Anneau", 250000.0, None,
+         "Bouclier de la Loi permanent sur le porteur ; une créature chaotique qui le porte subit un niveau "
+         "négatif. NLS 15."),
+        ("Ring of Chaotic Fury", "Anneau", 250000.0, None,
+         "Manteau du Chaos permanent sur le porteur ; une créature loyale qui le porte subit un niveau "
+         "négatif. NLS 15."),
+        ("Ring of Ineffable Evil", "Anneau", 250000.0, None,
+         "Aura maudite permanente sur le porteur ; une créature bonne qui le porte subit un niveau négatif. NLS 15."),
+        ("Ring of Virtuous Good", "Anneau", 250000.0, None,
+         "Aura sacrée permanente sur le porteur ; une créature mauvaise qui le porte subit un niveau négatif. "
+         "NLS 15."),
+        ("Cabinet of Feasting", "Divers", 288000.0, 10.0,
+         "Armoire qui sert trois fois par jour un festin pour quarante convives, avec les effets d'un festin "
+         "des héros. NLS 40."),
+        ("Gate Key", "Divers", 378000.0, 0.5,
+         "Relie un passage fermé (porte, entrée de grotte) à un autre, sur un plan déjà visité, par une paire "
+         "de portails dont le porteur fixe la clé ; soixante paires au plus. NLS 21."),
+        ("Horseshoes of the Peerless Steed", None, 217000.0, 2.0,
+         "Fers de monture : vitesse au sol doublée, résistance à la magie 32 contre les enchantements, dons "
+         "Piétinement, Attaque au galop et Charge dévastatrice ; le cavalier gagne un bonus de +10 aux tests "
+         "d'Équitation. NLS 20."),
+    ]
+    for nom, type_, prix, poids, texte in sans_bonus:
+        c.ajoute(nom, type_ or "Divers", type_, prix, texte, [], poids=poids, _revue=True)
+
+
 def batons(c, noms):
     francais = {"Abjuration": "Bâton d'abjuration", "Charming": "Bâton de charme", "Conjuration": "Bâton d'invocation",
                 "Defense": "Bâton de défense", "Divination": "Bâton de divination",
@@ -433,6 +591,9 @@ def objets_magiques(bases):
     competences(c)
     objets_sorts(c, noms)
     potions_et_baguettes(c, noms)
+    parchemins(c, noms)
+    perles(c)
+    objets_epiques(c)
     batons(c, noms)
     armes_speciales(c, bases)
     return c.objets, c.proprietes
