@@ -603,8 +603,10 @@ def main():
     proprietes.sort(key=lambda p: (cle_tri(p["NomObjet"]), ordre[p["NomObjet"]]))
     ecrit_tsv(os.path.join(DONNEES, "Objets.tsv"), CHAMPS_OBJETS, tous)
     ecrit_tsv(os.path.join(DONNEES, "ObjetsPropriete.tsv"), CHAMPS_PROPRIETES, proprietes)
+    # _revue : True quand le nom anglais est gardé, sinon le nom anglais d'un nom français à confirmer.
     revue = [{"Nom": o["NomObjet"], "Anglais": o["NomObjet"],
-              "Motif": "objet épique : nom français officiel non vérifié, nom anglais gardé"}
+              "Motif": "nom français officiel non vérifié, nom anglais gardé"} if o["_revue"] is True else
+             {"Nom": o["NomObjet"], "Anglais": o["_revue"], "Motif": "nom français de mémoire, à confirmer"}
              for o in tous if o.get("_revue")]
     ecrit_revue("Objets", revue)
     print("%d objets, %d propriétés, %d noms à revoir" % (len(tous), len(proprietes), len(revue)))

@@ -519,6 +519,116 @@ def objets_epiques(c):
         c.ajoute(nom, type_ or "Divers", type_, prix, texte, [], poids=poids, _revue=True)
 
 
+def anneaux_et_sceptres(c, bases):
+    """Anneaux et sceptres du Guide du maître qui manquaient ; les sceptres qui frappent comme une arme en
+    reprennent les caractéristiques et le groupe."""
+    anneaux = [
+        ("Anneau d'amitié avec les animaux", 10800.0, [], "Sur ordre, charme un animal comme le sort Charme-animal. NLS 3."),
+        ("Anneau de contresort", 4000.0, [],
+         "Garde un sort du niveau 1 à 6 qu'on y lance ; si ce sort vise un jour le porteur, il est aussitôt contré. "
+         "NLS 11."),
+        ("Anneau d'esquive totale", 25000.0, [],
+         "Esquive totale : un jet de Réflexes réussi contre un effet à demi-dégâts n'en laisse aucun. NLS 7."),
+        ("Anneau du bélier", 8600.0, [],
+         "50 charges : une force en tête de bélier frappe à distance (jusqu'à 15 m) pour 1d6 par charge dépensée, "
+         "trois au plus, et bouscule la cible (Force 25, taille G) ; elle enfonce aussi les portes. NLS 9."),
+        ("Anneau d'étoiles filantes", 50000.0, [],
+         "La nuit ou dans l'ombre : lumières dansantes, lumière, globes de foudre une fois par nuit et étoiles "
+         "filantes trois fois par semaine ; sous terre, autres pouvoirs de lumière et de feu. NLS 12."),
+        ("Anneau de stockage de sorts mineur", 18000.0, [],
+         "Garde jusqu'à trois niveaux de sorts que le porteur lance sans composante matérielle ni échec des sorts "
+         "profanes, au niveau de lanceur minimal. NLS 5."),
+        ("Anneau de stockage de sorts", 50000.0, [], "Comme l'anneau mineur, jusqu'à cinq niveaux de sorts. NLS 9."),
+        ("Anneau de stockage de sorts majeur", 200000.0, [],
+         "Comme l'anneau mineur, jusqu'à dix niveaux de sorts. NLS 17."),
+        ("Anneau de renvoi des sorts", 98280.0, [],
+         "Trois fois par jour, sur ordre, renvoie les neuf prochains niveaux de sorts lancés sur le porteur, comme "
+         "le sort Renvoi des sorts. NLS 13."),
+        ("Anneau de subsistance", 2500.0, [],
+         "Nourrit le porteur, à qui deux heures de sommeil suffisent ; il faut le porter une semaine pour qu'il "
+         "agisse. NLS 5."),
+        ("Anneau de vision aux rayons X", 25000.0, [],
+         "Sur ordre, voir à travers la matière sur 6 m (30 cm de pierre, 2,5 cm de métal, 90 cm de bois) ; au-delà de "
+         "10 minutes par jour, 1 point de Constitution perdu par minute. NLS 6."),
+    ]
+    for nom, prix, proprietes, texte in anneaux:
+        c.ajoute(nom, "Anneau", "Anneau", prix, texte, proprietes)
+    c.ajoute("Ring of Universal Energy Resistance, Minor", "Anneau", "Anneau", 84000.0,
+             "Résistance de 10 à l'acide, au froid, à l'électricité, au feu et au son. NLS 15.",
+             [(propriete, None, None, "+10") for _, propriete, _ in ENERGIES], _revue=True)
+
+    sceptres = [
+        ("Sceptre d'absorption", 50000.0, None, [],
+         "Absorbe les sorts à cible unique et les rayons qui visent le porteur, et garde leurs niveaux pour lancer "
+         "ses propres sorts préparés sans les dépenser ; 50 niveaux au plus. NLS 15."),
+        ("Sceptre d'annulation", 11000.0, None, [],
+         "Son contact vide un objet de toute magie (Volonté DD 23 pour l'objet) ; le sceptre devient ensuite "
+         "inutilisable. NLS 17."),
+        ("Sceptre de détection de l'ennemi", 23500.0, "Enemy Detection", [],
+         "Trois fois par jour pour 10 minutes, indique la direction des créatures hostiles à 18 m, même invisibles "
+         "ou déguisées. NLS 10."),
+        ("Sceptre inamovible", 5000.0, None, [],
+         "Sur pression d'un bouton, reste fixe là où il est et porte jusqu'à 4 000 kg ; le déplacer demande un "
+         "test de Force DD 30. NLS 10."),
+        ("Sceptre de puissance seigneuriale", 70000.0, None, [],
+         "Une fois par jour chacun : immobilisation de personne au contact, terreur, absorption de vie ; sert "
+         "aussi d'arme magique (masse, épée de flammes, hache, lance) et d'outil (échelle, bélier, détection). "
+         "NLS 19."),
+        ("Sceptre de détection des métaux et minéraux", 10500.0, "Metal and Mineral Detection", [],
+         "Indique la plus grande masse de métal à 9 m, ou le métal ou minéral recherché et sa quantité. NLS 9."),
+        ("Sceptre de négation", 37000.0, None, [],
+         "Trois fois par jour, un rayon dissipe les pouvoirs d'un objet magique comme une Dissipation suprême "
+         "(niveau de lanceur 15), sans effet sur les artefacts. NLS 15."),
+        ("Sceptre de suzeraineté", 60000.0, None, [],
+         "Le porteur se fait obéir de créatures totalisant 300 DV à 36 m (Volonté DD 16 pour une Intelligence de 12 "
+         "ou plus) ; 500 minutes d'usage en tout. NLS 20."),
+        ("Sceptre de sécurité", 61000.0, None, [],
+         "Emmène le porteur et jusqu'à 199 créatures dans un paradis hors du monde, pour 200 jours divisés par "
+         "leur nombre ; on n'y vieillit pas et l'on y guérit deux fois plus vite. NLS 20."),
+        ("Sceptre de splendeur", 25000.0, None, [("Bonus Caracteristique", "Charisme", "Alteration", "+4")],
+         "Bonus d'altération de +4 en Charisme tant qu'on le porte ; habille de vêtements somptueux une fois par "
+         "jour et dresse un pavillon une fois par semaine. NLS 12."),
+        ("Sceptre merveilleux", 12000.0, "Wonder", [],
+         "Chaque usage produit au hasard un effet étrange : lenteur, lumières féeriques, éclair, pluie de "
+         "papillons, agrandissement... NLS 10."),
+    ]
+    for nom, prix, anglais, proprietes, texte in sceptres:
+        c.ajoute(nom, "Sceptre", "Sceptre", prix, texte, proprietes,
+                 poids=5.0 if nom == "Sceptre de puissance seigneuriale" else 2.5,
+                 **({"_revue": anglais} if anglais else {}))
+
+    # Sceptres qui frappent comme une arme magique : (nom, arme, altération, prix, propriétés, texte, anglais)
+    armes = [
+        ("Sceptre de vigilance", "Masse d'armes légère", 1, 85000.0, [("Bonus à l'initiative", None, None, "+1")],
+         "Masse d'armes légère +1 ; bonus d'intuition de +1 à l'initiative ; détections, discernement des "
+         "mensonges, lumière et vision de l'invisible à volonté ; planté en terre, avertit les alliés à 36 m et "
+         "leur accorde une prière. NLS 11.", "Alertness"),
+        ("Sceptre du python", "Bâton", 1, 13000.0, [],
+         "Bâton +1 ; jeté au sol, devient un constricteur géant aux ordres de son maître ; ne fonctionne que pour "
+         "un porteur bon. NLS 10.", None),
+        ("Sceptre de tonnerre et de foudre", "Masse d'armes légère", 2, 33000.0, [],
+         "Masse d'armes légère +2 ; une fois par jour chacun : coup de tonnerre (+3, étourdit, Vigueur DD 16), "
+         "éclair de 2d6 points d'électricité en plus, coup de tonnerre de zone et éclair de 9d6. NLS 9.",
+         "Thunder and Lightning"),
+        ("Sceptre de la vipère", "Masse d'armes lourde", 2, 19000.0, [],
+         "Masse d'armes lourde +2 ; une fois par jour pour 10 minutes, sa tête de serpent empoisonne (1d10 points de "
+         "Constitution, puis 1d10, Vigueur DD 14) ; ne fonctionne que pour un porteur mauvais. NLS 10.", None),
+        ("Sceptre de flétrissure", "Masse d'armes légère", 1, 25000.0, [],
+         "Masse d'armes légère +1 qui ne fait pas de dégâts : son contact retire 1d4 points de Force et 1d4 de "
+         "Constitution (Vigueur DD 17), de façon permanente sur un coup critique. NLS 13.", "Withering"),
+    ]
+    for nom, arme, bonus, prix, proprietes, texte, anglais in armes:
+        base = bases[arme]
+        cible = type_degats(base)
+        champs = {k: base[k] for k in ("Taille", "DegatDes", "ZoneCritique", "MultCrit", "Portee")}
+        c.ajoute(nom, base["GroupeObjet"], base["Type"], prix, texte,
+                 [("Bonus Attaque", cible, "Alteration", plus(bonus)), ("Bonus Dommage", cible, "Alteration",
+                                                                        plus(bonus))] + proprietes,
+                 poids=5.0 if nom == "Sceptre du python" else base["PoidsBase"], Solidite=(base["Solidite"] or 0) + 2 * bonus,
+                 Resistance=(base["Resistance"] or 0) + 10 * bonus, **champs,
+                 **({"_revue": anglais} if anglais else {}))
+
+
 def batons(c, noms):
     francais = {"Abjuration": "Bâton d'abjuration", "Charming": "Bâton de charme", "Conjuration": "Bâton d'invocation",
                 "Defense": "Bâton de défense", "Divination": "Bâton de divination",
@@ -594,6 +704,7 @@ def objets_magiques(bases):
     parchemins(c, noms)
     perles(c)
     objets_epiques(c)
+    anneaux_et_sceptres(c, bases)
     batons(c, noms)
     armes_speciales(c, bases)
     return c.objets, c.proprietes
