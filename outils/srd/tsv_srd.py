@@ -99,5 +99,5 @@ def ecrit_revue(table, lignes):
                 valeurs = dict(zip(entete, ligne.rstrip("\n").split("\t")))
                 if valeurs.get("Table") != table:
                     gardees.append(valeurs)
-    nouvelles = [dict(l, Table=table) for l in sorted(lignes, key=lambda l: cle_tri(l["Nom"]))]
-    ecrit_tsv(REVUE, CHAMPS_REVUE, sorted(gardees, key=lambda l: l["Table"]) + nouvelles)
+    toutes = gardees + [dict(l, Table=table) for l in lignes]
+    ecrit_tsv(REVUE, CHAMPS_REVUE, sorted(toutes, key=lambda l: (l["Table"], cle_tri(l["Nom"]))))

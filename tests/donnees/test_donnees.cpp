@@ -33,9 +33,11 @@ const QStringList kComposantesCA = {"Armure", "Alteration Armure", "Naturelle", 
 const QStringList kAlignements = {"LOYAL BON", "NEUTRE BON", "CHAOTIQUE BON", "LOYAL NEUTRE", "NEUTRE",
                                   "CHAOTIQUE NEUTRE", "LOYAL MAUVAIS", "NEUTRE MAUVAIS", "CHAOTIQUE MAUVAIS"};
 
-// Mots-outils anglais restés dans un texte des règles : aucun n'est un mot français.
-const QStringList kMotsAnglais = {"the", "then", "none", "no", "yes", "of", "and", "with", "see", "text", "harmless",
-                                  "object", "feet", "level", "per", "close"};
+// Mots anglais restés dans un texte des règles (mots-outils et termes fréquents des rubriques de sorts) :
+// aucun n'est un mot français.
+const QStringList kMotsAnglais = {"the", "then", "none", "no", "yes", "of", "and", "with", "which", "until", "your",
+                                  "see", "text", "harmless", "object", "creatures", "feet", "level", "per", "close",
+                                  "line", "lines", "lightning", "spread", "burst"};
 
 // Objets dont le texte promet un bonus que la fiche ne sait pas porter, et pourquoi.
 const QHash<QString, QString> kPromessesSansPropriete = {
@@ -607,11 +609,8 @@ private Q_SLOTS:
                                     "p.NomObjet = o.NomObjet) and o.NomObjet not like '% de maître' and "
                                     "coalesce(o.Type, '') not like 'Matériel%'");
         QVERIFY2(magiques >= 1650, qPrintable(QString::number(magiques)));
-        // Un parchemin par sort des tables du SRD : une charge, qui lance son sort.
-        QCOMPARE(m_base->scalaire("select p.propriete_2 || '|' || o.CHARGE from Objets o join ObjetsPropriete p on "
-                                  "p.NomObjet = o.NomObjet where o.NomObjet = 'Parchemin profane de boule de feu'").toString(),
-                 "Boule de feu|1");
-        QVERIFY(entier("select count(*) from Objets where GroupeObjet = 'Parchemin'") >= 700);
+        // Un parchemin par sort des tables du SRD, profane ou divin.
+        QVERIFY(entier("select count(*) from Objets where GroupeObjet = 'Parchemin' and CHARGE = 1") >= 700);
         QVERIFY(entier("select count(*) from Raceequipement") >= 40);
         // Un troll : deux griffes et une morsure ; un vampire frappe d'un coup de 1d6.
         QCOMPARE(entier("select Multiple from Raceequipement where Race = 'Troll' and objet = 'Griffe'"), 2);
@@ -748,6 +747,14 @@ private Q_SLOTS:
                                   << "Charges" << "+1";
         QTest::newRow("bottes") << "Bottes elfiques" << "Bonus Competence" << "Déplacement silencieux" << "Aptitude"
                                 << "+5";
+        QTest::newRow("outil") << "Matériel d'escalade" << "Bonus Competence" << "Escalade" << "Circonstances" << "+2";
+        QTest::newRow("parchemin") << "Parchemin profane de boule de feu" << "Lancer un sort" << "Boule de feu"
+                                   << "Charges" << "+1";
+        QTest::newRow("perle") << "Perle de thaumaturgie (5e niveau)" << "Bonus sorts" << "Cinquièmes arcanes" << ""
+                               << "x 1";
+        QTest::newRow("sceptre") << "Sceptre de splendeur" << "Bonus Caracteristique" << "Charisme" << "Alteration"
+                                 << "+4";
+        QTest::newRow("anneau épique") << "Anneau de protection +7" << "Bonus Classe Armure" << "Parade" << "" << "+7";
     }
     void proprietesDeReference()
     {
