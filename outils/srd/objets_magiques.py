@@ -519,6 +519,18 @@ def objets_epiques(c):
         c.ajoute(nom, type_ or "Divers", type_, prix, texte, [], poids=poids, _revue=True)
 
 
+def ajoute_arme(c, nom, base, bonus, prix, texte, proprietes=(), poids=None, **autres):
+    """Arme magique tirée d'une arme ordinaire : ses caractéristiques, son altération à l'attaque et aux dégâts,
+    solidité +2 et résistance +10 par point d'altération."""
+    cible = type_degats(base)
+    champs = {k: base[k] for k in ("Taille", "DegatDes", "ZoneCritique", "MultCrit", "Portee")}
+    c.ajoute(nom, base["GroupeObjet"], base["Type"], prix, texte,
+             [("Bonus Attaque", cible, "Alteration", plus(bonus)), ("Bonus Dommage", cible, "Alteration", plus(bonus))]
+             + list(proprietes), poids=poids if poids is not None else base["PoidsBase"],
+             Solidite=(base["Solidite"] or 0) + 2 * bonus, Resistance=(base["Resistance"] or 0) + 10 * bonus,
+             **champs, **autres)
+
+
 def anneaux_et_sceptres(c, bases):
     """Anneaux et sceptres du Guide du maître qui manquaient ; les sceptres qui frappent comme une arme en
     reprennent les caractéristiques et le groupe."""
@@ -618,15 +630,8 @@ def anneaux_et_sceptres(c, bases):
          "Constitution (Vigueur DD 17), de façon permanente sur un coup critique. NLS 13.", "Withering"),
     ]
     for nom, arme, bonus, prix, proprietes, texte, anglais in armes:
-        base = bases[arme]
-        cible = type_degats(base)
-        champs = {k: base[k] for k in ("Taille", "DegatDes", "ZoneCritique", "MultCrit", "Portee")}
-        c.ajoute(nom, base["GroupeObjet"], base["Type"], prix, texte,
-                 [("Bonus Attaque", cible, "Alteration", plus(bonus)), ("Bonus Dommage", cible, "Alteration",
-                                                                        plus(bonus))] + proprietes,
-                 poids=5.0 if nom == "Sceptre du python" else base["PoidsBase"], Solidite=(base["Solidite"] or 0) + 2 * bonus,
-                 Resistance=(base["Resistance"] or 0) + 10 * bonus, **champs,
-                 **({"_revue": anglais} if anglais else {}))
+        ajoute_arme(c, nom, bases[arme], bonus, prix, texte, proprietes,
+                    poids=5.0 if nom == "Sceptre du python" else None, **({"_revue": anglais} if anglais else {}))
 
 
 def sort_anglais(texte, noms):
@@ -730,14 +735,7 @@ def sceptres_epiques(c, bases):
                       "Bâton +5 ; jeté au sol sur un mot de commande, devient un dragon vénérable de sa couleur "
                       "aux ordres de son porteur. NLS 34."))
     for nom, prix, arme, bonus, texte in armes:
-        base = bases[arme]
-        cible = type_degats(base)
-        champs = {k: base[k] for k in ("Taille", "DegatDes", "ZoneCritique", "MultCrit", "Portee")}
-        c.ajoute(nom, base["GroupeObjet"], base["Type"], prix, texte,
-                 [("Bonus Attaque", cible, "Alteration", plus(bonus)), ("Bonus Dommage", cible, "Alteration",
-                                                                        plus(bonus))],
-                 poids=base["PoidsBase"], Solidite=(base["Solidite"] or 0) + 2 * bonus,
-                 Resistance=(base["Resistance"] or 0) + 10 * bonus, _revue=True, **champs)
+        ajoute_arme(c, nom, bases[arme], bonus, prix, texte, _revue=True)
 
 
 def sceptres_de_metamagie(c):
@@ -969,14 +967,7 @@ def armes_et_armures_specifiques(c, bases):
          "Empoisonnement (DD 14). Aura faible de nécromancie ; NLS 5."),
     ]
     for nom, nom_base, bonus, prix, proprietes, texte in armes:
-        base = bases[nom_base]
-        cible = type_degats(base)
-        champs = {k: base[k] for k in ("Taille", "DegatDes", "ZoneCritique", "MultCrit", "Portee")}
-        c.ajoute(nom, base["GroupeObjet"], base["Type"], prix, texte,
-                 [("Bonus Attaque", cible, "Alteration", plus(bonus)), ("Bonus Dommage", cible, "Alteration",
-                                                                        plus(bonus))] + proprietes,
-                 poids=base["PoidsBase"], Solidite=(base["Solidite"] or 0) + 2 * bonus,
-                 Resistance=(base["Resistance"] or 0) + 10 * bonus, **champs)
+        ajoute_arme(c, nom, bases[nom_base], bonus, prix, texte, proprietes)
     javeline = bases["Javeline"]
     c.ajoute("Javeline de foudre", javeline["GroupeObjet"], javeline["Type"], 1500.0,
              "Lancée, elle devient un éclair de 5d6 points de dégâts d'électricité (Réflexes DD 14, 1/2 dégâts) et "
