@@ -912,6 +912,47 @@ def objets_merveilleux(c):
          "Brisée, elle fait apparaître un élémentaire de taille G de son plan (air, terre, feu ou eau), aux ordres "
          "de celui qui l'a brisée. Aura modérée d'invocation ; NLS 11.", [], None),
     ]
+    # Objets maudits et artefacts mineurs : leurs malus restent dans le texte, la fiche ne les applique pas.
+    objets += [
+        ("Sac dévoreur", "Divers", "Divers", None, None,
+         "Objet maudit qui passe pour un sac sans fond : c'est la bouche d'une créature extradimensionnelle qui "
+         "avale la matière animale ou végétale et peut happer qui y plonge la main (+8 en lutte). Aura modérée "
+         "d'invocation ; NLS 17.", [], None),
+        ("Bottes de danse", "Bottes", "Bottes", 30000.0, None,
+         "Objet maudit qui passe pour d'autres bottes magiques : en combat, le porteur danse comme sous l'effet de "
+         "Danse irrésistible ; seule une Délivrance des malédictions les lui ôte. Aura puissante d'enchantement ; "
+         "NLS 16.", [], None),
+        ("Collier d'étranglement", "Amulette", "Collier", 60000.0, None,
+         "Objet maudit : passé au cou, il serre et inflige 6 points de dégâts par round ; seuls un souhait limité, "
+         "un souhait ou un miracle l'ôtent. Aura puissante d'invocation ; NLS 18.", [], None),
+        ("Scarabée de mort", "Divers", "Divers", 80000.0, None,
+         "Objet maudit : tenu un round ou porté une minute, il devient un insecte qui fouit jusqu'au cœur et tue en "
+         "un round (Réflexes DD 25 pour l'arracher, 3d6 points de dégâts). Aura puissante d'abjuration ; NLS 19.",
+         [], None),
+        ("Gantelets de maladresse", "Gants", "Gantelet", 1300.0, None,
+         "Objet maudit qui passe pour des gants de dextérité ou des gantelets de puissance d'ogre : en danger, le "
+         "porteur a 50 % de chances par round de lâcher ce qu'il tient et perd 2 points de Dextérité. Aura modérée "
+         "de transmutation ; NLS 7.", [], None),
+        ("Heaume d'alignement inversé", "Heaume", "Heaume", 4000.0, 1.5,
+         "Objet maudit : qui le coiffe voit son alignement changé en son contraire (Volonté DD 15 pour résister, à "
+         "chaque fois qu'on le remet). Aura puissante de transmutation ; NLS 12.", [], None),
+        ("Poudre d'éternuement et d'étouffement", "Divers", "Divers", 2400.0, None,
+         "Objet maudit qui passe pour de la poudre d'apparition : dans une étendue de 6 m, perte de 2d6 points de "
+         "Constitution puis de 1d6 (Vigueur DD 15 chaque fois), et étouffement pendant 5d4 rounds. Aura faible "
+         "d'invocation ; NLS 7.", [], None),
+        ("Robe d'impuissance", "Robe", "Robe", 5500.0, None,
+         "Objet maudit qui passe pour une autre robe magique : la porteuse perd 10 points de Force et 10 "
+         "d'Intelligence, et les sorts qui vont avec ; il faut Délivrance des malédictions puis Guérison suprême. "
+         "Aura modérée de transmutation ; NLS 13.", [], "Robe of Powerlessness"),
+        ("Sphère d'annihilation", "Divers", "Divers", None, None,
+         "Artefact mineur : globe de néant de 60 cm qui détruit toute matière qui le touche ; on le déplace par "
+         "la pensée, avec un test d'Intelligence contre ceux qui le disputent. Aura puissante de transmutation ; "
+         "NLS 20.", [], None),
+        ("Bâton du mage", "Bâton", "Bâton", None, 2.5,
+         "Artefact mineur : nombreux sorts, les uns à volonté (détection de la magie, lumière, armure du mage...), "
+         "les autres pour une ou deux charges (boule de feu, éclair, mur de feu, téléportation planaire...) ; "
+         "brisé, il libère toute son énergie en une explosion. Aura puissante ; NLS 20.", [], None),
+    ]
     for nom, groupe, type_, prix, poids, texte, proprietes, anglais in objets:
         c.ajoute(nom, groupe, type_, prix, texte, proprietes, poids=poids, **({"_revue": anglais} if anglais else {}))
 
