@@ -143,7 +143,7 @@ EXPLICATIONS = {
                          "modificateur de la caractéristique d'incantation +10 (Force 31) +4 (taille). Elle "
                          "immobilise sans blesser. Elle peut aussi bousculer (+16 au test de Force) ou s'interposer ; "
                          "changer de cible est une action de mouvement.",
-    "Poigne électrique": "Le contact de la main chargée d'électricité inflige 1d6 points de dégâts d'électricité par "
+    "Décharge électrique": "Le contact de la main chargée d'électricité inflige 1d6 points de dégâts d'électricité par "
                          "niveau de lanceur (5d6 au plus). Attaque de contact au corps à corps, avec +3 si la cible "
                          "porte une armure de métal (ou est en métal).",
     "Poing serré": "Comme Main interposée, mais la main de force de taille G peut frapper un adversaire choisi : une "

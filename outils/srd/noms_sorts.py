@@ -11,7 +11,7 @@ from tsv_srd import SRD
 CORRECTIONS = {
     "Gaseous Form": "Forme gazeuse",
     "Globe of Invulnerability": "Globe d'invulnérabilité",
-    "Shocking Grasp": "Poigne électrique",
+    "Shocking Grasp": "Décharge électrique",
     "Transformation": "Transformation",
     "Inflict Serious Wounds, Mass": "Blessure grave de groupe",
     "Planar Ally, Lesser": "Allié d'outreplan mineur",

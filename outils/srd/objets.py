@@ -8,7 +8,7 @@ Usage : python3 outils/srd/objets.py  (écrit data/programme/Objets.tsv et Objet
 """
 import os
 
-from tsv_srd import DONNEES, base_srd, cle_tri, ecrit_tsv, kg, livres, metres, prix_po, vide
+from tsv_srd import DONNEES, base_srd, cle_tri, ecrit_revue, ecrit_tsv, kg, livres, metres, prix_po, vide
 from objets_magiques import objets_magiques
 from equipement_naturel import armes_naturelles
 
@@ -461,6 +461,25 @@ def armures(base):
     return lignes
 
 
+# Outils ordinaires dont le bonus de circonstances va sur la fiche quand on les porte (emplacements divers).
+OUTILS = {
+    "Matériel d'escalade": [("Escalade", 2)],
+    "Trousse de soins": [("Premiers secours", 2)],
+    "Trousse de déguisement": [("Déguisement", 2)],
+    "Loupe": [("Estimation", 2)],
+    "Balance de marchand": [("Estimation", 2)],
+    "Corde en soie (15 m)": [("Maîtrise des cordes", 2)],
+    "Instrument de musique de maître": [("Représentation (instruments)", 2)],
+    "Outils de cambrioleur de maître": [("Crochetage", 2), ("Désamorçage/sabotage", 2)],
+}
+
+
+def proprietes_outils(lignes):
+    noms = {o["NomObjet"] for o in lignes}
+    return [propriete(nom, "Bonus Competence", competence, "Circonstances", "+%d" % valeur)
+            for nom, bonus in OUTILS.items() if nom in noms for competence, valeur in bonus]
+
+
 def divers(base):
     lignes = []
     requete = "select * from equipment where family!='Weapons' and (family!='Armor and Shields' or subcategory='Extras')" \
@@ -564,7 +583,7 @@ def main():
     nommes, prop_nommes = objets_magiques({o["NomObjet"]: o for o in lignes})
     _, naturelles = armes_naturelles(base)
     tous = lignes + maitre + magie + [objet(**o) for o in nommes] + [objet(**o) for o in naturelles.values()]
-    proprietes = prop_maitre + prop_magie + prop_nommes
+    proprietes = prop_maitre + prop_magie + prop_nommes + proprietes_outils(lignes)
 
     noms = set()
     for o in tous:
@@ -584,7 +603,13 @@ def main():
     proprietes.sort(key=lambda p: (cle_tri(p["NomObjet"]), ordre[p["NomObjet"]]))
     ecrit_tsv(os.path.join(DONNEES, "Objets.tsv"), CHAMPS_OBJETS, tous)
     ecrit_tsv(os.path.join(DONNEES, "ObjetsPropriete.tsv"), CHAMPS_PROPRIETES, proprietes)
-    print("%d objets, %d propriétés" % (len(tous), len(proprietes)))
+    # _revue : True quand le nom anglais est gardé, sinon le nom anglais d'un nom français à confirmer.
+    revue = [{"Nom": o["NomObjet"], "Anglais": o["NomObjet"],
+              "Motif": "nom français officiel non vérifié, nom anglais gardé"} if o["_revue"] is True else
+             {"Nom": o["NomObjet"], "Anglais": o["_revue"], "Motif": "nom français de mémoire, à confirmer"}
+             for o in tous if o.get("_revue")]
+    ecrit_revue("Objets", revue)
+    print("%d objets, %d propriétés, %d noms à revoir" % (len(tous), len(proprietes), len(revue)))
 
 
 if __name__ == "__main__":

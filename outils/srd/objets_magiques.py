@@ -361,6 +361,662 @@ def potions_et_baguettes(c, noms):
             c.ajoute(nom, groupe, groupe, prix, texte, [mode], charge=charge)
 
 
+# Niveau de lanceur minimal d'un sort de niveau n, selon la classe qui l'écrit.
+NLS_MINIMAL = {
+    "Magicien": lambda n: max(1, 2 * n - 1), "Prêtre": lambda n: max(1, 2 * n - 1),
+    "Druide": lambda n: max(1, 2 * n - 1), "Barde": lambda n: {0: 1, 1: 2}.get(n, 3 * n - 2),
+    # Paladin et rôdeur : niveaux que supposent les prix des parchemins du SRD.
+    "Paladin": lambda n: {1: 4, 2: 4, 3: 5, 4: 7}[n], "Rôdeur": lambda n: {1: 4, 2: 4, 3: 5, 4: 7}[n],
+}
+ORDRE_CLASSES = {"Arcane": ("Magicien", "Barde"), "Divine": ("Prêtre", "Druide", "Paladin", "Rôdeur")}
+
+
+def prix_monnaie(texte):
+    """'12 gp 5 sp' -> 12,5 ; '1,050 gp' -> 1 050."""
+    total = 0.0
+    for nombre, piece in re.findall(r"([\d,]+)\s*(gp|sp|cp)", texte or ""):
+        total += float(nombre.replace(",", "")) * {"gp": 1.0, "sp": 0.1, "cp": 0.01}[piece]
+    return total or None
+
+
+def parchemins(c, noms):
+    """Un parchemin par sort des tables du SRD, profane ou divin, au niveau de lanceur minimal."""
+    from sorts import niveaux_srd
+    base = base_srd()
+    niveaux = {r["name"]: niveaux_srd(r["level"] or "")[0] for r in base.execute("select name, level from spell")}
+    vus = set()
+    for r in base.execute("select name, subcategory, price from item where category='Scroll' order by id"):
+        variantes = [r["name"]]
+        if "Chaos/Evil/Good/Law" in r["name"]:
+            variantes = [r["name"].replace("Chaos/Evil/Good/Law", a) for a in ("Chaos", "Evil", "Good", "Law")]
+        for anglais in variantes:
+            francais = noms[anglais]
+            classe = next((k for k in ORDRE_CLASSES[r["subcategory"]] if k in niveaux.get(anglais, {})), None)
+            if classe is None:
+                raise SystemExit("Parchemin d'un sort hors des listes : " + anglais)
+            niveau = niveaux[anglais][classe]
+            genre = "profane" if r["subcategory"] == "Arcane" else "divin"
+            nom = "Parchemin %s %s" % (genre, de(francais))
+            if nom in vus:
+                continue  # le SRD répète quelques parchemins
+            vus.add(nom)
+            prix = prix_monnaie(r["price"])
+            c.ajoute(nom, "Parchemin", "Divers", prix,
+                     "Parchemin %s portant le sort %s (niveau %d, niveau de lanceur %d) ; "
+                     "il s'efface quand on le lit." % (genre, francais, niveau, NLS_MINIMAL[classe](niveau)),
+                     [("Lancer un sort", francais, "Charges", "+1")], charge=1)
+
+
+ORDINAUX = ["Premiers", "Deuxièmes", "Troisièmes", "Quatrièmes", "Cinquièmes", "Sixièmes", "Septièmes",
+            "Huitièmes", "Neuvièmes"]
+
+
+def perles(c):
+    """Perles de thaumaturgie des niveaux 2 à 9 (celle du 1er niveau est avec les objets qui lancent un sort)."""
+    for n in range(2, 10):
+        c.ajoute("Perle de thaumaturgie (%de niveau)" % n, "Perles", "Divers", 1000.0 * n * n,
+                 "Une fois par jour, rend un sort de niveau %d déjà lancé. NLS %d." % (n, 2 * n - 1),
+                 [("Bonus sorts", "%s arcanes" % ORDINAUX[n - 1], None, "x 1")])
+
+
+def js(type_, valeur):
+    return [("Bonus Jet Sauvegarde", j, type_, plus(valeur)) for j in ("Vigueur", "Réflexe", "Volonté")]
+
+
+def objets_epiques(c):
+    """Objets magiques épiques du SRD. Seuls les anneaux de protection, suite de la série ordinaire, ont leur nom
+    français ; les autres gardent leur nom anglais en attendant le nom officiel (liste des noms à revoir)."""
+    caracs = [("Belt of Epic Strength", "Ceinturon", "Force", 0.5), ("Bracers of Epic Health", "Bracelet",
+              "Constitution", 0.5), ("Cloak of Epic Charisma", "Cape", "Charisme", 0.5),
+              ("Gloves of Epic Dexterity", "Gants", "Dextérité", None),
+              ("Headband of Epic Intellect", "Bandeau", "Intelligence", None),
+              ("Periapt of Epic Wisdom", "Amulette", "Sagesse", None)]
+    for nom, groupe, carac, poids in caracs:
+        for n in (8, 10, 12):
+            c.ajoute("%s +%d" % (nom, n), groupe, groupe, n * n * 10000.0,
+                     "Bonus d'altération de +%d en %s tant qu'on le porte. NLS 20." % (n, carac),
+                     [("Bonus Caracteristique", carac, "Alteration", plus(n))], poids=poids, _revue=True)
+    for n in range(6, 11):
+        c.ajoute("Amulet of Epic Natural Armor +%d" % n, "Amulette", "Amulette", n * n * 20000.0,
+                 "Durcit la peau : bonus d'altération de +%d à l'armure naturelle. NLS 20." % n,
+                 [("Bonus Classe Armure", "Alteration Naturelle", None, plus(n))], _revue=True)
+        c.ajoute("Cloak of Epic Resistance +%d" % n, "Cape", "Cape", n * n * 10000.0,
+                 "Bonus de résistance de +%d à tous les jets de sauvegarde. NLS 20." % n, js("Résistance", n),
+                 poids=0.5, _revue=True)
+        c.ajoute("Anneau de protection +%d" % n, "Anneau", "Anneau", n * n * 20000.0,
+                 "Un champ invisible détourne les coups : bonus de parade de +%d à la CA. NLS 20." % n,
+                 [("Bonus Classe Armure", "Parade", None, plus(n))])
+    for n in range(11, 16):
+        c.ajoute("Bracers of Epic Armor +%d" % n, "Bracelet", "Bracelet", n * n * 10000.0,
+                 "Un champ de force invisible entoure le porteur : bonus d'armure de +%d, qui ne se cumule pas avec "
+                 "celui d'une armure. NLS 20." % n,
+                 [("Bonus Classe Armure", "Armure", None, plus(n)), ("Bonus Classe Armure", "Force Armure", None,
+                                                                      plus(n))], poids=0.5, _revue=True)
+    for n, chiffre in zip(range(5, 10), ("V", "VI", "VII", "VIII", "IX")):
+        c.ajoute("Ring of Epic Wizardry %s" % chiffre, "Anneau", "Anneau", 10000.0 * n * n,
+                 "Réservé aux lanceurs de sorts profanes : double les sorts de niveau %d préparés chaque jour "
+                 "(la fiche en compte deux de plus). NLS 23." % n,
+                 [("Bonus sorts", "%s arcanes" % ORDINAUX[n - 1], None, "x 2")], _revue=True)
+    c.ajoute("Bracers of Relentless Might", "Bracelet", "Bracelet", 4384000.0,
+             "Bonus d'altération de +12 en Force et en Constitution ; le porteur compte pour deux catégories de taille "
+             "de plus dans les tests opposés de combat (bousculade, lutte, croc-en-jambe). NLS 20.",
+             [("Bonus Caracteristique", "Force", "Alteration", "+12"),
+              ("Bonus Caracteristique", "Constitution", "Alteration", "+12")], poids=0.5, _revue=True)
+    c.ajoute("Boots of Swiftness", "Bottes", "Bottes", 256000.0,
+             "Bonus d'altération de +6 en Dextérité, vitesse doublée, esquive totale, sauts sans limite de taille, "
+             "+20 en Equilibre, Escalade, Saut et Acrobaties ; rapidité trois fois par jour (20 rounds). NLS 20.",
+             [("Bonus Caracteristique", "Dextérité", "Alteration", "+6")]
+             + [("Bonus Competence", comp, "Aptitude", "+20") for comp in ("Equilibre", "Escalade", "Saut",
+                                                                            "Acrobaties")], poids=0.5, _revue=True)
+    c.ajoute("Mantle of Epic Spell Resistance", "Manteau", "Manteau", 290000.0,
+             "Résistance à la magie 40 tant qu'on le porte. NLS 29.", [("Résistance à la magie", None, None, "+40")],
+             poids=0.5, _revue=True)
+    c.ajoute("Mantle of Great Stealth", "Manteau", "Manteau", 242000.0,
+             "+30 en Discrétion et en Déplacement silencieux ; silhouette floue (camouflage, 20 % de ratés) et "
+             "antidétection permanentes. NLS 20.",
+             [("Bonus Competence", "Discrétion", "Aptitude", "+30"),
+              ("Bonus Competence", "Déplacement silencieux", "Aptitude", "+30")], poids=0.5, _revue=True)
+    c.ajoute("Ring of Universal Energy Resistance, Greater", "Anneau", "Anneau", 308000.0,
+             "Résistance de 30 à l'acide, au froid, à l'électricité, au feu et au son. NLS 20.",
+             [(propriete, None, None, "+30") for _, propriete, _ in ENERGIES], _revue=True)
+    sans_bonus = [
+        ("Ring of Energy Immunity", "Anneau", 240000.0, None,
+         "Immunité à une énergie choisie à la création : acide, froid, électricité, feu ou son. NLS 20."),
+        ("Ring of Universal Energy Immunity", "Anneau", 2160000.0, None,
+         "Immunité à l'acide, au froid, à l'électricité, au feu et au son. NLS 20."),
+        ("Ring of Ironskin", "Anneau", 400000.0, None, "Réduction des dégâts 15/adamantium. NLS 20."),
+        ("Ring of Weaponbreaking", "Anneau", 600000.0, None,
+         "Réduction des dégâts 15/adamantium ; une arme qui touche le porteur se brise sauf jet de Vigueur "
+         "(DD 20). NLS 20."),
+        ("Ring of Rapid Healing", "Anneau", 300000.0, None,
+         "Guérison accélérée 3 pour un porteur vivant, après 24 heures au doigt. NLS 20."),
+        ("Ring of Sequestering", "Anneau", 300000.0, None,
+         "Invisible une fois passé au doigt ; sur ordre, le porteur est soustrait aux regards et à la "
+         "divination, comme par le sort Double illusoire, sans sombrer dans le coma. NLS 20."),
+        ("Ring of Adamant Law", "Anneau", 250000.0, None,
+         "Bouclier de la Loi permanent sur le porteur ; une créature chaotique qui le porte subit un niveau "
+         "négatif. NLS 15."),
+        ("Ring of Chaotic Fury", "Anneau", 250000.0, None,
+         "Manteau du Chaos permanent sur le porteur ; une créature loyale qui le porte subit un niveau "
+         "négatif. NLS 15."),
+        ("Ring of Ineffable Evil", "Anneau", 250000.0, None,
+         "Aura maudite permanente sur le porteur ; une créature bonne qui le porte subit un niveau négatif. NLS 15."),
+        ("Ring of Virtuous Good", "Anneau", 250000.0, None,
+         "Aura sacrée permanente sur le porteur ; une créature mauvaise qui le porte subit un niveau négatif. "
+         "NLS 15."),
+        ("Cabinet of Feasting", "Divers", 288000.0, 10.0,
+         "Armoire qui sert trois fois par jour un festin pour quarante convives, avec les effets d'un festin "
+         "des héros. NLS 40."),
+        ("Gate Key", "Divers", 378000.0, 0.5,
+         "Relie un passage fermé (porte, entrée de grotte) à un autre, sur un plan déjà visité, par une paire "
+         "de portails dont le porteur fixe la clé ; soixante paires au plus. NLS 21."),
+        ("Horseshoes of the Peerless Steed", None, 217000.0, 2.0,
+         "Fers de monture : vitesse au sol doublée, résistance à la magie 32 contre les enchantements, dons "
+         "Piétinement, Attaque au galop et Charge dévastatrice ; le cavalier gagne un bonus de +10 aux tests "
+         "d'Équitation. NLS 20."),
+    ]
+    for nom, type_, prix, poids, texte in sans_bonus:
+        c.ajoute(nom, type_ or "Divers", type_, prix, texte, [], poids=poids, _revue=True)
+
+
+def ajoute_arme(c, nom, base, bonus, prix, texte, proprietes=(), poids=None, **autres):
+    """Arme magique tirée d'une arme ordinaire : ses caractéristiques, son altération à l'attaque et aux dégâts,
+    solidité +2 et résistance +10 par point d'altération."""
+    cible = type_degats(base)
+    champs = {k: base[k] for k in ("Taille", "DegatDes", "ZoneCritique", "MultCrit", "Portee")}
+    c.ajoute(nom, base["GroupeObjet"], base["Type"], prix, texte,
+             [("Bonus Attaque", cible, "Alteration", plus(bonus)), ("Bonus Dommage", cible, "Alteration", plus(bonus))]
+             + list(proprietes), poids=poids if poids is not None else base["PoidsBase"],
+             Solidite=(base["Solidite"] or 0) + 2 * bonus, Resistance=(base["Resistance"] or 0) + 10 * bonus,
+             **champs, **autres)
+
+
+def anneaux_et_sceptres(c, bases):
+    """Anneaux et sceptres du Guide du maître qui manquaient ; les sceptres qui frappent comme une arme en
+    reprennent les caractéristiques et le groupe."""
+    anneaux = [
+        ("Anneau d'amitié avec les animaux", 10800.0, [], "Sur ordre, charme un animal comme le sort Charme-animal. NLS 3."),
+        ("Anneau de contresort", 4000.0, [],
+         "Garde un sort du niveau 1 à 6 qu'on y lance ; si ce sort vise un jour le porteur, il est aussitôt contré. "
+         "NLS 11."),
+        ("Anneau d'esquive totale", 25000.0, [],
+         "Esquive totale : un jet de Réflexes réussi contre un effet à demi-dégâts n'en laisse aucun. NLS 7."),
+        ("Anneau du bélier", 8600.0, [],
+         "50 charges : une force en tête de bélier frappe à distance (jusqu'à 15 m) pour 1d6 par charge dépensée, "
+         "trois au plus, et bouscule la cible (Force 25, taille G) ; elle enfonce aussi les portes. NLS 9."),
+        ("Anneau d'étoiles filantes", 50000.0, [],
+         "La nuit ou dans l'ombre : lumières dansantes, lumière, globes de foudre une fois par nuit et étoiles "
+         "filantes trois fois par semaine ; sous terre, autres pouvoirs de lumière et de feu. NLS 12."),
+        ("Anneau de stockage de sorts mineur", 18000.0, [],
+         "Garde jusqu'à trois niveaux de sorts que le porteur lance sans composante matérielle ni échec des sorts "
+         "profanes, au niveau de lanceur minimal. NLS 5."),
+        ("Anneau de stockage de sorts", 50000.0, [], "Comme l'anneau mineur, jusqu'à cinq niveaux de sorts. NLS 9."),
+        ("Anneau de stockage de sorts majeur", 200000.0, [],
+         "Comme l'anneau mineur, jusqu'à dix niveaux de sorts. NLS 17."),
+        ("Anneau de renvoi des sorts", 98280.0, [],
+         "Trois fois par jour, sur ordre, renvoie les neuf prochains niveaux de sorts lancés sur le porteur, comme "
+         "le sort Renvoi des sorts. NLS 13."),
+        ("Anneau de subsistance", 2500.0, [],
+         "Nourrit le porteur, à qui deux heures de sommeil suffisent ; il faut le porter une semaine pour qu'il "
+         "agisse. NLS 5."),
+        ("Anneau de vision aux rayons X", 25000.0, [],
+         "Sur ordre, voir à travers la matière sur 6 m (30 cm de pierre, 2,5 cm de métal, 90 cm de bois) ; au-delà de "
+         "10 minutes par jour, 1 point de Constitution perdu par minute. NLS 6."),
+    ]
+    for nom, prix, proprietes, texte in anneaux:
+        c.ajoute(nom, "Anneau", "Anneau", prix, texte, proprietes)
+    c.ajoute("Ring of Universal Energy Resistance, Minor", "Anneau", "Anneau", 84000.0,
+             "Résistance de 10 à l'acide, au froid, à l'électricité, au feu et au son. NLS 15.",
+             [(propriete, None, None, "+10") for _, propriete, _ in ENERGIES], _revue=True)
+
+    sceptres = [
+        ("Sceptre d'absorption", 50000.0, None, [],
+         "Absorbe les sorts à cible unique et les rayons qui visent le porteur, et garde leurs niveaux pour lancer "
+         "ses propres sorts préparés sans les dépenser ; 50 niveaux au plus. NLS 15."),
+        ("Sceptre d'annulation", 11000.0, None, [],
+         "Son contact vide un objet de toute magie (Volonté DD 23 pour l'objet) ; le sceptre devient ensuite "
+         "inutilisable. NLS 17."),
+        ("Sceptre de détection de l'ennemi", 23500.0, "Enemy Detection", [],
+         "Trois fois par jour pour 10 minutes, indique la direction des créatures hostiles à 18 m, même invisibles "
+         "ou déguisées. NLS 10."),
+        ("Sceptre inamovible", 5000.0, None, [],
+         "Sur pression d'un bouton, reste fixe là où il est et porte jusqu'à 4 000 kg ; le déplacer demande un "
+         "test de Force DD 30. NLS 10."),
+        ("Sceptre de puissance seigneuriale", 70000.0, None, [],
+         "Une fois par jour chacun : immobilisation de personne au contact, terreur, absorption de vie ; sert "
+         "aussi d'arme magique (masse, épée de flammes, hache, lance) et d'outil (échelle, bélier, détection). "
+         "NLS 19."),
+        ("Sceptre de détection des métaux et minéraux", 10500.0, "Metal and Mineral Detection", [],
+         "Indique la plus grande masse de métal à 9 m, ou le métal ou minéral recherché et sa quantité. NLS 9."),
+        ("Sceptre de négation", 37000.0, None, [],
+         "Trois fois par jour, un rayon dissipe les pouvoirs d'un objet magique comme une Dissipation suprême "
+         "(niveau de lanceur 15), sans effet sur les artefacts. NLS 15."),
+        ("Sceptre de suzeraineté", 60000.0, None, [],
+         "Le porteur se fait obéir de créatures totalisant 300 DV à 36 m (Volonté DD 16 pour une Intelligence de 12 "
+         "ou plus) ; 500 minutes d'usage en tout. NLS 20."),
+        ("Sceptre de sécurité", 61000.0, None, [],
+         "Emmène le porteur et jusqu'à 199 créatures dans un paradis hors du monde, pour 200 jours divisés par "
+         "leur nombre ; on n'y vieillit pas et l'on y guérit deux fois plus vite. NLS 20."),
+        ("Sceptre de splendeur", 25000.0, None, [("Bonus Caracteristique", "Charisme", "Alteration", "+4")],
+         "Bonus d'altération de +4 en Charisme tant qu'on le porte ; habille de vêtements somptueux une fois par "
+         "jour et dresse un pavillon une fois par semaine. NLS 12."),
+        ("Sceptre merveilleux", 12000.0, "Wonder", [],
+         "Chaque usage produit au hasard un effet étrange : lenteur, lumières féeriques, éclair, pluie de "
+         "papillons, agrandissement... NLS 10."),
+    ]
+    for nom, prix, anglais, proprietes, texte in sceptres:
+        c.ajoute(nom, "Sceptre", "Sceptre", prix, texte, proprietes,
+                 poids=5.0 if nom == "Sceptre de puissance seigneuriale" else 2.5,
+                 **({"_revue": anglais} if anglais else {}))
+
+    # Sceptres qui frappent comme une arme magique : (nom, arme, altération, prix, propriétés, texte, anglais)
+    armes = [
+        ("Sceptre de vigilance", "Masse d'armes légère", 1, 85000.0, [("Bonus à l'initiative", None, None, "+1")],
+         "Masse d'armes légère +1 ; bonus d'intuition de +1 à l'initiative ; détections, discernement des "
+         "mensonges, lumière et vision de l'invisible à volonté ; planté en terre, avertit les alliés à 36 m et "
+         "leur accorde une prière. NLS 11.", "Alertness"),
+        ("Sceptre du python", "Bâton", 1, 13000.0, [],
+         "Bâton +1 ; jeté au sol, devient un constricteur géant aux ordres de son maître ; ne fonctionne que pour "
+         "un porteur bon. NLS 10.", None),
+        ("Sceptre de tonnerre et de foudre", "Masse d'armes légère", 2, 33000.0, [],
+         "Masse d'armes légère +2 ; une fois par jour chacun : coup de tonnerre (+3, étourdit, Vigueur DD 16), "
+         "éclair de 2d6 points d'électricité en plus, coup de tonnerre de zone et éclair de 9d6. NLS 9.",
+         "Thunder and Lightning"),
+        ("Sceptre de la vipère", "Masse d'armes lourde", 2, 19000.0, [],
+         "Masse d'armes lourde +2 ; une fois par jour pour 10 minutes, sa tête de serpent empoisonne (1d10 points de "
+         "Constitution, puis 1d10, Vigueur DD 14) ; ne fonctionne que pour un porteur mauvais. NLS 10.", None),
+        ("Sceptre de flétrissure", "Masse d'armes légère", 1, 25000.0, [],
+         "Masse d'armes légère +1 qui ne fait pas de dégâts : son contact retire 1d4 points de Force et 1d4 de "
+         "Constitution (Vigueur DD 17), de façon permanente sur un coup critique. NLS 13.", "Withering"),
+    ]
+    for nom, arme, bonus, prix, proprietes, texte, anglais in armes:
+        ajoute_arme(c, nom, bases[arme], bonus, prix, texte, proprietes,
+                    poids=5.0 if nom == "Sceptre du python" else None, **({"_revue": anglais} if anglais else {}))
+
+
+def sort_anglais(texte, noms):
+    """'greater planar ally' -> 'Planar Ally, Greater' ; None pour un don ou une mention de fabrication."""
+    texte = re.sub(r"\s*\(.*\)$", "", texte.strip())
+    texte = re.sub(r"^(extended|heightened) ", "", texte, flags=re.I)
+    index = {k.lower(): k for k in noms}
+    if texte.lower() in index:
+        return index[texte.lower()]
+    m = re.match(r"^(lesser|greater|mass) (.*)$", texte, re.I)
+    return index.get(("%s, %s" % (m.group(2), m.group(1))).lower()) if m else None
+
+
+def batons_epiques(c, noms):
+    """Bâtons épiques du SRD : nom anglais gardé, les sorts qu'ils lancent d'après leurs conditions de création."""
+    base = base_srd()
+    armes = {"Fiery Power": ("+5", "bâton de combat +5 de feu, résistance au feu 30 tant qu'on le tient"),
+             "Nature's Fury": ("+5", "bâton de combat +5 tueur d'aberrations")}
+    for r in base.execute("select name, price, caster_level, prereq from item where category='Staff' and "
+                          "subcategory='Epic' order by id"):
+        # Sorts des conditions de création qui donnent une propriété et non un pouvoir à charges.
+        exclus = {"Fiery Power": {"Continual Flame", "Protection from Energy"},
+                  "Planar Might": {"Protection from Energy"}, "Nature's Fury": {"Summon Monster I"}}
+        sorts = []
+        for morceau in r["prereq"].split(","):
+            anglais = sort_anglais({"geas": "Geas/Quest"}.get(morceau.strip(), morceau), noms)
+            if anglais in exclus.get(r["name"], ()):
+                continue
+            if anglais is not None and noms[anglais] not in sorts:
+                sorts.append(noms[anglais])
+        nom = "Staff of " + re.sub(r"^The ", "the ", r["name"])
+        proprietes = [("Lancer un sort", sort, "Charges", "+1") for sort in sorts]
+        texte = "Bâton épique de 50 charges ; sorts lancés, renforcés par des dons de métamagie : %s." % ", ".join(sorts)
+        if r["name"] in armes:
+            bonus, arme = armes[r["name"]]
+            texte += " C'est aussi un %s." % arme
+            proprietes += [("Bonus Attaque", "Contondant", "Alteration", bonus),
+                           ("Bonus Dommage", "Contondant", "Alteration", bonus)]
+            if r["name"] == "Fiery Power":
+                proprietes += [("Bonus Dommage", "Feu", "Alteration", "+1d6"), ("Résistance au feu", None, None, "+30")]
+        c.ajoute(nom, "Bâton", "Bâton", prix_po(r["price"]), texte + " NLS %s." % r["caster_level"], proprietes,
+                 poids=2.5, charge=50, Taille="Grande", DegatDes="1d6", ZoneCritique=20, MultCrit=2, Solidite=5,
+                 Resistance=10, _revue=True)
+
+
+def sceptres_epiques(c, bases):
+    """Sceptres épiques du SRD, nom anglais gardé ; ceux qui frappent comme une arme en ont les caractéristiques."""
+    simples = [
+        ("Rod of Epic Absorption", 1500000.0, [],
+         "Comme le sceptre d'absorption, pour des sorts de tout niveau, épiques compris ; il ne se remplit jamais. "
+         "NLS 23."),
+        ("Rod of Epic Cancellation", 330000.0, [],
+         "Son contact vide de sa magie tout objet, épique compris, sauf la plupart des artefacts (Volonté DD 26). "
+         "NLS 25."),
+        ("Rod of Epic Might", 4293432.0, [],
+         "Version bien plus puissante du sceptre de puissance seigneuriale, en adamantium : pouvoirs magiques, "
+         "formes d'armes et usages ordinaires renforcés. NLS 30."),
+        ("Rod of Epic Negation", 446000.0, [],
+         "Un rayon annule les pouvoirs actifs d'un objet magique, épique compris (pas les artefacts). NLS 24."),
+        ("Rod of Epic Rulership", 575000.0, [],
+         "Le porteur se fait obéir de créatures totalisant 900 DV à 108 m. NLS 25."),
+        ("Rod of Epic Spellcaster", 245400.0, [],
+         "En adamantium ; donne un bonus d'intuition de +10 pour lancer les sorts épiques (tests d'Art de la "
+         "magie). NLS 21."),
+        ("Rod of Epic Splendor", 297400.0, [("Bonus Caracteristique", "Charisme", "Alteration", "+8")],
+         "Bonus d'altération de +8 en Charisme tant qu'on le porte ; trois fois par jour, habille de vêtements "
+         "somptueux pour 24 heures. NLS 21."),
+        ("Rod of Excellent Magic", 650000.0, [],
+         "Une fois par jour, fournit jusqu'à 2 000 PX de la composante d'un sort, épique ou non. NLS 21."),
+        ("Rod of Invulnerability", 600000.0,
+         [("Bonus Classe Armure", "Alteration Naturelle", None, "+5"), ("Résistance à la magie", None, None, "+32")]
+         + [("Bonus Jet Sauvegarde", j, "Résistance", "+5") for j in ("Vigueur", "Réflexe", "Volonté")],
+         "Tenu en main : bonus d'altération de +5 à l'armure naturelle, bonus de résistance de +5 aux jets de "
+         "sauvegarde, réduction des dégâts 15/adamantium, immunité aux coups critiques, résistance à la magie 32. "
+         "NLS 20."),
+        ("Rod of Nightmares", 284000.0, [],
+         "Qui approche à 6 m du porteur subit un cauchemar à son prochain sommeil (Volonté DD 17) ; trois fois par "
+         "jour, d'autres pouvoirs d'effroi. NLS 21."),
+        ("Rod of Paradise", 610000.0, [],
+         "Comme le sceptre de sécurité, pour 999 créatures et 1 000 jours divisés par leur nombre ; guérison cinq "
+         "fois plus rapide. NLS 24."),
+        ("Rod of the Path", 306870.0, [("Bonus Competence", "Survie", "Aptitude", "+30")],
+         "+30 aux tests de Survie pour pister et s'orienter ; sa poignée sert de longue-vue qui triple la portée "
+         "de la vue. NLS 21."),
+        ("Rod of Restless Death", 625000.0, [],
+         "Le porteur intimide ou contrôle les morts-vivants comme s'il avait quatre niveaux de plus ; il peut "
+         "aussi animer les morts sur un mot. NLS 21."),
+    ]
+    for nom, prix, proprietes, texte in simples:
+        c.ajoute(nom, "Sceptre", "Sceptre", prix, texte, proprietes, poids=2.5, _revue=True)
+    armes = [("Rod of Besiegement", 447745.0, "Masse d'armes légère", 3,
+              "Masse d'armes légère +3, +6 lors d'une charge ; deux fois par jour, un bélier de force frappe les "
+              "fortifications pendant 24 rounds. NLS 24."),
+             ("Rod of Fortification", 465665.0, "Masse d'armes légère", 3,
+              "Masse d'armes légère +3 ; un abri du porteur devient un abri presque total (bonus d'abri de 10 à la CA et "
+              "de 4 aux jets de Réflexes) ; élève des fortifications. NLS 24.")]
+    for couleur, prix in (("Brass", 1458200.0), ("White", 1458200.0), ("Black", 1562600.0), ("Copper", 1562600.0),
+                          ("Bronze", 1670600.0), ("Green", 1670600.0), ("Blue", 1782200.0), ("Silver", 1782200.0),
+                          ("Gold", 1897400.0), ("Red", 1897400.0)):
+        armes.append(("Rod of the Wyrm, %s" % couleur, prix, "Bâton", 5,
+                      "Bâton +5 ; jeté au sol sur un mot de commande, devient un dragon vénérable de sa couleur "
+                      "aux ordres de son porteur. NLS 34."))
+    for nom, prix, arme, bonus, texte in armes:
+        ajoute_arme(c, nom, bases[arme], bonus, prix, texte, _revue=True)
+
+
+def sceptres_de_metamagie(c):
+    """Sceptres de métamagie du SRD (nom anglais gardé) : trois fois par jour, le don sans hausse de niveau."""
+    dons = {"Empower": "Extension d'effet", "Enlarge": "Extension de portée", "Extend": "Extension de durée",
+            "Maximize": "Quintessence des sorts", "Quicken": "Incantation rapide", "Silent": "Incantation silencieuse"}
+    niveaux = {"Lesser": 3, "Normal": 6, "Greater": 9}
+    base = base_srd()
+    for r in base.execute("select name, price, caster_level from item where category='Rod' and name like "
+                          "'Metamagic, %' order by id"):
+        _, don, taille = [m.strip() for m in r["name"].split(",")]
+        nom = "Metamagic Rod, %s%s" % (don, "" if taille == "Normal" else ", " + taille)
+        c.ajoute(nom, "Sceptre", "Sceptre", prix_po(r["price"]),
+                 "Trois fois par jour, applique le don %s à un sort de niveau %d au plus, sans en augmenter le niveau. "
+                 "NLS %s." % (dons[don], niveaux[taille], r["caster_level"]), [], poids=2.5,
+                 _revue=True)
+
+
+def objets_merveilleux(c):
+    """Objets merveilleux du Guide du maître qui manquaient : (nom, groupe, type, prix, poids en kg, texte,
+    propriétés, nom anglais quand le nom français est à confirmer)."""
+    objets = []
+    for type_, poids, charge, volume, prix in (("I", 7.5, 125, "0,81", 2500.0), ("II", 12.5, 250, "1,89", 5000.0),
+                                               ("III", 17.5, 500, "4,05", 7400.0), ("IV", 30.0, 750, "6,75", 10000.0)):
+        objets.append(("Sac sans fond (type %s)" % type_, "Divers", "Divers", prix, poids,
+                       "Sac ouvert sur un espace extradimensionnel : pèse toujours %s kg et contient jusqu'à %d kg ou "
+                       "%s m³ ; percé ou trop plein, il se déchire et tout est perdu. Aura modérée d'invocation ; "
+                       "NLS 9." % (("%g" % poids).replace(".", ","), charge, volume), [], None))
+    for taille, charge, poids, prix in (("1,50 m sur 1,50 m", 100, 4.0, 20000.0), ("1,50 m sur 3 m", 200, 7.5, 35000.0),
+                                        ("3 m sur 3 m", 400, 5.0, 60000.0)):
+        objets.append(("Tapis volant (%s)" % taille, "Divers", "Divers", prix, poids,
+                       "Vole comme par Vol à longue distance, sans limite de durée : 12 m avec %d kg, 9 m avec le "
+                       "double (manœuvrabilité moyenne, peut faire du surplace). Aura modérée de transmutation ; "
+                       "NLS 10." % charge, [], None))
+    objets += [
+        ("Puits portatif", "Divers", "Divers", 20000.0, None,
+         "Cercle de tissu de 1,80 m de diamètre qui, déplié, ouvre un trou extradimensionnel de 3 m de profondeur ; "
+         "on le replie avec son contenu. Aura modérée d'invocation ; NLS 12.", [], None),
+        ("Balai volant", "Divers", "Divers", 17000.0, 1.5,
+         "Vole jusqu'à 9 heures par jour (manœuvrabilité moyenne) : 12 m avec 100 kg, 9 m avec 200 kg ; rejoint seul "
+         "une destination connue et revient à son propriétaire à 270 m. Aura modérée de transmutation ; NLS 9.", [],
+         None),
+        ("Boule de cristal", "Divers", "Divers", 42000.0, 3.5,
+         "Sphère de 15 cm qui permet la scrutation, à toute distance et vers d'autres plans (Volonté DD 16). Aura "
+         "modérée de divination ; NLS 10.", [], None),
+        ("Cube de force", "Divers", "Divers", 62000.0, None,
+         "Dresse autour du porteur un écran de force de 3 m de côté qui le suit ; 36 charges par jour, que chaque "
+         "écran consomme selon les attaques qu'il arrête. Aura modérée d'évocation ; NLS 10.", [], None),
+        ("Carafe intarissable", "Divers", "Divers", 9000.0, 1.0,
+         "Sur un mot, verse de l'eau douce ou salée : filet de 4 litres par round, fontaine de 20 litres, geyser de "
+         "120 litres qui renverse (test de Force DD 12 pour le tenir). Aura modérée de transmutation ; NLS 9.", [],
+         None),
+        ("Corde d'escalade", "Divers", "Divers", 3000.0, 1.5,
+         "Corde de 18 m qui porte 1 500 kg ; sur ordre, elle avance de 3 m par round, s'attache où l'on veut, se "
+         "détache et se noue. Aura faible de transmutation ; NLS 3.", [], None),
+        ("Corde d'enchevêtrement", "Divers", "Divers", 21000.0, 2.5,
+         "Corde de 9 m qui, sur ordre, jaillit à 6 m et enchevêtre une victime (Force ou Évasion DD 20 pour se "
+         "libérer) ; CA 22, 12 points de vie, solidité 10. Aura modérée de transmutation ; NLS 12.", [], None),
+        ("Solvant universel", "Divers", "Divers", 50.0, None,
+         "Dissout la colle souveraine et le contenu des sacoches immobilisantes. Aura puissante de transmutation ; "
+         "NLS 20.", [], None),
+        ("Ailes de vol", "Cape", "Cape", 54000.0, 1.0,
+         "Sur un mot de commande, la cape devient des ailes qui donnent une vitesse de vol de 18 m (bonne "
+         "manœuvrabilité). Aura modérée de transmutation ; NLS 10.", [], None),
+        ("Forteresse instantanée", "Divers", "Divers", 55000.0, None,
+         "Petit cube qui devient une tour d'adamantium de 6 m de côté et 9 m de haut, avec meurtrières et créneaux, "
+         "dont la porte n'obéit qu'à son propriétaire. Aura puissante d'invocation ; NLS 13.", [], None),
+        ("Collier d'adaptation", "Amulette", "Collier", 9000.0, None,
+         "Entoure le porteur d'air frais : immunité aux gaz et vapeurs nocifs, respiration sous l'eau et dans le "
+         "vide. Aura modérée de transmutation ; NLS 7.", [], None),
+        ("Pierre d'alarme", "Divers", "Divers", 2700.0, 1.0,
+         "Fixée à un objet, elle hurle pendant une heure, audible à 400 m, si quelqu'un le touche sans dire le mot "
+         "de commande. Aura faible d'abjuration ; NLS 3.", [], None),
+        ("Gemme de vision", "Divers", "Divers", 75000.0, None,
+         "Regarder au travers donne une vision lucide, 30 minutes par jour en tout. Aura modérée de divination ; "
+         "NLS 10.", [], None),
+        ("Poudre d'apparition", "Divers", "Divers", 1800.0, None,
+         "Une poignée lancée rend visible tout ce qui est invisible à 3 m de rayon et annule flou et déplacement ; "
+         "une créature saupoudrée subit un malus de 30 aux tests de Discrétion. Aura faible d'invocation ; NLS 5.",
+         [], None),
+        ("Poudre de disparition", "Divers", "Divers", 3500.0, None,
+         "Rend invisible ce qu'elle touche, comme Invisibilité suprême, pour 2d6 rounds ; seule la poudre "
+         "d'apparition la révèle. Aura modérée d'illusion ; NLS 7.", [], None),
+        ("Bouteille d'éfrit", "Divers", "Divers", 145000.0, 0.5,
+         "Ouverte une fois par jour, elle libère un éfrit qui sert son maître ; 10 % de chances qu'il soit fou et "
+         "attaque, 10 % qu'il accorde trois souhaits. Aura puissante d'invocation ; NLS 14.", [], None),
+        ("Miroir d'emprisonnement", "Divers", "Divers", 200000.0, 25.0,
+         "Quinze cellules extradimensionnelles : qui se voit dedans à 9 m y est enfermé (Volonté DD 23). Aura "
+         "puissante d'abjuration ; NLS 17.", [], None),
+        ("Lyre de construction", "Divers", "Divers", 13000.0, 2.5,
+         "Une fois par jour, protège les constructions à 90 m pendant 30 minutes ; une fois par semaine, ses "
+         "accords bâtissent comme le travail de nombreux ouvriers. Aura faible de transmutation ; NLS 6.", [], None),
+        ("Chapeau de déguisement", "Casque", "Casque", 1800.0, None,
+         "Change l'apparence du porteur comme le sort Déguisement ; le chapeau lui-même prend l'aspect d'un peigne, "
+         "d'un ruban, d'un casque... Aura faible d'illusion ; NLS 1.", [], None),
+        ("Lentille de détection", "Divers", "Divers", 3500.0, 0.5,
+         "+5 aux tests de Fouille ; +5 aux tests de Survie pour suivre une piste. Aura modérée de divination ; NLS 9.",
+         [("Bonus Competence", "Fouille", "Aptitude", "+5"), ("Bonus Competence", "Survie", "Aptitude", "+5")],
+         "Lens of Detection"),
+        ("Main du mage", "Amulette", "Amulette", 900.0, 1.0,
+         "Main d'elfe momifiée portée en collier : Manipulation à distance à volonté. Aura faible de transmutation ; "
+         "NLS 2.", [], None),
+        ("Bateau pliant", "Divers", "Divers", 7200.0, 2.0,
+         "Boîte qui, sur un mot, se déplie en barque de 3 m avec rames et ancre, ou en navire de 7,20 m. Aura faible "
+         "de transmutation ; NLS 6.", [], None),
+        ("Ceinture du moine", "Ceinture", "Ceinture", 13000.0, 0.5,
+         "CA et dégâts à mains nues d'un moine de cinq niveaux de plus (d'un moine de niveau 5 pour un autre "
+         "personnage) ; un coup étourdissant de plus par jour. Aura modérée de transmutation ; NLS 10.", [], None),
+    ]
+    for couleur, prix, anglais in (("gris", 900.0, "Gray"), ("rouille", 3000.0, "Rust"), ("fauve", 6300.0, "Tan")):
+        objets.append(("Sac à malices (%s)" % couleur, "Divers", "Divers", prix, None,
+                       "Petit sac d'où l'on tire une boule de fourrure qui, lancée à 6 m, devient un animal au service "
+                       "du lanceur pendant 10 minutes ; chaque couleur a sa table d'animaux. NLS 3.", [],
+                       "Bag of Tricks, %s" % anglais))
+    objets += [
+        ("Tambours de panique", "Divers", "Divers", 30000.0, 5.0,
+         "Paire de timbales : frappées ensemble, elles effraient comme le sort Terreur toutes les créatures à 36 m, "
+         "hors d'une zone sûre de 6 m autour d'elles (Volonté DD 16, partiel) ; une fois par jour. Aura modérée de "
+         "nécromancie ; NLS 7.", [], None),
+        ("Carillon d'ouverture", "Divers", "Divers", 3000.0, 0.5,
+         "Tube de mithral qui, frappé et pointé vers une serrure, une porte, un couvercle ou des chaînes, les ouvre ; "
+         "dissipe Fermeture et le Verrou du mage d'un magicien de niveau inférieur à 15. Aura modérée de "
+         "transmutation ; NLS 11.", [], None),
+        ("Lanterne de révélation", "Divers", "Divers", 30000.0, 1.0,
+         "Lanterne sourde qui, allumée, révèle les créatures et objets invisibles à 7,50 m, comme le sort "
+         "Purge d'invisibilité. Aura faible d'évocation ; NLS 5.", [], None),
+        ("Bougie d'invocation", "Divers", "Divers", 8400.0, 0.25,
+         "Vouée à un alignement : ceux qui le partagent gagnent, à 9 m de la flamme, un bonus de moral de 2 aux "
+         "attaques, aux sauvegardes et aux tests ; un prêtre du même alignement prépare ses sorts comme s'il avait "
+         "deux niveaux de plus. Aura puissante d'invocation ; NLS 17.", [], None),
+        ("Bougie de vérité", "Divers", "Divers", 2500.0, 0.25,
+         "Allumée, crée une Zone de vérité de 1,50 m de rayon pendant une heure (Volonté DD 13). Aura faible "
+         "d'enchantement ; NLS 3.", [], None),
+        ("Encens de méditation", "Divers", "Divers", 4900.0, 0.5,
+         "Un lanceur de sorts divins qui prie huit heures près de l'encens allumé prépare tous ses sorts comme avec "
+         "Quintessence des sorts, sans hausse de niveau. Aura modérée d'enchantement ; NLS 7.", [], None),
+        ("Fers de rapidité", "Divers", None, 3000.0, 6.0,
+         "Quatre fers qui augmentent de 9 m la vitesse au sol de l'animal qui les porte (bonus d'altération). Aura "
+         "faible de transmutation ; NLS 3.", [], None),
+        ("Fers du zéphyr", "Divers", None, 6000.0, 2.0,
+         "Quatre fers qui font courir un cheval à dix centimètres du sol, sans laisser de traces, même sur un sol "
+         "instable. Aura faible de transmutation ; NLS 3.", [], None),
+        ("Portail cubique", "Divers", "Divers", 164000.0, None,
+         "Cube de cornaline dont chaque face, liée à un plan, ouvre ou ferme un portail vers lui ; une pression "
+         "rapide emmène aussi son utilisateur. Aura puissante d'invocation ; NLS 13.", [], None),
+        ("Diamant du chaos", "Divers", "Divers", 160000.0, 0.5,
+         "Donne chacun 1d4 fois par jour : confusion mineure, cercle magique contre la Loi, parole du Chaos, manteau "
+         "du Chaos ; un porteur non chaotique subit un niveau négatif. Aura puissante ; NLS 19.", [], None),
+        ("Chaînes dimensionnelles", "Divers", "Divers", 28000.0, 2.5,
+         "Entraves de fer froid qui soumettent la créature enchaînée, de taille P à G, à une Ancre dimensionnelle ; "
+         "DD 30 pour les briser ou s'en libérer. Aura modérée d'abjuration ; NLS 11.", [], None),
+        ("Corne de brouillard", "Divers", "Divers", 2000.0, 0.5,
+         "Chaque round où l'on souffle, un épais brouillard couvre 3 m de plus, comme Nappe de brouillard ; il se "
+         "dissipe en 3 minutes. Aura faible d'invocation ; NLS 3.", [], None),
+        ("Cor des tritons", "Divers", "Divers", 15100.0, 1.0,
+         "Conque qui, une fois par jour (trois pour un triton), apaise les eaux sur 1,5 km, appelle requins ou "
+         "otaries amicaux, ou effraie les créatures aquatiques. Aura modérée ; NLS 8.", [], None),
+        ("Miroir d'opposition", "Divers", "Divers", 92000.0, 22.5,
+         "Qui s'y voit fait naître un double exact, avec ses objets et ses pouvoirs, qui l'attaque aussitôt ; le "
+         "double disparaît quand l'un des deux est vaincu. Aura puissante de nécromancie ; NLS 15.", [], None),
+        ("Orbe des tempêtes", "Divers", "Divers", 48000.0, 3.0,
+         "Contrôle du climat une fois par jour, Tempête vengeresse une fois par mois ; Endurance aux énergies "
+         "destructives permanente. Aura puissante ; NLS 18.", [], None),
+        ("Pigments merveilleux", "Divers", "Divers", 4000.0, None,
+         "En peignant un objet inanimé, on le crée pour de bon : un pot suffit pour un objet de 27 m³ peint sur "
+         "9 m². Aura puissante d'invocation ; NLS 15.", [], None),
+        ("Phylactère de fidélité", "Phylactère", "Phylactère", 1000.0, None,
+         "Le porteur sait, avant d'agir, si une action ou un objet nuirait à son alignement ou à sa position auprès "
+         "de son dieu. Aura faible de divination ; NLS 1.", [], None),
+        ("Puits des mondes", "Divers", "Divers", 82000.0, None,
+         "Semblable à un puits portatif, mais ce qu'on y met passe dans un autre monde ou un autre plan, au hasard ; "
+         "le passage va dans les deux sens. Aura puissante d'invocation ; NLS 17.", [], None),
+        ("Gemme élémentaire", "Divers", "Divers", 2250.0, None,
+         "Brisée, elle fait apparaître un élémentaire de taille G de son plan (air, terre, feu ou eau), aux ordres "
+         "de celui qui l'a brisée. Aura modérée d'invocation ; NLS 11.", [], None),
+    ]
+    # Objets maudits et artefacts mineurs : leurs malus restent dans le texte, la fiche ne les applique pas.
+    objets += [
+        ("Sac dévoreur", "Divers", "Divers", None, None,
+         "Objet maudit qui passe pour un sac sans fond : c'est la bouche d'une créature extradimensionnelle qui "
+         "avale la matière animale ou végétale et peut happer qui y plonge la main (+8 en lutte). Aura modérée "
+         "d'invocation ; NLS 17.", [], None),
+        ("Bottes de danse", "Bottes", "Bottes", 30000.0, None,
+         "Objet maudit qui passe pour d'autres bottes magiques : en combat, le porteur danse comme sous l'effet de "
+         "Danse irrésistible ; seule une Délivrance des malédictions les lui ôte. Aura puissante d'enchantement ; "
+         "NLS 16.", [], None),
+        ("Collier d'étranglement", "Amulette", "Collier", 60000.0, None,
+         "Objet maudit : passé au cou, il serre et inflige 6 points de dégâts par round ; seuls un souhait limité, "
+         "un souhait ou un miracle l'ôtent. Aura puissante d'invocation ; NLS 18.", [], None),
+        ("Scarabée de mort", "Divers", "Divers", 80000.0, None,
+         "Objet maudit : tenu un round ou porté une minute, il devient un insecte qui fouit jusqu'au cœur et tue en "
+         "un round (Réflexes DD 25 pour l'arracher, 3d6 points de dégâts). Aura puissante d'abjuration ; NLS 19.",
+         [], None),
+        ("Gantelets de maladresse", "Gants", "Gantelet", 1300.0, None,
+         "Objet maudit qui passe pour des gants de dextérité ou des gantelets de puissance d'ogre : en danger, le "
+         "porteur a 50 % de chances par round de lâcher ce qu'il tient et perd 2 points de Dextérité. Aura modérée "
+         "de transmutation ; NLS 7.", [], None),
+        ("Heaume d'alignement inversé", "Heaume", "Heaume", 4000.0, 1.5,
+         "Objet maudit : qui le coiffe voit son alignement changé en son contraire (Volonté DD 15 pour résister, à "
+         "chaque fois qu'on le remet). Aura puissante de transmutation ; NLS 12.", [], None),
+        ("Poudre d'éternuement et d'étouffement", "Divers", "Divers", 2400.0, None,
+         "Objet maudit qui passe pour de la poudre d'apparition : dans une étendue de 6 m, perte de 2d6 points de "
+         "Constitution puis de 1d6 (Vigueur DD 15 chaque fois), et étouffement pendant 5d4 rounds. Aura faible "
+         "d'invocation ; NLS 7.", [], None),
+        ("Robe d'impuissance", "Robe", "Robe", 5500.0, None,
+         "Objet maudit qui passe pour une autre robe magique : la porteuse perd 10 points de Force et 10 "
+         "d'Intelligence, et les sorts qui vont avec ; il faut Délivrance des malédictions puis Guérison suprême. "
+         "Aura modérée de transmutation ; NLS 13.", [], "Robe of Powerlessness"),
+        ("Sphère d'annihilation", "Divers", "Divers", None, None,
+         "Artefact mineur : globe de néant de 60 cm qui détruit toute matière qui le touche ; on le déplace par "
+         "la pensée, avec un test d'Intelligence contre ceux qui le disputent. Aura puissante de transmutation ; "
+         "NLS 20.", [], None),
+        ("Bâton du mage", "Bâton", "Bâton", None, 2.5,
+         "Artefact mineur : nombreux sorts, les uns à volonté (détection de la magie, lumière, armure du mage...), "
+         "les autres pour une ou deux charges (boule de feu, éclair, mur de feu, téléportation planaire...) ; "
+         "brisé, il libère toute son énergie en une explosion. Aura puissante ; NLS 20.", [], None),
+    ]
+    for nom, groupe, type_, prix, poids, texte, proprietes, anglais in objets:
+        c.ajoute(nom, groupe, type_, prix, texte, proprietes, poids=poids, **({"_revue": anglais} if anglais else {}))
+
+
+def armes_et_armures_specifiques(c, bases):
+    """Armures et armes spécifiques du Guide du maître : celles dont le nom français est sûr."""
+    champs_armure = ("Taille", "ClasseArmure", "TypeCa", "EchecSortProfane", "PenaliteArmure", "BonusDexMax",
+                     "Solidite", "Resistance")
+    # (nom, armure de base, altération, prix, poids, changements, propriétés en plus, texte)
+    armures = [
+        ("Cotte de mailles elfique", "Cotte de mailles", 0, 4150.0, 10.0,
+         {"BonusDexMax": 4, "PenaliteArmure": -2, "EchecSortProfane": 20}, [],
+         "Cotte de mailles en mithral, armure légère : bonus d'armure +5, bonus de Dextérité maximal +4, malus "
+         "d'armure aux tests -2, échec des sorts profanes 20 %. Non magique."),
+        ("Peau de rhinocéros", "Armure de peau", 2, 5165.0, None, {"PenaliteArmure": -1}, [],
+         "Armure de peau +2 en cuir de rhinocéros : malus d'armure aux tests -1 ; une charge réussie, même montée, "
+         "inflige 2d6 points de dégâts en plus. Aura modérée de transmutation ; NLS 9."),
+        ("Cuirasse de commandement", "Cuirasse", 2, 25400.0, None, {},
+         [("Bonus Competence", comp, "Aptitude", "+2") for comp in
+          ("Bluff", "Déguisement", "Diplomatie", "Dressage", "Intimidation", "Renseignements",
+           "Représentation (art oratoire)", "Représentation (chant)", "Représentation (comédie)",
+           "Représentation (danse)", "Représentation (instruments)", "Représentation (Les autres)",
+           "Utilisation Objets magiques")],
+         "Cuirasse +2 à l'aura de commandement : bonus d'aptitude de +2 aux tests de Charisme, de renvoi et de "
+         "compétences liées au Charisme, +2 au score de commandement ; les troupes alliées à 108 m gagnent en "
+         "courage. Aura puissante d'enchantement ; NLS 15."),
+        ("Armure céleste", "Cotte de mailles", 3, 22400.0, 10.0,
+         {"BonusDexMax": 8, "PenaliteArmure": -2, "EchecSortProfane": 15}, [],
+         "Cotte de mailles +3 argentée ou dorée, armure légère qui se porte sous les vêtements : bonus de "
+         "Dextérité maximal +8, malus d'armure aux tests -2, échec des sorts profanes 15 % ; Vol une fois par "
+         "jour. Aura faible de transmutation (Bien) ; NLS 5."),
+    ]
+    for nom, nom_base, bonus, prix, poids, changements, proprietes, texte in armures:
+        base = bases[nom_base]
+        champs = {k: base.get(k) for k in champs_armure}
+        champs.update(changements)
+        if bonus:
+            champs["Solidite"] = (champs["Solidite"] or 0) + 2 * bonus
+            champs["Resistance"] = (champs["Resistance"] or 0) + 10 * bonus
+            proprietes = [("Bonus Classe Armure", "Alteration Armure", None, plus(bonus))] + proprietes
+        c.ajoute(nom, base["GroupeObjet"], base["Type"], prix, texte, proprietes,
+                 poids=poids if poids is not None else base["PoidsBase"], **champs)
+    armes = [
+        ("Langue de feu", "Épée longue", 1, 20715.0, [("Bonus Dommage", "Feu", "Alteration", "+1d6")],
+         "Épée longue +1 de feu intense ; une fois par jour, lance un rayon de feu à 9 m (attaque de contact à "
+         "distance, 4d6 points de dégâts de feu). Aura modérée d'évocation ; NLS 12."),
+        ("Vengeresse sacrée", "Épée longue", 2, 120630.0, [],
+         "Épée longue +2 en fer froid ; entre les mains d'un paladin, elle devient sainte +5, donne une résistance à "
+         "la magie de 5 + son niveau à lui et à ses voisins, et lance Dissipation suprême de zone. Aura puissante "
+         "d'abjuration ; NLS 18."),
+        ("Dague venimeuse", "Dague", 1, 8302.0, [],
+         "Dague +1 noire à lame dentelée ; une fois par jour, empoisonne la créature touchée comme le sort "
+         "Empoisonnement (DD 14). Aura faible de nécromancie ; NLS 5."),
+    ]
+    for nom, nom_base, bonus, prix, proprietes, texte in armes:
+        ajoute_arme(c, nom, bases[nom_base], bonus, prix, texte, proprietes)
+    javeline = bases["Javeline"]
+    c.ajoute("Javeline de foudre", javeline["GroupeObjet"], javeline["Type"], 1500.0,
+             "Lancée, elle devient un éclair de 5d6 points de dégâts d'électricité (Réflexes DD 14, 1/2 dégâts) et "
+             "se consume. Aura faible d'évocation ; NLS 5.", [], poids=javeline["PoidsBase"],
+             **{k: javeline[k] for k in ("Taille", "DegatDes", "ZoneCritique", "MultCrit", "Portee", "Solidite",
+                                         "Resistance")})
+
+
 def batons(c, noms):
     francais = {"Abjuration": "Bâton d'abjuration", "Charming": "Bâton de charme", "Conjuration": "Bâton d'invocation",
                 "Defense": "Bâton de défense", "Divination": "Bâton de divination",
@@ -433,6 +1089,15 @@ def objets_magiques(bases):
     competences(c)
     objets_sorts(c, noms)
     potions_et_baguettes(c, noms)
+    parchemins(c, noms)
+    perles(c)
+    objets_epiques(c)
+    objets_merveilleux(c)
+    anneaux_et_sceptres(c, bases)
+    armes_et_armures_specifiques(c, bases)
     batons(c, noms)
+    batons_epiques(c, noms)
+    sceptres_epiques(c, bases)
+    sceptres_de_metamagie(c)
     armes_speciales(c, bases)
     return c.objets, c.proprietes

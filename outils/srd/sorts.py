@@ -3,13 +3,14 @@
 composantes, temps d'incantation, portée, cible, effet, zone, durée, jet de sauvegarde, résistance.
 
 Les niveaux d'adepte, d'assassin et de chevalier noir viennent des listes du texte du SRD.
+Les sorts épiques, sans niveau de classe, vont à part dans Sort/Epiques.tsv avec leur DD d'Art de la magie.
 Usage : python3 outils/srd/sorts.py  (écrit data/programme/Sort/*.tsv, un fichier par initiale)
 """
 import os
 import re
 import shutil
 
-from tsv_srd import DONNEES, SRD, base_srd, cle_tri, ecrit_tsv
+from tsv_srd import DONNEES, SRD, base_srd, cle_tri, ecrit_revue, ecrit_tsv
 from noms_sorts import noms_sorts
 from domaines import DOMAINES
 from traduction_sorts import reste_anglais, traduit
@@ -17,6 +18,7 @@ from explications import EXPLICATIONS
 from explications_a_c import EXPLICATIONS as EXPLICATIONS_A_C
 from explications_d_m import EXPLICATIONS as EXPLICATIONS_D_M
 from explications_n_z import EXPLICATIONS as EXPLICATIONS_N_Z
+from sorts_epiques import sorts_epiques
 
 # Les explications écrites par tranche d'alphabet complètent les premières.
 EXPLICATIONS = {**EXPLICATIONS_A_C, **EXPLICATIONS_D_M, **EXPLICATIONS_N_Z, **EXPLICATIONS}
@@ -88,7 +90,12 @@ def cle_anglaise(nom, noms):
 
 
 def ecole(r):
-    texte = ECOLES[r["school"]]
+    # Quelques sorts épiques relèvent de deux écoles : « Necromancy, Illusion ».
+    ecoles = []
+    for e in r["school"].split(","):
+        m = re.match(r"^\s*(\w+)(?: \((\w+)\))?", e)
+        ecoles.append(ECOLES[m.group(1)] + (" [%s]" % BRANCHES[m.group(2)] if m.group(2) in BRANCHES else ""))
+    texte = ", ".join(ecoles)
     if r["subschool"] not in (None, "None"):
         branches = [BRANCHES[b.strip()] for b in re.split(r"[,/]| or ", r["subschool"]) if b.strip() in BRANCHES]
         if branches:
@@ -215,8 +222,15 @@ def main():
                 restes.append("%s | %s | %s" % (ligne["Nom"], champ, ligne[champ]))
         lignes.append(ligne)
 
+    epiques = sorts_epiques(base, ecole, composantes)
+    for ligne in epiques:
+        for champ in ("Temps d’incantation", "Portée", "Cible", "effet", "Zone d'effet", "durée",
+                      "Jet de sauvegarde", "Résistance à la magie"):
+            if reste_anglais(ligne[champ]):
+                restes.append("%s | %s | %s" % (ligne["Nom"], champ, ligne[champ]))
+
     noms_vus = set()
-    for ligne in lignes:
+    for ligne in lignes + epiques:
         if ligne["Nom"].lower() in noms_vus:
             raise SystemExit("Nom de sort en double : " + ligne["Nom"])
         noms_vus.add(ligne["Nom"].lower())
@@ -229,9 +243,16 @@ def main():
         par_initiale.setdefault(initiale, []).append(ligne)
     for initiale, groupe in par_initiale.items():
         ecrit_tsv(os.path.join(dossier, initiale + ".tsv"), champs, groupe)
+    champs_epiques = ["Nom", "Ecole", "Classe/Niveau", "composantes", "Temps d’incantation", "Portée", "Cible", "effet",
+                      "Zone d'effet", "durée", "Jet de sauvegarde", "Résistance à la magie", "Explication",
+                      "DDdeDifficultee", "PourDevellopper", "Source", "version"]
+    ecrit_tsv(os.path.join(dossier, "Epiques.tsv"), champs_epiques, sorted(epiques, key=lambda l: cle_tri(l["Nom"])))
+    ecrit_revue("Sort", [{"Nom": l["Nom"], "Anglais": l["Nom"],
+                          "Motif": "sort épique : nom français officiel non vérifié, nom anglais gardé"}
+                         for l in epiques])
     for reste in restes:
         print("à revoir :", reste)
-    print("%d sorts, %d rubriques à revoir" % (len(lignes), len(restes)))
+    print("%d sorts dont %d épiques, %d rubriques à revoir" % (len(lignes) + len(epiques), len(epiques), len(restes)))
 
 
 if __name__ == "__main__":

@@ -299,6 +299,7 @@ EXPRESSIONS = [
     ("-diameter sphere", "sphère de diamètre"), ("-diameter disk of force", "disque de force de diamètre"),
     ("-radius storm cloud", "nuage d'orage de rayon"), ("-square structure", "construction de côté"),
     ("-diameter/level sphere", "/niveau de diamètre, sphère"), ("storm", "tempête"),
+    ("none (object)", "aucun (objet)"), ("no (object)", "non (objet)"), ("then", "puis"), ("Close", "Courte"),
     ("You", "Vous"), ("None", "Aucun"), ("No", "Non"), ("Yes", "Oui"), ("or", "ou"), ("level", "niveau"), ("levels", "niveaux"),
     ("in size", ""), ("each", "chacun"), ("Several", "Plusieurs"), ("of", "de"), ("within", "à"), ("in", "dans"),
     ("weighing", "pesant"), ("creatures", "créatures"), ("creature", "créature"), ("objects", "objets"), ("object", "objet"),
@@ -322,6 +323,9 @@ RETOUCHES = {
     "1 heure/niveau de lanceur ou jusqu'à utilisation, then 1 round/niveau de lanceur ; voir description":
         "1 heure/niveau de lanceur ou jusqu'à utilisation, puis 1 round/niveau de lanceur ; voir description",
     "1,50 km/niveau": "1,5 km/niveau",
+    "Un ou plusieurs 9 m de long vertical lines de lightning": "Un ou plusieurs éclairs verticaux de 9 m de long",
+    "Une demiplane on la Ouverture éthérée de Plane centrée sur votre position":
+        "Un demi-plan sur le plan Éthéré, centré sur votre position",
 }
 
 
@@ -353,7 +357,7 @@ def traduit(texte):
     return t[0].upper() + t[1:] if t else None
 
 
-ANGLAIS = re.compile(r"\b(the|of|and|or|which|creature|touched|level|per|with|within|radius|spread|burst|up|to|"
+ANGLAIS = re.compile(r"\b(the|then|none|no|Close|lines?|lightning|demiplane|of|and|or|which|creature|touched|level|per|with|within|radius|spread|burst|up|to|"
                      r"ft|lb|sq|cu|see|text|until|Will|Reflex|Fortitude)\b")
 
 

@@ -83,3 +83,21 @@ def kg(lb):
 def metres(pieds):
     """Un pied vaut 0,30 m (1,50 m la case de 5 pieds)."""
     return None if pieds is None else round(pieds * 0.3, 2)
+
+
+REVUE = os.path.join(RACINE, "data", "NOMS-A-REVOIR-SORTS-OBJETS.tsv")
+CHAMPS_REVUE = ["Table", "Nom", "Anglais", "Motif"]
+
+
+def ecrit_revue(table, lignes):
+    """Remplace, dans la liste des noms à faire vérifier, les lignes de `table` (dict Nom, Anglais, Motif)."""
+    gardees = []
+    if os.path.exists(REVUE):
+        with open(REVUE, encoding="utf-8") as f:
+            entete = f.readline().rstrip("\n").split("\t")
+            for ligne in f:
+                valeurs = dict(zip(entete, ligne.rstrip("\n").split("\t")))
+                if valeurs.get("Table") != table:
+                    gardees.append(valeurs)
+    toutes = gardees + [dict(l, Table=table) for l in lignes]
+    ecrit_tsv(REVUE, CHAMPS_REVUE, sorted(toutes, key=lambda l: (l["Table"], cle_tri(l["Nom"]))))

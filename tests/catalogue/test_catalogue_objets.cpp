@@ -95,6 +95,9 @@ private Q_SLOTS:
                                           l.texte("valeur")};
             if (!genresProprietes().contains(attendue.propriete_1))
                 continue;
+            // Les objets épiques donnent jusqu'à +12 en caractéristique, au-delà des valeurs 1 à 10 de l'arbre.
+            if (attendue.propriete_1 == u"Bonus Caracteristique" && attendue.valeur.toInt() > 10)
+                continue;
             QStringList textes;
             for (const QString& t : {attendue.propriete_1, attendue.propriete_2, attendue.propriete_3, attendue.valeur})
                 if (!t.isEmpty())

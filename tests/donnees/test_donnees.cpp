@@ -1,5 +1,6 @@
 // Données livrées dans tessarys.db : cohérence des références entre tables, et valeurs des règles
 // (races, archétypes, dons, classes, compétences, objets, sorts, divinités).
+#include "catalogue/CatalogueObjets.h"
 #include "commun/Fixtures.h"
 #include "rules/Archetypes.h"
 #include "rules/Tailles.h"
@@ -9,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
 #include <algorithm>
@@ -30,6 +32,41 @@ const QStringList kComposantesCA = {"Armure", "Alteration Armure", "Naturelle", 
 
 const QStringList kAlignements = {"LOYAL BON", "NEUTRE BON", "CHAOTIQUE BON", "LOYAL NEUTRE", "NEUTRE",
                                   "CHAOTIQUE NEUTRE", "LOYAL MAUVAIS", "NEUTRE MAUVAIS", "CHAOTIQUE MAUVAIS"};
+
+// Mots anglais restés dans un texte des règles (mots-outils et termes fréquents des rubriques de sorts) :
+// aucun n'est un mot français.
+const QStringList kMotsAnglais = {"the", "then", "none", "no", "yes", "of", "and", "with", "which", "until", "your",
+                                  "see", "text", "harmless", "object", "creatures", "feet", "level", "per", "close",
+                                  "line", "lines", "lightning", "spread", "burst"};
+
+// Objets dont le texte promet un bonus que la fiche ne sait pas porter, et pourquoi.
+const QHash<QString, QString> kPromessesSansPropriete = {
+    {"Antidote (fiole)", "consommable, contre le poison seulement"},
+    {"Tenue de grand froid", "contre le froid seulement"},
+    {"Laboratoire d'alchimiste", "vise une spécialité d'artisanat, que choisit le personnage"},
+    {"Outils d'artisan de maître", "vise une spécialité d'artisanat, que choisit le personnage"},
+    {"Selle de guerre", "harnachement de la monture, hors des emplacements du personnage"},
+    {"Horseshoes of the Peerless Steed", "fers de la monture : le bonus va au cavalier"},
+};
+
+// Noms gardés en anglais en attendant leur nom français officiel (data/NOMS-A-REVOIR-SORTS-OBJETS.tsv) :
+// paires table, nom.
+QVector<std::pair<QString, QString>> nomsEnRevue()
+{
+    QVector<std::pair<QString, QString>> noms;
+    QFile f(QDir(qEnvironmentVariable("QUORVANE_SOURCES")).filePath("data/NOMS-A-REVOIR-SORTS-OBJETS.tsv"));
+    if (!f.open(QIODevice::ReadOnly))
+        return noms;
+    f.readLine();
+    while (!f.atEnd()) {
+        const QStringList c = QString::fromUtf8(f.readLine()).chopped(1).split(u'\t');
+        if (c.size() >= 2)
+            noms.append({c.at(0), c.at(1)});
+    }
+    // Les plus longs d'abord : « Animus Blizzard » est ôté entier avant qu'un nom plus court n'y morde.
+    std::sort(noms.begin(), noms.end(), [](const auto& a, const auto& b) { return a.second.size() > b.second.size(); });
+    return noms;
+}
 
 } // namespace
 
@@ -212,6 +249,12 @@ private Q_SLOTS:
         valeurs("Sort", "Arme corrompue", "Chevalier noir=1");
         valeurs("Sort", "Mur de feu", "Feu=4");
         valeurs("Sort", "Souhait", "Magicien=9");
+        valeurs("Sort", "Décharge électrique", "Magicien=1|Portée=Contact");
+        valeurs("Sort", "Assassin imaginaire", "Jet de sauvegarde=Volonté, dévoile (en cas d'interaction), puis Vigueur, "
+                                               "partiel ; voir description");
+        // Hellball : DD 90, 810 000 po à mettre au point (PX : 1/25 du prix).
+        valeurs("Sort", "Hellball", "DDdeDifficultee=90|PourDevellopper=810 000 po, 17 jours, 32 400 PX|"
+                                    "Source=Manuel des niveaux épiques");
         // Expérience : 300 × niveau au FP égal au niveau ; ×2 tous les deux FP ; niveaux 1 à 3 comptés comme 3.
         valeurs("Experience", "5", "fp5=1500|fp7=3000");
         valeurs("Experience", "10", "fp8=1500");
@@ -561,6 +604,13 @@ private Q_SLOTS:
         QVERIFY(entier("select count(distinct NomObjet) from ObjetsPropriete where propriete_1 not in "
                        "('Bonus Attaque', 'Bonus Dommage') and not (propriete_1 = 'Bonus Classe Armure' and "
                        "propriete_2 in ('Alteration Armure', 'Alteration Bouclier'))") >= 250);
+        // Objets magiques : ceux qui portent une propriété, hors matériel ordinaire et objets de maître.
+        const int magiques = entier("select count(*) from Objets o where exists (select 1 from ObjetsPropriete p where "
+                                    "p.NomObjet = o.NomObjet) and o.NomObjet not like '% de maître' and "
+                                    "coalesce(o.Type, '') not like 'Matériel%'");
+        QVERIFY2(magiques >= 1650, qPrintable(QString::number(magiques)));
+        // Un parchemin par sort des tables du SRD, profane ou divin.
+        QVERIFY(entier("select count(*) from Objets where GroupeObjet = 'Parchemin' and CHARGE = 1") >= 700);
         QVERIFY(entier("select count(*) from Raceequipement") >= 40);
         // Un troll : deux griffes et une morsure ; un vampire frappe d'un coup de 1d6.
         QCOMPARE(entier("select Multiple from Raceequipement where Race = 'Troll' and objet = 'Griffe'"), 2);
@@ -582,6 +632,73 @@ private Q_SLOTS:
                 fautifs.append("type " + t);
         }
         QVERIFY2(fautifs.isEmpty(), qPrintable(fautifs.join(", ")));
+    }
+
+    // Un objet dont la description promet un bonus chiffré à une compétence, aux jets de sauvegarde ou à la CA
+    // porte la propriété qui le met sur la fiche.
+    void bonusPromisPortes()
+    {
+        QStringList competences;
+        for (const QString& c : liste("select Nom from Competence"))
+            competences << QRegularExpression::escape(texteFiltre(c.section(u'(', 0, 0).remove(QRegularExpression(" \\d$")).trimmed()));
+        competences.removeDuplicates();
+        std::sort(competences.begin(), competences.end(), [](const QString& a, const QString& b) { return a.size() > b.size(); });
+        const QRegularExpression competence(QStringLiteral("[+-]\\d+ (?:aux tests|au test|en) (?:de |d')?(%1)").arg(competences.join(u'|')));
+        const QRegularExpression jets("[+-]\\d+ (?:aux|a tous les|sur les) jets de (?:sauvegarde|vigueur|reflexes?|volonte)");
+        const QRegularExpression ca("[+-]\\d+ (?:a la ca|a la classe d'armure|a l'armure naturelle)|bonus "
+                                    "(?:d'armure|de parade|d'esquive|d'armure naturelle) (?:de )?[+-]\\d+");
+        QStringList fautifs;
+        for (const Ligne& o : m_base->selectionne("select NomObjet, Description, ClasseArmure from Objets")) {
+            const QString nom = o.texte("NomObjet");
+            const QString texte = texteFiltre(o.texte("Description"));
+            if (kPromessesSansPropriete.contains(nom))
+                continue;
+            QStringList cibles;
+            for (const Ligne& p : m_base->selectionne("select propriete_1, propriete_2 from ObjetsPropriete where NomObjet = ?", {nom}))
+                cibles << p.texte("propriete_1") + u'|' + texteFiltre(p.texte("propriete_2"));
+            const auto porte = [&cibles](const QString& debut) {
+                return std::any_of(cibles.begin(), cibles.end(), [&debut](const QString& c) { return c.startsWith(debut); });
+            };
+            for (auto it = competence.globalMatch(texte); it.hasNext();) {
+                const QString c = it.next().captured(1);
+                if (!porte("Bonus Competence|" + c))
+                    fautifs << nom + " (" + c + ")";
+            }
+            if (jets.match(texte).hasMatch() && !porte("Bonus Jet Sauvegarde|"))
+                fautifs << nom + " (jets de sauvegarde)";
+            if (ca.match(texte).hasMatch() && !porte("Bonus Classe Armure|") && o.estNul("ClasseArmure"))
+                fautifs << nom + " (CA)";
+        }
+        QVERIFY2(fautifs.isEmpty(), qPrintable(fautifs.join(", ")));
+    }
+
+    // Aucun mot-outil anglais dans les textes français des règles (noms en attente de revue mis à part).
+    void pasDAnglais()
+    {
+        const QRegularExpression mot(QStringLiteral("(?<![\\p{L}'’-])(%1)(?![\\p{L}'’-])").arg(kMotsAnglais.join(u'|')),
+                                     QRegularExpression::CaseInsensitiveOption);
+        const auto enRevue = nomsEnRevue();
+        QVERIFY(enRevue.size() >= 71);
+        QStringList fautifs;
+        // Chaque nom en revue est celui d'une ligne livrée.
+        for (const auto& [table, nom] : enRevue)
+            if (!m_base->cherche(table, "PrimaryKey", {nom}))
+                fautifs << table + " : " + nom + " absent";
+        for (const QString& table : liste("select name from sqlite_master where type = 'table' and name not like 'sqlite%'"))
+            for (const Ligne& l : m_base->selectionne(QStringLiteral("select * from \"%1\"").arg(table)))
+                for (int i = 0; i < l.nombreChamps(); ++i) {
+                    if (l.valeur(i).typeId() != QMetaType::QString)
+                        continue;
+                    QString texte = l.valeur(i).toString();
+                    if (!mot.match(texte).hasMatch())
+                        continue;
+                    for (const auto& n : enRevue)
+                        texte.replace(n.second, QString());
+                    const QRegularExpressionMatch m = mot.match(texte);
+                    if (m.hasMatch())
+                        fautifs << QStringLiteral("%1 : « %2 » dans « %3 »").arg(table, m.captured(1), texte.left(80));
+                }
+        QVERIFY2(fautifs.isEmpty(), qPrintable(fautifs.mid(0, 20).join("\n")));
     }
 
     void proprietesDansLeVocabulaire()
@@ -630,6 +747,14 @@ private Q_SLOTS:
                                   << "Charges" << "+1";
         QTest::newRow("bottes") << "Bottes elfiques" << "Bonus Competence" << "Déplacement silencieux" << "Aptitude"
                                 << "+5";
+        QTest::newRow("outil") << "Matériel d'escalade" << "Bonus Competence" << "Escalade" << "Circonstances" << "+2";
+        QTest::newRow("parchemin") << "Parchemin profane de boule de feu" << "Lancer un sort" << "Boule de feu"
+                                   << "Charges" << "+1";
+        QTest::newRow("perle") << "Perle de thaumaturgie (5e niveau)" << "Bonus sorts" << "Cinquièmes arcanes" << ""
+                               << "x 1";
+        QTest::newRow("sceptre") << "Sceptre de splendeur" << "Bonus Caracteristique" << "Charisme" << "Alteration"
+                                 << "+4";
+        QTest::newRow("anneau épique") << "Anneau de protection +7" << "Bonus Classe Armure" << "Parade" << "" << "+7";
     }
     void proprietesDeReference()
     {
@@ -645,7 +770,9 @@ private Q_SLOTS:
 
     void sorts()
     {
-        QVERIFY(entier("select count(*) from Sort") >= 600);
+        // Les 699 sorts du SRD, moins trois répétés dans le texte des domaines et des sorts épiques (Rage,
+        // Undeath to Death, Genesis).
+        QCOMPARE(entier("select count(*) from Sort"), 696);
         QCOMPARE(entier("select count(*) from Domaines"), 36);
         // Chaque sort a un niveau ; chaque colonne de niveau nomme une classe livrée ou un domaine, et
         // chaque domaine a sa colonne.
@@ -657,7 +784,10 @@ private Q_SLOTS:
             QVERIFY2(m_base->cherche("Classe", "PrimaryKey", {c}) || m_base->cherche("Domaines", "PrimaryKey", {c}),
                      qPrintable(c));
         }
-        const QStringList sansNiveau = liste(QStringLiteral("select Nom from Sort where not (%1)").arg(conditions.join(" or ")));
+        // Un sort épique n'a pas de niveau mais un DD d'Art de la magie.
+        const QStringList sansNiveau = liste(QStringLiteral("select Nom from Sort where not (%1) and DDdeDifficultee is null")
+                                                 .arg(conditions.join(" or ")));
+        QCOMPARE(entier("select count(*) from Sort where DDdeDifficultee is not null"), 71);
         QVERIFY2(sansNiveau.isEmpty(), qPrintable(sansNiveau.join(", ")));
         for (const QString& d : liste("select Nom from Domaines"))
             QVERIFY2(colonnes.contains(d), qPrintable(d));

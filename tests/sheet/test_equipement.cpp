@@ -23,6 +23,8 @@ void ajouteGuerrier(BaseDonnees& perso, const QString& nom, int dex, const QVect
 
 } // namespace
 
+Q_DECLARE_METATYPE(QVector<ObjetPorte>)
+
 class TestEquipement : public TestFicheBase
 {
     Q_OBJECT
@@ -191,6 +193,40 @@ private Q_SLOTS:
             if (l.Nom == u"Escalade" || l.Nom == u"Natation")
                 vus.append(l.Nom + u' ' + QString::number(l.PenaliteArmure));
         QCOMPARE(vus, (QStringList{"Escalade -8", "Natation -16"}));
+    }
+
+    // Outils ordinaires portés dans un emplacement divers (16 à 20) : bonus de circonstances de +2 sur la
+    // compétence ; rangé dans le sac, l'outil ne donne rien ; l'anneau d'escalade (+5 d'aptitude) s'y ajoute,
+    // deux bonus de circonstances ne se cumulent pas.
+    void outilsDansLesCompetences_data()
+    {
+        QTest::addColumn<QVector<ObjetPorte>>("objets");
+        QTest::addColumn<QString>("competence");
+        QTest::addColumn<int>("bonus");
+        QTest::newRow("matériel d'escalade") << QVector<ObjetPorte>{{"Matériel d'escalade", 16}} << "Escalade" << 2;
+        QTest::newRow("dans le sac") << QVector<ObjetPorte>{{"Matériel d'escalade", -1}} << "Escalade" << 0;
+        QTest::newRow("avec l'anneau") << QVector<ObjetPorte>{{"Matériel d'escalade", 20}, {"Anneau d'escalade", 3}}
+                                       << "Escalade" << 7;
+        QTest::newRow("trousse de soins") << QVector<ObjetPorte>{{"Trousse de soins", 17}} << "Premiers secours" << 2;
+        QTest::newRow("loupe et balance") << QVector<ObjetPorte>{{"Loupe", 18}, {"Balance de marchand", 19}}
+                                          << "Estimation" << 2;
+    }
+    void outilsDansLesCompetences()
+    {
+        QFETCH(QVector<ObjetPorte>, objets);
+        QFETCH(QString, competence);
+        QFETCH(int, bonus);
+        const QString nom = QStringLiteral("Outils %1").arg(QTest::currentDataTag());
+        ajouteGuerrier(*m_perso, nom, 14, objets);
+        const auto total = [&competence](const Fiche& f) {
+            for (const LigneCompetence& l : f.Competences)
+                if (l.NomRegle == competence)
+                    return std::pair(int(l.BonusEquipement), int(l.Total));
+            return std::pair(-99, -99);
+        };
+        const auto [equipement, avec] = total(calcule(nom));
+        QCOMPARE(equipement, bonus);
+        QCOMPARE(avec - total(calcule("Nu")).second, bonus);
     }
 
     void caseDecocheeRetireLesBonus()
