@@ -91,34 +91,34 @@ void caracCleEtNotes(const Fiche& f, const QString& race, LigneCompetence& l)
             l.Notes += u8(texte);
     };
     const char* const foret = "+2 dans une forêt.";
-    if (n == u8("Concentration")) {
-        if (f.Race.Type == u8("Mort-vivant")) {
+    if (n == u"Concentration") {
+        if (f.Race.Type == u"Mort-vivant") {
             l.Carac = u8("Charisme");
             l.ModifCarac = modifCompetence(f, l.Carac);
         }
         note("Magie de guerre ", "+4 lorsqu’il tente de lancer un sort sur la défensive.");
-    } else if (n == u8("Déplacement silencieux") || n == u8("Discrétion") || n == u8("Perception auditive")) {
+    } else if (n == u"Déplacement silencieux" || n == u"Discrétion" || n == u"Perception auditive") {
         note("Forestier", foret);
-    } else if (n == u8("Désamorçage/sabotage") || n == u8("Fouille")) {
+    } else if (n == u"Désamorçage/sabotage" || n == u"Fouille") {
         if (aDon(f, "Prospection tactile"))
             dexteriteSiMeilleure();
-    } else if (n == u8("Détection")) {
+    } else if (n == u"Détection") {
         note("Découvrir la vérité", "+4 (aptitude) aux tests opposés à la compétence déguisement.");
         note("Forestier", foret);
-    } else if (n == u8("Diplomatie")) {
+    } else if (n == u"Diplomatie") {
         note("Amicale", "+4 pour influencer d’autres maîtres de guerre.");
-    } else if (n == u8("Escalade")) {
+    } else if (n == u"Escalade") {
         static const QStringList grimpeurs{u8("Lézard"), u8("Rat sanguinaire"), u8("Rat"), u8("Singe"), u8("Belette"),
                                            u8("Chat")};
         if (grimpeurs.contains(race) || race.contains(u8("Serpent")))
             dexteriteSiMeilleure();
-    } else if (n == u8("Natation")) {
-        if (race == u8("Rat") || race == u8("Rat sanguinaire"))
+    } else if (n == u"Natation") {
+        if (race == u"Rat" || race == u"Rat sanguinaire")
             dexteriteSiMeilleure();
-    } else if (n == u8("Saut")) {
-        if (race == u8("Brixashulty") || race == u8("Chat"))
+    } else if (n == u"Saut") {
+        if (race == u"Brixashulty" || race == u"Chat")
             dexteriteSiMeilleure();
-    } else if (n == u8("Survie")) {
+    } else if (n == u"Survie") {
         note("Un avec la plaine", "+4 aux tests en plaine.");
     }
 }

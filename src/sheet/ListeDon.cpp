@@ -387,10 +387,14 @@ bool ExistInDonPerso(const QVector<LigneDon>& dons, const QString& don)
 
 int ChercheDonGrille(const QVector<LigneDon>& dons, const QString& don, const QString& competence)
 {
-    QString mutation;
-    for (const auto& [comp, mut] : kMutations)
-        if (competence == QString::fromUtf8(comp))
-            mutation = QString::fromUtf8(mut);
+    // La mutation ne se cherche que pour le sang d'aberration : l'appel est fait pour chaque
+    // compétence et chaque don de synergie.
+    const auto mutation = [&] {
+        for (const auto& [comp, mut] : kMutations)
+            if (competence == QString::fromUtf8(comp))
+                return QString::fromUtf8(mut);
+        return QString();
+    };
     for (int i = 0; i < dons.size(); ++i) {
         const LigneDon& d = dons.at(i);
         if (!memeTexte(d.Nom, don))
@@ -399,7 +403,7 @@ int ChercheDonGrille(const QVector<LigneDon>& dons, const QString& don, const QS
             if (memeTexte(d.Specialite, competence))
                 return i;
         } else if (don == u"Sang d'aberration") {
-            if (!mutation.isEmpty() && memeTexte(d.Specialite, mutation))
+            if (const QString m = mutation(); !m.isEmpty() && memeTexte(d.Specialite, m))
                 return i;
         } else {
             return i;

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <QUrl>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -424,11 +425,9 @@ QStringList BaseDonnees::champs(const QString& table)
 
 bool BaseDonnees::ExisteChamp(const QString& table, const QString& champ)
 {
-    const QString voulu = champ.toUpper();
-    for (const QString& nom : champs(table))
-        if (nom.toUpper() == voulu)
-            return true;
-    return false;
+    const QStringList noms = champs(table);
+    return std::any_of(noms.cbegin(), noms.cend(),
+                       [&](const QString& nom) { return nom.compare(champ, Qt::CaseInsensitive) == 0; });
 }
 
 void BaseDonnees::oublieSchema()
