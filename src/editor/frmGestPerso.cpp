@@ -308,7 +308,7 @@ QWidget* frmGestPerso::creeObjets()
     vsEquip->setColumnWidth(ObjType, 150);
     for (int c : {ObjCharge, ObjSurPerso, ObjNombre})
         vsEquip->setColumnWidth(c, 64);
-    vsEquip->setColumnWidth(ObjPlace, vsEquip->fontMetrics().horizontalAdvance(QStringLiteral("Armure/Vêtement")) + 36);
+    vsEquip->setColumnWidth(ObjPlace, vsEquip->fontMetrics().horizontalAdvance(QStringLiteral("Armure/Vêtement")) + 16);
     m_delegueObjets = new DelegueGrille(vsEquip);
     m_delegueObjets->metListe(ObjSurPerso, {QStringLiteral("Oui"), QStringLiteral("Non")});
     // La position se choisit parmi les emplacements où l'objet compte.

@@ -484,6 +484,11 @@ private Q_SLOTS:
         QCOMPARE(int(r.ClasseArmure.Total), 16);
         auto* aide = fiche.findChild<QLabel*>("LabPorter");
         QVERIFY(aide && aide->text().startsWith("Pour porter un objet"));
+        for (int i = 0; i < fiche.onglets()->count(); ++i)
+            if (fiche.onglets()->widget(i)->isAncestorOf(aide))
+                fiche.onglets()->setCurrentIndex(i);
+        QVERIFY(aide->isVisible());
+        enregistreCapture(&fiche, "frmFichePerso-equipement");
         f->resize(1024, 720);
         enregistreCapture(f.get(), "frmGestPerso-objets");
     }
