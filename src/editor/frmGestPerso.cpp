@@ -663,7 +663,9 @@ void frmGestPerso::Annule()
     }
     // Rien ne se perd sans l'accord de l'utilisateur ; revenir à ce qui a été lu ne demande rien.
     if (!(lit() == m_lu)) {
-        const QString nom = fldstrnom->text().trimmed().isEmpty() ? m_lu.nom : fldstrnom->text().trimmed();
+        QString nom = fldstrnom->text().trimmed().isEmpty() ? m_lu.nom : fldstrnom->text().trimmed();
+        if (nom.isEmpty())
+            nom = QStringLiteral("ce personnage");
         if (QMessageBox::question(this, QLatin1String(kTitreApplication),
                                   QStringLiteral("Abandonner les modifications de %1 ?").arg(nom),
                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
