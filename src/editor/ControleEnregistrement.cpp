@@ -1,6 +1,7 @@
 // Contrôles faits avant d'écrire un personnage, dans l'ordre où l'utilisateur les voit.
 #include "ChampsPersonnage.h"
 #include "EditionPersonnage.h"
+#include "NiveauxPersonnage.h"
 #include "ValeursSaisies.h"
 #include "rules/Archetypes.h"
 #include "shell/Semantique.h"
@@ -79,8 +80,7 @@ std::optional<RefusEnregistrement> controleEnregistrement(BaseDonnees& programme
         if (niveau <= 0)
             return refus("Saisie d'un niveau supérieur à zero", table, r);
 
-        const QString maitre = classe.texte(QStringLiteral("ClasseMaitre")).trimmed();
-        const QString cle = (maitre.isEmpty() ? n.classe : maitre).toUpper();
+        const QString cle = cleNumerotation(classe, n.classe);
         if (!suites.contains(cle)) {
             suites.insert(cle, Suite{n.classe, {}, 0});
             ordre.append(cle);

@@ -3,11 +3,17 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMetaProperty>
 #include <QToolButton>
 
 void DelegueGrille::metListe(int colonne, const QStringList& elements)
 {
     m_listes.insert(colonne, elements);
+}
+
+void DelegueGrille::metListeParLigne(int colonne, std::function<QStringList(int ligne)> elements)
+{
+    m_listesParLigne.insert(colonne, std::move(elements));
 }
 
 void DelegueGrille::metBouton(int colonne)
@@ -30,9 +36,10 @@ QWidget* DelegueGrille::createEditor(QWidget* parent, const QStyleOptionViewItem
             delegue, [delegue, ligne, colonne] { Q_EMIT delegue->celluleFigee(ligne, colonne); }, Qt::QueuedConnection);
         return nullptr;
     }
-    if (m_listes.contains(colonne)) {
+    if (m_listes.contains(colonne) || m_listesParLigne.contains(colonne)) {
         auto* liste = new QComboBox(parent);
-        liste->addItems(m_listes.value(colonne));
+        liste->addItems(m_listesParLigne.contains(colonne) ? m_listesParLigne.value(colonne)(index.row())
+                                                           : m_listes.value(colonne));
         // Un choix dans la liste vaut saisie : la cellule est écrite aussitôt.
         connect(liste, &QComboBox::activated, this, [this, liste] {
             auto* delegue = const_cast<DelegueGrille*>(this);
@@ -91,8 +98,10 @@ void DelegueGrille::setModelData(QWidget* editeur, QAbstractItemModel* modele, c
     else if (m_boutons.contains(index.column()))
         texte = editeur->findChild<QLineEdit*>()->text();
     else
-        return QStyledItemDelegate::setModelData(editeur, modele, index);
+        texte = editeur->metaObject()->userProperty().read(editeur).toString();
     // Une cellule ouverte puis refermée sans changement ne fait pas passer en modification.
-    if (texte != index.data(Qt::EditRole).toString())
-        modele->setData(index, texte, Qt::EditRole);
+    if (texte == index.data(Qt::EditRole).toString())
+        return;
+    Q_EMIT const_cast<DelegueGrille*>(this)->avantSaisie(index.row(), index.column());
+    modele->setData(index, texte, Qt::EditRole);
 }

@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QStringList>
 #include <QStyledItemDelegate>
+#include <functional>
 
 class DelegueGrille : public QStyledItemDelegate
 {
@@ -14,6 +15,8 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     void metListe(int colonne, const QStringList& elements);
+    // Liste propre à chaque ligne, demandée à l'ouverture de la cellule.
+    void metListeParLigne(int colonne, std::function<QStringList(int ligne)> elements);
     void metBouton(int colonne);
     // Colonnes que l'utilisateur ne peut pas changer : vouloir en ouvrir une émet celluleFigee.
     void metFigees(const QSet<int>& colonnes);
@@ -23,6 +26,8 @@ public:
     void setModelData(QWidget* editeur, QAbstractItemModel* modele, const QModelIndex& index) const override;
 
 Q_SIGNALS:
+    // Une saisie va changer la cellule : émis juste avant l'écriture, pour pouvoir la défaire.
+    void avantSaisie(int ligne, int colonne);
     // Le bouton "..." de la cellule a été pressé.
     void boutonCellule(int ligne, int colonne);
     // Émis après coup, pour qu'un message ne s'ouvre pas au milieu de l'ouverture d'un éditeur.
@@ -30,6 +35,7 @@ Q_SIGNALS:
 
 private:
     QHash<int, QStringList> m_listes;
+    QHash<int, std::function<QStringList(int)>> m_listesParLigne;
     QSet<int> m_boutons;
     QSet<int> m_figees;
 };

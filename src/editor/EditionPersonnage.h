@@ -21,6 +21,7 @@ struct NiveauEdite
     std::array<QString, 10> dons;       // dons pris à ce niveau
     std::array<QString, 10> precisions; // leur précision, même place
     QString modifInt;
+    bool operator==(const NiveauEdite&) const = default;
 };
 
 // Une ligne de la grille des objets.
@@ -32,6 +33,7 @@ struct ObjetEdite
     QString charge;
     QString nombre;
     bool surPersonnage = true;
+    bool operator==(const ObjetEdite&) const = default;
 };
 
 struct PersonnageEdite
@@ -41,6 +43,7 @@ struct PersonnageEdite
     QHash<QString, QString> identite;  // champ de Personnage (voir champsIdentite) -> texte
     QVector<NiveauEdite> niveaux;
     QVector<ObjetEdite> objets;
+    bool operator==(const PersonnageEdite&) const = default;
 };
 
 // Contrôle refusé : message à montrer et contrôle qui reçoit le focus

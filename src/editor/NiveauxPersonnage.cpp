@@ -1,11 +1,42 @@
 #include "NiveauxPersonnage.h"
+#include "rules/Archetypes.h"
+#include "shell/Hasard.h"
 #include "shell/db/BaseDonnees.h"
 
-int tirePointsDeVie(BaseDonnees& programme, const QString& classe, std::mt19937& hasard)
+#include <QHash>
+
+std::optional<int> tirePointsDeVie(BaseDonnees& programme, const QString& classe, const QString& archetype,
+                                   SourceHasard& hasard)
 {
+    if (classe.trimmed().isEmpty())
+        return std::nullopt;
     const Ligne ligne = programme.cherche(QStringLiteral("Classe"), QStringLiteral("PrimaryKey"), {classe});
-    const int de = ligne ? ligne.entier(QStringLiteral("PointDeVie")) : 12;
-    return std::uniform_int_distribution<int>(1, qMax(1, de))(hasard);
+    if (!ligne)
+        return std::nullopt;
+    // Le même dé que celui que l'enregistrement admet.
+    const int de = DeDeVieArchetype(ligne.entier(QStringLiteral("PointDeVie")), ligne.texte(QStringLiteral("Classe")), archetype);
+    return hasard.De(qMax(1, de));
+}
+
+QString cleNumerotation(const Ligne& classe, const QString& nom)
+{
+    const QString maitre = classe ? classe.texte(QStringLiteral("ClasseMaitre")).trimmed() : QString();
+    return (maitre.isEmpty() ? nom : maitre).toUpper();
+}
+
+QVector<int> numeroteNiveaux(BaseDonnees& programme, const QStringList& classes)
+{
+    QHash<QString, int> tenus;
+    QVector<int> numeros;
+    for (const QString& classe : classes) {
+        if (classe.trimmed().isEmpty()) {
+            numeros.append(0);
+            continue;
+        }
+        const Ligne ligne = programme.cherche(QStringLiteral("Classe"), QStringLiteral("PrimaryKey"), {classe});
+        numeros.append(++tenus[cleNumerotation(ligne, classe)]);
+    }
+    return numeros;
 }
 
 int donsAttendus(BaseDonnees& programme, const QString& classe, int niveauClasse, int niveauPersonnage)

@@ -1,12 +1,26 @@
 #pragma once
-// Lignes de niveau de l'éditeur : points de vie d'un niveau ajouté et dons attendus à un niveau.
+// Lignes de niveau de l'éditeur : points de vie tirés, numéros dans la classe et dons attendus.
 #include <QString>
-#include <random>
+#include <QStringList>
+#include <QVector>
+#include <optional>
 
 class BaseDonnees;
+class Ligne;
+class SourceHasard;
 
-// Points de vie d'un niveau ajouté : un jet du dé de vie de la classe, d12 quand la classe est inconnue.
-int tirePointsDeVie(BaseDonnees& programme, const QString& classe, std::mt19937& hasard);
+// Points de vie d'un niveau dont la classe vient d'être choisie : un jet du dé de vie de la
+// classe sous l'archétype ; rien tant que la classe n'est pas connue.
+std::optional<int> tirePointsDeVie(BaseDonnees& programme, const QString& classe, const QString& archetype,
+                                   SourceHasard& hasard);
+
+// Clé sous laquelle une classe se numérote : sa classe maîtresse quand elle en a une, sinon
+// son nom, en majuscules (classe : sa ligne de Classe, éventuellement absente).
+QString cleNumerotation(const Ligne& classe, const QString& nom);
+
+// Niveau dans la classe de chaque ligne, dans l'ordre des lignes : les lignes d'une même classe
+// (ou de variantes d'une même classe maîtresse) se numérotent 1, 2, 3... ; 0 pour une ligne sans classe.
+QVector<int> numeroteNiveaux(BaseDonnees& programme, const QStringList& classes);
 
 // Dons attendus à une ligne de niveau : ceux que la progression de la classe donne à ce niveau de
 // classe, plus un au premier niveau du personnage et à chacun de ses niveaux multiples de 3.

@@ -5,6 +5,7 @@
 #include "DelegueGrille.h"
 #include "FrmLstArticle.h"
 #include "NiveauxPersonnage.h"
+#include "PlacesObjet.h"
 #include "frmAjouter.h"
 #include "frmBackHist.h"
 #include "frmRenommer.h"
@@ -31,6 +32,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -44,6 +46,12 @@ constexpr int kColonnesNiveauxVisibles = 9;   // niveau de classe, classe, PV, s
 constexpr int kPremierDon = 11;
 constexpr int kDernierDon = 20;
 enum ColonneObjet { ObjNom, ObjType, ObjPlace, ObjCharge, ObjSurPerso, ObjNombre };
+constexpr int kColonneClasse = 1;
+constexpr int kColonnePV = 2;
+// Marque des points de vie tirés par la fenêtre : un nouveau choix de classe les tire à nouveau,
+// alors qu'une valeur saisie reste.
+constexpr int kRoleTire = Qt::UserRole + 1;
+constexpr int kAnnulationsGardees = 20;
 
 // Couleurs des marques de dons : dons qui manquent, dons pris, et les deux à la fois.
 const QColor kCouleurAPrendre(255, 214, 170);
@@ -260,12 +268,11 @@ QWidget* frmGestPerso::creeNiveaux()
     vsHistoPerso->verticalHeader()->setToolTip(QStringLiteral("Niveau du personnage"));
     m_delegueNiveaux = new DelegueGrille(vsHistoPerso);
     vsHistoPerso->setItemDelegate(m_delegueNiveaux);
-    connect(vsHistoPerso, &QTableWidget::itemChanged, this, [this] {
-        if (m_chargement)
-            return;
-        Modifperso();
-        niveauxChanges();
+    connect(vsHistoPerso, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (!m_chargement)
+            execute("vsHistoPerso_AfterEdit", [this, item] { celluleNiveauChangee(item); });
     });
+    connect(m_delegueNiveaux, &DelegueGrille::avantSaisie, this, [this] { retientGrille(vsHistoPerso); });
     connect(vsHistoPerso, &QTableWidget::itemSelectionChanged, this, &frmGestPerso::activeBoutonsLignes);
     // Les cellules s'éditent au double-clic : c'est l'en-tête de la ligne qui ouvre l'affectation.
     connect(vsHistoPerso->verticalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int ligne) {
@@ -299,18 +306,27 @@ QWidget* frmGestPerso::creeObjets()
                      6);
     vsEquip->horizontalHeader()->setSectionResizeMode(ObjNom, QHeaderView::Stretch);
     vsEquip->setColumnWidth(ObjType, 150);
-    for (int c : {ObjPlace, ObjCharge, ObjSurPerso, ObjNombre})
+    for (int c : {ObjCharge, ObjSurPerso, ObjNombre})
         vsEquip->setColumnWidth(c, 64);
+    vsEquip->setColumnWidth(ObjPlace, vsEquip->fontMetrics().horizontalAdvance(QStringLiteral("Armure/Vêtement")) + 16);
     m_delegueObjets = new DelegueGrille(vsEquip);
     m_delegueObjets->metListe(ObjSurPerso, {QStringLiteral("Oui"), QStringLiteral("Non")});
+    // La position se choisit parmi les emplacements où l'objet compte.
+    m_delegueObjets->metListeParLigne(ObjPlace, [this](int ligne) {
+        return choixPositions(*m_etat.perso, cellule(vsEquip, ligne, ObjNom), cellule(vsEquip, ligne, ObjPlace));
+    });
+    connect(m_delegueObjets, &DelegueGrille::avantSaisie, this, [this] { retientGrille(vsEquip); });
     m_delegueObjets->metBouton(ObjType);
     vsEquip->setItemDelegate(m_delegueObjets);
     connect(m_delegueObjets, &DelegueGrille::boutonCellule, this, [this](int ligne, int) {
-        execute("vsEquip_CellButtonClick", [this, ligne] { choisitObjet(ligne, false); });
+        execute("vsEquip_CellButtonClick", [this, ligne] {
+            m_annulations.clear();
+            choisitObjet(ligne, false);
+        });
     });
-    connect(vsEquip, &QTableWidget::itemChanged, this, [this] {
+    connect(vsEquip, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (!m_chargement)
-            Modifperso();
+            execute("vsEquip_AfterEdit", [this, item] { celluleObjetChangee(item); });
     });
     connect(vsEquip, &QTableWidget::itemSelectionChanged, this, &frmGestPerso::activeBoutonsLignes);
 
@@ -377,6 +393,9 @@ void frmGestPerso::creeTouches()
                    {{Qt::Key_F5, btnEnregistrer}, {Qt::Key_F9, btnAjouter}, {Qt::Key_F10, btnSupprimer},
                     {Qt::Key_F7, btnNivInserer}, {Qt::Key_F8, btnEquipInserer}},
                    [this] { execute("Form_KeyDown", [this] { Annule(); }); });
+    auto* defaire = new QShortcut(QKeySequence::Undo, this);
+    defaire->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(defaire, &QShortcut::activated, this, [this] { execute("Form_KeyDown", [this] { Defait(); }); });
 }
 
 void frmGestPerso::remplitListes()
@@ -501,6 +520,7 @@ void frmGestPerso::vsPerso_SelChange()
     affichePersonnage(p);
     niveauxChanges();
     activeBoutonsLignes();
+    m_lu = lit();
 }
 
 void frmGestPerso::affichePersonnage(const PersonnageEdite& p)
@@ -510,6 +530,7 @@ void frmGestPerso::affichePersonnage(const PersonnageEdite& p)
     afficheNiveaux(p.niveaux);
     afficheObjets(p.objets);
     m_chargement = false;
+    m_annulations.clear();
 }
 
 void frmGestPerso::videPersonnage()
@@ -521,6 +542,8 @@ void frmGestPerso::videPersonnage()
     vsEquip->setRowCount(0);
     m_chargement = chargement;
     activeBoutonsLignes();
+    m_annulations.clear();
+    m_lu = lit();
 }
 
 void frmGestPerso::afficheIdentite(const PersonnageEdite& p)
@@ -567,7 +590,7 @@ void frmGestPerso::afficheObjets(const QVector<ObjetEdite>& objets)
     vsEquip->setRowCount(int(objets.size()));
     for (int r = 0; r < objets.size(); ++r) {
         const ObjetEdite& o = objets[r];
-        const QStringList cellules{o.nom, o.type, o.place, o.charge,
+        const QStringList cellules{o.nom, o.type, libellePosition(o.place), o.charge,
                                    o.surPersonnage ? QStringLiteral("Oui") : QStringLiteral("Non"), o.nombre};
         for (int c = 0; c < cellules.size(); ++c)
             metCellule(vsEquip, r, c, cellules[c]);
@@ -600,10 +623,12 @@ PersonnageEdite frmGestPerso::lit() const
         n.modifInt = cellule(vsHistoPerso, r, 31);
         p.niveaux.append(n);
     }
-    for (int r = 0; r < vsEquip->rowCount(); ++r)
-        p.objets.append({cellule(vsEquip, r, ObjNom), cellule(vsEquip, r, ObjType), cellule(vsEquip, r, ObjPlace),
-                         cellule(vsEquip, r, ObjCharge), cellule(vsEquip, r, ObjNombre),
-                         cellule(vsEquip, r, ObjSurPerso) == QLatin1String("Oui")});
+    for (int r = 0; r < vsEquip->rowCount(); ++r) {
+        const std::optional<int> place = numeroPosition(cellule(vsEquip, r, ObjPlace));
+        p.objets.append({cellule(vsEquip, r, ObjNom), cellule(vsEquip, r, ObjType),
+                         place ? QString::number(*place) : QString(), cellule(vsEquip, r, ObjCharge),
+                         cellule(vsEquip, r, ObjNombre), cellule(vsEquip, r, ObjSurPerso) == QLatin1String("Oui")});
+    }
     return p;
 }
 
@@ -620,6 +645,8 @@ bool frmGestPerso::Enregistre()
         return false;
     }
     m_modifie = false;
+    m_lu = p;
+    m_annulations.clear();
     RemplitListe();
     montreMode();
     TrouveLigne(vsPerso, p.nom, 0);
@@ -633,6 +660,17 @@ void frmGestPerso::Annule()
     if (!m_modifie) {
         FermeFenetre(this);
         return;
+    }
+    // Rien ne se perd sans l'accord de l'utilisateur ; revenir à ce qui a été lu ne demande rien.
+    if (!(lit() == m_lu)) {
+        QString nom = fldstrnom->text().trimmed().isEmpty() ? m_lu.nom : fldstrnom->text().trimmed();
+        if (nom.isEmpty())
+            nom = QStringLiteral("ce personnage");
+        if (QMessageBox::question(this, QLatin1String(kTitreApplication),
+                                  QStringLiteral("Abandonner les modifications de %1 ?").arg(nom),
+                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+            != QMessageBox::Yes)
+            return;
     }
     m_modifie = false;
     montreMode();
@@ -681,6 +719,7 @@ void frmGestPerso::AjouteManuel()
     CmbRace->setEnabled(true);
     Modifperso();
     niveauxChanges();
+    m_lu = lit();
     fldstrnom->setFocus();
 }
 
@@ -745,13 +784,15 @@ void frmGestPerso::InsereNiveau()
     const int r = vsHistoPerso->rowCount();
     const QString classe = r > 0 ? cellule(vsHistoPerso, r - 1, 1) : QString();
     const int niveau = r > 0 ? int(Val(cellule(vsHistoPerso, r - 1, 0))) + 1 : 1;
-    const int pv = tirePointsDeVie(*m_etat.programme, classe, Hasard());
     m_chargement = true;
     vsHistoPerso->insertRow(r);
     metCellule(vsHistoPerso, r, 0, QString::number(niveau));
-    metCellule(vsHistoPerso, r, 1, classe);
-    metCellule(vsHistoPerso, r, 2, QString::number(pv));
+    metCellule(vsHistoPerso, r, kColonneClasse, classe);
+    // Sans classe, les points de vie attendent qu'elle soit choisie.
+    metCellule(vsHistoPerso, r, kColonnePV, QString());
+    classeChangee(r);
     m_chargement = false;
+    m_annulations.clear();
     vsHistoPerso->setCurrentCell(r, 1);
     Modifperso();
     niveauxChanges();
@@ -763,6 +804,9 @@ void frmGestPerso::EnleveNiveau()
     if (r < 0)
         return;
     vsHistoPerso->removeRow(r);
+    m_annulations.clear();
+    // Les niveaux suivants de la même classe descendent d'un cran : pas de trou à l'enregistrement.
+    classeChangee(-1);
     Modifperso();
     niveauxChanges();
     activeBoutonsLignes();
@@ -782,6 +826,7 @@ void frmGestPerso::DeplaceNiveau(int sens)
         vsHistoPerso->setItem(cible, c, haut ? haut : new QTableWidgetItem);
     }
     m_chargement = false;
+    m_annulations.clear();
     vsHistoPerso->setCurrentCell(cible, qMax(0, vsHistoPerso->currentColumn()));
     vsHistoPerso->selectRow(cible);
     Modifperso();
@@ -813,6 +858,7 @@ void frmGestPerso::AffecteDonsCompetences()
         metCellule(vsHistoPerso, r, kDernierDon + 1 + k, n.precisions[k]);
     }
     m_chargement = false;
+    m_annulations.clear();
     Modifperso();
     niveauxChanges();
 }
@@ -824,8 +870,18 @@ void frmGestPerso::InsereObjet(bool achat)
     Modifperso();
     vsEquip->setCurrentCell(r, ObjType);
     // Une liste fermée sans choix ne laisse pas de ligne vide.
-    if (!choisitObjet(r, achat))
+    if (!choisitObjet(r, achat)) {
         vsEquip->removeRow(r);
+    } else {
+        // L'objet se porte de lui-même à son emplacement quand celui-ci est libre.
+        QSet<int> occupees;
+        for (int k = 0; k < vsEquip->rowCount(); ++k)
+            if (const std::optional<int> place = numeroPosition(cellule(vsEquip, k, ObjPlace)); place && k != r)
+                occupees.insert(*place);
+        if (const auto place = placeNaturelleLibre(*m_etat.perso, *m_etat.programme, cellule(vsEquip, r, ObjNom), occupees))
+            metCellule(vsEquip, r, ObjPlace, libellePosition(QString::number(*place)));
+    }
+    m_annulations.clear();
     activeBoutonsLignes();
 }
 
@@ -845,7 +901,94 @@ void frmGestPerso::EnleveObjet()
     frmVendre vente(nom, prix, cellule(vsEquip, r, ObjNombre), vsEquip, r, fldnTotalPo, this);
     if (vente.exec() == QDialog::Accepted)
         Modifperso();
+    m_annulations.clear();
     activeBoutonsLignes();
+}
+
+void frmGestPerso::celluleNiveauChangee(QTableWidgetItem* item)
+{
+    Modifperso();
+    if (item->column() == kColonneClasse) {
+        classeChangee(item->row());
+    } else if (item->column() == kColonnePV) {
+        m_chargement = true;
+        item->setData(kRoleTire, QVariant());
+        m_chargement = false;
+    }
+    niveauxChanges();
+}
+
+void frmGestPerso::classeChangee(int ligne)
+{
+    const bool chargement = m_chargement;
+    m_chargement = true;
+    const QTableWidgetItem* pv = vsHistoPerso->item(ligne, kColonnePV);
+    if (ligne >= 0 && (!pv || pv->text().trimmed().isEmpty() || pv->data(kRoleTire).toBool())) {
+        const QString archetype = static_cast<QComboBox*>(m_controles.value(QStringLiteral("Archetype")))->currentText();
+        if (const auto jet = tirePointsDeVie(*m_etat.programme, cellule(vsHistoPerso, ligne, kColonneClasse), archetype, *m_hasard)) {
+            metCellule(vsHistoPerso, ligne, kColonnePV, QString::number(*jet));
+            vsHistoPerso->item(ligne, kColonnePV)->setData(kRoleTire, true);
+        }
+    }
+    QStringList classes;
+    for (int r = 0; r < vsHistoPerso->rowCount(); ++r)
+        classes.append(cellule(vsHistoPerso, r, kColonneClasse));
+    const QVector<int> numeros = numeroteNiveaux(*m_etat.programme, classes);
+    for (int r = 0; r < numeros.size(); ++r)
+        if (numeros[r] > 0 && cellule(vsHistoPerso, r, 0) != QString::number(numeros[r]))
+            metCellule(vsHistoPerso, r, 0, QString::number(numeros[r]));
+    m_chargement = chargement;
+}
+
+void frmGestPerso::celluleObjetChangee(QTableWidgetItem* item)
+{
+    Modifperso();
+    const QString position = item->text();
+    if (item->column() != ObjPlace || position.isEmpty())
+        return;
+    // Comme sur la fiche, l'objet qui occupait l'emplacement retourne sans emplacement.
+    m_chargement = true;
+    for (int r = 0; r < vsEquip->rowCount(); ++r)
+        if (r != item->row() && cellule(vsEquip, r, ObjPlace) == position)
+            metCellule(vsEquip, r, ObjPlace, QString());
+    m_chargement = false;
+}
+
+void frmGestPerso::retientGrille(QTableWidget* grille)
+{
+    Annulation a{grille, {}};
+    for (int r = 0; r < grille->rowCount(); ++r) {
+        QVector<QPair<QString, QVariant>> ligne;
+        for (int c = 0; c < grille->columnCount(); ++c) {
+            const QTableWidgetItem* item = grille->item(r, c);
+            ligne.append({item ? item->text() : QString(), item ? item->data(kRoleTire) : QVariant()});
+        }
+        a.cellules.append(ligne);
+    }
+    m_annulations.append(a);
+    if (m_annulations.size() > kAnnulationsGardees)
+        m_annulations.removeFirst();
+}
+
+void frmGestPerso::Defait()
+{
+    if (m_annulations.isEmpty())
+        return;
+    const Annulation a = m_annulations.takeLast();
+    m_chargement = true;
+    for (int r = 0; r < a.cellules.size() && r < a.grille->rowCount(); ++r) {
+        for (int c = 0; c < a.cellules[r].size(); ++c) {
+            const auto& [texte, tire] = a.cellules[r][c];
+            if (!a.grille->item(r, c) && texte.isEmpty())
+                continue;
+            metCellule(a.grille, r, c, texte);
+            a.grille->item(r, c)->setData(kRoleTire, tire);
+        }
+    }
+    m_chargement = false;
+    Modifperso();
+    if (a.grille == vsHistoPerso)
+        niveauxChanges();
 }
 
 void frmGestPerso::niveauxChanges()

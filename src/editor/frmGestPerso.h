@@ -1,6 +1,7 @@
 #pragma once
 // Éditeur de personnages : liste, identité, niveaux et objets ; modes consultation et modification.
 #include "EditionPersonnage.h"
+#include "shell/Hasard.h"
 
 #include <QHash>
 #include <QWidget>
@@ -13,6 +14,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class QTableWidgetItem;
 
 class frmGestPerso : public QWidget
 {
@@ -26,8 +28,13 @@ public:
     bool enModification() const { return m_modifie; }
     // Contrôle et écrit le personnage affiché ; vrai quand il a été écrit.
     bool Enregistre();
-    // Échap : ferme en consultation, abandonne les changements en modification.
+    // Échap : ferme en consultation ; en modification, abandonne les changements, après
+    // confirmation quand le personnage diffère de celui qui a été lu.
     void Annule();
+    // Ctrl+Z : défait la dernière saisie dans une cellule des grilles (et ce qu'elle a entraîné).
+    void Defait();
+    // Source des jets de points de vie ; les essais y mettent une suite connue.
+    void utiliseHasard(SourceHasard& hasard) { m_hasard = &hasard; }
     // Demande la méthode de création (frmAjouter) puis prépare un personnage neuf.
     void Ajoute();
     void AjouteManuel();
@@ -109,6 +116,10 @@ private:
     void afficheNiveaux(const QVector<NiveauEdite>& niveaux);
     void afficheObjets(const QVector<ObjetEdite>& objets);
     void niveauxChanges();
+    void celluleNiveauChangee(QTableWidgetItem* item);
+    void classeChangee(int ligne);
+    void celluleObjetChangee(QTableWidgetItem* item);
+    void retientGrille(QTableWidget* grille);
     void activeChampsDeClasse();
     bool choisitObjet(int ligne, bool achat);
     void videPersonnage();
@@ -123,4 +134,15 @@ private:
     bool m_chargement = false;
     bool m_modifie = false;
     bool m_positionLue = false;
+    PersonnageEdite m_lu;              // tel que lu ou vidé : sert à savoir si quelque chose a changé
+    HasardGenerateur m_hasardPartage;
+    SourceHasard* m_hasard = &m_hasardPartage;
+
+    // Contenu d'une grille avant une saisie ; un ajout, un retrait ou un chargement vide la pile.
+    struct Annulation
+    {
+        QTableWidget* grille = nullptr;
+        QVector<QVector<QPair<QString, QVariant>>> cellules;   // texte et marque "tiré" par cellule
+    };
+    QVector<Annulation> m_annulations;
 };

@@ -169,6 +169,13 @@ PageEquipement::PageEquipement(QWidget* parent) : QWidget(parent)
 
     auto* sac = new QVBoxLayout;
     sac->addWidget(new QLabel(QStringLiteral("Objets portés sans emplacement"), this));
+    // Sans ce mot, rien ne dit qu'un objet de cette liste ne compte pas encore.
+    auto* LabPorter = new QLabel(QStringLiteral("Pour porter un objet, glissez-le sur un emplacement."), this);
+    LabPorter->setObjectName(QStringLiteral("LabPorter"));
+    LabPorter->setToolTip(QStringLiteral("La position d'un objet se choisit aussi dans l'éditeur de personnages "
+                                         "(colonne Position)."));
+    LabPorter->setWordWrap(true);
+    sac->addWidget(LabPorter);
     sac->addWidget(List1, 1);
     auto* haut = new QHBoxLayout;
     haut->addLayout(sac, 1);

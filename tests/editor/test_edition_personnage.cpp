@@ -3,6 +3,7 @@
 #include "editor/EditionPersonnage.h"
 #include "editor/NiveauxPersonnage.h"
 #include "sheet/FixturesFiche.h"
+#include "tools/SuiteConnue.h"
 #include "shell/Erreur.h"
 #include "shell/db/BaseDonnees.h"
 
@@ -391,26 +392,28 @@ private Q_SLOTS:
         QTEST(donsAttendus(*m_programme, classe, niveauClasse, niveauPersonnage), "attendus");
     }
 
-    // Toutes les faces du dé de vie de la classe sortent, et rien d'autre.
+    // Le jet prend le dé de la classe sous l'archétype ; sans classe connue, aucun dé n'est lancé.
     void pointsDeVieTires_data()
     {
         QTest::addColumn<QString>("classe");
-        QTest::addColumn<int>("de");
-        QTest::newRow("magicien : d4") << "Magicien" << 4;
-        QTest::newRow("barbare : d12") << "Barbare" << 12;
-        QTest::newRow("classe vide : d12") << "" << 12;
+        QTest::addColumn<QString>("archetype");
+        QTest::addColumn<QString>("jets");
+        QTest::addColumn<int>("attendu");   // 0 : pas de jet
+        QTest::newRow("magicien : d4") << "Magicien" << "" << "3/4" << 3;
+        QTest::newRow("barbare : d12") << "Barbare" << "" << "11/12" << 11;
+        QTest::newRow("magicien liche : d12") << "Magicien" << "Liche" << "10/12" << 10;
+        QTest::newRow("classe vide") << "" << "" << "" << 0;
+        QTest::newRow("classe inconnue") << "Jongleur" << "" << "" << 0;
     }
     void pointsDeVieTires()
     {
         QFETCH(QString, classe);
-        QFETCH(int, de);
-        std::mt19937 hasard(7);
-        QSet<int> vus;
-        for (int i = 0; i < 300; ++i)
-            vus.insert(tirePointsDeVie(*m_programme, classe, hasard));
-        QCOMPARE(vus.size(), de);
-        QCOMPARE(*std::min_element(vus.cbegin(), vus.cend()), 1);
-        QCOMPARE(*std::max_element(vus.cbegin(), vus.cend()), de);
+        QFETCH(QString, archetype);
+        QFETCH(QString, jets);
+        QFETCH(int, attendu);
+        SuiteConnue hasard(jets);
+        QCOMPARE(tirePointsDeVie(*m_programme, classe, archetype, hasard).value_or(0), attendu);
+        QVERIFY(hasard.touteLue());
     }
 };
 

@@ -15,6 +15,7 @@
 #include "shell/EtatShell.h"
 #include "shell/UtilitairesFenetres.h"
 #include "shell/db/BaseDonnees.h"
+#include "tools/SuiteConnue.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -23,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QComboBox>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QLineEdit>
 #include <QPushButton>
@@ -68,6 +70,69 @@ QStringList lignesNiveaux(const QTableWidget* grille)
     for (int r = 0; r < grille->rowCount(); ++r)
         lignes << grille->item(r, 1)->text() + u' ' + grille->item(r, 0)->text() + u' ' + grille->item(r, 2)->text();
     return lignes;
+}
+
+
+// Saisie d'une cellule comme l'utilisateur la fait : l'éditeur de la cellule s'ouvre, on choisit
+// dans sa liste ou on tape, puis il se referme.
+void saisit(QTableWidget* grille, int ligne, int colonne, const QString& texte)
+{
+    const QModelIndex index = grille->model()->index(ligne, colonne);
+    grille->setCurrentIndex(index);
+    grille->edit(index);
+    QWidget* editeur = grille->indexWidget(index);
+    QVERIFY(editeur);
+    if (auto* liste = qobject_cast<QComboBox*>(editeur)) {
+        const int i = liste->findText(texte, Qt::MatchFixedString);
+        QVERIFY2(i >= 0, qPrintable(texte));
+        liste->setCurrentIndex(i);
+        Q_EMIT liste->activated(i);
+    } else {
+        auto* champ = qobject_cast<QLineEdit*>(editeur);
+        QVERIFY(champ);
+        champ->setText(texte);
+        Q_EMIT grille->itemDelegate()->commitData(champ);
+        Q_EMIT grille->itemDelegate()->closeEditor(champ);
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Ce que la liste déroulante d'une cellule propose.
+QStringList choixCellule(QTableWidget* grille, int ligne, int colonne)
+{
+    const QModelIndex index = grille->model()->index(ligne, colonne);
+    grille->edit(index);
+    QStringList choix;
+    if (auto* liste = qobject_cast<QComboBox*>(grille->indexWidget(index))) {
+        for (int i = 0; i < liste->count(); ++i)
+            choix << liste->itemText(i);
+        Q_EMIT grille->itemDelegate()->closeEditor(liste);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return choix;
+}
+
+// Achat d'un objet du catalogue par la liste des objets, comme l'utilisateur le fait.
+void achete(frmGestPerso* f, const QString& objet)
+{
+    repondA<FrmLstArticle>([objet](FrmLstArticle* d) {
+        d->fldstrRecherche->setText(objet);
+        for (int r = 0; r < d->FGarticle->rowCount(); ++r)
+            if (d->FGarticle->item(r, 0)->text() == objet)
+                d->FGarticle->selectRow(r);
+        d->fldnNombre->setText("1");
+        d->BtnOK->click();
+    });
+    f->btnEquipAcheter->click();
+    reactive(f);
+}
+
+QStringList colonne(const QTableWidget* grille, int c)
+{
+    QStringList textes;
+    for (int r = 0; r < grille->rowCount(); ++r)
+        textes << (grille->item(r, c) ? grille->item(r, c)->text() : QString());
+    return textes;
 }
 
 } // namespace
@@ -201,24 +266,231 @@ private Q_SLOTS:
         QVERIFY(m_boites->boites.isEmpty());
     }
 
-    void echapAbandonnePuisFerme()
+    // Échap ou "Annuler" : une modification réelle se confirme ; Oui l'abandonne, Non la garde.
+    void abandonDesModifications_data()
     {
+        QTest::addColumn<QString>("nouveauNom");   // "" : une cellule change
+        QTest::addColumn<bool>("parLeBouton");
+        QTest::addColumn<bool>("oui");
+        QTest::addColumn<QStringList>("questions");
+        QTest::addColumn<bool>("garde");
+        QTest::newRow("Échap, Oui : abandon") << "Autre" << false << true
+                                             << QStringList{"Abandonner les modifications de Autre ?"} << false;
+        QTest::newRow("Échap, Non : on reste") << "Autre" << false << false
+                                              << QStringList{"Abandonner les modifications de Autre ?"} << true;
+        QTest::newRow("Annuler, cellule changée") << "" << true << true
+                                                 << QStringList{"Abandonner les modifications de Nora ?"} << false;
+        QTest::newRow("nom retapé à l'identique : rien à demander") << "Nora" << false << false << QStringList{}
+                                                                    << false;
+    }
+    void abandonDesModifications()
+    {
+        QFETCH(QString, nouveauNom);
+        QFETCH(bool, parLeBouton);
+        QFETCH(bool, oui);
+        QFETCH(bool, garde);
+        m_boites.reset();
+        QStringList questions;
+        QTimer repondeur;
+        connect(&repondeur, &QTimer::timeout, [&questions, oui] {
+            if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                questions << b->text();
+                b->button(oui ? QMessageBox::Yes : QMessageBox::No)->click();
+            }
+        });
+        repondeur.start(10);
         auto f = ouvre();
         creePersonnage(f.get(), "Nora");
         QTest::keyClick(f.get(), Qt::Key_F5);
-
-        f->fldstrnom->setText("Autre");
-        QTest::keyClick(f.get(), Qt::Key_F7);
-        QVERIFY(f->enModification());
-        QTest::keyClick(f.get(), Qt::Key_Escape);
         QVERIFY(consulte(*f));
+
+        if (nouveauNom.isEmpty()) {
+            saisit(f->vsHistoPerso, 0, 5, "16");
+        } else {
+            f->fldstrnom->setText("N");
+            f->fldstrnom->setText(nouveauNom);
+        }
+        QVERIFY(f->enModification());
+        if (parLeBouton)
+            f->btnAnnuler->click();
+        else
+            QTest::keyClick(f.get(), Qt::Key_Escape);
+        QTEST(questions, "questions");
+        QCOMPARE(f->enModification(), garde);
         QVERIFY(f->isVisible());
-        QCOMPARE(f->fldstrnom->text(), "Nora");
-        QCOMPARE(f->vsHistoPerso->rowCount(), 1);
-        QCOMPARE(nombre("select count(*) from PersonnageProgression"), 1);
-        // En consultation, Échap ferme la fenêtre.
+        QCOMPARE(f->fldstrnom->text(), garde ? nouveauNom : "Nora");
+        // La Constitution saisie puis abandonnée est revenue à celle qui avait été lue.
+        QCOMPARE(f->vsHistoPerso->item(0, 5)->text(), "13");
+        if (garde)
+            return;
+        // Sans changement, Échap ferme sans rien demander.
+        reactive(f.get());
         QTest::keyClick(f.get(), Qt::Key_Escape);
         QVERIFY(!f->isVisible());
+        QCOMPARE(questions.size(), nouveauNom == "Nora" ? 0 : 1);
+    }
+
+    // Ctrl+Z défait la dernière saisie d'une cellule, avec ce qu'elle a entraîné.
+    void defaireLaDerniereSaisie()
+    {
+        auto f = ouvre();
+        creePersonnage(f.get(), "Ugo", {"Guerrier", "Guerrier"});
+        QTest::keyClick(f.get(), Qt::Key_F5);
+        QVERIFY(consulte(*f));
+        const QStringList lus = lignesNiveaux(f->vsHistoPerso);
+
+        saisit(f->vsHistoPerso, 0, 2, "7");
+        saisit(f->vsHistoPerso, 0, 5, "16");
+        saisit(f->vsHistoPerso, 1, 1, "Magicien");
+        QCOMPARE(f->vsHistoPerso->item(1, 0)->text(), "1");
+        f->vsHistoPerso->setFocus();
+        QTest::keyClick(f->vsHistoPerso, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(lignesNiveaux(f->vsHistoPerso), QStringList({"Guerrier 1 7", lus[1]}));
+        QTest::keyClick(f->vsHistoPerso, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f->vsHistoPerso->item(0, 5)->text(), "13");
+        QCOMPARE(f->vsHistoPerso->item(0, 2)->text(), "7");
+        QTest::keyClick(f->vsHistoPerso, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(lignesNiveaux(f->vsHistoPerso), lus);
+        // Revenu à ce qui a été lu : Échap n'a rien à demander.
+        QTest::keyClick(f.get(), Qt::Key_Escape);
+        QVERIFY(consulte(*f));
+        QVERIFY(m_boites->boites.isEmpty());
+    }
+
+    // Les points de vie se tirent quand la classe est posée, avec son dé ; une valeur tapée reste ;
+    // changer une classe renumérote les niveaux de classe, et l'enregistrement passe.
+    void pointsDeVieEtNumerosDesNiveaux_data()
+    {
+        QTest::addColumn<QString>("jets");
+        QTest::addColumn<QStringList>("etapes");
+        QTest::addColumn<QStringList>("niveaux");
+        QTest::newRow("classe choisie après l'ajout : d4") << "3/4" << QStringList{"F7", "classe 0 Magicien"}
+                                                          << QStringList{"Magicien 1 3"};
+        QTest::newRow("valeur tapée gardée") << "" << QStringList{"F7", "pv 0 2", "classe 0 Magicien"}
+                                             << QStringList{"Magicien 1 2"};
+        QTest::newRow("niveau ajouté tiré, tiré à nouveau avec la nouvelle classe")
+            << "3/4 2/4 9/10" << QStringList{"F7", "classe 0 Magicien", "F7", "classe 1 Guerrier"}
+            << QStringList{"Magicien 1 3", "Guerrier 1 9"};
+        QTest::newRow("classe changée au milieu : renumérotée")
+            << "5/10 6/10 7/10 2/4" << QStringList{"F7", "classe 0 Guerrier", "F7", "F7", "classe 1 Magicien"}
+            << QStringList{"Guerrier 1 5", "Magicien 1 2", "Guerrier 2 7"};
+    }
+    void pointsDeVieEtNumerosDesNiveaux()
+    {
+        QFETCH(QString, jets);
+        QFETCH(QStringList, etapes);
+        auto f = ouvre();
+        SuiteConnue hasard(jets);
+        f->utiliseHasard(hasard);
+        repondA<frmAjouter>([](frmAjouter* d) { d->btnManuelle->click(); });
+        QTest::keyClick(f.get(), Qt::Key_F9);
+        reactive(f.get());
+        f->fldstrnom->setText("Pia");
+        f->CmbRace->setCurrentText("Humain");
+        for (const QString& etape : etapes) {
+            const QStringList e = etape.split(' ');
+            if (e[0] == "F7")
+                QTest::keyClick(f.get(), Qt::Key_F7);
+            else
+                saisit(f->vsHistoPerso, e[1].toInt(), e[0] == "classe" ? 1 : 2, e[2]);
+        }
+        QTEST(lignesNiveaux(f->vsHistoPerso), "niveaux");
+        QVERIFY(hasard.touteLue());
+        for (int i = 0; i < 6; ++i)
+            saisit(f->vsHistoPerso, 0, 3 + i, "12");
+        QTest::keyClick(f.get(), Qt::Key_F5);
+        QVERIFY(m_boites->boites.isEmpty());
+        QVERIFY(consulte(*f));
+    }
+
+    // Un objet ajouté se porte à son emplacement quand il est libre ; la position montre le nom de
+    // l'emplacement et ne propose que ceux où l'objet compte.
+    void positionDesObjetsAjoutes_data()
+    {
+        QTest::addColumn<QStringList>("objets");
+        QTest::addColumn<QStringList>("positions");
+        QTest::addColumn<QStringList>("choixDuPremier");
+        QTest::newRow("armure et arme") << QStringList{"Chemise de mailles", "Épée longue"}
+                                        << QStringList{"Armure/Vêtement", "Arme Principale"}
+                                        << QStringList{"", "Armure/Vêtement"};
+        QTest::newRow("trois anneaux pour deux mains")
+            << QStringList{"Anneau de protection +1", "Anneau de protection +2", "Anneau de protection +3"}
+            << QStringList{"Anneaux gauche", "Anneaux droit", ""} << QStringList{"", "Anneaux gauche", "Anneaux droit"};
+        QTest::newRow("écu au bras, potion sans emplacement")
+            << QStringList{"Écu en acier", "Potion de soins légers"} << QStringList{"Bouclier", ""}
+            << QStringList{"", "Arme Principale", "Arme Secondaire", "Bouclier"};
+        QTest::newRow("seconde armure sans emplacement") << QStringList{"Armure de cuir", "Chemise de mailles"}
+                                                         << QStringList{"Armure/Vêtement", ""}
+                                                         << QStringList{"", "Armure/Vêtement"};
+    }
+    void positionDesObjetsAjoutes()
+    {
+        QFETCH(QStringList, objets);
+        auto f = ouvre();
+        creePersonnage(f.get(), "Rhéa");
+        f->fldnTotalPo->setText("100000");
+        for (const QString& objet : objets)
+            achete(f.get(), objet);
+        QCOMPARE(colonne(f->vsEquip, 0), objets);
+        QTEST(colonne(f->vsEquip, 2), "positions");
+        QTEST(choixCellule(f->vsEquip, 0, 2), "choixDuPremier");
+        // Enregistrée puis relue, la position garde son nom.
+        QTest::keyClick(f.get(), Qt::Key_F5);
+        QVERIFY(consulte(*f));
+        QTEST(colonne(f->vsEquip, 2), "positions");
+        QVERIFY(m_boites->boites.isEmpty());
+    }
+
+    // Choisir un emplacement déjà pris y remplace l'objet, qui perd sa position.
+    void positionChoisieRemplace()
+    {
+        auto f = ouvre();
+        creePersonnage(f.get(), "Sam");
+        f->fldnTotalPo->setText("100000");
+        achete(f.get(), "Épée longue");
+        achete(f.get(), "Dague");
+        QCOMPARE(colonne(f->vsEquip, 2), QStringList({"Arme Principale", ""}));
+        saisit(f->vsEquip, 1, 2, "Arme Principale");
+        QCOMPARE(colonne(f->vsEquip, 2), QStringList({"", "Arme Principale"}));
+        QTest::keyClick(f.get(), Qt::Key_F5);
+        QCOMPARE(m_etat->perso->scalaire("select NomObjet from Equipement where Place = 0").toString(), "Dague");
+    }
+
+    // Un personnage neuf fait dans l'éditeur, avec une épée longue et une chemise de mailles
+    // achetées : la fiche les compte toutes deux sans rien glisser.
+    void epeeEtChemiseComptentSansGlisser()
+    {
+        auto f = ouvre();
+        creePersonnage(f.get(), "Bran");
+        f->fldnTotalPo->setText("200");
+        achete(f.get(), "Épée longue");
+        achete(f.get(), "Chemise de mailles");
+        QTest::keyClick(f.get(), Qt::Key_F5);
+        QVERIFY(consulte(*f));
+        QVERIFY(m_boites->boites.isEmpty());
+
+        frmFichePerso fiche(*m_etat, "Bran");
+        fiche.resize(1024, 720);
+        fiche.show();
+        fiche.chargePersonnage("Bran");
+        const Fiche& r = fiche.fiche();
+        // Guerrier 1, Force 15 : attaque de base +1, Force +2 ; chemise : armure +4, Dextérité 14 : +2.
+        QCOMPARE(r.NomArme, "Épée longue");
+        QVERIFY2(r.AttaqueMelee.contains("+3"), qPrintable(r.AttaqueMelee));
+        QCOMPARE(r.Armes.size(), 1);
+        QCOMPARE(r.Armes[0].Nom, "Épée longue");
+        QCOMPARE(r.Equip.Armure, "Chemise de mailles");
+        QCOMPARE(int(r.CA.Armure), 4);
+        QCOMPARE(int(r.ClasseArmure.Total), 16);
+        auto* aide = fiche.findChild<QLabel*>("LabPorter");
+        QVERIFY(aide && aide->text().startsWith("Pour porter un objet"));
+        for (int i = 0; i < fiche.onglets()->count(); ++i)
+            if (fiche.onglets()->widget(i)->isAncestorOf(aide))
+                fiche.onglets()->setCurrentIndex(i);
+        QVERIFY(aide->isVisible());
+        enregistreCapture(&fiche, "frmFichePerso-equipement");
+        f->resize(1024, 720);
+        enregistreCapture(f.get(), "frmGestPerso-objets");
     }
 
     void menuOuvreLEditeurEtLeChoixSuit()
