@@ -61,9 +61,10 @@ int nombreCapacites(const ListeCapacitesPerso& capacites, const QString& personn
     return n;
 }
 
-// Statut de classe : 2 pour la classe du plus haut niveau, 1 pour une autre classe ; les dés de
+// Statut de classe : 2 pour la classe de référence, 1 pour une autre classe ; les dés de
 // vie raciaux rendent de classe les compétences de la race.
-qint16 statutClasse(BaseDonnees& programme, const Ligne& regle, const QStringList& classes, const TypePersonnage& p)
+qint16 statutClasse(BaseDonnees& programme, const Ligne& regle, const QStringList& classes, const TypePersonnage& p,
+                    const QString& reference)
 {
     qint16 statut = -1;
     const QString competence = regle.texte(QStringLiteral("Nom"));
@@ -74,7 +75,7 @@ qint16 statutClasse(BaseDonnees& programme, const Ligne& regle, const QStringLis
                          ? 1 : 0;
         else if (regle.contient(classe))
             valeur = qint16(regle.entier(classe));
-        if (valeur == 1 && classe == p.DerniereClasse)
+        if (valeur == 1 && classe == reference)
             valeur = 2;
         statut = std::max(statut, valeur);
     }
@@ -377,7 +378,8 @@ void ListeCompetence(BaseDonnees& perso, BaseDonnees& programme, const ListeCapa
         LigneCompetence l;
         l.NomRegle = r.texte(QStringLiteral("Nom"));
         l.Nom = nomAffiche(p, l.NomRegle);
-        l.Statut = statutClasse(programme, r, classes, p);
+        l.Statut = statutClasse(programme, r, classes, p,
+                                entrees.ClasseReference.isEmpty() ? p.DerniereClasse : entrees.ClasseReference);
         l.Carac = r.texte(QStringLiteral("carac1"));
         l.ModifCarac = modifCompetence(f, l.Carac);
         caracCleEtNotes(f, raceCles, l);
