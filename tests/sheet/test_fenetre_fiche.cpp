@@ -329,6 +329,7 @@ private slots:
         QCOMPARE(fond("Crochetage"), orange);
         QVERIFY(page->lblLegende->text().contains("<b>Guerrier</b> (la classe regardée"));
         f->onglets()->setCurrentWidget(page);
+        f->resize(1024, 720);
         enregistreCapture(f.get(), "fiche_competences_guerrier_regarde");
 
         Q_EMIT page->lblLegende->linkActivated("defaut");
@@ -355,6 +356,7 @@ private slots:
         QCOMPARE(page->lblCatalogueVide->isVisible(), catalogueVide);
         QVERIFY(page->lblPriseVide->isVisible());
         QVERIFY(page->lblPriseVide->text().contains(catalogueVide ? "aucune à prendre" : "« Ajouter »"));
+        f->resize(1024, 720);
         enregistreCapture(f.get(), "fiche_capacites_vides_" + nom);
     }
 
@@ -392,6 +394,7 @@ private slots:
         page->btnCacherDon->click();
         QCOMPARE(visibles(), page->vsDon->rowCount());
         QVERIFY(page->lblProgression->text().contains("en gris"));
+        f->resize(1024, 720);
         enregistreCapture(f.get(), "fiche_dons_progression_montres");
         page->btnCacherDon->click();
         QCOMPARE(page->vsDon->rowCount() - visibles(), caches);
