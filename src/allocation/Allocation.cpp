@@ -1,9 +1,11 @@
 #include "Allocation.h"
+#include "editor/NiveauxPersonnage.h"
 #include "sheet/ListeCapacite.h"
 #include "sheet/RetrouveFiche.h"
 #include "shell/db/BaseDonnees.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -66,6 +68,7 @@ QString ChargeAllocation(const ContexteAllocation& c, Allocation& a)
     a.Competences.PointDouble = PointDouble(a.DonsFiche);
     a.Competences.Lignes = LignesCompetences({c.programme, p, a.Niveau, a.DonsFiche});
 
+    a.DonsAccordes = donsAttendus(c.programme, a.Classe, int(Val(p.niveaux.at(c.ligneNiveau).niveau)), a.Niveau, p.race);
     const ContexteDonsAllocation dons{c.perso, c.programme, p, a.Niveau, a.DonsFiche};
     a.Pris = DonsPris(dons);
     a.Possibles = DonsPossibles(dons, a.Pris);
@@ -89,6 +92,19 @@ void MarqueConditions(Allocation& a)
         profil.Dons.insert(d.Nom.toUpper());
     marque(a.Pris, a);
     marque(a.Possibles, a);
+}
+
+int DonsChoisis(const Allocation& a)
+{
+    return int(std::count_if(a.Pris.cbegin(), a.Pris.cend(), [&](const LigneChoixDon& d) { return d.Niveau == a.Niveau; }));
+}
+
+QString TexteDonsChoisis(const Allocation& a)
+{
+    const int choisis = DonsChoisis(a);
+    return (choisis > 1 ? QStringLiteral("%1 dons choisis sur %2") : QStringLiteral("%1 don choisi sur %2"))
+        .arg(choisis)
+        .arg(a.DonsAccordes);
 }
 
 NiveauEdite NiveauAffecte(const Allocation& a, const NiveauEdite& depart)

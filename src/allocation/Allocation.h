@@ -31,6 +31,7 @@ struct Allocation
     AllocationCompetences Competences;
     GrilleDons Pris;              // vs1
     GrilleDons Possibles;         // vs2
+    int DonsAccordes = 0;         // dons que ce niveau permet de choisir
     ProfilConditions Profil;      // état du personnage que les conditions des dons lisent
     QHash<QString, QString> Conditions;   // don en majuscules -> champ Condition
 };
@@ -41,6 +42,11 @@ QString ChargeAllocation(const ContexteAllocation& contexte, Allocation& a);
 // Relit les degrés et les dons du moment, puis marque chaque don des deux grilles dont une
 // condition n'est visiblement pas remplie.
 void MarqueConditions(Allocation& a);
+
+// Dons de vs1 pris au niveau affecté.
+int DonsChoisis(const Allocation& a);
+// "2 dons choisis sur 1" : dons pris à ce niveau sur ceux qu'il accorde.
+QString TexteDonsChoisis(const Allocation& a);
 
 // Bouton Ok : la ligne de niveau avec la chaîne des achats et les dons pris à ce niveau.
 NiveauEdite NiveauAffecte(const Allocation& a, const NiveauEdite& depart);

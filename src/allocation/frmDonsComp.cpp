@@ -191,9 +191,15 @@ QWidget* frmDonsComp::creeDons()
     vs2->setColumnWidth(ColGenre, 130);
     vs2->setColumnWidth(ColSource, 150);
 
+    lblDonsChoisis = new QLabel(Frame2);
+    lblDonsChoisis->setObjectName(QStringLiteral("lblDonsChoisis"));
+    lblDonsChoisis->setToolTip(
+        QStringLiteral("Un don au premier niveau et à chaque niveau multiple de 3, les dons en plus de la race au "
+                       "premier niveau, et les dons supplémentaires de la classe (guerrier, magicien, moine…)."));
     btnAjouter = new QPushButton(QStringLiteral("Ajouter"), Frame2);
     btnEnlever = new QPushButton(QStringLiteral("Enlever"), Frame2);
     auto* boutons = new QHBoxLayout;
+    boutons->addWidget(lblDonsChoisis);
     boutons->addStretch();
     boutons->addWidget(btnAjouter);
     boutons->addWidget(btnEnlever);
@@ -410,6 +416,9 @@ void frmDonsComp::remplitGrilles()
     if (choisie2 >= 0 && choisie2 < vs2->rowCount())
         vs2->selectRow(choisie2);
     vsDerNiveau();
+    lblDonsChoisis->setText(QStringLiteral("Niveau %1 : %2").arg(m_a.Niveau).arg(TexteDonsChoisis(m_a)));
+    lblDonsChoisis->setStyleSheet(DonsChoisis(m_a) > m_a.DonsAccordes ? QStringLiteral("color:red; font-weight:bold")
+                                                                      : QString());
 }
 
 // Fond des dons pris au niveau affecté ; les autres en blanc.
@@ -445,6 +454,18 @@ void frmDonsComp::btnOk_Click()
 {
     if (!m_charge || !m_refus.isEmpty())
         return;
+    // Un niveau qui dépasse ses dons n'est pas refusé : le MJ peut l'avoir permis.
+    if (DonsChoisis(m_a) > m_a.DonsAccordes) {
+        QMessageBox question(QMessageBox::Question, QString::fromUtf8(kTitreApplication),
+                             QStringLiteral("Le niveau %1 a %2 : plus de dons que le niveau n'en accorde.\n"
+                                            "Garder ces dons quand même ?")
+                                 .arg(m_a.Niveau)
+                                 .arg(TexteDonsChoisis(m_a)),
+                             QMessageBox::Yes | QMessageBox::No, this);
+        question.setDefaultButton(QMessageBox::No);
+        if (question.exec() != QMessageBox::Yes)
+            return;
+    }
     m_niveau = NiveauAffecte(m_a, m_niveau);
     accept();
 }

@@ -54,6 +54,7 @@ public:
     QVector<QSpinBox*> SpinComp;
     QLabel* LabnArepartir;
     QLabel* LabnRestant;
+    QLabel* lblDonsChoisis;       // "2 dons choisis sur 1", en rouge au-delà
     QTableWidget* vs1;
     QTableWidget* vs2;
     QTextBrowser* fldDescription;

@@ -39,14 +39,18 @@ QVector<int> numeroteNiveaux(BaseDonnees& programme, const QStringList& classes)
     return numeros;
 }
 
-int donsAttendus(BaseDonnees& programme, const QString& classe, int niveauClasse, int niveauPersonnage)
+int donsAttendus(BaseDonnees& programme, const QString& classe, int niveauClasse, int niveauPersonnage,
+                 const QString& race)
 {
     int attendus = niveauPersonnage == 1 || niveauPersonnage % 3 == 0 ? 1 : 0;
+    if (niveauPersonnage == 1 && !race.isEmpty())
+        attendus += programme.cherche(QStringLiteral("Race"), QStringLiteral("PrimaryKey"), {race})
+                        .entier(QStringLiteral("Don"));
     const Ligne progression =
         programme.cherche(QStringLiteral("ClasseProgression"), QStringLiteral("index"), {classe, niveauClasse});
     if (progression)
         for (int k = 1; k <= 6; ++k)
-            if (!progression.texte(QStringLiteral("don_%1").arg(k)).isEmpty())
+            if (progression.texte(QStringLiteral("don_%1").arg(k)).startsWith(QStringLiteral("Don supplémentaire")))
                 ++attendus;
     return attendus;
 }

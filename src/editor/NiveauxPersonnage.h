@@ -22,6 +22,9 @@ QString cleNumerotation(const Ligne& classe, const QString& nom);
 // (ou de variantes d'une même classe maîtresse) se numérotent 1, 2, 3... ; 0 pour une ligne sans classe.
 QVector<int> numeroteNiveaux(BaseDonnees& programme, const QStringList& classes);
 
-// Dons attendus à une ligne de niveau : ceux que la progression de la classe donne à ce niveau de
-// classe, plus un au premier niveau du personnage et à chacun de ses niveaux multiples de 3.
-int donsAttendus(BaseDonnees& programme, const QString& classe, int niveauClasse, int niveauPersonnage);
+// Dons à choisir à une ligne de niveau : un au premier niveau du personnage et à chacun de ses
+// niveaux multiples de 3, les dons en plus de la race (champ Don) au premier niveau, et chaque
+// "Don supplémentaire…" que la progression de la classe donne à ce niveau de classe. Les autres
+// dons de la progression sont accordés d'office et ne se choisissent pas.
+int donsAttendus(BaseDonnees& programme, const QString& classe, int niveauClasse, int niveauPersonnage,
+                 const QString& race = {});

@@ -1010,7 +1010,8 @@ void frmGestPerso::MarqueDons()
                 ++pris;
         const bool manque =
             aPrendre
-            && pris < donsAttendus(*m_etat.programme, cellule(vsHistoPerso, r, 1), int(Val(cellule(vsHistoPerso, r, 0))), r + 1);
+            && pris < donsAttendus(*m_etat.programme, cellule(vsHistoPerso, r, 1), int(Val(cellule(vsHistoPerso, r, 0))), r + 1,
+                                   CmbRace->currentText());
         const bool marque = obtenus && pris > 0;
         const QBrush fond = manque && marque ? QBrush(kCouleurLesDeux)
                             : manque         ? QBrush(kCouleurAPrendre)

@@ -22,6 +22,8 @@
 // Ce que l'utilisateur a tapé dans les champs laissés ouverts de la fiche : relu à chaque calcul.
 struct SaisiesFiche
 {
+    // Classe regardée (double-clic sur sa case) : ses compétences sont en vert ; "" : aucune.
+    QString ClasseCompetences;
     // Second divers de chaque caractéristique, dans l'ordre Force … Charisme.
     std::array<Entier16, 6> DiversCarac2{};
     // Jets de race Réflexe, Vigueur, Volonté ; sans saisie, ceux de la race.
@@ -211,6 +213,8 @@ struct Fiche
     QVector<LigneDon> Dons;
     QString LegendeBoutonDons;           // "&Cacher…" ou "&Montrer les dons de progression par classe"
     QVector<LigneCompetence> Competences;
+    QString ClasseCompetences;           // classe dont les compétences sont en vert
+    bool ClasseCompetencesChoisie = false;   // choisie par l'utilisateur, sinon celle du dernier niveau
     QString NotesCompetences;            // "compétence : notes" par ligne (fldstrCompetence)
     QVector<LigneEquipement> Equipement;
     ListeCapacitesPerso CatalogueCapacites;   // capacités que le personnage peut prendre (vsCapaciteListe)

@@ -56,9 +56,9 @@ int nombreCapacites(const ListeCapacitesPerso& capacites, const QString& personn
     return n;
 }
 
-// Statut de classe : 2 pour la classe du plus haut niveau, 1 pour une autre classe ; les dés de
+// Statut de classe : 2 pour la classe de référence, 1 pour une autre classe ; les dés de
 // vie raciaux rendent de classe les compétences de la race.
-qint16 statutClasse(const Ligne& regle, const QStringList& classes, bool deRace, const TypePersonnage& p)
+qint16 statutClasse(const Ligne& regle, const QStringList& classes, bool deRace, const QString& reference)
 {
     qint16 statut = -1;
     for (const QString& classe : classes) {
@@ -67,7 +67,7 @@ qint16 statutClasse(const Ligne& regle, const QStringList& classes, bool deRace,
             valeur = deRace ? 1 : 0;
         else if (regle.contient(classe))
             valeur = qint16(regle.entier(classe));
-        if (valeur == 1 && classe == p.DerniereClasse)
+        if (valeur == 1 && classe == reference)
             valeur = 2;
         statut = std::max(statut, valeur);
     }
@@ -394,7 +394,8 @@ void ListeCompetence(BaseDonnees& perso, BaseDonnees& programme, const ListeCapa
         LigneCompetence l;
         l.NomRegle = r.texte(QStringLiteral("Nom"));
         l.Nom = nomAffiche(p, l.NomRegle);
-        l.Statut = statutClasse(r, classes, modifsRace.ligne(l.NomRegle).estValide(), p);
+        l.Statut = statutClasse(r, classes, modifsRace.ligne(l.NomRegle).estValide(),
+                                entrees.ClasseReference.isEmpty() ? p.DerniereClasse : entrees.ClasseReference);
         l.Carac = r.texte(QStringLiteral("carac1"));
         l.ModifCarac = modifCompetence(f, l.Carac);
         caracCleEtNotes(f, raceCles, l);

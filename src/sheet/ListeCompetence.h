@@ -20,6 +20,7 @@ struct EntreesCompetences
 {
     qint16 PenaliteArmure = 0;   // somme des malus d'armure des objets portés, positive
     bool DoubleCarac = false;    // réglage COMPETENCE/DOUBLECARAC
+    QString ClasseReference;     // classe dont les compétences sont en vert ; "" : celle du dernier niveau
 };
 
 // Bonus de synergie de tant de rangs : 0 sous 5 rangs, puis +2 tous les 20 rangs.

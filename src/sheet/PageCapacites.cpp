@@ -67,8 +67,18 @@ PageCapacites::PageCapacites(QWidget* parent) : QWidget(parent)
             Q_EMIT niveauSaisi(item->row(), item->text());
     });
 
+    const auto explication = [this](const char* nom) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QLatin1String(nom));
+        l->setWordWrap(true);
+        l->setStyleSheet(QStringLiteral("color: #505050; font-style: italic"));
+        return l;
+    };
+    lblCatalogueVide = explication("lblCatalogueVide");
+    lblPriseVide = explication("lblPriseVide");
     auto* disposition = new QVBoxLayout(this);
     disposition->addWidget(new QLabel(QStringLiteral("Capacités que le personnage peut prendre"), this));
+    disposition->addWidget(lblCatalogueVide);
     disposition->addWidget(vsCapaciteListe, 3);
     auto* boutons = new QHBoxLayout;
     boutons->addWidget(btnAjouter);
@@ -76,6 +86,7 @@ PageCapacites::PageCapacites(QWidget* parent) : QWidget(parent)
     boutons->addStretch();
     disposition->addLayout(boutons);
     disposition->addWidget(new QLabel(QStringLiteral("Capacités prises (le niveau se saisit dans la dernière colonne)"), this));
+    disposition->addWidget(lblPriseVide);
     disposition->addWidget(vsCapacitePerso, 2);
 }
 
@@ -85,4 +96,15 @@ void PageCapacites::remplit(const Fiche& f)
     remplitGrille(vsCapaciteListe, f.CatalogueCapacites, false);
     remplitGrille(vsCapacitePerso, f.CapacitesPrises, true);
     m_remplissage = false;
+    // Une liste vide dit pourquoi elle l'est.
+    lblCatalogueVide->setText(
+        QStringLiteral("Rien à prendre : le personnage n'a ni don qui s'active (Attaque en puissance, Bouclier "
+                       "divin…), ni capacité de classe qui se déclenche (rage, frénésie, châtiment, forme animale…), "
+                       "ni pouvoir magique de sa classe ou de sa race."));
+    lblCatalogueVide->setVisible(f.CatalogueCapacites.isEmpty());
+    lblPriseVide->setText(f.CatalogueCapacites.isEmpty()
+                              ? QStringLiteral("Aucune capacité prise : il n'y en a aucune à prendre.")
+                              : QStringLiteral("Aucune capacité prise : choisissez-en une dans la liste du haut, puis "
+                                               "« Ajouter »."));
+    lblPriseVide->setVisible(f.CapacitesPrises.isEmpty());
 }

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 struct Fiche;
+class QLabel;
 class QPushButton;
 class QTableWidget;
 
@@ -19,6 +20,8 @@ public:
     QTableWidget* vsCapacitePerso;
     QPushButton* btnAjouter;
     QPushButton* btnEnlever;
+    QLabel* lblCatalogueVide;   // pourquoi il n'y a rien à prendre
+    QLabel* lblPriseVide;       // pourquoi aucune capacité n'est prise
 
 Q_SIGNALS:
     // Ligne choisie, -1 sans choix.

@@ -30,14 +30,14 @@ PageCompetences::PageCompetences(QWidget* parent) : QWidget(parent)
     QHeaderView* entetes = vsComp->horizontalHeader();
     entetes->setSectionResizeMode(QHeaderView::ResizeToContents);
     entetes->setSectionResizeMode(5, QHeaderView::Stretch);
-    auto* legende = new QLabel(
-        QStringLiteral("Fond vert : compétence de la classe du plus haut niveau ; fond orange : d'une autre classe ; "
-                       "en italique : inutilisable sans formation."),
-        this);
-    legende->setWordWrap(true);
+    lblLegende = new QLabel(this);
+    lblLegende->setObjectName(QStringLiteral("lblLegende"));
+    lblLegende->setWordWrap(true);
+    lblLegende->setTextFormat(Qt::RichText);
+    connect(lblLegende, &QLabel::linkActivated, this, &PageCompetences::classeParDefaut);
     auto* disposition = new QVBoxLayout(this);
     disposition->addWidget(vsComp, 1);
-    disposition->addWidget(legende);
+    disposition->addWidget(lblLegende);
     disposition->addWidget(new QLabel(QStringLiteral("Notes"), this));
     QPlainTextEdit* notes = texteFiche(this, QStringLiteral("fldstrCompetence"), 4);
     notes->setMaximumHeight(notes->minimumHeight() * 2);
@@ -82,4 +82,16 @@ void PageCompetences::remplit(const Fiche& f)
         }
     }
     metChamp(this, QStringLiteral("fldstrCompetence"), f.NotesCompetences);
+
+    const QString classe = f.ClasseCompetences.toHtmlEscaped();
+    const QString laquelle =
+        f.ClasseCompetencesChoisie
+            ? QStringLiteral("la classe regardée ; <a href=\"defaut\">revenir à la classe du dernier niveau</a>")
+        : f.ClasseCompetences == f.Personnage.DerniereClasse
+            ? QStringLiteral("la classe du dernier niveau ; double-cliquez sur une autre case de classe de la page "
+                             "Personnage pour regarder ses compétences")
+            : QStringLiteral("la classe principale");
+    lblLegende->setText(QStringLiteral("Fond vert : compétence de classe de <b>%1</b> (%2) ; fond orange : d'une autre "
+                                       "classe du personnage ; en italique : inutilisable sans formation.")
+                            .arg(classe, laquelle));
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 struct Fiche;
+class QLabel;
 class QTableWidget;
 
 class PageCompetences : public QWidget
@@ -14,4 +15,9 @@ public:
     void remplit(const Fiche& fiche);
 
     QTableWidget* vsComp;
+    QLabel* lblLegende;   // dit de quelle classe sont les compétences en vert
+
+Q_SIGNALS:
+    // Lien de la légende : revenir à la classe du dernier niveau.
+    void classeParDefaut();
 };

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 struct Fiche;
+class QLabel;
 class QPushButton;
 class QTableWidget;
 
@@ -16,6 +17,7 @@ public:
 
     QTableWidget* vsDon;
     QPushButton* btnCacherDon;
+    QLabel* lblProgression;   // combien de lignes de progression dépassées le bouton cache ou montre
 
 Q_SIGNALS:
     void basculeDons();

@@ -261,6 +261,7 @@ QWidget* PagePrincipale::creeSens()
     const char* const libelles[3] = {"Langues", "Alphabets", "Vision"};
     for (int i = 0; i < 3; ++i)
         ajouteLigne(g, i, 0, QString::fromUtf8(libelles[i]), champFiche(c, indice("fldnInfo", i), false));
+    findChild<QLineEdit*>(indice("fldnInfo", 2))->setPlaceholderText(QStringLiteral("Vision normale"));
     return c;
 }
 

@@ -152,6 +152,9 @@ PageSorts::PageSorts(BaseDonnees& perso, BaseDonnees& programme, QWidget* parent
     vsSortListe->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     connect(vsSortListe, &QTableWidget::cellDoubleClicked, this,
             [this](int ligne, int) { emit descriptionDemandee(grilleDescription(vsSortListe, ligne)); });
+    lblPreparation = new QLabel(this);
+    lblPreparation->setObjectName(QStringLiteral("lblPreparation"));
+    lblPreparation->setWordWrap(true);
     btnMetamagie = new QPushButton(QStringLiteral("Appliquer un don de mé&tamagie…"), this);
     btnMetamagie->setObjectName(QStringLiteral("btnMetamagie"));
     btnImprimer = new QPushButton(QStringLiteral("&Imprimer la liste…"), this);
@@ -196,6 +199,7 @@ PageSorts::PageSorts(BaseDonnees& perso, BaseDonnees& programme, QWidget* parent
     boutonsListe->addWidget(ChkCacheColonnes);
     boutonsListe->addWidget(btnImprimer);
     auto* droite = new QVBoxLayout;
+    droite->addWidget(lblPreparation);
     droite->addWidget(vsSortListe);
     droite->addLayout(boutonsListe);
 
@@ -360,7 +364,11 @@ void PageSorts::remplitPrepares()
         auto* choix = new QComboBox(vsSortListe);
         choix->addItem(QString());
         choix->addItems(offerts.value(sorte));
+        // Un sort enregistré qui n'est plus offert (grimoire changé) reste visible à sa place.
+        if (!e.nom.isEmpty() && choix->findText(e.nom) < 0)
+            choix->addItem(e.nom);
         choix->setCurrentText(e.nom);
+        choix->setEnabled(m_sorts.preparation != PreparationSorts::Spontanee);
         connect(choix, &QComboBox::activated, this, [this, r, choix] { choisitSort(r, choix->currentText()); });
         vsSortListe->setCellWidget(r, 0, choix);
         cellule(vsSortListe, r, 1, QString::number(e.niveau));
@@ -369,6 +377,7 @@ void PageSorts::remplitPrepares()
         cellule(vsSortListe, r, 4, e.metamagie);
     }
     vsSortListe->setVerticalHeaderLabels(entetes);
+    lblPreparation->setText(m_sorts.prepares.isEmpty() ? QString() : TextePreparation(m_sorts));
 }
 
 bool PageSorts::eventFilter(QObject* objet, QEvent* evenement)

@@ -42,6 +42,7 @@ public:
     QPushButton* btnMontrer;
     QPushButton* btnCacherMontrer;
     QTableWidget* vsSortListe;
+    QLabel* lblPreparation;        // d'où viennent les sorts offerts aux emplacements
     QPushButton* btnMetamagie;
     QPushButton* btnImprimer;
     QCheckBox* ChkCacheColonnes;

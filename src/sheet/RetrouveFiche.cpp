@@ -15,6 +15,7 @@
 #include "shell/db/BaseDonnees.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -311,12 +312,31 @@ void resistances(Fiche& f)
     r.TexteDegats = race.Rd_texte;
 }
 
+// Classe dont les compétences sont en vert : celle que l'utilisateur regarde, sinon celle du
+// dernier niveau, sinon la classe principale (la case de plus haut niveau, la première à égalité).
+void classeCompetences(Fiche& f, const SaisiesFiche& s)
+{
+    const auto aLaClasse = [&](const QString& classe) {
+        return std::any_of(f.Classes.cbegin(), f.Classes.cend(), [&](const ClasseFiche& c) { return c.Classe == classe; });
+    };
+    f.ClasseCompetencesChoisie = !s.ClasseCompetences.isEmpty() && aLaClasse(s.ClasseCompetences);
+    f.ClasseCompetences = f.ClasseCompetencesChoisie ? s.ClasseCompetences : f.Personnage.DerniereClasse;
+    if (!f.ClasseCompetences.isEmpty())
+        return;
+    const ClasseFiche* principale = nullptr;
+    for (const ClasseFiche& c : std::as_const(f.Classes))
+        if (!principale || c.Niveau > principale->Niveau)
+            principale = &c;
+    if (principale)
+        f.ClasseCompetences = principale->Classe;
+}
+
 // Étape 23 : langues, alphabets, vision.
 void sens(Fiche& f)
 {
     f.Langues = f.Personnage.LangueConnue;
     f.Alphabets = f.Personnage.Alphabet;
-    f.Vision = QStringLiteral("Vision dans le noir %1 m %2").arg(int(f.Race.Vision)).arg(f.Race.Vision_texte);
+    f.Vision = TexteVision(f.Race, f.Dons);
 }
 
 // Étape 32 : charge transportable, depuis le total de Force.
@@ -331,16 +351,62 @@ QString PhraseDescription(const TypePersonnage& p)
 {
     const bool femme = p.Sexe.contains(u'f', Qt::CaseInsensitive);
     const QString pronom = femme ? QStringLiteral("Elle") : QStringLiteral("Il");
-    QString s = p.Nom + QStringLiteral(" est un") + (femme ? QStringLiteral("e") : QString()) + u' ' + p.RACE
-                + (femme && p.RACE == u"Humain" ? QStringLiteral("e") : QString());
+    // Une case vide de l'éditeur ne laisse ni trou ni point orphelin : sa proposition est omise.
+    QString identite = p.Nom;
+    if (!p.RACE.isEmpty())
+        identite += QStringLiteral(" est un") + (femme ? QStringLiteral("e") : QString()) + u' ' + p.RACE
+                    + (femme && p.RACE == u"Humain" ? QStringLiteral("e") : QString());
     if (p.Age > 0)
-        s += QStringLiteral(" de %1 ans").arg(int(p.Age));
-    s += QStringLiteral(". ");
-    s += pronom + QStringLiteral(" a les cheveux ") + p.Cheveux + QStringLiteral(" avec les yeux ") + p.Yeux + u'.';
-    s += pronom + QStringLiteral(" mesure %1 cm et pèse %2 kg. ").arg(int(p.taille)).arg(p.poids);
-    s += pronom + QStringLiteral(" vénère ")
-         + (p.Dieu.isEmpty() ? QStringLiteral(" aucun dieu.") : p.Dieu + u'.');
-    return s;
+        identite += (p.RACE.isEmpty() ? QStringLiteral(" a %1 ans") : QStringLiteral(" de %1 ans")).arg(int(p.Age));
+    QStringList phrases{identite + u'.'};
+
+    const QString cheveux = p.Cheveux.trimmed();
+    const QString yeux = p.Yeux.trimmed();
+    if (!cheveux.isEmpty() && !yeux.isEmpty())
+        phrases.append(pronom + QStringLiteral(" a les cheveux ") + cheveux + QStringLiteral(" avec les yeux ") + yeux + u'.');
+    else if (!cheveux.isEmpty())
+        phrases.append(pronom + QStringLiteral(" a les cheveux ") + cheveux + u'.');
+    else if (!yeux.isEmpty())
+        phrases.append(pronom + QStringLiteral(" a les yeux ") + yeux + u'.');
+
+    QStringList mesures;
+    if (p.taille > 0)
+        mesures.append(QStringLiteral("mesure %1 cm").arg(int(p.taille)));
+    if (p.poids > 0)
+        mesures.append(QStringLiteral("pèse %1 kg").arg(p.poids));
+    if (!mesures.isEmpty())
+        phrases.append(pronom + u' ' + mesures.join(QStringLiteral(" et ")) + u'.');
+
+    phrases.append(pronom + QStringLiteral(" vénère ")
+                   + (p.Dieu.trimmed().isEmpty() ? QStringLiteral("aucun dieu.") : p.Dieu.trimmed() + u'.'));
+    return phrases.join(u' ');
+}
+
+QString TexteVision(const TypeRace& race, const QVector<LigneDon>& dons)
+{
+    // La plus longue vision dans le noir compte seule : celle de la race ou d'une capacité de classe.
+    static const QRegularExpression noir(QStringLiteral("^Vision dans le noir (\\d+) m$"));
+    int distance = race.Vision.valeur();
+    QStringList autres;
+    const auto ajoute = [&](const QString& vision) {
+        const QString v = vision.trimmed();
+        if (!v.isEmpty() && !autres.contains(v, Qt::CaseInsensitive))
+            autres.append(v);
+    };
+    for (const QString& sens : race.Vision_texte.split(u','))
+        ajoute(sens);
+    for (const LigneDon& d : dons) {
+        if (!d.Nom.startsWith(QStringLiteral("Vision"), Qt::CaseInsensitive))
+            continue;
+        if (const auto m = noir.match(d.Nom.trimmed()); m.hasMatch())
+            distance = std::max(distance, m.captured(1).toInt());
+        else
+            ajoute(d.Nom);
+    }
+    QStringList visions;
+    if (distance > 0)
+        visions.append(QStringLiteral("Vision dans le noir %1 m").arg(distance));
+    return (visions + autres).join(QStringLiteral(", "));
 }
 
 namespace {
@@ -372,7 +438,8 @@ bool calcule(const ContexteFiche& c, const QString& nom, const SaisiesFiche& s, 
     jets(f, s);
     physique(f);
     attaques(f);
-    ListeCompetence(c.perso, c.programme, s.Capacites, {f.Equip.PenaliteArmure, s.DoubleCarac}, f);
+    classeCompetences(f, s);
+    ListeCompetence(c.perso, c.programme, s.Capacites, {f.Equip.PenaliteArmure, s.DoubleCarac, f.ClasseCompetences}, f);
     RemplitSorts(c.perso, c.programme, f);
     resistancesDeLaListe(f);
     LignesAttaque(f, s.Capacites);

@@ -21,5 +21,10 @@ struct ContexteFiche
 // ne contenant alors que l'étape 1.
 bool RetrouveFiche(const ContexteFiche& contexte, const QString& nom, const SaisiesFiche& saisies, Fiche& fiche);
 
-// Phrase de description : nom, race, âge, cheveux, yeux, taille, poids et dieu.
+// Phrase de description : nom, race, âge, cheveux, yeux, taille, poids et dieu ; les cases vides
+// sont omises.
 QString PhraseDescription(const TypePersonnage& p);
+
+// Visions du personnage, séparées par ", " : vision dans le noir de la race ou d'une capacité
+// (la plus longue), autres sens de la race, dons de vision ; "" sans vision particulière.
+QString TexteVision(const TypeRace& race, const QVector<LigneDon>& dons);

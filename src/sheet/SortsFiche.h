@@ -54,6 +54,14 @@ struct VadeRetro
     QVector<LigneVadeRetro> lignes;
 };
 
+// D'où viennent les sorts qu'une classe prépare pour la journée.
+enum class PreparationSorts
+{
+    ListeClasse,   // toute la liste de la classe (prêtre, druide, paladin, rôdeur), domaines en plus
+    Grimoire,      // les sorts détenus et ceux de niveau 0, jamais d'une école interdite (magicien)
+    Spontanee,     // lance ses sorts connus sans les préparer (ensorceleur, barde)
+};
+
 struct SortsClasse
 {
     QString classe;                  // classe de la case, ou race d'un lanceur racial
@@ -71,6 +79,8 @@ struct SortsClasse
     int pointsMagie = 0;
     int sortMax = -1;                // plus haut niveau de sort lançable ; -1 : aucun
     bool domaineEnPlus = false;      // l'emplacement en plus de chaque niveau est de domaine
+    PreparationSorts preparation = PreparationSorts::ListeClasse;
+    QStringList ecolesInterdites;    // du grimoire : aucun de leurs sorts ne se prépare
     int porteeCourte = 0, porteeMoyenne = 0, porteeLongue = 0;   // en cases
     QString texteMagie;              // fldstrMagie
     QStringList messages;            // caractéristique de lanceur non paramétrée

@@ -280,8 +280,9 @@ SortsClasse rempNbSort(BaseDonnees& programme, const Fiche& f, const QString& cl
                            : CaracSortNiv(programme, s.classe, caracs) - 10;
     const Ligne bonus = ligneBonus(programme, modificateur);
 
-    // 4 à 6.
+    // 4 à 6, et d'où viennent les sorts préparés.
     specialiteDomaine(f, s);
+    DefinitPreparation(ligneClasse, f, s);
     emplacementsEnPlus(programme, f, modificateur, s);
     for (int n = 0; n < kNiveauxSort; ++n) {
         s.dd[n] = 10 + n + dd;

@@ -1,7 +1,9 @@
 #include "SortsPrepares.h"
+#include "Fiche.h"
 #include "shell/db/BaseDonnees.h"
 #include "sheet/SortsFiche.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <array>
 
@@ -29,6 +31,32 @@ QString expressionNiveau(const QStringList& colonnes)
     return c.size() == 1 ? c.first() : QStringLiteral("min(%1)").arg(c.join(u','));
 }
 
+// École d'un sort sans ses registres : "Enchantement [coercition] (Mental)" donne "Enchantement".
+QString ecoleSeule(const QString& ecole)
+{
+    static const QRegularExpression separateur(QStringLiteral("[ \\[(]"));
+    const qsizetype fin = ecole.indexOf(separateur);
+    return (fin < 0 ? ecole : ecole.left(fin)).trimmed();
+}
+
+// École interdite du grimoire à laquelle le sort appartient ; "" quand il n'y en a pas.
+QString ecoleInterdite(const SortsClasse& s, const QString& ecole)
+{
+    const QString seule = ecoleSeule(ecole);
+    for (const QString& interdite : s.ecolesInterdites)
+        if (!seule.isEmpty() && seule.compare(interdite, Qt::CaseInsensitive) == 0)
+            return interdite;
+    return {};
+}
+
+// Le grimoire contient d'office tous les sorts de niveau 0 de la classe.
+bool dansLeGrimoire(const SortsClasse& s, const QString& nomSort, int niveau)
+{
+    return niveau == 0 || std::any_of(s.connus.cbegin(), s.connus.cend(), [&](const SortConnu& c) {
+               return c.nom.compare(nomSort, Qt::CaseInsensitive) == 0;
+           });
+}
+
 void remplit(BaseDonnees& programme, const SortsClasse& s, EmplacementSort& e, const QString& nomSort)
 {
     e.nom = nomSort;
@@ -49,6 +77,44 @@ void remplit(BaseDonnees& programme, const SortsClasse& s, EmplacementSort& e, c
 }
 
 } // namespace
+
+void DefinitPreparation(const Ligne& classe, const Fiche& f, SortsClasse& s)
+{
+    s.ecolesInterdites.clear();
+    s.preparation = PreparationSorts::ListeClasse;
+    if (!classe || !classe.booleen(QStringLiteral("EstLanceurSort")) || classe.booleen(QStringLiteral("EstTout")))
+        return;
+    if (classe.booleen(QStringLiteral("EstLimite"))) {
+        s.preparation = PreparationSorts::Spontanee;
+        return;
+    }
+    s.preparation = PreparationSorts::Grimoire;
+    const TypePersonnage& p = f.Personnage;
+    QStringList ecoles{p.Ecole_interdite_1, p.Ecole_interdite_2, p.Ecole_interdite_3, p.Ecole_interdite_4};
+    for (const LigneDon& d : f.Dons)
+        if (d.Nom == u"Ecole interdite supplémentaire")
+            ecoles.append(d.Specialite);
+    for (const QString& e : std::as_const(ecoles))
+        if (!e.trimmed().isEmpty() && !s.ecolesInterdites.contains(e.trimmed(), Qt::CaseInsensitive))
+            s.ecolesInterdites.append(e.trimmed());
+}
+
+QString TextePreparation(const SortsClasse& s)
+{
+    switch (s.preparation) {
+    case PreparationSorts::Spontanee:
+        return QStringLiteral("%1 lance ses sorts connus sans les préparer : il n'y a rien à préparer.").arg(s.classe);
+    case PreparationSorts::Grimoire:
+        return QStringLiteral("Sorts offerts : ceux du grimoire (sorts détenus, et tous ceux de niveau 0)")
+               + (s.ecolesInterdites.isEmpty()
+                      ? QStringLiteral(".")
+                      : QStringLiteral(", sauf les écoles interdites (%1).").arg(s.ecolesInterdites.join(QStringLiteral(", "))));
+    case PreparationSorts::ListeClasse:
+        break;
+    }
+    return QStringLiteral("Sorts offerts : toute la liste de sorts de %1").arg(s.classe)
+           + (s.domaineEnPlus ? QStringLiteral(" ; ceux des domaines dans les emplacements de domaine.") : QStringLiteral("."));
+}
 
 QVector<EmplacementSort> EmplacementsJour(const SortsClasse& s)
 {
@@ -89,14 +155,23 @@ void ChargeSortsPrepares(BaseDonnees& perso, BaseDonnees& programme, const QStri
 QStringList ChoixEmplacement(BaseDonnees& programme, const SortsClasse& s, const QStringList& domaines,
                              const EmplacementSort& e)
 {
+    if (s.preparation == PreparationSorts::Spontanee)
+        return {};
     const QStringList colonnes = colonnesEmplacement(programme, s, domaines, e);
     if (colonnes.isEmpty())
         return e.domaine ? QStringList{QString::fromUtf8(kDomaineNonRenseigne)} : QStringList();
     const QString niveau = expressionNiveau(colonnes);
+    const bool grimoire = s.preparation == PreparationSorts::Grimoire;
     QStringList choix;
     for (const Ligne& l : programme.selectionne(
-             QStringLiteral("select Nom from Sort where %1<=? order by %1 desc, Nom").arg(niveau), {e.niveau}))
-        choix.append(l.texte(QStringLiteral("Nom")));
+             QStringLiteral("select Nom, Ecole, %1 as NiveauSort from Sort where %1<=? order by %1 desc, Nom").arg(niveau),
+             {e.niveau})) {
+        const QString nom = l.texte(QStringLiteral("Nom"));
+        if (!grimoire
+            || (dansLeGrimoire(s, nom, l.entier(QStringLiteral("NiveauSort")))
+                && ecoleInterdite(s, l.texte(QStringLiteral("Ecole"))).isEmpty()))
+            choix.append(nom);
+    }
     return choix;
 }
 
@@ -119,6 +194,8 @@ std::optional<QString> PrepareSort(BaseDonnees& programme, SortsClasse& s, const
         remplit(programme, s, e, QString());
         return std::nullopt;
     }
+    if (s.preparation == PreparationSorts::Spontanee)
+        return TextePreparation(s);
     const std::optional<int> niveau = NiveauSortEmplacement(programme, s, domaines, e, nomSort);
     if (!niveau) {
         if (e.domaine)
@@ -129,6 +206,16 @@ std::optional<QString> PrepareSort(BaseDonnees& programme, SortsClasse& s, const
         return QStringLiteral("Ce sort est de niveau %1 : il ne tient pas dans un emplacement de niveau %2.")
             .arg(*niveau)
             .arg(e.niveau);
+    if (s.preparation == PreparationSorts::Grimoire) {
+        const QString ecole = programme.cherche(QStringLiteral("Sort"), QStringLiteral("PrimaryKey"), {nomSort})
+                                  .texte(QStringLiteral("Ecole"));
+        if (const QString interdite = ecoleInterdite(s, ecole); !interdite.isEmpty())
+            return QStringLiteral("Le sort « %1 » est de l'école interdite %2 : le personnage ne peut pas le préparer.")
+                .arg(nomSort, interdite);
+        if (!dansLeGrimoire(s, nomSort, *niveau))
+            return QStringLiteral("Le sort « %1 » n'est pas dans le grimoire : ajoutez-le d'abord aux sorts détenus.")
+                .arg(nomSort);
+    }
     remplit(programme, s, e, nomSort);
     e.metamagie.clear();
     return std::nullopt;

@@ -16,6 +16,17 @@ inline constexpr const char* kHorsDomaine =
     "Vous ne pouvez pas ajouter un sort de domaine qui n'est pas dans la liste des sorts du prêtre. "
     "Choisiser ce sort dans le sort de dommaine.";
 
+class Ligne;
+struct Fiche;
+
+// Mode de préparation d'après la ligne de la classe (un lanceur racial, sans ligne, prépare
+// dans toute sa liste) ; le grimoire retient les écoles interdites du personnage et celles de
+// ses dons "Ecole interdite supplémentaire".
+void DefinitPreparation(const Ligne& classe, const Fiche& fiche, SortsClasse& sorts);
+
+// Explication montrée au-dessus des sorts préparés : d'où viennent les sorts offerts.
+QString TextePreparation(const SortsClasse& sorts);
+
 // Emplacements vides de la journée, niveau par niveau : "Niveau 1 n°1"…, puis, pour un prêtre,
 // l'emplacement de domaine du niveau "Domaine n°1".
 QVector<EmplacementSort> EmplacementsJour(const SortsClasse& sorts);
@@ -25,12 +36,13 @@ void ChargeSortsPrepares(BaseDonnees& perso, BaseDonnees& programme, const QStri
 
 // Sorts proposés pour un emplacement : ceux de la classe, ou ceux des domaines pour un
 // emplacement de domaine ("Domaine non renseigné" sans domaine), d'un niveau au plus celui de
-// l'emplacement.
+// l'emplacement. Le grimoire n'offre que les sorts détenus et ceux de niveau 0, hors écoles
+// interdites ; un lanceur spontané, rien.
 QStringList ChoixEmplacement(BaseDonnees& programme, const SortsClasse& sorts, const QStringList& domaines,
                              const EmplacementSort& emplacement);
 
 // Niveau d'un sort pour la classe, ou pour les domaines dans un emplacement de domaine ;
-// vide quand le sort n'y est pas.
+// vide quand le sort n'y est pas (sans regarder au grimoire).
 std::optional<int> NiveauSortEmplacement(BaseDonnees& programme, const SortsClasse& sorts, const QStringList& domaines,
                                          const EmplacementSort& emplacement, const QString& nomSort);
 

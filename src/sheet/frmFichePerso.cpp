@@ -111,10 +111,19 @@ frmFichePerso::frmFichePerso(EtatShell& etat, const QString& nom, QWidget* paren
     connect(btnFermer, &QPushButton::clicked, this, [this] { FermeFenetre(this); });
     connect(m_principale, &PagePrincipale::classeDoubleClic, this, &frmFichePerso::classeChoisie);
     // Double-clic sur une classe : ses sorts ; un sort enregistré relance le calcul un peu plus tard.
+    // La classe regardée colore aussi les compétences.
     connect(this, &frmFichePerso::classeChoisie, this, [this](const QString& classe) {
         execute("fldstrClasse_DblClick", [&] {
+            m_saisies.ClasseCompetences = classe;
+            actualise();
             m_sorts->montreClasse(classe);
             SSTab1->setCurrentWidget(m_sorts);
+        });
+    });
+    connect(m_competences, &PageCompetences::classeParDefaut, this, [this] {
+        execute("lblLegende_LinkClick", [this] {
+            m_saisies.ClasseCompetences.clear();
+            actualise();
         });
     });
     connect(m_sorts, &PageSorts::sortsModifies, this, [this] { Timer_Equip2.start(kDelaiEquipement); });

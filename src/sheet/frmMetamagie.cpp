@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -57,6 +58,16 @@ frmMetamagie::frmMetamagie(BaseDonnees& programme, const QVector<LigneDon>& dons
                 QStringLiteral("Niveau du sort modifié : %1").arg(NiveauMetamagie(m_niveauBase, m_options, coches())));
         });
     }
+    // Sans option, la fenêtre dit pourquoi au lieu de s'ouvrir vide.
+    const bool aDesDons = std::any_of(dons.cbegin(), dons.cend(), [](const LigneDon& d) { return d.Genre == u"Métamagie"; });
+    lblAucuneOption = etiquette(QStringLiteral("lblAucuneOption"), 120, 700, 4 * kLargeurCase - 120);
+    lblAucuneOption->setWordWrap(true);
+    lblAucuneOption->setMinimumHeight(Pixels(600));
+    lblAucuneOption->setText(aDesDons ? QStringLiteral("Aucun don de métamagie du personnage ne peut s'appliquer : "
+                                                       "le sort est déjà au niveau maximum.")
+                                      : QStringLiteral("Ce personnage n'a aucun don de métamagie : il n'y a rien à "
+                                                       "appliquer à ce sort."));
+    lblAucuneOption->setVisible(m_options.isEmpty());
     btnOk = new QPushButton(QStringLiteral("OK"), this);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setDefault(true);

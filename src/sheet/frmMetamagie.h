@@ -26,6 +26,7 @@ public:
     QLabel* lblNiveau;
     QLabel* lblNiveauMetamagie;
     QLabel* lblNiveauMax;
+    QLabel* lblAucuneOption;   // sans case à cocher : pourquoi
     QPushButton* btnOk;
     std::array<QCheckBox*, kOptionsMetamagieMax> chkMetamagie{};
 

@@ -3,6 +3,7 @@
 #include "sheet/FixturesFiche.h"
 #include "allocation/frmDonsComp.h"
 #include "commun/Fixtures.h"
+#include "OutilsFenetres.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -37,6 +38,7 @@ class TestFrmDonsComp : public TestFicheBase
     Q_OBJECT
 
     PersonnageEdite m_roublard;
+    PersonnageEdite m_guerrier;
 
 private Q_SLOTS:
     void initTestCase()
@@ -49,6 +51,9 @@ private Q_SLOTS:
         QVERIFY(chargePersonnage(*m_perso, "Wenda", m_roublard));
         m_roublard.niveaux[0].competence = "6-4-4|";
         m_roublard.niveaux[0].dons[0] = "Esquive";
+        // Guerrier humain 3 : trois dons au niveau 1 (niveau, race, guerrier), un au niveau 3.
+        ajoutePersonnageFiche(*m_perso, "Tarn", niveaux("Guerrier", 3), {{"RACE", "Humain"}});
+        QVERIFY(chargePersonnage(*m_perso, "Tarn", m_guerrier));
     }
 
     void chargementRefuse_data()
@@ -125,6 +130,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.grab().save(QCoreApplication::applicationDirPath() + "/frmDonsComp.png");
 
+        // Le roublard 2 n'a aucun don à choisir : l'Ok demande confirmation.
+        repondA<QMessageBox>([](QMessageBox* b) { b->button(QMessageBox::Yes)->click(); });
         QTest::mouseClick(w.btnOk, Qt::LeftButton);
         QCOMPARE(w.result(), int(QDialog::Accepted));
         const int numero = w.allocation().Competences.Lignes.at(bluff).Numero;
@@ -134,6 +141,55 @@ private Q_SLOTS:
         QCOMPARE(w.niveau().dons[0], "Attaque en puissance");
         QVERIFY(w.niveau().dons[1].isEmpty());
         QCOMPARE(w.niveau().pv, m_roublard.niveaux[1].pv);
+    }
+
+    // Dons choisis comptés sur ceux que le niveau accorde ; au-delà, en rouge, et l'Ok demande.
+    void donsChoisisSurAccordes_data()
+    {
+        QTest::addColumn<int>("ligne");   // 0 : niveau 1
+        QTest::addColumn<int>("ajouts");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<bool>("depasse");
+        QTest::addColumn<bool>("garde");  // réponse à la question
+        QTest::newRow("niveau 1 humain guerrier : trois sur trois") << 0 << 3 << "Niveau 1 : 3 dons choisis sur 3" << false
+                                                                    << false;
+        QTest::newRow("niveau 3 : aucun") << 2 << 0 << "Niveau 3 : 0 don choisi sur 1" << false << false;
+        QTest::newRow("niveau 3 : un sur un") << 2 << 1 << "Niveau 3 : 1 don choisi sur 1" << false << false;
+        QTest::newRow("niveau 3 : deux sur un, gardés") << 2 << 2 << "Niveau 3 : 2 dons choisis sur 1" << true << true;
+        QTest::newRow("niveau 3 : deux sur un, repris") << 2 << 2 << "Niveau 3 : 2 dons choisis sur 1" << true << false;
+    }
+    void donsChoisisSurAccordes()
+    {
+        QFETCH(int, ligne);
+        QFETCH(int, ajouts);
+        QFETCH(QString, texte);
+        QFETCH(bool, depasse);
+        QFETCH(bool, garde);
+        frmDonsComp w(*m_perso, *m_programme, m_guerrier, ligne);
+        QVERIFY(w.Charge());
+        for (int i = 0; i < ajouts; ++i) {
+            w.vs2->selectRow(0);
+            w.btnAjouter->click();
+        }
+        QCOMPARE(w.lblDonsChoisis->text(), texte);
+        QCOMPARE(w.lblDonsChoisis->styleSheet().contains("red"), depasse);
+        QString question;
+        if (depasse)
+            repondA<QMessageBox>([&](QMessageBox* b) {
+                question = b->text();
+                b->button(garde ? QMessageBox::Yes : QMessageBox::No)->click();
+            });
+        w.btnOk->click();
+        QCOMPARE(question.contains(texte.section(" : ", 1)), depasse);
+        const bool ecrit = !depasse || garde;
+        QCOMPARE(w.result() == QDialog::Accepted, ecrit);
+        QCOMPARE(ajouts > 0 && !w.niveau().dons[ajouts - 1].isEmpty(), ajouts > 0 && ecrit);
+        if (depasse && garde) {
+            w.resize(1024, 720);
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            enregistreCapture(&w, "frmDonsComp-depasse");
+        }
     }
 
     // Montrée, la fenêtre se charge d'elle-même ; "&Annuler" ne rend rien de ce qui a été fait.

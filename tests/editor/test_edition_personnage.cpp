@@ -374,22 +374,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("classe");
         QTest::addColumn<int>("niveauClasse");
         QTest::addColumn<int>("niveauPersonnage");
+        QTest::addColumn<QString>("race");
         QTest::addColumn<int>("attendus");
-        // Guerrier : don supplémentaire aux niveaux 1, 2, 4 ; magicien 1 : familier et écriture de parchemins.
-        QTest::newRow("guerrier 1, premier niveau") << "Guerrier" << 1 << 1 << 2;
-        QTest::newRow("guerrier 2, niveau 2") << "Guerrier" << 2 << 2 << 1;
-        QTest::newRow("guerrier 3, niveau 3") << "Guerrier" << 3 << 3 << 1;
-        QTest::newRow("guerrier 4, niveau 6") << "Guerrier" << 4 << 6 << 2;
-        QTest::newRow("magicien 1, niveau 2") << "Magicien" << 1 << 2 << 2;
-        QTest::newRow("magicien 2, niveau 4") << "Magicien" << 2 << 4 << 0;
-        QTest::newRow("classe inconnue, niveau 9") << "Cuisinier" << 1 << 9 << 1;
+        // Guerrier : don supplémentaire aux niveaux 1, 2, 4 ; le familier et l'écriture de parchemins
+        // du magicien 1, les capacités du moine sont accordés d'office.
+        QTest::newRow("guerrier 1, premier niveau") << "Guerrier" << 1 << 1 << "Nain" << 2;
+        QTest::newRow("guerrier 1 humain : don en plus de la race") << "Guerrier" << 1 << 1 << "Humain" << 3;
+        QTest::newRow("guerrier 2, niveau 2") << "Guerrier" << 2 << 2 << "Humain" << 1;
+        QTest::newRow("guerrier 3, niveau 3") << "Guerrier" << 3 << 3 << "" << 1;
+        QTest::newRow("guerrier 4, niveau 6") << "Guerrier" << 4 << 6 << "" << 2;
+        QTest::newRow("magicien 1, niveau 2") << "Magicien" << 1 << 2 << "" << 0;
+        QTest::newRow("magicien 5, niveau 5") << "Magicien" << 5 << 5 << "" << 1;
+        QTest::newRow("moine 1, premier niveau") << "Moine" << 1 << 1 << "Elfe" << 2;
+        QTest::newRow("magicien 2, niveau 4") << "Magicien" << 2 << 4 << "" << 0;
+        QTest::newRow("classe inconnue, niveau 9") << "Cuisinier" << 1 << 9 << "" << 1;
     }
     void donsAttendusParNiveau()
     {
         QFETCH(QString, classe);
         QFETCH(int, niveauClasse);
         QFETCH(int, niveauPersonnage);
-        QTEST(donsAttendus(*m_programme, classe, niveauClasse, niveauPersonnage), "attendus");
+        QFETCH(QString, race);
+        QTEST(donsAttendus(*m_programme, classe, niveauClasse, niveauPersonnage, race), "attendus");
     }
 
     // Le jet prend le dé de la classe sous l'archétype ; sans classe connue, aucun dé n'est lancé.

@@ -4,6 +4,8 @@
 #include "OutilsFenetres.h"
 #include "commun/Fixtures.h"
 #include "sheet/PageCapacites.h"
+#include "sheet/PageCompetences.h"
+#include "sheet/PageDons.h"
 #include "sheet/PageEquipement.h"
 #include "sheet/PagePrincipale.h"
 #include "sheet/frmFichePerso.h"
@@ -306,6 +308,96 @@ private slots:
         QCOMPARE(page->vsCapacitePerso->rowCount(), 0);
         QCOMPARE(m_etat->perso->scalaire("select count(*) from Capacites where Personnage='Talis'").toInt(), 0);
         QVERIFY(m_boites->boites.isEmpty());
+    }
+
+    // Le vert des compétences suit la classe regardée (double-clic sur sa case), et la légende la nomme.
+    void competencesDeLaClasseRegardee()
+    {
+        const auto f = ouvre("Aldo");
+        PageCompetences* page = f->pageCompetences();
+        const auto fond = [&](const char* competence) {
+            const QList<QTableWidgetItem*> l = page->vsComp->findItems(QString::fromUtf8(competence), Qt::MatchExactly);
+            return l.isEmpty() ? QColor() : l.first()->background().color();
+        };
+        const QColor vert(0x00, 0x80, 0x00), orange(0xC0, 0x40, 0x00);
+        QCOMPARE(fond("Crochetage"), vert);
+        QCOMPARE(fond("Dressage"), orange);
+        QVERIFY(page->lblLegende->text().contains("<b>Roublard</b> (la classe du dernier niveau"));
+
+        QTest::mouseDClick(f->findChild<QLineEdit*>("fldstrClasse_0"), Qt::LeftButton);
+        QCOMPARE(fond("Dressage"), vert);
+        QCOMPARE(fond("Crochetage"), orange);
+        QVERIFY(page->lblLegende->text().contains("<b>Guerrier</b> (la classe regardée"));
+        f->onglets()->setCurrentWidget(page);
+        f->resize(1024, 720);
+        enregistreCapture(f.get(), "fiche_competences_guerrier_regarde");
+
+        Q_EMIT page->lblLegende->linkActivated("defaut");
+        QCOMPARE(fond("Crochetage"), vert);
+        QCOMPARE(f->saisies().ClasseCompetences, QString());
+    }
+
+    // Une liste de capacités vide dit pourquoi ; une liste remplie ne dit rien.
+    void capacitesVidesExpliquees_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("guerrier roublard") << "Aldo";
+        QTest::newRow("druide") << "Talis";
+    }
+    void capacitesVidesExpliquees()
+    {
+        QFETCH(QString, nom);
+        ajoutePersonnageFiche(*m_etat->perso, "Talis", niveaux("Druide", 5), {{"RACE", "Humain"}});
+        const auto f = ouvre(nom);
+        PageCapacites* page = f->pageCapacites();
+        f->onglets()->setCurrentWidget(page);
+        const bool catalogueVide = page->vsCapaciteListe->rowCount() == 0;
+        QCOMPARE(catalogueVide, nom == u"Aldo");
+        QCOMPARE(page->lblCatalogueVide->isVisible(), catalogueVide);
+        QVERIFY(page->lblPriseVide->isVisible());
+        QVERIFY(page->lblPriseVide->text().contains(catalogueVide ? "aucune à prendre" : "« Ajouter »"));
+        f->resize(1024, 720);
+        enregistreCapture(f.get(), "fiche_capacites_vides_" + nom);
+    }
+
+    // Le bouton des dons de progression change la liste à vue, ou se grise quand il n'a rien à faire.
+    void donsDeProgression_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<bool>("repetes");
+        QTest::newRow("moine : déplacement accéléré répété") << "Sohei" << true;
+        QTest::newRow("magicien 3 : rien de répété") << "Olf" << false;
+    }
+    void donsDeProgression()
+    {
+        QFETCH(QString, nom);
+        QFETCH(bool, repetes);
+        ajoutePersonnageFiche(*m_etat->perso, "Sohei", niveaux("Moine", 9), {{"RACE", "Humain"}});
+        ajoutePersonnageFiche(*m_etat->perso, "Olf", niveaux("Magicien", 3), {{"RACE", "Humain"}});
+        const auto f = ouvre(nom);
+        PageDons* page = f->pageDons();
+        f->onglets()->setCurrentWidget(page);
+        const auto visibles = [&] {
+            int n = 0;
+            for (int r = 0; r < page->vsDon->rowCount(); ++r)
+                n += page->vsDon->isRowHidden(r) ? 0 : 1;
+            return n;
+        };
+        QCOMPARE(page->btnCacherDon->isEnabled(), repetes);
+        if (!repetes) {
+            QVERIFY(page->lblProgression->text().contains("rien à cacher"));
+            return;
+        }
+        const int caches = page->vsDon->rowCount() - visibles();
+        QVERIFY(caches > 0);
+        QVERIFY(page->lblProgression->text().startsWith(QString::number(caches) + " ligne(s)"));
+        page->btnCacherDon->click();
+        QCOMPARE(visibles(), page->vsDon->rowCount());
+        QVERIFY(page->lblProgression->text().contains("en gris"));
+        f->resize(1024, 720);
+        enregistreCapture(f.get(), "fiche_dons_progression_montres");
+        page->btnCacherDon->click();
+        QCOMPARE(page->vsDon->rowCount() - visibles(), caches);
     }
 
     // Position rangée à la fermeture, reprise à l'ouverture suivante ; Échap ferme.

@@ -336,7 +336,6 @@ private Q_SLOTS:
     {
         const Fiche f = calcule("Borin");
         QCOMPARE(f.Titre, QString("Fiche du personnage Borin"));
-        QCOMPARE(f.Vision, QString("Vision dans le noir 18 m "));
         QCOMPARE(f.Classes.size(), 1);
         QCOMPARE(f.Classes[0].Classe, QString("Guerrier"));
         QCOMPARE(int(f.Classes[0].Niveau), 2);
@@ -344,58 +343,30 @@ private Q_SLOTS:
         QCOMPARE(calcule("Morne").TypeCreature, QString("Mort-vivant"));
     }
 
-    // Image du personnage, sinon celle de sa race, sinon d20.bmp du dossier du programme.
-    void image_data()
+    // Chaque vision que la race ou une capacité donne, une fois ; rien pour une vision absente.
+    void vision_data()
     {
-        QTest::addColumn<bool>("portrait");
-        QTest::addColumn<bool>("imageRace");
-        QTest::addColumn<bool>("imageParDefaut");
-        QTest::addColumn<QString>("attendue");   // relative au dossier du programme de la ligne
-        QTest::newRow("portrait") << true << true << true << "portrait.png";
-        QTest::newRow("portrait absent") << false << true << true << "Images/Humain.jpg";
-        QTest::newRow("ni portrait ni race") << false << false << true << "d20.bmp";
-        QTest::newRow("aucune image") << false << false << false << "";
+        QTest::addColumn<QString>("race");
+        QTest::addColumn<bool>("danseur");   // guerrier 5 / danseur de l'ombre 2, sinon guerrier 2
+        QTest::addColumn<QString>("vision");
+        QTest::newRow("elfe : vision nocturne, pas de vision dans le noir") << "Elfe" << false << "Vision nocturne";
+        QTest::newRow("humain : aucune") << "Humain" << false << "";
+        QTest::newRow("nain") << "Nain" << false << "Vision dans le noir 18 m";
+        QTest::newRow("troll : trait racial et texte de la race une seule fois")
+            << "Troll" << false << "Vision dans le noir 27 m, Vision nocturne, odorat";
+        QTest::newRow("humain danseur de l'ombre") << "Humain" << true << "Vision dans le noir 18 m";
+        QTest::newRow("drow danseur de l'ombre : la plus longue") << "Drow" << true << "Vision dans le noir 36 m";
     }
-
-    void image()
+    void vision()
     {
-        QFETCH(bool, portrait);
-        QFETCH(bool, imageRace);
-        QFETCH(bool, imageParDefaut);
-        QFETCH(QString, attendue);
-        DossierTest programme;
-        const QDir dossier(programme.dossier().path());
-        dossier.mkdir("Images");
-        const auto cree = [&](const QString& nom) {
-            QFile f(dossier.filePath(nom));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        };
-        if (portrait)
-            cree("portrait.png");
-        if (imageRace)
-            cree("Images/Humain.jpg");
-        if (imageParDefaut)
-            cree("d20.bmp");
-        m_perso->execute("delete from Personnage where Nom = 'Portrait'");
-        m_perso->execute("delete from PersonnageProgression where Nom = 'Portrait'");
-        ajoutePersonnageFiche(*m_perso, "Portrait", {{"Guerrier", 10}},
-                              {{"RACE", "Humain"}, {"Image", dossier.filePath("portrait.png")}});
-        Fiche f;
-        QVERIFY(RetrouveFiche({*m_perso, *m_programme, dossier.path()}, "Portrait", {}, f));
-        QCOMPARE(f.Image, attendue.isEmpty() ? QString() : dossier.filePath(attendue));
-    }
-
-    // La page HTML reste en ASCII : accents en entités, balises neutralisées.
-    void htmlEchappe()
-    {
-        Fiche f;
-        f.Nom = "Élise <&>";
-        const QByteArray page = FicheEnHtml(f);
-        QVERIFY(page.contains("<title>&#201;lise &lt;&amp;&gt;</title>"));
-        for (const char c : page)
-            QVERIFY(uchar(c) < 128);
-        // Sans caractéristiques calculées, le tableau n'a que son en-tête.
-        QVERIFY(!page.contains("<td>"));
+        QFETCH(QString, race);
+        QFETCH(bool, danseur);
+        QVector<NiveauTest> lignes = niveaux("Guerrier", danseur ? 5 : 2);
+        if (danseur)
+            lignes += niveaux("Danseur de l'ombre", 2);
+        const QString nom = QStringLiteral("Vision %1 %2").arg(race).arg(danseur);
+        ajoutePersonnageFiche(*m_perso, nom, lignes, {{"RACE", race}});
+        QTEST(calcule(nom).Vision, "vision");
     }
 
     void description_data()
@@ -404,19 +375,32 @@ private Q_SLOTS:
         QTest::addColumn<int>("age");
         QTest::addColumn<QString>("race");
         QTest::addColumn<QString>("dieu");
+        QTest::addColumn<QString>("cheveux");
+        QTest::addColumn<QString>("yeux");
+        QTest::addColumn<int>("taille");
+        QTest::addColumn<int>("poids");
         QTest::addColumn<QString>("phrase");
         QTest::newRow("humaine sans dieu")
-            << "F" << 30 << "Humain" << ""
-            << "Lia est une Humaine de 30 ans. Elle a les cheveux roux avec les yeux gris.Elle mesure 165 cm et pèse "
-               "55 kg. Elle vénère  aucun dieu.";
+            << "F" << 30 << "Humain" << "" << "roux" << "gris" << 165 << 55
+            << "Lia est une Humaine de 30 ans. Elle a les cheveux roux avec les yeux gris. Elle mesure 165 cm et pèse "
+               "55 kg. Elle vénère aucun dieu.";
         QTest::newRow("elfe, f minuscule")
-            << "f" << 120 << "Elfe" << "Corellon"
-            << "Lia est une Elfe de 120 ans. Elle a les cheveux roux avec les yeux gris.Elle mesure 165 cm et pèse "
+            << "f" << 120 << "Elfe" << "Corellon" << "roux" << "gris" << 165 << 55
+            << "Lia est une Elfe de 120 ans. Elle a les cheveux roux avec les yeux gris. Elle mesure 165 cm et pèse "
                "55 kg. Elle vénère Corellon.";
         QTest::newRow("nain sans âge")
-            << "M" << 0 << "Nain" << "Moradin"
-            << "Lia est un Nain. Il a les cheveux roux avec les yeux gris.Il mesure 165 cm et pèse 55 kg. Il vénère "
+            << "M" << 0 << "Nain" << "Moradin" << "roux" << "gris" << 165 << 55
+            << "Lia est un Nain. Il a les cheveux roux avec les yeux gris. Il mesure 165 cm et pèse 55 kg. Il vénère "
                "Moradin.";
+        QTest::newRow("cheveux, yeux, taille et poids vides")
+            << "F" << 30 << "Elfe" << "" << "" << "" << 0 << 0
+            << "Lia est une Elfe de 30 ans. Elle vénère aucun dieu.";
+        QTest::newRow("yeux seuls, poids seul")
+            << "M" << 0 << "Nain" << "Moradin" << " " << "gris" << 0 << 70
+            << "Lia est un Nain. Il a les yeux gris. Il pèse 70 kg. Il vénère Moradin.";
+        QTest::newRow("cheveux seuls, taille seule")
+            << "M" << 0 << "Nain" << "Moradin" << "noirs" << "" << 130 << 0
+            << "Lia est un Nain. Il a les cheveux noirs. Il mesure 130 cm. Il vénère Moradin.";
     }
 
     void description()
@@ -425,6 +409,10 @@ private Q_SLOTS:
         QFETCH(int, age);
         QFETCH(QString, race);
         QFETCH(QString, dieu);
+        QFETCH(QString, cheveux);
+        QFETCH(QString, yeux);
+        QFETCH(int, taille);
+        QFETCH(int, poids);
         QFETCH(QString, phrase);
         TypePersonnage p;
         p.Nom = "Lia";
@@ -432,11 +420,13 @@ private Q_SLOTS:
         p.Age = age;
         p.RACE = race;
         p.Dieu = dieu;
-        p.Cheveux = "roux";
-        p.Yeux = "gris";
-        p.taille = 165;
-        p.poids = 55;
-        QCOMPARE(PhraseDescription(p), phrase);
+        p.Cheveux = cheveux;
+        p.Yeux = yeux;
+        p.taille = taille;
+        p.poids = poids;
+        const QString obtenue = PhraseDescription(p);
+        QCOMPARE(obtenue, phrase);
+        QVERIFY(!obtenue.contains("  ") && !obtenue.contains(" ."));
     }
 
     // Lignes de niveau qui ne s'accordent pas avec les classes : rien d'autre n'est calculé.

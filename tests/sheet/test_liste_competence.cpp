@@ -202,6 +202,31 @@ private Q_SLOTS:
         QCOMPARE(CouleurCompetence(l->Statut), couleur);
     }
 
+    // La classe regardée sur la fiche remplace celle du dernier niveau pour le vert ; une classe
+    // que le personnage n'a pas est ignorée.
+    void classeRegardee_data()
+    {
+        QTest::addColumn<QString>("regardee");
+        QTest::addColumn<QString>("verte");
+        QTest::addColumn<int>("dressage");
+        QTest::addColumn<int>("crochetage");
+        QTest::newRow("aucune : roublard, son dernier niveau") << "" << "Roublard" << kCouleurClasseAutre
+                                                               << kCouleurClasseDerniere;
+        QTest::newRow("guerrier regardé") << "Guerrier" << "Guerrier" << kCouleurClasseDerniere << kCouleurClasseAutre;
+        QTest::newRow("classe qu'il n'a pas") << "Magicien" << "Roublard" << kCouleurClasseAutre << kCouleurClasseDerniere;
+    }
+    void classeRegardee()
+    {
+        QFETCH(QString, regardee);
+        SaisiesFiche s;
+        s.ClasseCompetences = regardee;
+        const Fiche f = calcule("Aldo", s);
+        QTEST(f.ClasseCompetences, "verte");
+        QCOMPARE(f.ClasseCompetencesChoisie, regardee == u"Guerrier");
+        QTEST(CouleurCompetence(ligne(f, "Dressage")->Statut), "dressage");
+        QTEST(CouleurCompetence(ligne(f, "Crochetage")->Statut), "crochetage");
+    }
+
     void malusArmure_data()
     {
         QTest::addColumn<QString>("race");

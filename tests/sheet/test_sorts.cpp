@@ -448,6 +448,50 @@ private Q_SLOTS:
         QCOMPARE(s.prepares.at(n11).nom, QStringLiteral("Bénédiction"));
     }
 
+    // D'où viennent les sorts préparés : grimoire sans école interdite, liste entière, ou rien.
+    void preparationSelonClasse_data()
+    {
+        QTest::addColumn<QString>("classe");
+        QTest::addColumn<QStringList>("connus");
+        QTest::addColumn<QString>("sort");
+        QTest::addColumn<bool>("prepare");
+        const QStringList grimoire{"Charme-personne", "Contact glacial"};
+        QTest::newRow("magicien : sort du grimoire") << "Magicien" << grimoire << "Charme-personne" << true;
+        QTest::newRow("magicien : sort de sa liste absent du grimoire") << "Magicien" << grimoire << "Mains brûlantes" << false;
+        QTest::newRow("magicien : école interdite, même au grimoire") << "Magicien" << grimoire << "Contact glacial" << false;
+        QTest::newRow("magicien : école interdite à registre") << "Magicien" << QStringList{"Frayeur"} << "Frayeur" << false;
+        QTest::newRow("magicien : niveau 0 toujours au grimoire") << "Magicien" << grimoire << "Prestidigitation" << true;
+        QTest::newRow("magicien : niveau 0 d'école interdite") << "Magicien" << grimoire << "Fatigue" << false;
+        QTest::newRow("prêtre : toute sa liste") << "Prêtre" << QStringList{} << "Protection contre le Mal" << true;
+        QTest::newRow("druide : toute sa liste") << "Druide" << QStringList{} << "Baie nourricière" << true;
+        QTest::newRow("ensorceleur : ne prépare pas") << "Ensorceleur" << QStringList{"Charme-personne"} << "Charme-personne"
+                                                      << false;
+    }
+    void preparationSelonClasse()
+    {
+        QFETCH(QString, classe);
+        QFETCH(QStringList, connus);
+        QFETCH(QString, sort);
+        QFETCH(bool, prepare);
+        const Fiche f = fiche(niveaux(classe, 3, {10, 10, 10, 16, 16, 16}), {{"Ecole_interdite_1", "Nécromancie"}});
+        SortsClasse s = rempNbSort(*m_programme, f, classe);
+        for (const QString& c : connus)
+            s.connus.append({c, 1});
+        s.prepares = EmplacementsJour(s);
+        const int n11 = indexEmplacement(s, "Niveau 1 n°1");
+        QVERIFY(n11 >= 0);
+        const QStringList offerts = ChoixEmplacement(*m_programme, s, {}, s.prepares.at(n11));
+        QCOMPARE(offerts.contains(sort), prepare);
+        const std::optional<QString> refus = PrepareSort(*m_programme, s, {}, n11, sort);
+        QCOMPARE(!refus.has_value(), prepare);
+        QCOMPARE(s.prepares.at(n11).nom, prepare ? sort : QString());
+        // Rien pour qui ne prépare pas ; toute la liste (bien plus que le grimoire) pour les autres.
+        if (classe == u"Ensorceleur")
+            QVERIFY(offerts.isEmpty());
+        else if (classe != u"Magicien")
+            QVERIFY(offerts.size() > 20);
+    }
+
     void metamagie_data()
     {
         QTest::addColumn<QStringList>("dons");
@@ -505,7 +549,8 @@ private Q_SLOTS:
             ajoutePersonnageFiche(*perso, "Mira", niveaux("Magicien", 3, {10, 10, 10, 14, 10, 10}), {{"RACE", "Humain"}});
             Fiche f = calculeFiche(*perso, *m_programme, "Mira");
             SortsClasse s = f.Sorts.first();
-            EnregSort(*perso, "Mira", s.classe, {{"Alarme", 1}, {"Armure de mage", 1}});
+            s.connus = {{"Alarme", 1}, {"Armure de mage", 1}};
+            EnregSort(*perso, "Mira", s.classe, s.connus);
             QCOMPARE(PrepareSort(*m_programme, s, {}, indexEmplacement(s, "Niveau 1 n°2"), "Alarme"), std::nullopt);
             QCOMPARE(AppliqueMetamagie(s, indexEmplacement(s, "Niveau 1 n°2"), 2, "Incantation silencieuse"), std::nullopt);
             EnregSortListe(*perso, "Mira", s);

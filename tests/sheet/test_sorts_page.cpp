@@ -6,6 +6,7 @@
 #include "sheet/frmMetamagie.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -77,6 +78,60 @@ private Q_SLOTS:
         page.vsSortClasse[0]->setCurrentCell(0, 0);
         QTest::keyClick(page.vsSortClasse[0], Qt::Key_Right);
         QVERIFY(SortsConnus(*m_perso, "Olf", "Magicien").isEmpty());
+    }
+
+    // Le magicien prépare depuis son grimoire, sans son école interdite ; la page dit d'où viennent les sorts.
+    void grimoireDuMagicien()
+    {
+        m_perso->execute("update Personnage set Ecole_interdite_1='Nécromancie' where Nom='Olf'");
+        EnregSort(*m_perso, "Olf", "Magicien", {{"Projectile magique", 1}, {"Rayon affaiblissant", 1}});
+        PageSorts page(*m_perso, *m_programme);
+        page.resize(1024, 720);
+        page.charge(calculeFiche(*m_perso, *m_programme, "Olf"));
+        int ligne = 0;
+        while (page.vsSortListe->verticalHeaderItem(ligne)->text() != u"Niveau 1 n°1")
+            ++ligne;
+        const auto* choix = qobject_cast<QComboBox*>(page.vsSortListe->cellWidget(ligne, 0));
+        QVERIFY(choix);
+        QStringList offerts;
+        for (int i = 0; i < choix->count(); ++i)
+            offerts.append(choix->itemText(i));
+        QVERIFY(offerts.contains("Projectile magique") && offerts.contains("Prestidigitation"));
+        QVERIFY(!offerts.contains("Rayon affaiblissant") && !offerts.contains("Mains brûlantes"));
+        QVERIFY(page.lblPreparation->text().contains("grimoire"));
+        QVERIFY(page.lblPreparation->text().contains("Nécromancie"));
+        capture(page, "page-sorts-magicien.png");
+        EnregSort(*m_perso, "Olf", "Magicien", {});
+    }
+
+    // Sans case à cocher, la fenêtre dit pourquoi au lieu de s'ouvrir vide.
+    void metamagieSansOption_data()
+    {
+        QTest::addColumn<QString>("don");   // "" : aucun don de métamagie
+        QTest::addColumn<int>("base");
+        QTest::addColumn<QString>("explication");   // "" : des cases, pas d'explication
+        QTest::newRow("aucun don de métamagie") << "" << 1 << "aucun don de métamagie";
+        QTest::newRow("intensité d'un sort déjà au plus haut") << QString::fromUtf8(kIntensite) << 3 << "niveau maximum";
+        QTest::newRow("un don applicable") << "Extension de durée" << 1 << "";
+    }
+    void metamagieSansOption()
+    {
+        QFETCH(QString, don);
+        QFETCH(int, base);
+        QFETCH(QString, explication);
+        QVector<LigneDon> dons = calculeFiche(*m_perso, *m_programme, "Olf").Dons;
+        if (!don.isEmpty()) {
+            LigneDon d = donTest(don);
+            d.Genre = QStringLiteral("Métamagie");
+            dons.append(d);
+        }
+        frmMetamagie fenetre(*m_programme, dons, "Projectile magique", base, 3);
+        QCOMPARE(fenetre.lblAucuneOption->isVisibleTo(&fenetre), !explication.isEmpty());
+        QCOMPARE(fenetre.chkMetamagie[0]->isVisibleTo(&fenetre), explication.isEmpty());
+        if (!explication.isEmpty()) {
+            QVERIFY(fenetre.lblAucuneOption->text().contains(explication));
+            capture(fenetre, "frmMetamagie-sans-option.png");
+        }
     }
 
     void fenetreMetamagie()
