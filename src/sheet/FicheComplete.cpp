@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -273,13 +274,14 @@ QString deplacements(const Fiche& f, const LieuxFiche& l)
     QString t = titre("Déplacements") + paragraphe(TexteDeplacement(f.Deplacement)) + debutGrille()
                 + entetes({QStringLiteral("Charge"), QStringLiteral("Marche"), QStringLiteral("Pas de course"),
                            QStringLiteral("Course"), QStringLiteral("Vol"), QStringLiteral("Nage")});
-    const std::pair<const char*, const char*> charges[] = {{"Légère", "Leger"}, {"Intermédiaire", "Inter"}, {"Lourde", "Lourd"}};
-    for (const auto& [nom, suffixe] : charges) {
-        const QString s = QLatin1String(suffixe);
-        const QString long_ = s == u"Inter" ? QStringLiteral("Intermediaire") : s;
+    // Les emplacements du vol et de la nage écrivent la charge intermédiaire en entier.
+    const std::tuple<const char*, const char*, const char*> charges[] = {
+        {"Légère", "Leger", "Leger"}, {"Intermédiaire", "Inter", "Intermediaire"}, {"Lourde", "Lourd", "Lourd"}};
+    for (const auto& [nom, court, entier] : charges) {
+        const QLatin1String s(court), e(entier);
         t += ligne(QString::fromUtf8(nom), {l.value(QStringLiteral("VDNorm") + s), l.value(QStringLiteral("VDFooting") + s),
-                                             l.value(QStringLiteral("VDCourse") + s), l.value(QStringLiteral("VDVol") + long_),
-                                             l.value(QStringLiteral("VDEau") + long_)});
+                                             l.value(QStringLiteral("VDCourse") + s), l.value(QStringLiteral("VDVol") + e),
+                                             l.value(QStringLiteral("VDEau") + e)});
     }
     return t + QStringLiteral("</table>\n");
 }
