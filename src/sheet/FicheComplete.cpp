@@ -14,7 +14,7 @@ namespace {
 const char* const kStyle = R"(
 body { font-family: "DejaVu Sans", Arial, sans-serif; font-size: 8pt; color: #222222; }
 h1 { font-size: 15pt; color: #5a3e1b; margin: 0 0 2px 0; }
-h2 { font-size: 10pt; color: #ffffff; background-color: #5a3e1b; margin: 8px 0 3px 0; padding: 1px 4px; }
+h2 { font-size: 10pt; color: #ffffff; background-color: #5a3e1b; margin: 8px 0 3px 0; padding: 1px 4px; text-indent: 4px; }
 table.grille { border-collapse: collapse; width: 100%; margin: 0; }
 table.grille td, table.grille th { border: 1px solid #999999; padding: 1px 3px; vertical-align: top; }
 th { background-color: #d9d2c3; text-align: left; }
@@ -39,12 +39,13 @@ QString debutGrille()
     return QStringLiteral("<table class=\"grille\" width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"2\">\n");
 }
 
+// Ligne d'en-tête, répétée en haut de page quand le PDF coupe le tableau.
 QString entetes(const QStringList& colonnes)
 {
-    QString ligne = QStringLiteral("<tr>");
+    QString ligne = QStringLiteral("<thead><tr>");
     for (const QString& c : colonnes)
         ligne += QStringLiteral("<th>") + c.toHtmlEscaped() + QStringLiteral("</th>");
-    return ligne + QStringLiteral("</tr>\n");
+    return ligne + QStringLiteral("</tr></thead>\n");
 }
 
 // Une ligne : le libellé en tête, puis les cellules (déjà échappées).
