@@ -51,6 +51,7 @@ struct LecturePdf
     int pages = 0;
     bool a4 = false;
     QString texte;
+    QString erreurs;
 };
 
 LecturePdf lisPdf(const QString& chemin)
@@ -74,6 +75,8 @@ LecturePdf lisPdf(const QString& chemin)
     p.start(pdftotext, {chemin, QStringLiteral("-")});
     if (p.waitForFinished(30000) && p.exitCode() == 0)
         l.texte = QString::fromUtf8(p.readAllStandardOutput());
+    // Un lecteur qui se plaint de la structure l'écrit sur sa sortie d'erreur.
+    l.erreurs = QString::fromUtf8(p.readAllStandardError());
     return l;
 }
 
@@ -365,6 +368,7 @@ private slots:
         QVERIFY(m_pdf.a4);
         if (m_pdf.texte.isNull())
             QSKIP("pdftotext absent (paquet poppler-utils) : le texte du PDF n'est pas relu");
+        QVERIFY2(m_pdf.erreurs.isEmpty(), qPrintable(m_pdf.erreurs));
         QVERIFY2(m_pdf.texte.contains(rubrique), qPrintable(rubrique));
     }
 
