@@ -8,6 +8,7 @@ PAQUETS=(
   libsqlite3-dev sqlite3
   mdbtools-dev mdbtools pkg-config
   fontconfig fonts-dejavu-core
+  poppler-utils
   clang libclang-rt-14-dev
   dpkg-dev desktop-file-utils appstream
 )

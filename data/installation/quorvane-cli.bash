@@ -12,7 +12,7 @@ _quorvane_cli()
             COMPREPLY=($(compgen -f -- "$cur"))
             return ;;
         --format)
-            COMPREPLY=($(compgen -W "json txt html" -- "$cur"))
+            COMPREPLY=($(compgen -W "json txt html html-complet pdf odt" -- "$cur"))
             return ;;
         --fois|--graine|--nom|des)
             return ;;

@@ -10,7 +10,9 @@
 #include "import/BaseImport.h"
 #include "import/Importation.h"
 #include "import/RefusImport.h"
+#include "sheet/DocumentFiche.h"
 #include "sheet/ExportFiche.h"
+#include "sheet/FicheComplete.h"
 #include "sheet/ListeCapacite.h"
 #include "sheet/RetrouveFiche.h"
 #include "shell/Hasard.h"
@@ -20,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHash>
 #include <QJsonDocument>
 #include <QSaveFile>
@@ -49,7 +52,10 @@ const QString kAide = QStringLiteral(
     "  --programme DOSSIER      dossier de tessarys.db (par défaut : celui du programme)\n"
     "  --base FICHIER           base de personnages (par défaut : la dernière ouverte par le programme,\n"
     "                           sinon perso.db du dossier du programme)\n"
-    "  --format json|txt|html   forme de la fiche (par défaut : json)\n"
+    "  --format FORME           forme de la fiche (par défaut : json) : json, txt (bloc de\n"
+    "                           caractéristiques), html (tableau des caractéristiques), html-complet\n"
+    "                           (toute la fiche en une page), pdf (toute la fiche, A4) ou odt (feuille\n"
+    "                           Word du dossier feuille, en OpenDocument) ; pdf et odt demandent --sortie\n"
     "  --sortie FICHIER         écrit la fiche dans ce fichier plutôt que sur la sortie\n"
     "  --fois N                 nombre de jets de la commande des, de 1 à 1000 (par défaut : 1)\n"
     "  --graine N               rejoue la suite de dés de cette graine (commande des)\n"
@@ -237,6 +243,15 @@ int commandeImporte(const Options& options, QTextStream& sortie)
 // Numéro classique de l'erreur d'accès à un fichier.
 constexpr int kErreurFichier = 75;
 
+const QStringList kFormats{QStringLiteral("json"), QStringLiteral("txt"), QStringLiteral("html"),
+                           QStringLiteral("html-complet"), QStringLiteral("pdf"), QStringLiteral("odt")};
+
+// Formes mises en page par QtGui, écrites seulement dans un fichier.
+bool estMiseEnPage(const QString& format)
+{
+    return format == u"pdf" || format == u"odt";
+}
+
 int commandeFiche(const Options& options, QTextStream& sortie)
 {
     const QString nom = options.positionnels.at(0);
@@ -255,9 +270,34 @@ int commandeFiche(const Options& options, QTextStream& sortie)
     saisies.Capacites = ChargeCapacitesPerso(*perso, *etat.programme, nom);
     if (!RetrouveFiche({*perso, *etat.programme, etat.dossierProgramme}, nom, saisies, fiche))
         throw ErreurBase(QString::fromUtf8(kMessageEchecFiche));
-    const QByteArray texte = options.format == u"txt"    ? FicheEnTexte(fiche).toUtf8()
-                             : options.format == u"html" ? FicheEnHtml(fiche)
-                                                         : QJsonDocument(FicheEnJson(fiche)).toJson(QJsonDocument::Indented);
+    if (estMiseEnPage(options.format)) {
+        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+            throw ErreurExecution(kErreurArgument, QStringLiteral("La mise en page du format %1 demande une application graphique.")
+                                                       .arg(options.format));
+        const ContexteFiche contexte{*perso, *etat.programme, etat.dossierProgramme};
+        ChoixImpression choix;
+        QSaveFile fichier(options.fichierSortie);
+        bool ecrit = false;
+        if (fichier.open(QIODevice::WriteOnly)) {
+            if (options.format == u"pdf") {
+                ecrit = EcritPdf(FicheCompleteEnHtml(*perso, *etat.programme, fiche, choix), QStringLiteral("Fiche de ") + nom, fichier);
+            } else {
+                QString erreur;
+                const QString page = FeuilleDocument(contexte, fiche, choix, erreur);
+                if (!erreur.isEmpty())
+                    throw ErreurExecution(kErreurFichier, QStringLiteral("%1 : le modèle « feuille/%2 » manque dans « %3 ».")
+                                                              .arg(erreur, QLatin1String(kModeleWord), etat.dossierProgramme));
+                ecrit = EcritOdt(page, fichier);
+            }
+        }
+        if (!ecrit || !fichier.commit())
+            throw ErreurExecution(kErreurFichier, QStringLiteral("Impossible d'écrire le fichier « %1 ».").arg(options.fichierSortie));
+        return 0;
+    }
+    const QByteArray texte = options.format == u"txt"            ? FicheEnTexte(fiche).toUtf8()
+                             : options.format == u"html"         ? FicheEnHtml(fiche)
+                             : options.format == u"html-complet" ? FicheCompleteEnHtml(*perso, *etat.programme, fiche, {}).toUtf8()
+                                                                 : QJsonDocument(FicheEnJson(fiche)).toJson(QJsonDocument::Indented);
     if (options.fichierSortie.isEmpty()) {
         // Le HTML n'a que de l'ASCII : il passe tel quel par la sortie en UTF-8.
         sortie << QString::fromUtf8(texte);
@@ -293,6 +333,12 @@ int commandeDes(const Options& options, QTextStream& sortie)
 }
 
 } // namespace
+
+bool DemandeMiseEnPage(const QStringList& arguments)
+{
+    const qsizetype i = arguments.indexOf(QStringLiteral("--format"));
+    return i >= 0 && i + 1 < arguments.size() && estMiseEnPage(arguments.at(i + 1));
+}
 
 int ExecuteLigneCommande(const QStringList& arguments, const QString& dossierExecutable, QTextStream& sortie,
                          QTextStream& erreurs)
@@ -353,8 +399,12 @@ int ExecuteLigneCommande(const QStringList& arguments, const QString& dossierExe
             erreurs << QStringLiteral("Les options --sans-objets et --nom ne servent qu'à la commande importe.\n");
             return 2;
         }
-        if (!options.format.isEmpty() && options.format != u"json" && options.format != u"txt" && options.format != u"html") {
-            erreurs << QStringLiteral("Format inconnu : %1 (json, txt ou html).\n").arg(options.format);
+        if (!options.format.isEmpty() && !kFormats.contains(options.format)) {
+            erreurs << QStringLiteral("Format inconnu : %1 (%2).\n").arg(options.format, kFormats.join(QStringLiteral(", ")));
+            return 2;
+        }
+        if (estMiseEnPage(options.format) && options.fichierSortie.isEmpty()) {
+            erreurs << QStringLiteral("Le format %1 s'écrit dans un fichier : ajoutez --sortie FICHIER.\n").arg(options.format);
             return 2;
         }
         try {

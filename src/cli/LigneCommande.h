@@ -7,3 +7,7 @@
 // dossierExecutable : dossier par défaut de tessarys.db.
 int ExecuteLigneCommande(const QStringList& arguments, const QString& dossierExecutable, QTextStream& sortie,
                          QTextStream& erreurs);
+
+// Vrai quand la commande met un document en page (--format pdf ou odt) : le programme démarre
+// alors une application graphique, sans écran, pour les polices.
+bool DemandeMiseEnPage(const QStringList& arguments);

@@ -4,12 +4,12 @@
 
 #include <QJsonArray>
 
-namespace {
-
-QString signe(int valeur)
+QString Signe(int valeur)
 {
     return valeur >= 0 ? QStringLiteral("+%1").arg(valeur) : QString::number(valeur);
 }
+
+namespace {
 
 // Un total de caractéristique garde son "-" ; un nombre est écrit comme nombre.
 QJsonValue total(const QString& texte)
@@ -162,7 +162,7 @@ QString competencesBloc(const Fiche& f)
     QStringList liste;
     for (const LigneCompetence& c : f.Competences)
         if (c.TotalAffiche && (c.Rangs > 0 || c.NomRegle == u"Détection" || c.NomRegle == u"Perception auditive"))
-            liste.append((c.Nom.isEmpty() ? c.NomRegle : c.Nom) + u' ' + signe(c.Total));
+            liste.append((c.Nom.isEmpty() ? c.NomRegle : c.Nom) + u' ' + Signe(c.Total));
     return liste.join(QStringLiteral(", "));
 }
 
@@ -354,7 +354,7 @@ QString FicheEnTexte(const Fiche& f)
     if (f.etapeCalculee(15))
         lignes.append(QStringLiteral("Dés de vie : %1 (%2 pv)").arg(int(f.Niveau)).arg(int(f.PointsDeVie)));
     if (f.etapeCalculee(14))
-        lignes.append(QStringLiteral("Initiative : ") + signe(f.Initiative));
+        lignes.append(QStringLiteral("Initiative : ") + Signe(f.Initiative));
     if (f.etapeCalculee(33))
         lignes.append(QStringLiteral("Vitesse de déplacement : ") + TexteDeplacement(f.Deplacement));
     if (f.etapeCalculee(22)) {
@@ -363,7 +363,7 @@ QString FicheEnTexte(const Fiche& f)
                           .arg(int(ca.Total)).arg(int(ca.Contact)).arg(int(ca.Depourvu)));
     }
     if (f.etapeCalculee(18))
-        lignes.append(QStringLiteral("Attaque de base/lutte : ") + signe(f.AttaqueDeBase) + u'/' + signe(f.Lutte));
+        lignes.append(QStringLiteral("Attaque de base/lutte : ") + Signe(f.AttaqueDeBase) + u'/' + Signe(f.Lutte));
     if (f.etapeCalculee(21) && !f.Armes.isEmpty()) {
         // Attaque : la première attaque de chaque arme ; à outrance : les lignes entières.
         QStringList simples, outrance;
@@ -385,7 +385,7 @@ QString FicheEnTexte(const Fiche& f)
     }
     if (f.etapeCalculee(16))
         lignes.append(QStringLiteral("Jets de sauvegarde : Réf %1, Vig %2, Vol %3")
-                          .arg(signe(f.Jets[0].Final), signe(f.Jets[1].Final), signe(f.Jets[2].Final)));
+                          .arg(Signe(f.Jets[0].Final), Signe(f.Jets[1].Final), Signe(f.Jets[2].Final)));
     if (f.etapeCalculee(9)) {
         const auto& c = f.Caracteristiques;
         lignes.append(QStringLiteral("Caractéristiques : For %1, Dex %2, Con %3, Int %4, Sag %5, Cha %6")

@@ -24,6 +24,9 @@
 //   prepares [{emplacement, nom, niveau, metamagie}]}].
 QJsonObject FicheEnJson(const Fiche& fiche);
 
+// Bonus écrit avec son signe : "+3", "+0", "-1".
+QString Signe(int valeur);
+
 // Résistances du bloc de caractéristiques : "résistance à l'acide(5) résistance au froid(5)" ;
 // "" sans aucune.
 QString TexteParticularites(const ResistancesFiche& resistances);

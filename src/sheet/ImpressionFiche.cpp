@@ -5,6 +5,8 @@
 #include "rules/Tailles.h"
 #include "shell/db/BaseDonnees.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QUrl>
@@ -156,6 +158,11 @@ void resistancesEtCombat(const Fiche& f, LieuxFiche& l)
     l[QStringLiteral("InitiativeDon")] = nombre(f.InitiativeDons);
     l[QStringLiteral("InitiativeTotal")] = nombre(f.Initiative);
     l[QStringLiteral("CapacitesClasse")] = f.CapacitesClasse.join(u'\n');
+    // Une ligne par arme, sort d'attaque ou arme naturelle, comme la page principale les montre.
+    QStringList armes;
+    for (const LigneArme& a : f.Armes)
+        armes.append(a.Nom + QStringLiteral(" : ") + a.Ligne.trimmed());
+    l[QStringLiteral("ArmesListe")] = armes.join(u'\n');
 }
 
 void competences(const Fiche& f, LieuxFiche& l)
@@ -186,10 +193,8 @@ void equipementEtTextes(BaseDonnees& perso, const Fiche& f, const ChoixImpressio
 {
     l[QStringLiteral("Langues")] = f.Langues;
     l[QStringLiteral("Alphabet")] = f.Alphabets;
-    QStringList objets;
-    for (const LigneEquipement& e : f.Equipement)
-        objets.append(e.Nom);
-    l[QStringLiteral("EquipementListe")] = objets.join(u'\n');
+    // Tout ce que le personnage possède, pas seulement ce qui compte sur un emplacement.
+    l[QStringLiteral("EquipementListe")] = ListeObjets(perso, f.Nom).join(u'\n');
     l[QStringLiteral("PoidsTotal")] = QStringLiteral("Total : ") + decimal(f.PoidsTransporte) + QStringLiteral(" kg, ")
                                      + decimal(f.ValeurTransportee) + QStringLiteral(" Po  ");
     const TextesPersonnage textes = (choix.histoire || choix.background) ? litTextes(perso, f.Nom) : TextesPersonnage{};
@@ -381,6 +386,35 @@ QString LieuCompetence(const LigneCompetence& ligne)
         return representation + (sortes.contains(sorte) ? sorte : QStringLiteral("Les autres")) + u')';
     }
     return regle;
+}
+
+QStringList ListeObjets(BaseDonnees& perso, const QString& personnage)
+{
+    QStringList objets;
+    const auto lignes = perso.selectionne(
+        QStringLiteral("select NomObjet,Multiple,SurPersonnage from Equipement where Personnage=? order by Pos"), {personnage});
+    for (const Ligne& e : lignes) {
+        const int nombre = int(e.entier(QStringLiteral("Multiple")));
+        QString objet = e.texte(QStringLiteral("NomObjet"));
+        if (nombre > 1)
+            objet += QStringLiteral(" (%1)").arg(nombre);
+        if (!e.estNul(QStringLiteral("SurPersonnage")) && !e.booleen(QStringLiteral("SurPersonnage")))
+            objet += QStringLiteral(" - laissé ailleurs");
+        objets.append(objet);
+    }
+    return objets;
+}
+
+QString FeuilleDocument(const ContexteFiche& c, const Fiche& fiche, const ChoixImpression& choix, QString& erreur)
+{
+    const char* modele = choix.mode == ModeImpression::WordPerso ? kModeleWordPerso : kModeleWord;
+    QFile source(QDir(c.dossierProgramme).filePath(QStringLiteral("feuille/") + QLatin1String(modele)));
+    if (!source.open(QIODevice::ReadOnly)) {
+        erreur = QString::fromUtf8(kErreurCopie);
+        return {};
+    }
+    erreur.clear();
+    return RemplitModele(QString::fromUtf8(source.readAll()), LieuxImpression(c.perso, c.programme, fiche, choix));
 }
 
 LieuxFiche LieuxImpression(BaseDonnees& perso, BaseDonnees& programme, const Fiche& f, const ChoixImpression& choix)

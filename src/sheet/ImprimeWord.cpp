@@ -1,13 +1,14 @@
 #include "ImprimeWord.h"
+#include "DocumentFiche.h"
 #include "ExportFiche.h"
+#include "FicheComplete.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
-#include <QTextDocument>
-#include <QTextDocumentWriter>
 
 namespace {
 
@@ -19,7 +20,7 @@ QString nomFichier(const QString& personnage, const char* extension)
     for (QChar& c : nom)
         if (interdits.contains(c) || c.unicode() < 32)
             c = u'_';
-    return (nom.isEmpty() ? QStringLiteral("personnage") : nom) + QLatin1String(extension);
+    return (nom.isEmpty() ? QStringLiteral("personnage") : nom) + QString::fromUtf8(extension);
 }
 
 bool dossierEcrivable(const QString& dossier)
@@ -49,20 +50,40 @@ bool ecrit(const QString& chemin, const QByteArray& contenu)
 // OpenDocument (que Word et LibreOffice ouvrent), rempli depuis un modèle HTML de notre cru.
 QString exportDocument(const ContexteFiche& c, const Fiche& fiche, const ChoixImpression& choix, const QString& chemin)
 {
-    const char* modele = choix.mode == ModeImpression::WordPerso ? kModeleWordPerso : kModeleWord;
-    QFile source(QDir(c.dossierProgramme).filePath(QStringLiteral("feuille/") + QLatin1String(modele)));
-    if (!source.open(QIODevice::ReadOnly))
-        return QString::fromUtf8(kErreurCopie);
-    const QString page = RemplitModele(QString::fromUtf8(source.readAll()),
-                                       LieuxImpression(c.perso, c.programme, fiche, choix));
-    QTextDocument document;
-    document.setHtml(page);
-    QTextDocumentWriter writer(chemin, QByteArrayLiteral("odf"));
-    if (!writer.write(&document)) {
-        QFile::remove(chemin);
+    QString erreur;
+    const QString page = FeuilleDocument(c, fiche, choix, erreur);
+    if (!erreur.isEmpty())
+        return erreur;
+    QSaveFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly) || !EcritOdt(page, fichier) || !fichier.commit())
         return messageLectureSeule(chemin);
-    }
     return {};
+}
+
+// Toute la fiche en PDF, mise en page depuis la page HTML complète.
+QString exportPdf(const ContexteFiche& c, const Fiche& fiche, const ChoixImpression& choix, const QString& chemin)
+{
+    QSaveFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly)
+        || !EcritPdf(FicheCompleteEnHtml(c.perso, c.programme, fiche, choix), QStringLiteral("Fiche de ") + fiche.Nom, fichier)
+        || !fichier.commit())
+        return QStringLiteral("Impossible d'écrire le fichier ") + chemin;
+    return {};
+}
+
+// Chaque forme a son fichier : la feuille abrégée et la page complète n'écrasent pas la
+// feuille Word ni la page HTML du même personnage.
+const char* suffixeFichier(ModeImpression mode)
+{
+    switch (mode) {
+    case ModeImpression::Word: return ".odt";
+    case ModeImpression::WordPerso: return " (abrégée).odt";
+    case ModeImpression::Html: return ".html";
+    case ModeImpression::HtmlComplet: return " (complète).html";
+    case ModeImpression::Pdf: return ".pdf";
+    case ModeImpression::Texte: break;
+    }
+    return ".txt";
 }
 
 } // namespace
@@ -83,14 +104,16 @@ ResultatImpression ImprimeWord(const ContexteFiche& c, const Fiche& fiche, const
         repli = QStringLiteral("Le dossier Feuille du programme n'accepte pas l'écriture. ");
         QDir().mkpath(dossier);
     }
-    const bool document = choix.mode == ModeImpression::Word || choix.mode == ModeImpression::WordPerso;
-    const char* extension = document ? ".odt" : choix.mode == ModeImpression::Html ? ".html" : ".txt";
-    const QString chemin = QDir(dossier).filePath(nomFichier(fiche.Nom, extension));
+    const QString chemin = QDir(dossier).filePath(nomFichier(fiche.Nom, suffixeFichier(choix.mode)));
 
-    if (document) {
+    if (choix.mode == ModeImpression::Word || choix.mode == ModeImpression::WordPerso) {
         r.message = exportDocument(c, fiche, choix, chemin);
+    } else if (choix.mode == ModeImpression::Pdf) {
+        r.message = exportPdf(c, fiche, choix, chemin);
     } else {
-        const QByteArray contenu = choix.mode == ModeImpression::Html ? FicheEnHtml(fiche) : FicheEnTexte(fiche).toUtf8();
+        const QByteArray contenu = choix.mode == ModeImpression::Html        ? FicheEnHtml(fiche)
+                                   : choix.mode == ModeImpression::HtmlComplet ? FicheCompleteEnHtml(c.perso, c.programme, fiche, choix).toUtf8()
+                                                                               : FicheEnTexte(fiche).toUtf8();
         if (!ecrit(chemin, contenu))
             r.message = QStringLiteral("Impossible d'écrire le fichier ") + chemin;
     }

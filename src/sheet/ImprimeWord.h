@@ -8,10 +8,7 @@
 #include <QUrl>
 #include <functional>
 
-inline constexpr const char* kErreurCopie = "Erreur de copie de documents";
 inline constexpr const char* kErreurAffectation = "Erreur d'affectation document word";
-inline constexpr const char* kModeleWord = "PersoVierge.html";
-inline constexpr const char* kModeleWordPerso = "PersoVierge2.html";
 
 // Ouvre le fichier écrit ; faux quand rien ne peut l'ouvrir.
 using OuvreFichier = std::function<bool(const QUrl&)>;

@@ -7,11 +7,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <iterator>
 
 namespace {
 
 const QString kSection = QStringLiteral("frmImpression");
-const char* const kOptions[4] = {"Word", "HTML", "WordPerso", "Txt"};
+const char* const kOptions[] = {"Word", "HTML", "WordPerso", "Txt", "Feuille complète (HTML)", "PDF"};
+constexpr int kNombreOptions = std::size(kOptions);
 const char* const kCases[5] = {"Uniquement les sort quotidiens", "Sorts", "Dons", "Histoire", "background"};
 enum Case { Quotidiens, Sorts, Dons, Histoire, Background };
 
@@ -29,8 +31,8 @@ frmImpression::frmImpression(const QString& cheminIni, QWidget* parent) : QDialo
 
     auto* forme = new QGroupBox(QStringLiteral("Forme du document"), this);
     auto* formeDisposition = new QVBoxLayout(forme);
-    for (int i = 0; i < 4; ++i) {
-        Option[i] = new QRadioButton(QLatin1String(kOptions[i]), forme);
+    for (int i = 0; i < kNombreOptions; ++i) {
+        Option[i] = new QRadioButton(QString::fromUtf8(kOptions[i]), forme);
         Option[i]->setObjectName(QStringLiteral("Option") + QString::number(i + 1));
         formeDisposition->addWidget(Option[i]);
     }
@@ -38,6 +40,8 @@ frmImpression::frmImpression(const QString& cheminIni, QWidget* parent) : QDialo
     Option[1]->setToolTip(QStringLiteral("Tableau des caractéristiques, en page HTML"));
     Option[2]->setToolTip(QStringLiteral("Feuille de personnage resserrée sur une page, en document OpenDocument (.odt)"));
     Option[3]->setToolTip(QStringLiteral("Bloc de caractéristiques en texte simple"));
+    Option[4]->setToolTip(QStringLiteral("Toute la fiche en une page HTML autonome, à ouvrir dans un navigateur"));
+    Option[5]->setToolTip(QStringLiteral("Toute la fiche en document PDF au format A4, prêt à imprimer"));
 
     auto* contenu = new QGroupBox(QStringLiteral("Contenu à ajouter"), this);
     auto* contenuDisposition = new QVBoxLayout(contenu);
@@ -83,7 +87,7 @@ void frmImpression::litChoix()
     // Sans réglage retenu : forme "Word", tout le contenu sauf la restriction aux sorts du jour.
     const auto lit = [this](const QString& cle) { return m_cheminIni.isEmpty() ? QString() : LitIni(m_cheminIni, kSection, cle); };
     const int mode = lit(QStringLiteral("Mode")).toInt();
-    Option[mode >= 1 && mode <= 4 ? mode - 1 : 0]->setChecked(true);
+    Option[mode >= 1 && mode <= kNombreOptions ? mode - 1 : 0]->setChecked(true);
     for (int i = 0; i < 5; ++i) {
         const QString valeur = lit(cleCase(i));
         ChkImprim[i]->setChecked(valeur.isEmpty() ? i != Quotidiens : valeur == u"1");
@@ -98,7 +102,7 @@ void frmImpression::metAJourDependances()
 ChoixImpression frmImpression::choix() const
 {
     ChoixImpression c;
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < kNombreOptions; ++i)
         if (Option[i]->isChecked())
             c.mode = ModeImpression(i + 1);
     c.sorts = ChkImprim[Sorts]->isChecked();

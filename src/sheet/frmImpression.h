@@ -27,7 +27,7 @@ private:
     void metAJourDependances();
 
     QString m_cheminIni;
-    std::array<QRadioButton*, 4> Option{};
+    std::array<QRadioButton*, 6> Option{};
     std::array<QCheckBox*, 5> ChkImprim{};
     QPushButton* btnOk;
     QPushButton* btnAnnuler;

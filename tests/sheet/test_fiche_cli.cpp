@@ -127,6 +127,31 @@ private Q_SLOTS:
         QVERIFY(r.sortie.contains("<tr><td>Charisme</td><td>8</td><td>-1</td></tr>"));
     }
 
+    // Toute la fiche en PDF, la feuille Word en OpenDocument : un fichier que son lecteur reconnaît.
+    void documents_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QByteArray>("debut");
+        QTest::addColumn<QByteArray>("marque");
+        QTest::newRow("pdf") << "pdf" << QByteArray("%PDF-") << QByteArray("/MediaBox [0 0 595");
+        QTest::newRow("odt") << "odt" << QByteArray("PK") << QByteArray("mimetypeapplication/vnd.oasis.opendocument.text");
+    }
+
+    void documents()
+    {
+        QFETCH(QString, format);
+        QFETCH(QByteArray, debut);
+        QFETCH(QByteArray, marque);
+        const QString fichier = m_dossier.chemin("aldo." + format);
+        const Resultat r = execute({"fiche", "Aldo", "--base", m_base, "--format", format, "--sortie", fichier});
+        QVERIFY2(r.code == 0, qPrintable(r.erreurs));
+        QFile f(fichier);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray contenu = f.readAll();
+        QVERIFY(contenu.startsWith(debut));
+        QVERIFY(contenu.contains(marque));
+    }
+
     void refus_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -136,7 +161,11 @@ private Q_SLOTS:
         // 1 : introuvable ; 3 : base au contenu incohérent ou fichier impossible à écrire.
         QTest::newRow("niveaux incohérents") << QStringList{"fiche", "Bancal"} << 3 << "Problème en accedant à la fiche perso";
         QTest::newRow("sans nom") << QStringList{"fiche"} << 2 << "La commande fiche attend un nom de personnage.";
-        QTest::newRow("format inconnu") << QStringList{"fiche", "Aldo", "--format", "pdf"} << 2 << "Format inconnu : pdf";
+        QTest::newRow("format inconnu") << QStringList{"fiche", "Aldo", "--format", "docx"} << 2 << "Format inconnu : docx";
+        QTest::newRow("pdf sans fichier") << QStringList{"fiche", "Aldo", "--format", "pdf"} << 2
+                                          << "Le format pdf s'écrit dans un fichier : ajoutez --sortie FICHIER.";
+        QTest::newRow("odt impossible à écrire") << QStringList{"fiche", "Aldo", "--format", "odt", "--sortie", "/dossier/absent/x.odt"}
+                                                 << 3 << "Impossible d'écrire le fichier « /dossier/absent/x.odt »";
         QTest::newRow("format sans valeur") << QStringList{"fiche", "Aldo", "--format"} << 2 << "L'option --format attend une valeur.";
         QTest::newRow("format pour liste") << QStringList{"liste", "--format", "txt"} << 2 << "ne servent qu'à la commande fiche";
         QTest::newRow("sortie impossible") << QStringList{"fiche", "Aldo", "--sortie", "/dossier/absent/x.json"} << 3
@@ -155,5 +184,6 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFicheCli)
+// Application graphique sans écran : la mise en page des PDF et OpenDocument lit les polices.
+QTEST_MAIN(TestFicheCli)
 #include "test_fiche_cli.moc"

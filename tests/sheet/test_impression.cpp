@@ -2,8 +2,10 @@
 // forme, échecs, dialogue des choix et touche F3 de la fenêtre.
 #include "FixturesFiche.h"
 #include "OutilsFenetres.h"
+#include "sheet/DocumentFiche.h"
 #include "sheet/Equipement.h"
 #include "sheet/ExportFiche.h"
+#include "sheet/FicheComplete.h"
 #include "sheet/ImprimeWord.h"
 #include "sheet/SortsConnus.h"
 #include "sheet/SortsPrepares.h"
@@ -17,6 +19,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QProcess>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -40,11 +44,50 @@ void copieModeles(const QString& dossier)
                             dossier + QStringLiteral("/feuille/") + QLatin1String(modele)));
 }
 
+// Ce qu'un lecteur voit d'un PDF : le nombre de pages et le format lus dans sa structure, le
+// texte par pdftotext quand il est installé (nul sinon).
+struct LecturePdf
+{
+    int pages = 0;
+    bool a4 = false;
+    QString texte;
+    QString erreurs;
+};
+
+LecturePdf lisPdf(const QString& chemin)
+{
+    LecturePdf l;
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly))
+        return l;
+    const QByteArray pdf = f.readAll();
+    if (!pdf.startsWith("%PDF-") || !pdf.trimmed().endsWith("%%EOF"))
+        return l;
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page\\b(?!s)"));
+    l.pages = int(QString::fromLatin1(pdf).count(page));
+    // A4 : 595 × 842 points.
+    static const QRegularExpression format(QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+(595(\\.\\d*)?)\\s+(841\\.\\d*|842(\\.\\d*)?)\\s*\\]"));
+    l.a4 = format.match(QString::fromLatin1(pdf)).hasMatch();
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        return l;
+    QProcess p;
+    p.start(pdftotext, {chemin, QStringLiteral("-")});
+    if (p.waitForFinished(30000) && p.exitCode() == 0)
+        l.texte = QString::fromUtf8(p.readAllStandardOutput());
+    // Un lecteur qui se plaint de la structure l'écrit sur sa sortie d'erreur.
+    l.erreurs = QString::fromUtf8(p.readAllStandardError());
+    return l;
+}
+
 } // namespace
 
 class TestImpression : public TestFicheBase
 {
     Q_OBJECT
+
+    QString m_page;
+    LecturePdf m_pdf;
 
     QList<QUrl> m_ouverts;
     OuvreFichier m_ouvre = [this](const QUrl& u) { m_ouverts << u; return true; };
@@ -61,7 +104,7 @@ private slots:
             QSKIP("tessarys.db n'est pas construite");
         QStandardPaths::setTestModeEnabled(true);
         ajouteAldo(*m_perso);
-        equipeTest(*m_perso, "Aldo", {{"Épée longue", 0}});
+        equipeTest(*m_perso, "Aldo", {{"Épée longue", 0}, {"Potion de soins légers", -1}});
         EnregistreImage(*m_perso, "Aldo", dossierProgramme() + "/back.jpg");
         m_perso->execute("update personnage set Background=?, histoire=? where nom='Aldo'", {kBackground, kHistoire});
         ajoutePersonnageFiche(*m_perso, "Bruno", {{"Guerrier", 10, {15, 10, 14, 10, 10, 10}}}, {{"RACE", "Humain"}});
@@ -79,6 +122,12 @@ private slots:
         prepare("Niveau 1 n°1", "Bénédiction");
         prepare("Domaine n°1", "Arme magique");
         EnregSortListe(*m_perso, "Iria", s);
+        // Prêtre 10 armé, en chemise de mailles, une potion dans le sac : la fiche complète.
+        ajoutePersonnageFiche(*m_perso, "Wanda", niveaux("Prêtre", 10, {14, 10, 14, 10, 16, 12}, 8),
+                              {{"RACE", "Humain"}, {"Domaine_1", "Bien"}, {"Domaine_2", "Guerre"}});
+        equipeTest(*m_perso, "Wanda", {{"Épée longue", 0}, {"Chemise de mailles", 1}, {"Potion de soins légers", -1}});
+        EnregSort(*m_perso, "Wanda", "Prêtre", {{"Bénédiction", 1}, {"Aide", 2}, {"Soins légers", 1}});
+        EnregistreImage(*m_perso, "Wanda", dossierProgramme() + "/back.jpg");
     }
 
     // Valeurs comptées à la main : guerrier 4 / roublard 3 humain (For 16, Dex 14), sans armure ;
@@ -187,8 +236,12 @@ private slots:
         QTest::addColumn<QString>("extrait");
         QTest::newRow("Word") << 1 << "Aldo.odt" << "application/vnd.oasis.opendocument.text";
         QTest::newRow("HTML") << 2 << "Aldo.html" << "<td>Force</td><td>16</td><td>3</td>";
-        QTest::newRow("WordPerso") << 3 << "Aldo.odt" << "application/vnd.oasis.opendocument.text";
+        // La feuille abrégée et la page complète ont leur fichier : la feuille Word et la page
+        // HTML du même personnage restent.
+        QTest::newRow("WordPerso") << 3 << "Aldo (abrégée).odt" << "application/vnd.oasis.opendocument.text";
         QTest::newRow("Txt") << 4 << "Aldo.txt" << "Dés de vie : 7 (47 pv)\nInitiative : +2\nVitesse de déplacement : 9m(6 cases)\n";
+        QTest::newRow("Feuille complète") << 5 << "Aldo (complète).html" << "<h2>Attaques et armes</h2>";
+        QTest::newRow("PDF") << 6 << "Aldo.pdf" << "%PDF-1.4";
     }
 
     void formes()
@@ -228,6 +281,95 @@ private slots:
             QDir().mkpath(QCoreApplication::applicationDirPath() + "/captures");
             QVERIFY(image.save(QCoreApplication::applicationDirPath() + QStringLiteral("/captures/feuille-mode%1.png").arg(mode)));
         }
+    }
+
+    // Les deux feuilles Word montrent la ligne d'attaque de l'arme tenue et les objets du sac.
+    // Épée longue d'Aldo : BBA +6/+1 et Force +3, 1d8+3, critique 19-20.
+    void feuillesWord_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("Word") << 1;
+        QTest::newRow("WordPerso") << 3;
+    }
+
+    void feuillesWord()
+    {
+        QFETCH(int, mode);
+        ChoixImpression choix;
+        choix.mode = ModeImpression(mode);
+        QString erreur;
+        const QString page = FeuilleDocument({*m_perso, *m_programme, dossierProgramme()}, calcule("Aldo"), choix, erreur);
+        QCOMPARE(erreur, QString());
+        for (const char* attendu : {"Épée longue : Mélée(+9/+4) Dégâts(1d8+3) (19-20,x2)", "Potion de soins légers"})
+            QVERIFY2(page.contains(QString::fromUtf8(attendu)), attendu);
+    }
+
+    // L'image du personnage garde ses proportions dans la feuille Word et la fiche complète
+    // (données rangées dans la page).
+    void portrait_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("Word") << 1;
+        QTest::newRow("Feuille complète") << 5;
+    }
+
+    void portrait()
+    {
+        QFETCH(int, mode);
+        ChoixImpression choix;
+        choix.mode = ModeImpression(mode);
+        const Fiche f = calcule("Aldo");
+        QString erreur;
+        const QString page = mode == 1 ? FeuilleDocument({*m_perso, *m_programme, dossierProgramme()}, f, choix, erreur)
+                                       : FicheCompleteEnHtml(*m_perso, *m_programme, f, choix);
+        QTextDocument document;
+        ChargeDocument(document, page);
+        const QImage original(dossierProgramme() + "/back.jpg");
+        QVERIFY(!original.isNull());
+        int images = 0;
+        for (QTextBlock b = document.begin(); b.isValid(); b = b.next())
+            for (auto it = b.begin(); !it.atEnd(); ++it) {
+                const QTextImageFormat image = it.fragment().charFormat().toImageFormat();
+                if (!image.isValid())
+                    continue;
+                ++images;
+                QCOMPARE(qRound(image.height()), qRound(image.width() * original.height() / original.width()));
+            }
+        QCOMPARE(images, 1);
+    }
+
+    // Prêtre de niveau 10 : chaque rubrique dans la page et dans le PDF A4 de une à quatre pages,
+    // qu'un lecteur de PDF ouvre ; la page se suffit (styles et image dedans).
+    void ficheComplete_data()
+    {
+        QTest::addColumn<QString>("rubrique");
+        for (const char* r : {"Identité", "Caractéristiques", "Jets de sauvegarde", "Attaques et armes", "Classe d'armure",
+                              "Points de vie", "Compétences", "Dons", "Capacités spéciales", "Équipement", "Déplacements",
+                              "Sorts"})
+            QTest::newRow(r) << QString::fromUtf8(r);
+    }
+
+    void ficheComplete()
+    {
+        QFETCH(QString, rubrique);
+        if (m_page.isEmpty()) {
+            m_page = FicheCompleteEnHtml(*m_perso, *m_programme, calcule("Wanda"), {});
+            QVERIFY(m_page.contains("<style>") && m_page.contains("src=\"data:image/jpeg;base64,"));
+            for (const char* attendu : {"Épée longue", "Chemise de mailles", "Potion de soins légers", "Bénédiction"})
+                QVERIFY2(m_page.contains(QString::fromUtf8(attendu)), attendu);
+            QFile pdf(QCoreApplication::applicationDirPath() + "/captures/Wanda.pdf");
+            QDir().mkpath(QCoreApplication::applicationDirPath() + "/captures");
+            QVERIFY(pdf.open(QIODevice::WriteOnly) && EcritPdf(m_page, "Fiche de Wanda", pdf));
+            pdf.close();
+            m_pdf = lisPdf(pdf.fileName());
+        }
+        QVERIFY2(m_page.contains("<h2>" + rubrique.toHtmlEscaped() + "</h2>"), qPrintable(rubrique));
+        QVERIFY2(m_pdf.pages >= 1 && m_pdf.pages <= 4, qPrintable(QString::number(m_pdf.pages)));
+        QVERIFY(m_pdf.a4);
+        if (m_pdf.texte.isNull())
+            QSKIP("pdftotext absent (paquet poppler-utils) : le texte du PDF n'est pas relu");
+        QVERIFY2(m_pdf.erreurs.isEmpty(), qPrintable(m_pdf.erreurs));
+        QVERIFY2(m_pdf.texte.contains(rubrique), qPrintable(rubrique));
     }
 
     // Modèle absent, document impossible à écrire : le message, aucun fichier, rien d'ouvert.
@@ -288,7 +430,7 @@ private slots:
                                 "Sort de niveau 1 : 4/jour (DD 13), Sort de niveau 2 : 3/jour (DD 14)"));
     }
 
-    // Sorts du jour active seulement avec les sorts ; OK retient les choix, Annuler non.
+    // Sorts du jour active seulement avec les sorts ; OK retient les choix (le PDF aussi), Annuler non.
     void dialogue()
     {
         const QString ini = m_dossier.chemin("dialogue.ini");
@@ -304,7 +446,7 @@ private slots:
             sorts->click();
             QVERIFY(quotidiens->isEnabled() && d.choix().sortsQuotidiens);
             d.findChild<QCheckBox*>("ChkImprim_3")->click();
-            d.findChild<QRadioButton*>("Option4")->click();
+            d.findChild<QRadioButton*>("Option6")->click();
             d.show();
             enregistreCapture(&d, "frmImpression");
             d.findChild<QPushButton*>("btnOk")->click();
@@ -313,11 +455,11 @@ private slots:
         {
             frmImpression d(ini);
             const ChoixImpression c = d.choix();
-            QVERIFY(c.mode == ModeImpression::Texte && c.sortsQuotidiens && c.sorts && c.dons && !c.histoire && c.background);
+            QVERIFY(c.mode == ModeImpression::Pdf && c.sortsQuotidiens && c.sorts && c.dons && !c.histoire && c.background);
             d.findChild<QRadioButton*>("Option2")->click();
             d.findChild<QPushButton*>("btnAnnuler")->click();
         }
-        QVERIFY(frmImpression(ini).choix().mode == ModeImpression::Texte);
+        QVERIFY(frmImpression(ini).choix().mode == ModeImpression::Pdf);
     }
 
     // F3 ouvre le dialogue ; OK y écrit la fiche et la ligne d'état dit où, sans rien lancer.
