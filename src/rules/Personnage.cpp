@@ -115,8 +115,30 @@ void exceptionsDeRace(const TypePersonnage& p, Entier16& reflexe, Entier16& vigu
     }
 }
 
+// Type de la race et jets forts de ses dés de vie raciaux (vide : ceux de la table du type).
+struct JetsRaciaux
+{
+    QString type;
+    QString bons;
+};
+
+// Les dés de vie raciaux suivent la créature : un gnoll a la Vigueur forte, pas les Réflexes.
+void jetsDeLaRace(const JetsRaciaux& race, const QString& classe, int niveau, Entier16& reflexe, Entier16& vigueur,
+                  Entier16& volonte)
+{
+    if (race.bons.isEmpty() || classe != race.type)
+        return;
+    const auto jet = [&](const char* nom) {
+        return Entier16(race.bons.contains(QString::fromUtf8(nom)) ? Int(niveau / 2.0) + 2 : Int(niveau / 3.0));
+    };
+    reflexe = jet("Réflexe");
+    vigueur = jet("Vigueur");
+    volonte = jet("Volonté");
+}
+
 // Parcourt les lignes de niveau par groupes d'une classe ; rend le nombre de lignes lues.
-int sommeProgressions(BaseDonnees& perso, BaseDonnees& programme, TypePersonnage& p, const QString& nom)
+int sommeProgressions(BaseDonnees& perso, BaseDonnees& programme, TypePersonnage& p, const QString& nom,
+                      const JetsRaciaux& race)
 {
     Curseur niveaux = perso.curseur(QStringLiteral("PersonnageProgression"), QStringLiteral("index"));
     niveaux.cherche(QStringLiteral(">="), {nom});
@@ -158,6 +180,8 @@ int sommeProgressions(BaseDonnees& perso, BaseDonnees& programme, TypePersonnage
                     reflexe = Entier16(prog.entier(QStringLiteral("Reflexe")));
                     vigueur = Entier16(prog.entier(QStringLiteral("Vigueur")));
                     volonte = Entier16(prog.entier(QStringLiteral("Volonte")));
+                    jetsDeLaRace(race, r.texte(QStringLiteral("Classe")), r.entier(QStringLiteral("Niveau")), reflexe,
+                                 vigueur, volonte);
                     exceptionsDeRace(p, reflexe, vigueur, volonte);
                 }
             }
@@ -243,7 +267,9 @@ bool ChargePersonnage(BaseDonnees& perso, BaseDonnees& programme, TypePersonnage
     if (const Ligne fiche = perso.cherche(QStringLiteral("Personnage"), QStringLiteral("PrimaryKey"), {nom}))
         copieFiche(fiche, p);
 
-    const int lues = sommeProgressions(perso, programme, p, nom);
+    const Ligne race = programme.cherche(QStringLiteral("Race"), QStringLiteral("PrimaryKey"), {p.RACE});
+    const JetsRaciaux jets{race.texte(QStringLiteral("Type")), race.texte(QStringLiteral("JetsBons"))};
+    const int lues = sommeProgressions(perso, programme, p, nom, jets);
 
     if (p.Archetype == u"Zombi" || p.Archetype == u"Squelette") {
         p.attaque = Entier16(Int(p.niv / 2.0));
