@@ -46,13 +46,17 @@ MONTEE = {"1": "1d2", "1d2": "1d3", "1d3": "1d4", "1d4": "1d6", "1d5": "1d7", "1
 # (2d6 vient de 1d8 plutôt que de 2d4, 3d6 de 2d6, 4d8 de 3d8).
 DESCENTE = {haut: bas for bas, haut in MONTEE.items() if bas not in ("2d4", "1d12", "2d10")}
 
+# Dés hors de la chaîne ordinaire (2d4, 1d12, 2d10 d'une grande créature) : la feuille les descend d'un
+# cran comme sa table des petites tailles ; réservé au bestiaire, pour ne rien changer des races écrites à la main.
+DESCENTE_BESTIAIRE = dict(DESCENTE, **{"2d4": "1d6", "1d12": "1d10", "2d10": "2d8", "3d4": "1d10", "4d4": "2d6"})
+
 ATTAQUE = re.compile(r"(?:(\d+) )?([A-Za-z][A-Za-z ]*?) [+-]\d+(?:/[+-]\d+)* melee \(([^)]*)\)")
 
 
-def des_moyens(des, taille):
+def des_moyens(des, taille, bestiaire=False):
     """Dés d'une attaque à la taille du monstre -> dés d'une créature de taille M ; None si hors table."""
     ecart = TAILLES.index(taille) - TAILLES.index("Medium")
-    table = DESCENTE if ecart > 0 else MONTEE
+    table = (DESCENTE_BESTIAIRE if bestiaire else DESCENTE) if ecart > 0 else MONTEE
     for _ in range(abs(ecart)):
         des = table.get(des)
         if des is None:
@@ -87,7 +91,7 @@ def attaques_naturelles(texte, taille, bestiaire=False):
         if groupe is None:
             continue  # arme manufacturée ou contact spécial
         des = re.match(r"\d+d\d+|\d+", m.group(3))
-        des = des_moyens(des.group(0), taille) if des else None
+        des = des_moyens(des.group(0), taille, bestiaire) if des else None
         if des is None:
             if not bestiaire:
                 raise SystemExit("Dés hors table pour %s : %s" % (groupe, m.group(0)))

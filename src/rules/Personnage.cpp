@@ -115,9 +115,11 @@ void exceptionsDeRace(const TypePersonnage& p, Entier16& reflexe, Entier16& vigu
     }
 }
 
-// Type de la race et jets forts de ses dés de vie raciaux (vide : ceux de la table du type).
+// Type de la race et jets forts de ses dés de vie raciaux (vide : ceux de la table du type), lus
+// au premier niveau d'une classe de type de créature.
 struct JetsRaciaux
 {
+    bool lus = false;
     QString type;
     QString bons;
 };
@@ -137,9 +139,9 @@ void jetsDeLaRace(const JetsRaciaux& race, const QString& classe, int niveau, En
 }
 
 // Parcourt les lignes de niveau par groupes d'une classe ; rend le nombre de lignes lues.
-int sommeProgressions(BaseDonnees& perso, BaseDonnees& programme, TypePersonnage& p, const QString& nom,
-                      const JetsRaciaux& race)
+int sommeProgressions(BaseDonnees& perso, BaseDonnees& programme, TypePersonnage& p, const QString& nom)
 {
+    JetsRaciaux race;
     Curseur niveaux = perso.curseur(QStringLiteral("PersonnageProgression"), QStringLiteral("index"));
     niveaux.cherche(QStringLiteral(">="), {nom});
     const QString nomMaj = nom.toUpper();
@@ -152,6 +154,10 @@ int sommeProgressions(BaseDonnees& perso, BaseDonnees& programme, TypePersonnage
         // Une classe absente des règles garde ses lignes ensemble, sans progression.
         const QString groupe = classe ? classe.texte(QStringLiteral("Classe")) : classeLigne;
         const QString maitre = classe ? classe.texte(QStringLiteral("ClasseMaitre")) : QString();
+        if (!race.lus && classe && classe.texte(QStringLiteral("Type")) == u"Type de créature") {
+            const Ligne r = programme.cherche(QStringLiteral("Race"), QStringLiteral("PrimaryKey"), {p.RACE});
+            race = {true, r.texte(QStringLiteral("Type")), r.texte(QStringLiteral("JetsBons"))};
+        }
         Entier16 attaque, reflexe, vigueur, volonte;
 
         while (memeNom() && niveaux.ligne().texte(QStringLiteral("Classe")).toUpper() == groupe.toUpper()) {
@@ -267,9 +273,7 @@ bool ChargePersonnage(BaseDonnees& perso, BaseDonnees& programme, TypePersonnage
     if (const Ligne fiche = perso.cherche(QStringLiteral("Personnage"), QStringLiteral("PrimaryKey"), {nom}))
         copieFiche(fiche, p);
 
-    const Ligne race = programme.cherche(QStringLiteral("Race"), QStringLiteral("PrimaryKey"), {p.RACE});
-    const JetsRaciaux jets{race.texte(QStringLiteral("Type")), race.texte(QStringLiteral("JetsBons"))};
-    const int lues = sommeProgressions(perso, programme, p, nom, jets);
+    const int lues = sommeProgressions(perso, programme, p, nom);
 
     if (p.Archetype == u"Zombi" || p.Archetype == u"Squelette") {
         p.attaque = Entier16(Int(p.niv / 2.0));
