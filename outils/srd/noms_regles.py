@@ -31,9 +31,7 @@ RACES_ABSENTES = [
     ("Nain polaire", "race hors SRD, non livrée ; les règles de vitesse la comptent parmi les nains"),
     ("Nain sauvage", "race hors SRD, non livrée ; les règles de vitesse la comptent parmi les nains"),
     ("Urdunnir", "race hors SRD, non livrée ; les règles de vitesse la comptent parmi les nains"),
-    ("Leshay", "race hors SRD, non livrée"),
     ("Brixashulty", "race hors SRD, non livrée (Saut à la Dextérité)"),
-    ("Géant des tempêtes", "géant du SRD non livré comme race (Natation sans pénalité d'armure)"),
     ("Serpent", "pas une race : toute race dont le nom contient « Serpent » grimpe à la Dextérité "
                 "(« Serpent constricteur », « Serpent venimeux (vipère) »)"),
     ("Elfes Noirs", "ancien nom de race, renommé « Drow » à la mise à jour des personnages"),

@@ -3,9 +3,11 @@
 
 Races du Manuel des joueurs et sous-races : écrites ici d'après les règles. Monstres jouables :
 chiffres lus dans la table monster de la base SRD (taille, type, dés de vie, vitesses, armure
-naturelle, caractéristiques, sens, résistances, dons), noms et descriptions écrits ici.
+naturelle, caractéristiques, sens, résistances, dons), noms et descriptions écrits ici. Le reste du
+bestiaire ouvert s'y ajoute (bestiaire.py : noms, exclusions, descriptions).
 
 Usage : races.py [--srd /chemin/dnd35.db] [--sortie data/programme]
+Regénération complète : voir l'en-tête de bestiaire.py.
 """
 import argparse
 import os
@@ -15,11 +17,12 @@ import sqlite3
 from dons import complete_competences, ecrit_tsv
 from dons_textes import DONS
 from dons_epiques import DONS_EPIQUES
-from races_donnees import (COMPETENCES_RACIALES, MONSTRES, RACES_JOUEURS, TRAITS_MONSTRES)
+from races_donnees import (COMPETENCES_RACIALES, GUERRIERS_JOUEURS, MONSTRES, RACES_JOUEURS, TRAITS_MONSTRES)
+import bestiaire
 
 TAILLES = {"Fine": "Infime", "Diminutive": "Minuscule", "Tiny": "Très petite", "Small": "Petite",
            "Medium": "Moyenne", "Large": "Grande", "Huge": "Très grande", "Gargantuan": "Gigantesque",
-           "Colossal": "Colossale"}
+           "Colossal": "Colossale", "Colossal+": "Colossale+"}
 TYPES = {"Aberration": "Aberration", "Animal": "Animal", "Construct": "Créature artificielle",
          "Magical Beast": "Créature magique", "Dragon": "Dragon", "Elemental": "Elémentaire",
          "Outsider": "Extérieur", "Fey": "Fée", "Giant": "Géant", "Humanoid": "Humanoïde",
@@ -31,7 +34,8 @@ SOUS_TYPES = {"Goblinoid": "Gobelinoïde", "Reptilian": "Reptilien", "Aquatic": 
               "Shapechanger": "Métamorphe", "Dwarf": "Nain", "Elf": "Elfe", "Gnome": "Gnome",
               "Halfling": "Halfelin", "Orc": "Orque", "Human": "Humain", "Gnoll": "Gnoll",
               "Incorporeal": "Intangible", "Angel": "Ange", "Archon": "Archon", "Demon": "Démon",
-              "Devil": "Diable", "Baatezu": "Baatezu", "Tanar'ri": "Tanar'ri"}
+              "Devil": "Diable", "Baatezu": "Baatezu", "Tanar'ri": "Tanar'ri", "Psionic": "Psionique",
+              "Augmented Magical Beast": "Augmenté", "Force": "Force"}
 MANOEUVRES = {"perfect": "Parfaite", "good": "Bonne", "average": "Moyenne", "poor": "Médiocre",
               "clumsy": "Déplorable"}
 ENERGIES = {"acid": "Resistance_acide", "cold": "Resistance_froid", "electricity": "Resistance_electricite",
@@ -58,7 +62,7 @@ ENTETE_RACE = (["Race", "Niveau", "Type"] + [f"SousType_{i}" for i in range(1, 6
                 "Progression_rm", "Resistance_acide", "Resistance_electricite", "Resistance_feu",
                 "Resistance_froid", "Resistance_son"] + [f"don_{i}" for i in range(1, 13)] +
                ["poidshomme", "poidsfemme", "poidsdes", "taillehomme", "taillefemme", "tailledes", "Langue",
-                "ClasseFavorite", "Source", "Description", "n°"])
+                "ClasseFavorite", "JetsBons", "CaracAbsentes", "Source", "Description", "n°"])
 ENTETE_COMP = ["Classe", "NOM", "carac1", "modif", "innee", "Rang", "Texte", "n°"]
 
 
@@ -77,7 +81,8 @@ def vitesses(texte):
         r["Deplacement"] = metres(premier.group(1))
     for mode, champ in (("fly", "Deplacement_Air"), ("swim", "Deplacement_Eau"),
                         ("burrow", "Deplacement_Fouissement"), ("climb", "Deplacement_Escalade")):
-        m = re.search(mode + r" (\d+) ft\.?(?: \(\d+ squares\))?(?: \((\w+)\))?", texte)
+        # « Fly 60 ft. (perfect) » : une créature sans vitesse au sol commence par son autre mode.
+        m = re.search(mode + r" (\d+) ft\.?(?: \(\d+ squares\))?(?: \((\w+)\))?", texte, re.I)
         if m:
             r[champ] = metres(m.group(1))
             if mode == "fly" and m.group(2):
@@ -96,11 +101,49 @@ def modificateur(score):
 def lit_monstre(base, nom_en):
     rang = base.execute("select size, type, descriptor, hit_dice, speed, armor_class, reach, special_attacks, "
                         "special_qualities, abilities, skills, bonus_feats, feats, challenge_rating, "
-                        "level_adjustment from monster where name=?", (nom_en,)).fetchone()
+                        "level_adjustment, saves, full_text from monster where name=?", (nom_en,)).fetchone()
     if rang is None:
         raise SystemExit(f"Monstre absent de la base SRD : {nom_en}")
     return dict(zip(["size", "type", "descriptor", "hd", "speed", "ac", "reach", "sa", "sq", "abilities",
-                     "skills", "bonus_feats", "feats", "cr", "la"], rang))
+                     "skills", "bonus_feats", "feats", "cr", "la", "saves", "texte"], rang))
+
+
+JETS = (("Ref", "Réflexe", "Dex", "Lightning Reflexes"), ("Fort", "Vigueur", "Con", "Great Fortitude"),
+        ("Will", "Volonté", "Wis", "Iron Will"))
+
+
+def jets_bons(b, niveau):
+    """Jets de base forts des dés de vie raciaux, déduits des jets du bloc : total moins
+    caractéristique et dons ; fort quand la base dépasse le milieu entre 2 + DV/2 et DV/3."""
+    if niveau <= 0:
+        return None
+    caracs = dict(re.findall(r"(Str|Dex|Con|Int|Wis|Cha)[ _](\d+)", b["abilities"] or ""))
+    bons = []
+    for en, fr, carac, don in JETS:
+        m = re.search(en + r"\s*([+-]\d+)", b["saves"] or "")
+        if not m:
+            continue  # « Ref - » d'une créature immobile : pas de jet fort
+        base = int(m.group(1)) - ((int(caracs[carac]) - 10) // 2 if carac in caracs else 0)
+        if don in (b["feats"] or "") or don in (b["bonus_feats"] or ""):
+            base -= 2
+        # Grâce surnaturelle ou divine : le Charisme s'ajoute à chaque jet.
+        if re.search(r"(unearthly|divine) grace", (b["sq"] or "") + (b["sa"] or ""), re.I) and "Cha" in caracs:
+            base -= max(0, (int(caracs["Cha"]) - 10) // 2)
+        if 2 * base >= (2 + niveau // 2) + niveau // 3:
+            bons.append(fr)
+    return ", ".join(bons) or "Aucun"
+
+
+def bonus_raciaux(texte):
+    """« +4 racial bonus on Search, Spot, and Listen checks. » -> [(compétence, bonus)], sans condition."""
+    from dons import COMPETENCES
+    r = []
+    for m in re.finditer(r"\+(\d+) racial bonus on ([A-Z][^.<]*?) checks\.", re.sub(r"<[^>]+>", " ", texte or "")):
+        for nom in re.split(r",\s*(?:and\s+)?|\s+and\s+", m.group(2)):
+            fr = COMPETENCES.get(nom.strip())
+            if fr:
+                r.append((fr, int(m.group(1))))
+    return r
 
 
 def nombre(texte, defaut=0):
@@ -142,7 +185,8 @@ def dons_du_bloc(texte, noms):
 
 def race_monstre(base, m, noms):
     b = lit_monstre(base, m["en"])
-    ligne = {"Race": m["fr"], "Type": TYPES[b["type"]], "taille": TAILLES[b["size"]], "Source": "Manuel des monstres"}
+    ligne = {"Race": m["fr"], "Type": TYPES[b["type"]], "taille": TAILLES[b["size"]],
+             "Source": m.get("source", "Manuel des monstres")}
     sous = [SOUS_TYPES[s.strip()] for s in (b["descriptor"] or "").split(",") if s.strip() in SOUS_TYPES]
     for i, s in enumerate(m.get("sous_types", sous)[:5], 1):
         ligne[f"SousType_{i}"] = s
@@ -153,6 +197,10 @@ def race_monstre(base, m, noms):
         # Un demi-dé de vie compte pour un niveau racial.
         de = re.match(r"(\d+)(/\d+)? ?d", b["hd"])
         ligne["Niveau"] = (1 if de.group(2) else int(de.group(1))) if de else 0
+    ligne["JetsBons"] = jets_bons(b, ligne["Niveau"])
+    absentes = [fr for en, fr in (("Str", "For"), ("Dex", "Dex"), ("Con", "Con"), ("Int", "Int"), ("Wis", "Sag"),
+                                  ("Cha", "Cha")) if re.search(en + r"\s*[-—]", b["abilities"] or "")]
+    ligne["CaracAbsentes"] = ", ".join(absentes) or None
     la = re.match(r"\+?(\d+)", (b["la"] or "").strip())
     ligne["AdjNiv"] = int(la.group(1)) if la else None
     ligne["FP"] = m.get("fp", 0 if guerrier else fp(b["cr"]))
@@ -187,7 +235,8 @@ def race_monstre(base, m, noms):
         ligne["Resistance_degat"] = int(rd.group(1))
         matiere = rd.group(2).strip()
         for en, fr in sorted(MATIERES_RD.items(), key=lambda e: -len(e[0])):
-            matiere = re.sub(r"\b" + re.escape(en) + r"\b", fr, matiere) if en.isalpha() or " " in en else matiere.replace(en, fr)
+            matiere = (re.sub(r"\b" + re.escape(en) + r"\b", fr, matiere, flags=re.I) if en.isalpha() or " " in en
+                       else matiere.replace(en, fr))
         matiere = re.sub(r"\bor\b", "ou", re.sub(r"\band\b", "et", matiere))
         ligne["Rd_texte"] = f"{rd.group(1)}/{matiere}"
     rm = re.search(r"[Ss]pell resistance (\d+)", sq)
@@ -197,7 +246,8 @@ def race_monstre(base, m, noms):
         for en in re.findall(r"acid|cold|electricity|fire|sonic", mm.group(1)):
             ligne[ENERGIES[en]] = int(mm.group(2))
     for en, champ in ENERGIES.items():
-        autre = re.search(r"\b" + en + r" (\d+)", sq)
+        # Liste « acid 10, cold 10 » des qualités spéciales, pas les dés d'un souffle.
+        autre = re.search(r"\b" + en + r" (\d+)\b(?!d)", b["sq"] or "")
         if autre and not ligne.get(champ) and "resistance" in sq.lower():
             ligne[champ] = int(autre.group(1))
     traits = list(m.get("traits", []))
@@ -207,7 +257,7 @@ def race_monstre(base, m, noms):
     for i, t in enumerate(traits[:12], 1):
         ligne[f"don_{i}"] = t
     ligne["Langue"] = m.get("langue")
-    ligne["Description"] = m["description"]
+    ligne["Description"] = m.get("description")
     for cle in ("Competence", "Don", "Reflexe", "Vigueur", "Volonte"):
         ligne.setdefault(cle, 0)
     ligne.update(m.get("champs", {}))
@@ -217,14 +267,31 @@ def race_monstre(base, m, noms):
         for nom_en in re.findall(r"([A-Z][A-Za-z ]+(?: \([a-z ]+\))?) [+-]\d+", b["skills"] or ""):
             from dons import COMPETENCES
             fr = COMPETENCES.get(nom_en.strip())
-            if fr:
+            if fr and fr not in {c["NOM"] for c in competences}:
                 competences.append({"Classe": m["fr"], "NOM": fr})
+    if "source" in m:
+        # Bestiaire : bonus raciaux du texte, et +8 en Natation ou Escalade pour une vitesse de nage
+        # ou d'escalade.
+        bonus = bonus_raciaux(b["texte"])
+        if ligne.get("Deplacement_Eau"):
+            bonus.append(("Natation", 8))
+        if ligne.get("Deplacement_Escalade"):
+            bonus.append(("Escalade", 8))
+        for nom, valeur in bonus:
+            ligne_comp = next((c for c in competences if c["NOM"] == nom), None)
+            if ligne_comp is None:
+                ligne_comp = {"Classe": m["fr"], "NOM": nom}
+                competences.append(ligne_comp)
+            ligne_comp["modif"] = max(valeur, ligne_comp.get("modif", 0))
     dons = []
     if not guerrier:
-        for fr, precision in dons_du_bloc(b["feats"], noms):
-            dons.append({"Race": m["fr"], "Don": fr, "Libelle": precision, "Type": "Don"})
-        for fr, precision in dons_du_bloc(b["bonus_feats"], noms):
-            dons.append({"Race": m["fr"], "Don": fr, "Libelle": precision, "Type": "Don supplémentaire"})
+        vus = set()
+        for colonne, genre in (("feats", "Don"), ("bonus_feats", "Don supplémentaire")):
+            for fr, precision in dons_du_bloc(b[colonne], noms):
+                # Deux spécialités que la table d'armes ne connaît pas ne font qu'une ligne.
+                if (fr, precision) not in vus:
+                    vus.add((fr, precision))
+                    dons.append({"Race": m["fr"], "Don": fr, "Libelle": precision, "Type": genre})
     return ligne, competences, dons
 
 
@@ -244,7 +311,7 @@ def fusionne_competences(lignes, race, modifs):
 def main():
     racine = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
     p = argparse.ArgumentParser()
-    p.add_argument("--srd", default=os.path.join(racine, "..", "shared", "srd", "dnd35.db"))
+    p.add_argument("--srd", default=os.path.join(__import__("tsv_srd").SRD, "dnd35.db"))
     p.add_argument("--sortie", default=os.path.join(racine, "data", "programme"))
     args = p.parse_args()
     base = sqlite3.connect(args.srd)
@@ -260,6 +327,14 @@ def main():
         races.append(ligne)
         competences.extend(comp)
         dons.extend(d)
+    livrees = len(races)
+    deja = dict(GUERRIERS_JOUEURS)
+    deja.update({m["en"]: m["fr"] for m in MONSTRES})
+    for m in bestiaire.monstres(base, deja):
+        ligne, comp, d = race_monstre(base, m, noms)
+        races.append(ligne)
+        competences.extend(comp)
+        dons.extend(d)
     for race, modifs in COMPETENCES_RACIALES.items():
         fusionne_competences(competences, race, modifs)
     for r in RACES_JOUEURS:
@@ -268,9 +343,15 @@ def main():
     # bonus suffit à en faire une.
     for l in competences:
         l.setdefault("modif", 0)
+    # Une compétence à spécialité que le bloc ne précise pas (« Perform ») n'a pas de ligne.
+    with open(os.path.join(args.sortie, "Competence.tsv"), encoding="utf-8") as f:
+        connues = {l.split("\t", 1)[0] for l in f}
+    competences = [l for l in competences if l["NOM"] in connues]
     complete_competences(competences, args.sortie)
-    # Numéros stables dans l'ordre alphabétique.
-    races.sort(key=lambda l: __import__("dons").cle_tri(l["Race"]))
+    # Numéros stables : les races déjà livrées d'abord, chaque groupe dans l'ordre alphabétique.
+    tri = __import__("dons").cle_tri
+    races = (sorted(races[:livrees], key=lambda l: tri(l["Race"])) +
+             sorted(races[livrees:], key=lambda l: tri(l["Race"])))
     for i, l in enumerate(races, 1):
         l["n°"] = i
 

@@ -98,8 +98,7 @@ RACES_JOUEURS = [
       COMP_GNOME + [("Discrétion", 0, "+4 de plus en forêt.")], SousType_1="Gnome", Source="Manuel des monstres"),
     R("Svirfnebelin", "Petite", 6, (-2, 2, 0, 0, 2, -4),
       ["Connaissance de la pierre", "Esquive svirfnebelin", "Pouvoirs magiques des svirfnebelins",
-       "Antidétection svirfnebelin", "Haine des kobolds et gobelinoïdes", "Entraînement défensif contre les géants",
-       "Bonus gnome aux DD illusions"],
+       "Antidétection svirfnebelin", "Haine des kobolds et gobelinoïdes", "Bonus gnome aux DD illusions"],
       "Commun, Gnome, Commun des Profondeurs, Terreux", "Roublard", T_GNOME,
       "Gnomes des profondeurs, discrets et méfiants, qui vivent dans des cités cachées du monde souterrain. "
       "Ils voient dans le noir à 36 m, résistent à la magie et échappent à la divination.",
@@ -312,4 +311,11 @@ COMPETENCES_RACIALES = {
     "Chien": [("Saut", 4, None), ("Survie", 0, "+4 pour suivre une piste à l'odeur.")],
     "Chien de selle": [("Saut", 4, None), ("Survie", 0, "+4 pour suivre une piste à l'odeur.")],
     "Grand singe": [("Escalade", 8, None)],
+}
+
+# Guerriers de niveau 1 du bestiaire dont la race est écrite plus haut d'après les règles.
+GUERRIERS_JOUEURS = {
+    "Dwarf, 1st-Level Warrior": "Nain", "Duergar, 1st-Level Warrior": "Duergar", "Elf, 1st-Level Warrior": "Elfe",
+    "Drow, 1st-Level Warrior": "Drow", "Gnome, 1st-Level Warrior": "Gnome",
+    "Svirfneblin, 1st-Level Warrior": "Svirfnebelin", "Halfling, 1st-Level Warrior": "Halfelin",
 }

@@ -546,6 +546,8 @@ const QVector<EntreeCatalogue> kCatalogue = {
 };
 
 const QVector<EntreeCatalogue> kDons = {
+    // Trait racial : le svirfnebelin esquive toutes les créatures.
+    bonus("Esquive svirfnebelin", "Bonus Classe Armure|Esquive|Esquive|4"),
     compteur("Fureur de la tigresse", kRage, 1),
     compteur("Rage de grand berserker", kForceRage, 2),
     compteur("Rage de grand berserker", kVolonteRage, 1),

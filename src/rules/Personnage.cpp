@@ -114,6 +114,29 @@ void exceptionsDeRace(const TypePersonnage& p, Entier16& reflexe, Entier16& vigu
     }
 }
 
+// Type de la race et jets forts de ses dés de vie raciaux (vide : ceux de la table du type), lus
+// au premier niveau d'une classe de type de créature.
+struct JetsRaciaux
+{
+    bool lus = false;
+    QString type;
+    QString bons;
+};
+
+// Les dés de vie raciaux suivent la créature : un gnoll a la Vigueur forte, pas les Réflexes.
+void jetsDeLaRace(const JetsRaciaux& race, const QString& classe, int niveau, Entier16& reflexe, Entier16& vigueur,
+                  Entier16& volonte)
+{
+    if (race.bons.isEmpty() || classe != race.type)
+        return;
+    const auto jet = [&](const char* nom) {
+        return Entier16(race.bons.contains(QString::fromUtf8(nom)) ? Int(niveau / 2.0) + 2 : Int(niveau / 3.0));
+    };
+    reflexe = jet("Réflexe");
+    vigueur = jet("Vigueur");
+    volonte = jet("Volonté");
+}
+
 // Parcourt les lignes de niveau par groupes d'une classe, dans l'ordre de l'index (nom, classe,
 // niveau) ; rend le nombre de lignes lues.
 int sommeProgressions(BaseDonnees& perso, BaseDonnees& programme, TypePersonnage& p, const QString& nom)
@@ -125,6 +148,7 @@ int sommeProgressions(BaseDonnees& perso, BaseDonnees& programme, TypePersonnage
         {nom});
     const auto entier = [](const Ligne& l, int i) { return Entier16(l.entier(i)); };
     const auto texte = [](const Ligne& l, int i) { return l.texte(i); };
+    JetsRaciaux race;
 
     qsizetype i = 0;
     while (i < niveaux.size()) {
@@ -133,6 +157,10 @@ int sommeProgressions(BaseDonnees& perso, BaseDonnees& programme, TypePersonnage
         // Une classe absente des règles garde ses lignes ensemble, sans progression.
         const QString groupe = classe ? classe.texte(QStringLiteral("Classe")) : classeLigne;
         const QString maitre = classe ? classe.texte(QStringLiteral("ClasseMaitre")) : QString();
+        if (!race.lus && classe && classe.texte(QStringLiteral("Type")) == u"Type de créature") {
+            const Ligne r = programme.cherche(QStringLiteral("Race"), QStringLiteral("PrimaryKey"), {p.RACE});
+            race = {true, r.texte(QStringLiteral("Type")), r.texte(QStringLiteral("JetsBons"))};
+        }
         Entier16 attaque, reflexe, vigueur, volonte;
 
         for (; i < niveaux.size() && texte(niveaux.at(i), Classe).compare(groupe, Qt::CaseInsensitive) == 0; ++i) {
@@ -163,6 +191,7 @@ int sommeProgressions(BaseDonnees& perso, BaseDonnees& programme, TypePersonnage
                 reflexe = entier(prog, 1);
                 vigueur = entier(prog, 2);
                 volonte = entier(prog, 3);
+                jetsDeLaRace(race, classeNiveau, entier(r, Niveau), reflexe, vigueur, volonte);
                 exceptionsDeRace(p, reflexe, vigueur, volonte);
             }
         }

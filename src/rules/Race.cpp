@@ -46,6 +46,8 @@ const std::pair<const char*, QString TypeRace::*> kTextes[] = {
     {"taille", &TypeRace::taille},
     {"Vision_texte", &TypeRace::Vision_texte},
     {"Rd_texte", &TypeRace::Rd_texte},
+    {"JetsBons", &TypeRace::JetsBons},
+    {"CaracAbsentes", &TypeRace::CaracAbsentes},
 };
 
 const std::pair<const char*, Entier16 TypeRace::*> kEntiers[] = {

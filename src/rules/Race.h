@@ -31,6 +31,8 @@ struct TypeRace
     Entier16 Progression_rm;
     Entier16 Resistance_feu, Resistance_froid, Resistance_electricite, Resistance_acide, Resistance_son;
     double FP = 0;
+    QString JetsBons;        // jets forts des dés de vie raciaux ; vide : ceux de la classe du type
+    QString CaracAbsentes;   // "For", "Dex", "Con", "Int", "Sag", "Cha" séparés par des virgules
 
     QString& sousType(int k);
     const QString& sousType(int k) const;

@@ -204,6 +204,12 @@ void caracteristiquesAbsentes(Fiche& f)
         c[Int].Total = absente;
     if (r.Type == u"Mort-vivant")
         c[Con].Total = absente;
+    // Caractéristiques que la race n'a pas (vases sans esprit, intangibles sans Force...).
+    static const char* const abreges[6] = {"For", "Dex", "Con", "Int", "Sag", "Cha"};
+    for (const QString& sans : r.CaracAbsentes.split(u',', Qt::SkipEmptyParts))
+        for (int i = 0; i < 6; ++i)
+            if (sans.trimmed() == QLatin1String(abreges[i]))
+                c[i].Total = absente;
     f.BonusPVConstruction = 0;
     if (r.Type == u"Créature artificielle" && !r.aSousType(QStringLiteral("Créature artificielle vivante"))) {
         c[Con].Total = absente;

@@ -138,8 +138,10 @@ private Q_SLOTS:
         // compétence de classe, ils ne donneraient aucun point utile.
         regle("classe des dés de vie raciaux", "select r.Race from Race r where r.Niveau > 0 and not exists "
                                                "(select 1 from Classe c where c.Classe = r.Type)");
+        // Une créature sans Intelligence (vase, golem, objet animé) n'a pas de points de compétence.
         regle("compétences des dés de vie raciaux", "select r.Race from Race r where r.Niveau > 0 and not exists "
-                                                    "(select 1 from RaceCompetence c where c.Classe = r.Race)");
+                                                    "(select 1 from RaceCompetence c where c.Classe = r.Race) and "
+                                                    "coalesce(r.CaracAbsentes, '') not like '%Int%'");
         // Une vitesse de nage ou d'escalade donne un bonus racial de +8 dans la compétence.
         for (const auto& [vitesse, competence] : {std::pair("Deplacement_Eau", "Natation"),
                                                   {"Deplacement_Escalade", "Escalade"}})
@@ -218,6 +220,17 @@ private Q_SLOTS:
         valeurs("Race", "Ogre", "Niveau=4|Type=Géant|taille=Grande");
         valeurs("Race", "Loup", "Type=Animal|Deplacement=15|Quadripede=1");
         valeurs("Race", "Centaure", "Type=Humanoïde monstrueux");
+        // Bestiaire : dés de vie, vitesses (pieds × 0,3), armure naturelle, résistance à la magie, jets forts
+        // des dés de vie raciaux déduits des jets du bloc (un gnoll : Vig +4 = 3 + Con 1).
+        valeurs("Race", "Gnoll", "JetsBons=Vigueur");
+        valeurs("Race", "Dragon rouge adulte", "Niveau=22|taille=Très grande|Deplacement_Air=45|Manoeuvrabilite=Médiocre|"
+                                               "Resistance_magie=21|Ca=21|For=22|Allonge=2");
+        valeurs("Race", "Triton", "Type=Extérieur|SousType_1=Natif|Deplacement_Eau=12|Ca=6|AdjNiv=2|"
+                                  "JetsBons=Réflexe, Vigueur, Volonté");
+        valeurs("Race", "Goule", "Niveau=2|Type=Mort-vivant|CaracAbsentes=Con|JetsBons=Volonté|Dex=4");
+        valeurs("Race", "Elémentaire de la terre G", "Niveau=8|JetsBons=Vigueur|Rd_texte=5/–|Deplacement=6");
+        valeurs("Race", "Cube gélatineux", "Type=Vase|CaracAbsentes=Int|JetsBons=Aucun|taille=Très grande");
+        valeurs("Race", "Demi-géant", "Niveau=0|For=2|Dex=-2|Con=2|Source=Manuel extensif des psioniques");
         valeurs("Archetype", "Vampire", "AdjNiv=8|Type=Mort-vivant");
         valeurs("Archetype", "Demi-dragon", "Type=Dragon|For=8");
         valeurs("Archetype", "Squelette", "Type=Mort-vivant");
@@ -595,6 +608,41 @@ private Q_SLOTS:
         QCOMPARE(entier("select count(*) from Possession"), 20);
         QCOMPARE(liste("select Nom from Alignements order by ordre"), kAlignements);
         QVERIFY(m_base->cherche("Caracteristiques", "PrimaryKey", {"Modificateurs"}));
+    }
+
+    // Bestiaire ouvert : chaque race dans les vocabulaires que la fiche connaît.
+    void bestiaire()
+    {
+        QVERIFY(entier("select count(*) from Race") >= 550);
+        const QSet<QString> jets = {"Réflexe", "Vigueur", "Volonté"};
+        const QSet<QString> caracs = {"For", "Dex", "Con", "Int", "Sag", "Cha"};
+        QStringList fautes;
+        for (const Ligne& r : m_base->selectionne("select Race, Type, taille, Niveau, JetsBons, CaracAbsentes from Race")) {
+            const QString nom = r.texte("Race");
+            if (!Tailles().contains(r.texte("taille")))
+                fautes.append(nom + " : taille " + r.texte("taille"));
+            if (!TypesCreature().contains(r.texte("Type")))
+                fautes.append(nom + " : type " + r.texte("Type"));
+            if (r.entier("Niveau") > 0 && r.texte("JetsBons").isEmpty())
+                fautes.append(nom + " : jets des dés de vie raciaux");
+            for (const QString& j : r.texte("JetsBons").split(", ", Qt::SkipEmptyParts))
+                if (!jets.contains(j) && j != u"Aucun")
+                    fautes.append(nom + " : jet " + j);
+            for (const QString& c : r.texte("CaracAbsentes").split(", ", Qt::SkipEmptyParts))
+                if (!caracs.contains(c))
+                    fautes.append(nom + " : caractéristique " + c);
+        }
+        // Une arme naturelle d'un groupe inconnu des lignes d'attaque n'apparaîtrait pas sur la fiche.
+        for (const Ligne& a : m_base->selectionne("select distinct e.objet, o.GroupeObjet from Raceequipement e "
+                                                  "join Objets o on o.NomObjet = e.objet"))
+            if (!AttaquesNaturelles().contains(a.texte("GroupeObjet")))
+                fautes.append(a.texte("objet") + " : groupe " + a.texte("GroupeObjet"));
+        QVERIFY2(fautes.isEmpty(), qPrintable(fautes.mid(0, 20).join("\n")));
+        QVERIFY(entier("select count(distinct Race) from Raceequipement") >= 300);
+        // Un trait que remplace un autre n'est pas listé aussi : l'esquive du svirfnebelin vaut contre tous.
+        QCOMPARE(entier("select count(*) from Race where Race = 'Svirfnebelin' and 'Entraînement défensif contre les "
+                        "géants' in (don_1, don_2, don_3, don_4, don_5, don_6, don_7, don_8, don_9, don_10, don_11, don_12)"),
+                 0);
     }
 
     void objets()

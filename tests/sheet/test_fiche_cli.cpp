@@ -29,7 +29,20 @@ Resultat execute(QStringList arguments)
     return {code, sortie, erreurs};
 }
 
+// Valeur du JSON au chemin "a/b/c", en texte (un total "-" reste "-").
+QString auChemin(const QJsonObject& racine, const QString& chemin)
+{
+    QJsonValue v = racine;
+    for (const QString& cle : chemin.split(u'/'))
+        v = v.toObject().value(cle);
+    return v.isString() ? v.toString() : QString::number(v.toDouble());
+}
+
+using Attendus = QList<std::pair<QString, QString>>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Attendus)
 
 class TestFicheCli : public QObject
 {
@@ -48,6 +61,23 @@ private Q_SLOTS:
         ajouteAldo(*perso);
         ajoutePersonnageFiche(*perso, "Bancal", {{"Guerrier", 10}}, {{"RACE", "Humain"}});
         perso->execute("update Personnage set Niv_1 = 2 where Nom = ?", {"Bancal"});
+        // Créatures du bestiaire à niveaux de classe : tableau d'élite 15 14 13 12 10 8 (coût 25 points)
+        // sur la première ligne, ajustements raciaux de la race ; dés de vie raciaux dans la classe du type.
+        ajoutePersonnageFiche(*perso, "Derro", {{"Humanoïde monstrueux", 8, {10, 14, 13, 12, 8, 15}},
+                                                {"Humanoïde monstrueux", 5}, {"Humanoïde monstrueux", 4},
+                                                {"Ensorceleur", 4}, {"Ensorceleur", 3}}, {{"RACE", "Derro"}});
+        choisit(*perso, "Derro", "Humanoïde monstrueux", 1, "Science de l’initiative");
+        ajoutePersonnageFiche(*perso, "Goule", {{"Mort-vivant", 12, {14, 15, 13, 10, 12, 8}}, {"Mort-vivant", 7},
+                                                {"Guerrier", 10}}, {{"RACE", "Goule"}});
+        ajoutePersonnageFiche(*perso, "Satyre", {{"Fée", 6, {8, 14, 13, 12, 10, 15}}, {"Fée", 4}, {"Fée", 4},
+                                                 {"Fée", 4}, {"Fée", 4}, {"Barde", 6}, {"Barde", 4}}, {{"RACE", "Satyre"}});
+        ajoutePersonnageFiche(*perso, "Sahuagin", {{"Humanoïde monstrueux", 8, {14, 10, 13, 12, 15, 8}},
+                                                   {"Humanoïde monstrueux", 5}, {"Prêtre", 8}, {"Prêtre", 5}},
+                              {{"RACE", "Sahuagin"}});
+        ajoutePersonnageFiche(*perso, "Manticore", {{"Créature magique", 10, {15, 13, 14, 10, 12, 8}},
+                                                    {"Créature magique", 6}, {"Créature magique", 6},
+                                                    {"Créature magique", 6}, {"Créature magique", 6},
+                                                    {"Créature magique", 6}, {"Guerrier", 10}}, {{"RACE", "Manticore"}});
         m_base = perso->chemin();
     }
 
@@ -94,6 +124,96 @@ private Q_SLOTS:
         const QJsonArray armes = o["armes"].toArray();
         QCOMPARE(armes.size(), 1);
         QCOMPARE(armes[0].toObject()["ligne"].toString(), QString("Mélée(+9/+4) Dégâts(1d3+3) (20,x2)"));
+    }
+
+    // Cinq créatures du bestiaire à niveaux de classe, calculées à la main d'après les règles 3.5 et les
+    // données de leur race. FP : FP de la race + niveaux de classe + Int((25 - 20) / 10) = + 0.
+    void bestiaire_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<Attendus>("attendus");
+        const auto n = [](int v) { return QString::number(v); };
+        // Derro (humanoïde monstrueux 3 DV, P, For +0 Dex +4 Con +2 Int +0 Sag -6 Cha +6, armure naturelle 2,
+        // 6 m, jets forts Réf et Vol) ensorceleur 2.
+        QTest::newRow("derro ensorceleur 2") << "Derro" << Attendus{
+            {"caracteristiques/Force/total", n(10)}, {"caracteristiques/Dextérité/total", n(14 + 4)},
+            {"caracteristiques/Constitution/total", n(13 + 2)}, {"caracteristiques/Sagesse/total", n(8 - 6)},
+            {"caracteristiques/Charisme/total", n(15 + 6)},
+            {"pointsDeVie", n(8 + 5 + 4 + 4 + 3 + 5 * 2)},              // Con 15 : +2 par dé
+            {"attaqueDeBase", n(3 + 1)},                                // 3 DV forts, ensorceleur 2 : +1
+            {"lutte", n(4 + 0 - 4)},                                    // taille P : -4
+            {"jetsDeSauvegarde/Vigueur/total", n(3 / 3 + 0 + 2)},       // faible 1, Con +2
+            {"jetsDeSauvegarde/Réflexe/total", n(2 + 3 / 2 + 0 + 4)},   // fort 3, Dex +4
+            {"jetsDeSauvegarde/Volonté/total", n(2 + 3 / 2 + 3 - 4)},   // fort 3, ensorceleur 3, Sag -4
+            {"classeArmure/total", n(10 + 1 + 4 + 2)}, {"classeArmure/contact", n(10 + 1 + 4)},
+            {"classeArmure/depourvu", n(10 + 1 + 2)},
+            {"initiative", n(4 + 4)},                                   // Dex +4, Science de l'initiative
+            {"deplacement/terre", n(6)}, {"fp", n(3 + 2)}};
+        // Goule (mort-vivant 2 DV sans Constitution, For +2 Dex +4 Int +2 Sag +4 Cha +2, armure naturelle 2,
+        // jet fort Vol) guerrier 1.
+        QTest::newRow("goule guerrier 1") << "Goule" << Attendus{
+            {"caracteristiques/Force/total", n(14 + 2)}, {"caracteristiques/Dextérité/total", n(15 + 4)},
+            {"caracteristiques/Constitution/total", "-"}, {"caracteristiques/Sagesse/total", n(12 + 4)},
+            {"pointsDeVie", n(12 + 7 + 10)},                            // sans Constitution
+            {"attaqueDeBase", n(2 / 2 + 1)},                            // DV faibles : 1 ; guerrier : 1
+            {"lutte", n(2 + 3)},
+            {"jetsDeSauvegarde/Vigueur/total", n(2 / 3 + 2 + 0)},       // faible 0, guerrier 2
+            {"jetsDeSauvegarde/Réflexe/total", n(2 / 3 + 0 + 4)},
+            {"jetsDeSauvegarde/Volonté/total", n(2 + 2 / 2 + 0 + 3)},   // fort 3, Sag +3
+            {"classeArmure/total", n(10 + 4 + 2)}, {"classeArmure/contact", n(10 + 4)},
+            {"classeArmure/depourvu", n(10 + 2)}, {"initiative", n(4)}, {"deplacement/terre", n(9)},
+            {"fp", n(1 + 1)}};
+        // Satyre (fée 5 DV, For +0 Dex +2 Con +2 Int +2 Sag +2 Cha +2, armure naturelle 4, 12 m, jets forts
+        // Réf et Vol) barde 2.
+        QTest::newRow("satyre barde 2") << "Satyre" << Attendus{
+            {"caracteristiques/Force/total", n(8)}, {"caracteristiques/Dextérité/total", n(14 + 2)},
+            {"caracteristiques/Charisme/total", n(15 + 2)},
+            {"pointsDeVie", n(6 + 4 * 4 + 6 + 4 + 7 * 2)},             // Con 15 : +2 par dé
+            {"attaqueDeBase", n(5 / 2 + 1)},                            // fée 5 : 2 ; barde 2 : 1
+            {"lutte", n(3 - 1)},
+            {"jetsDeSauvegarde/Vigueur/total", n(5 / 3 + 0 + 2)},
+            {"jetsDeSauvegarde/Réflexe/total", n(2 + 5 / 2 + 3 + 3)},   // fort 4, barde 3, Dex +3
+            {"jetsDeSauvegarde/Volonté/total", n(2 + 5 / 2 + 3 + 1)},   // fort 4, barde 3, Sag +1
+            {"classeArmure/total", n(10 + 3 + 4)}, {"classeArmure/contact", n(10 + 3)},
+            {"classeArmure/depourvu", n(10 + 4)}, {"initiative", n(3)}, {"deplacement/terre", n(12)},
+            {"fp", n(2 + 2)}};
+        // Sahuagin (humanoïde monstrueux 2 DV, For +4 Dex +2 Con +2 Int +4 Sag +2 Cha -2, armure naturelle 5,
+        // 9 m, nage 18 m, jets forts Réf et Vol) prêtre 2.
+        QTest::newRow("sahuagin prêtre 2") << "Sahuagin" << Attendus{
+            {"caracteristiques/Force/total", n(14 + 4)}, {"caracteristiques/Sagesse/total", n(15 + 2)},
+            {"caracteristiques/Charisme/total", n(8 - 2)},
+            {"pointsDeVie", n(8 + 5 + 8 + 5 + 4 * 2)},
+            {"attaqueDeBase", n(2 + 1)}, {"lutte", n(3 + 4)},
+            {"jetsDeSauvegarde/Vigueur/total", n(2 / 3 + 3 + 2)},       // faible 0, prêtre 3, Con +2
+            {"jetsDeSauvegarde/Réflexe/total", n(2 + 2 / 2 + 0 + 1)},   // fort 3, Dex +1
+            {"jetsDeSauvegarde/Volonté/total", n(2 + 2 / 2 + 3 + 3)},   // fort 3, prêtre 3, Sag +3
+            {"classeArmure/total", n(10 + 1 + 5)}, {"classeArmure/contact", n(10 + 1)},
+            {"classeArmure/depourvu", n(10 + 5)}, {"initiative", n(1)}, {"deplacement/terre", n(9)},
+            {"deplacement/nage", n(18)}, {"fp", n(2 + 2)}};
+        // Manticore (créature magique 6 DV, G, For +10 Dex +4 Con +8 Int -4 Sag +2 Cha -2, armure naturelle 6,
+        // 9 m, vol 15 m déplorable, jets forts Réf et Vig) guerrier 1.
+        QTest::newRow("manticore guerrier 1") << "Manticore" << Attendus{
+            {"caracteristiques/Force/total", n(15 + 10)}, {"caracteristiques/Constitution/total", n(14 + 8)},
+            {"caracteristiques/Intelligence/total", n(10 - 4)},
+            {"pointsDeVie", n(10 + 5 * 6 + 10 + 7 * 6)},                // Con 22 : +6 par dé
+            {"attaqueDeBase", n(6 + 1)}, {"lutte", n(7 + 7 + 4)},      // taille G : +4
+            {"jetsDeSauvegarde/Vigueur/total", n(2 + 6 / 2 + 2 + 6)},   // fort 5, guerrier 2, Con +6
+            {"jetsDeSauvegarde/Réflexe/total", n(2 + 6 / 2 + 0 + 3)},   // fort 5, Dex +3
+            {"jetsDeSauvegarde/Volonté/total", n(6 / 3 + 0 + 2)},       // faible 2, Sag +2
+            {"classeArmure/total", n(10 - 1 + 3 + 6)}, {"classeArmure/contact", n(10 - 1 + 3)},
+            {"classeArmure/depourvu", n(10 - 1 + 6)}, {"initiative", n(3)}, {"deplacement/terre", n(9)},
+            {"deplacement/vol", n(15)}, {"deplacement/manoeuvrabilite", "Déplorable"}, {"fp", n(5 + 1)}};
+    }
+    void bestiaire()
+    {
+        QFETCH(QString, nom);
+        QFETCH(Attendus, attendus);
+        const Resultat r = execute({"fiche", nom, "--base", m_base, "--format", "json"});
+        QVERIFY2(r.code == 0, qPrintable(r.erreurs));
+        const QJsonObject o = QJsonDocument::fromJson(r.sortie.toUtf8()).object();
+        for (const auto& [chemin, valeur] : attendus)
+            QVERIFY2(auChemin(o, chemin) == valeur,
+                     qPrintable(QStringLiteral("%1 : %2 au lieu de %3").arg(chemin, auChemin(o, chemin), valeur)));
     }
 
     void texteDansUnFichier()

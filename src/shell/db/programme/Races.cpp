@@ -42,6 +42,9 @@ DefinitionTable tableRace()
              << entier(QStringLiteral("poidsdes")) << entier(QStringLiteral("taillehomme"))
              << entier(QStringLiteral("taillefemme")) << entier(QStringLiteral("tailledes"))
              << texte(QStringLiteral("Langue")) << texte(QStringLiteral("ClasseFavorite"), 50)
+             // Jets forts des dés de vie raciaux ("Réflexe, Vigueur", "Aucun" ; vide : ceux du type) et
+             // caractéristiques que la créature n'a pas ("Con, Int").
+             << texte(QStringLiteral("JetsBons"), 50) << texte(QStringLiteral("CaracAbsentes"), 50)
              << texte(QStringLiteral("Source"), 100) << memo(QStringLiteral("Description"))
              << entierLong(QStringLiteral("n°"));
     t.index << DefinitionIndex{QStringLiteral("PrimaryKey"), {QStringLiteral("Race")}, true};
