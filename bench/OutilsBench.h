@@ -4,6 +4,10 @@
 #include "shell/db/BaseDonnees.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QVector>
+#include <algorithm>
+#include <functional>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -21,4 +25,31 @@ inline std::unique_ptr<BaseDonnees> copieReglesLivrees(int argc, char* argv[], c
         return nullptr;
     }
     return BaseDonnees::ouvre(copie);
+}
+
+// Durées d'une série d'essais, en millisecondes.
+inline QVector<double> chronometre(int essais, const std::function<void()>& action)
+{
+    QVector<double> ms;
+    for (int i = 0; i < essais; ++i) {
+        QElapsedTimer chrono;
+        chrono.start();
+        action();
+        ms.append(chrono.nsecsElapsed() / 1e6);
+    }
+    return ms;
+}
+
+inline double mediane(QVector<double> ms)
+{
+    std::sort(ms.begin(), ms.end());
+    return ms.isEmpty() ? 0.0 : ms.at(ms.size() / 2);
+}
+
+// Une ligne : minimum, médiane et maximum de la série, jamais le meilleur seul.
+inline void imprimeDurees(const char* quoi, QVector<double> ms)
+{
+    std::sort(ms.begin(), ms.end());
+    std::printf("%-58s min %7.2f  médiane %7.2f  max %7.2f ms  (%lld essais)\n", quoi, ms.first(), ms.at(ms.size() / 2),
+                ms.last(), static_cast<long long>(ms.size()));
 }

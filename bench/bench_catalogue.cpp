@@ -19,24 +19,6 @@ namespace {
 constexpr int kObjets = 2000;
 constexpr int kTours = 15;
 
-void imprime(const char* quoi, QVector<double> ms)
-{
-    std::sort(ms.begin(), ms.end());
-    std::printf("%-44s min %7.2f ms   médiane %7.2f ms   max %7.2f ms\n", quoi, ms.first(), ms.at(ms.size() / 2),
-                ms.last());
-}
-
-QVector<double> mesure(const std::function<void()>& f)
-{
-    QVector<double> ms;
-    for (int t = 0; t < kTours; ++t) {
-        QElapsedTimer chrono;
-        chrono.start();
-        f();
-        ms.append(chrono.nsecsElapsed() / 1e6);
-    }
-    return ms;
-}
 
 } // namespace
 
@@ -64,8 +46,8 @@ int main(int argc, char* argv[])
     }
     std::printf("%d objets au catalogue\n", etat.perso->scalaire(QStringLiteral("select count(*) from Objets")).toInt());
 
-    imprime("lecture de la liste (RemplieLst)", mesure([&] { RemplieLst(*etat.perso); }));
-    imprime("ouverture : fenêtre, arbre, liste remplie", mesure([&] {
+    imprimeDurees("lecture de la liste (RemplieLst)", chronometre(kTours, [&] { RemplieLst(*etat.perso); }));
+    imprimeDurees("ouverture : fenêtre, arbre, liste remplie", chronometre(kTours, [&] {
                 frmGestobj f(etat);
                 f.resize(1024, 720);
                 f.show();
@@ -77,7 +59,7 @@ int main(int argc, char* argv[])
     QApplication::processEvents();
     const QStringList frappes{QStringLiteral("e"), QStringLiteral("ep"), QStringLiteral("epe"), QStringLiteral("epee"),
                               QStringLiteral("epee l"), QString()};
-    imprime("filtre : six frappes, liste repeinte", mesure([&] {
+    imprimeDurees("filtre : six frappes, liste repeinte", chronometre(kTours, [&] {
                 for (const QString& texte : frappes) {
                     f.fldstrFiltre->setText(texte);
                     QApplication::processEvents();

@@ -18,16 +18,6 @@
 #include <cstdio>
 #include <functional>
 
-namespace {
-
-void imprime(const char* quoi, QVector<double> durees)
-{
-    std::sort(durees.begin(), durees.end());
-    std::printf("%-58s min %7.2f  médiane %7.2f  max %7.2f ms  (%lld essais)\n", quoi, durees.first(),
-                durees.at(durees.size() / 2), durees.last(), static_cast<long long>(durees.size()));
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -58,7 +48,7 @@ int main(int argc, char* argv[])
             return 1;
         }
     }
-    imprime("choix d'un personnage, 10 000 personnages, rempli et peint", choix);
+    imprimeDurees("choix d'un personnage, 10 000 personnages, rempli et peint", choix);
 
     // Programme lancé sur des réglages propres à la mesure, dernière base : les 10 000 personnages.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -83,6 +73,6 @@ int main(int argc, char* argv[])
             return 1;
         }
     }
-    imprime("démarrage jusqu'à la fenêtre peinte, 10 000 personnages", demarrage);
+    imprimeDurees("démarrage jusqu'à la fenêtre peinte, 10 000 personnages", demarrage);
     return 0;
 }

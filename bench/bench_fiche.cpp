@@ -31,35 +31,6 @@ using namespace basesmesure;
 
 namespace {
 
-struct Mesure
-{
-    double min = 0, mediane = 0, max = 0;
-};
-
-Mesure mesure(int essais, const std::function<double()>& essai)
-{
-    QVector<double> durees;
-    for (int i = 0; i < essais; ++i)
-        durees.append(essai());
-    std::sort(durees.begin(), durees.end());
-    return {durees.first(), durees.at(durees.size() / 2), durees.last()};
-}
-
-Mesure chronometre(int essais, const std::function<void()>& action)
-{
-    return mesure(essais, [&] {
-        QElapsedTimer chrono;
-        chrono.start();
-        action();
-        return chrono.nsecsElapsed() / 1e6;
-    });
-}
-
-void imprime(const char* quoi, const Mesure& m, int essais)
-{
-    std::printf("%-58s min %7.2f  médiane %7.2f  max %7.2f ms  (%d essais)\n", quoi, m.min, m.mediane, m.max, essais);
-}
-
 // Ouvre les règles comme le programme : lecture seule, surcouche des dons personnels.
 struct Bases
 {
@@ -149,7 +120,7 @@ int main(int argc, char* argv[])
 
     constexpr int kChaud = 200, kNaif = 30, kProcessus = 15;
     const QString dossierRegles = dossier.absolutePath();
-    Mesure magicienChaud1, naif;
+    double magicienChaud1 = 0;
     for (const auto& [chemin, etiquette] : {std::pair{perso1, "1 personnage"}, std::pair{perso10k, "10 000 personnages"}}) {
         Bases b(chemin, regles);
         for (const QString& nom : {kGuerrier, kMagicien}) {
@@ -157,48 +128,51 @@ int main(int argc, char* argv[])
                 std::fprintf(stderr, "La fiche de %s est refusée.\n", qPrintable(nom));
                 return 1;
             }
-            const Mesure m = chronometre(kChaud, [&] { calcule(b, dossierRegles, nom); });
+            const QVector<double> m = chronometre(kChaud, [&] { calcule(b, dossierRegles, nom); });
             const QByteArray quoi = QStringLiteral("fiche à chaud, %1, base de %2")
                                         .arg(nom == kGuerrier ? QStringLiteral("guerrier 20") : QStringLiteral("guerrier 4 / magicien 16"),
                                              QLatin1String(etiquette))
                                         .toUtf8();
-            imprime(quoi.constData(), m, kChaud);
+            imprimeDurees(quoi.constData(), m);
             if (nom == kMagicien && chemin == perso1)
-                magicienChaud1 = m;
+                magicienChaud1 = mediane(m);
             if (nom == kMagicien && chemin == perso10k)
-                std::printf("%-58s %.2f\n", "  rapport 10 000 / 1 (médianes)", m.mediane / magicienChaud1.mediane);
+                std::printf("%-58s %.2f\n", "  rapport 10 000 / 1 (médianes)", mediane(m) / magicienChaud1);
         }
     }
-    naif = chronometre(kNaif, [&] {
+    const QVector<double> naif = chronometre(kNaif, [&] {
         Bases b(perso1, regles);
         calcule(b, dossierRegles, kMagicien);
     });
-    imprime("référence naïve (bases rouvertes), magicien, 1 personnage", naif, kNaif);
-    std::printf("%-58s %.1f×\n", "  gain à chaud sur la référence (médianes)", naif.mediane / magicienChaud1.mediane);
+    imprimeDurees("référence naïve (bases rouvertes), magicien, 1 personnage", naif);
+    std::printf("%-58s %.1f×\n", "  gain à chaud sur la référence (médianes)", mediane(naif) / magicienChaud1);
 
     const QString moiMeme = QCoreApplication::applicationFilePath();
-    const Mesure premier = mesure(kProcessus, [&] {
+    QVector<double> premier;
+    for (int i = 0; i < kProcessus; ++i) {
         QByteArray sortie;
         dureeProcessus(moiMeme, {QStringLiteral("--premiere"), perso1, regles}, env, &sortie);
-        return sortie.trimmed().toDouble();
-    });
-    imprime("premier calcul d'un processus neuf, magicien", premier, kProcessus);
+        premier.append(sortie.trimmed().toDouble());
+    }
+    imprimeDurees("premier calcul d'un processus neuf, magicien", premier);
 
     const QString cli = QDir(QStringLiteral(QUORVANE_DOSSIER_PROGRAMME)).filePath(QStringLiteral("quorvane-cli"));
-    const Mesure processus = mesure(kProcessus, [&] {
-        return dureeProcessus(cli, {QStringLiteral("fiche"), kMagicien, QStringLiteral("--format"), QStringLiteral("json"),
-                                    QStringLiteral("--base"), perso1, QStringLiteral("--programme"), dossierRegles},
-                              env);
-    });
-    imprime("quorvane-cli fiche --format json, processus entier", processus, kProcessus);
+    QVector<double> processus;
+    for (int i = 0; i < kProcessus; ++i)
+        processus.append(dureeProcessus(cli,
+                                        {QStringLiteral("fiche"), kMagicien, QStringLiteral("--format"),
+                                         QStringLiteral("json"), QStringLiteral("--base"), perso1,
+                                         QStringLiteral("--programme"), dossierRegles},
+                                        env));
+    imprimeDurees("quorvane-cli fiche --format json, processus entier", processus);
 
-    const Mesure liste = chronometre(kProcessus, [&] {
+    const QVector<double> liste = chronometre(kProcessus, [&] {
         QString texte, erreurs;
         QTextStream sortie(&texte), flux(&erreurs);
         ExecuteLigneCommande({QStringLiteral("liste"), QStringLiteral("--base"), perso10k, QStringLiteral("--programme"),
                               dossierRegles},
                              dossierRegles, sortie, flux);
     });
-    imprime("liste sur 10 000 personnages, dans le processus", liste, kProcessus);
+    imprimeDurees("liste sur 10 000 personnages, dans le processus", liste);
     return 0;
 }

@@ -2,6 +2,7 @@
 // livrées (ouvertes en lecture seule, comme le programme) : construction de l'index à la première
 // recherche, puis chaque recherche. Imprime des chiffres. Argument facultatif : le chemin de tessarys.db.
 #include "reference/RechercheRegles.h"
+#include "OutilsBench.h"
 #include "shell/db/BaseDonnees.h"
 #include "shell/db/SurcoucheRegles.h"
 
@@ -11,16 +12,6 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-
-void imprime(const char* quoi, QVector<double> ms)
-{
-    std::sort(ms.begin(), ms.end());
-    std::printf("%-44s min %7.2f ms   médiane %7.2f ms   max %7.2f ms   (%lld mesures)\n", quoi, ms.first(),
-                ms.at(ms.size() / 2), ms.last(), static_cast<long long>(ms.size()));
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -46,7 +37,7 @@ int main(int argc, char* argv[])
             RechercheRegles(*programme, QLatin1String(table), QStringLiteral("b"));
             construction.append(chrono.nsecsElapsed() / 1e6);
         }
-        imprime(qPrintable(QStringLiteral("%1 : première recherche (index)").arg(QLatin1String(table))), construction);
+        imprimeDurees(qPrintable(QStringLiteral("%1 : première recherche (index)").arg(QLatin1String(table))), construction);
 
         // Chaque frappe d'une saisie, dix fois.
         QVector<double> frappes;
@@ -59,7 +50,7 @@ int main(int argc, char* argv[])
                     RechercheRegles(*programme, QLatin1String(table), saisie.left(n));
                     frappes.append(chrono.nsecsElapsed() / 1e6);
                 }
-        imprime(qPrintable(QStringLiteral("%1 : une frappe").arg(QLatin1String(table))), frappes);
+        imprimeDurees(qPrintable(QStringLiteral("%1 : une frappe").arg(QLatin1String(table))), frappes);
     }
     return 0;
 }

@@ -224,7 +224,10 @@ void synergiesDons(const QVector<Ligne>& regles, const Fiche& f, const ListeCapa
     const TypePersonnage& p = f.Personnage;
     for (int i = 0; i < lignes.size(); ++i) {
         LigneCompetence& l = lignes[i];
-        for (const QString& entree : regles.at(i).texte(QStringLiteral("synergie_don")).split(u';')) {
+        const QString liste = regles.at(i).texte(QStringLiteral("synergie_don"));
+        if (liste.isEmpty())
+            continue;
+        for (const QString& entree : liste.split(u';')) {
             const qsizetype virgule = entree.indexOf(u',');
             if (virgule < 1)
                 continue;

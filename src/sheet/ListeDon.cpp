@@ -146,8 +146,9 @@ private:
             {classe, niveau});
         if (!prog)
             return;
+        const QString origine = origineNiveau(classe, niveau);
         for (int k = 0; k < 6; ++k)
-            ajoute(prog.texte(k), QString(), origineNiveau(classe, niveau), niv, kDeClasse, genreExige);
+            ajoute(prog.texte(k), QString(), origine, niv, kDeClasse, genreExige);
     }
 
     // Niveaux d'une classe de prestige qui prolongent une classe de base : les dons du genre donné
