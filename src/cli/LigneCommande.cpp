@@ -253,7 +253,7 @@ int commandeFiche(const Options& options, QTextStream& sortie)
     saisies.DoubleCarac = etat.doubleCarac;
     saisies.Capacites = ChargeCapacitesPerso(*perso, *etat.programme, nom);
     if (!RetrouveFiche({*perso, *etat.programme, etat.dossierProgramme}, nom, saisies, fiche))
-        throw ErreurBase(QString::fromUtf8(kMessageEchecFiche));
+        throw ErreurBase(MessageRefusFiche(fiche));
     const QByteArray texte = options.format == u"txt"    ? FicheEnTexte(fiche).toUtf8()
                              : options.format == u"html" ? FicheEnHtml(fiche)
                                                          : QJsonDocument(FicheEnJson(fiche)).toJson(QJsonDocument::Indented);

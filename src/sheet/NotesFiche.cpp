@@ -1,4 +1,5 @@
 #include "NotesFiche.h"
+#include "EquipementCA.h"
 
 #include <algorithm>
 
@@ -130,6 +131,9 @@ QStringList ElementsNoteCA(const Fiche& f, const TypeCapacites& resume)
     // L'esquive instinctive reçue de deux classes devient l'esquive instinctive supérieure.
     if (dons.count(QStringLiteral("Esquive instinctive")) >= 2)
         dons << QStringLiteral("Esquive instinctive supérieure");
+    // La défense astucieuse déjà comptée dans la Dextérité ne se redit pas.
+    if (DefenseAstucieuse(f) > 0)
+        dons.removeAll(QStringLiteral("Défense astucieuse"));
     for (const TexteDon& d : kNotesCADons)
         if (dons.contains(u8(d.don)))
             ajouteUnique(elements, u8(d.texte));
@@ -165,7 +169,8 @@ QString NoteJetsSauvegarde(const Fiche& f, const TypeCapacites& resume)
     for (const QString& note : resume.NotesJS)
         ajouteUnique(elements, note);
     for (const TexteDon& d : kNotesJSDons)
-        if (dons.contains(u8(d.don)))
+        // La grâce du duelliste sans armure ni bouclier est déjà dans le jet de Réflexes.
+        if (dons.contains(u8(d.don)) && !(u8(d.don) == u"Grâce" && SansArmureNiBouclier(f)))
             ajouteUnique(elements, u8(d.texte));
 
     QStringList immunites = resume.Immunites;
