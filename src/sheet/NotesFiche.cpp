@@ -41,6 +41,7 @@ struct TexteDon
 const TexteDon kNotesJSDons[] = {
     {"Résistance à l'appel de la nature", "+4 contre les pouvoirs magiques des fées"},
     {"Grâce", "+2 en Réflexes sans armure ni bouclier"},
+    {"Volonté indomptable", "+4 en Volonté contre les enchantements pendant la rage"},
 };
 const TexteDon kImmunitesDons[] = {
     {"Corps de diamant", "Poisons"},
@@ -52,6 +53,7 @@ const TexteDon kNotesCADons[] = {
     {"Entraînement défensif contre les géants", "+4 d'esquive contre les géants"},
     {"Défense astucieuse", "Intelligence à la CA avec une arme légère, sans armure ni bouclier"},
     {"Mobilité accrue", "+4 contre les attaques d'opportunité en se déplaçant"},
+    {"Parade élaborée", "+1 d'esquive par niveau de duelliste en combat sur la défensive"},
 };
 
 // Cibles ordinaires : un bonus de la liste sur une autre cible ne vaut que dans un cas particulier.
