@@ -251,6 +251,12 @@ private Q_SLOTS:
         QTest::newRow("disciple draconien 10") << "Disciple draconien 10" << kMoyen << QStringList{}
                                                << QStringList{"Force=18", "Constitution=12", "Intelligence=12",
                                                               "Charisme=12", "CA=14", "CA dépourvu=14"};
+        // Disciple draconien 2 : BBA +1, Force 10 + 2 (+1) ; griffes 1d4 et morsure 1d6 d'une
+        // créature moyenne, les griffes principales comme celles du demi-dragon : griffes +1 + 1,
+        // morsure secondaire +2 - 5 = -3 et moitié de la Force aux dégâts (+0).
+        QTest::newRow("disciple draconien 2") << "Disciple draconien 2" << kMoyen << QStringList{}
+                                              << QStringList{"Griffe=Mélée(+2/+2) Dégâts(1d4+1) (20,x2)",
+                                                              "Morsure=Mélée(-3) Dégâts(1d6+0) (20,x2)"};
         // Réaction accrue : +2 au niveau 2, +4 au niveau 8.
         QTest::newRow("duelliste 8") << "Duelliste 8" << kMoyen << QStringList{} << QStringList{"Initiative=4"};
         // Âme de diamant : RM 10 + niveau de moine ; perfection de l'être : RD 10/magie.
@@ -294,6 +300,8 @@ private Q_SLOTS:
             mesures.insert(c.Nom, c.Total);
         for (const LigneCompetence& l : f.Competences)
             mesures.insert(l.NomRegle, QString::number(l.BonusEquipement));
+        for (const LigneArme& l : f.Armes)
+            mesures.insert(l.Nom, l.Ligne);
         for (const QString& a : attendus)
             QCOMPARE(a.section('=', 0, 0) + '=' + mesures.value(a.section('=', 0, 0), "?"), a);
         // Une grâce ou une défense astucieuse déjà comptées ne restent pas dans les notes ; en
