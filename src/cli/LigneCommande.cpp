@@ -269,7 +269,7 @@ int commandeFiche(const Options& options, QTextStream& sortie)
     saisies.DoubleCarac = etat.doubleCarac;
     saisies.Capacites = ChargeCapacitesPerso(*perso, *etat.programme, nom);
     if (!RetrouveFiche({*perso, *etat.programme, etat.dossierProgramme}, nom, saisies, fiche))
-        throw ErreurBase(QString::fromUtf8(kMessageEchecFiche));
+        throw ErreurBase(MessageRefusFiche(fiche));
     if (estMiseEnPage(options.format)) {
         if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
             throw ErreurExecution(kErreurArgument, QStringLiteral("La mise en page du format %1 demande une application graphique.")

@@ -474,7 +474,8 @@ const QVector<EntreeCatalogue> kCatalogue = {
     parClasse("Imposition des mains", "Imposition des mains : ", "Paladin", 0, 0, 1),
     compteur("Corellon's blessing", kJSEnchantement, 2),
     drapeau("Guérison rapide"),
-    compteur("Bénédiction impie", kJSSort, 2),
+    // Le Charisme aux jets de sauvegarde : la fiche l'ajoute elle-même, comme la grâce divine.
+    drapeau("Bénédiction impie"),
     bonus("Bonus aux jets de sauvegarde halfelin", "Bonus Jet Sauvegarde|Réflexe|Racial|1"),
     bonus("Bonus aux jets de sauvegarde halfelin", "Bonus Jet Sauvegarde|Vigueur|Racial|1"),
     bonus("Bonus aux jets de sauvegarde halfelin", "Bonus Jet Sauvegarde|Volonté|Racial|1"),

@@ -16,20 +16,22 @@ struct LigneTaille
     double charge4;   // sur quatre
     const char* espace;
     int allonge;      // allonge naturelle (créature haute), en cases
+    double poidsArmure;   // poids d'une armure ou d'un bouclier à sa taille, pour 1 à la taille moyenne
+    double poidsArme;     // d'une arme : moitié pour une petite, double pour une grande, et ainsi de cran en cran
 };
 
 // "Colossale+" suit "Colossale" pour tous les nombres.
 constexpr std::array<LigneTaille, 10> kTailles{{
-    {"Infime", 8, -16, 0.125, 0.25, "15 cm", 0},
-    {"Minuscule", 4, -12, 0.25, 0.5, "30 cm", 0},
-    {"Très petite", 2, -8, 0.5, 0.75, "75cm", 0},
-    {"Petite", 1, -4, 0.75, 1, "1,50 m", 1},
-    {"Moyenne", 0, 0, 1, 1.5, "1,50 m", 1},
-    {"Grande", -1, 4, 2, 3, "3 m", 2},
-    {"Très grande", -2, 8, 4, 6, "4,50 m", 3},
-    {"Gigantesque", -4, 12, 8, 12, "6 m", 4},
-    {"Colossale", -8, 16, 16, 24, "9 m", 6},
-    {"Colossale+", -8, 16, 16, 24, "9 m", 6},
+    {"Infime", 8, -16, 0.125, 0.25, "15 cm", 0, 0.1, 0.0625},
+    {"Minuscule", 4, -12, 0.25, 0.5, "30 cm", 0, 0.1, 0.125},
+    {"Très petite", 2, -8, 0.5, 0.75, "75cm", 0, 0.1, 0.25},
+    {"Petite", 1, -4, 0.75, 1, "1,50 m", 1, 0.5, 0.5},
+    {"Moyenne", 0, 0, 1, 1.5, "1,50 m", 1, 1, 1},
+    {"Grande", -1, 4, 2, 3, "3 m", 2, 2, 2},
+    {"Très grande", -2, 8, 4, 6, "4,50 m", 3, 5, 4},
+    {"Gigantesque", -4, 12, 8, 12, "6 m", 4, 8, 8},
+    {"Colossale", -8, 16, 16, 24, "9 m", 6, 12, 16},
+    {"Colossale+", -8, 16, 16, 24, "9 m", 6, 12, 16},
 }};
 
 const LigneTaille* ligneTaille(const QString& taille)
@@ -221,6 +223,18 @@ void ChargeTransportable(ChargesTransportables& resultat, bool quadrupede, const
     resultat.legere = c[0] * facteur;
     resultat.intermediaire = c[1] * facteur;
     resultat.lourde = c[2] * facteur;
+}
+
+double FacteurPoidsArmure(const QString& taille)
+{
+    const LigneTaille* t = ligneTaille(taille);
+    return t ? t->poidsArmure : 1;
+}
+
+double FacteurPoidsArme(const QString& taille)
+{
+    const LigneTaille* t = ligneTaille(taille);
+    return t ? t->poidsArme : 1;
 }
 
 namespace {

@@ -27,6 +27,11 @@ struct ChargesTransportables
 };
 void ChargeTransportable(ChargesTransportables& resultat, bool quadrupede, const QString& taille, int force);
 
+// Multiplicateurs du poids catalogue (fait pour une créature de taille moyenne) d'une armure ou d'un
+// bouclier, et d'une arme ou de munitions, faits pour la taille donnée ; 1 pour un nom inconnu.
+double FacteurPoidsArmure(const QString& taille);
+double FacteurPoidsArme(const QString& taille);
+
 // "espace/allonge" : "1,50 m/1,50 m", "3 m/3 m"... Les armes d'allonge portées doublent l'allonge.
 QString EspaceAllonge(const TypeRace& race, const QStringList& armes, const QStringList& capacites);
 

@@ -58,6 +58,11 @@ QVector<ArmeNaturelle> ArmesNaturelles(BaseDonnees& perso, BaseDonnees& programm
                  QStringLiteral("select objet,Multiple from ArchetypeEquipement where Archetype=? order by rowid"),
                  {f.NomArchetype}))
             ajoute(liste, l.texte(QStringLiteral("objet")), int(l.entier(QStringLiteral("Multiple"))));
+    // "Griffes et morsure" du disciple draconien : deux griffes et une morsure, comme le demi-dragon.
+    if (f.nomsDons().contains(QStringLiteral("Griffes et morsure"))) {
+        ajoute(liste, QStringLiteral("Griffe"), 2);
+        ajoute(liste, QStringLiteral("Morsure"), 1);
+    }
     // La forme animale range les armes de l'animal dans l'équipement, sans emplacement.
     for (const Ligne& l : perso.selectionne(
              QStringLiteral("select NomObjet,Multiple from Equipement where Personnage=? and Place is null order by Pos"),

@@ -27,7 +27,7 @@ Entier16 bonusCAMoine(const Fiche& f)
     const auto& armure = f.Equip.Comptes[kPlaceArmure];
     if ((armure && CategorieArmure(*armure) != ArmurePortee::Aucune) || f.Equip.Comptes[kPlaceBouclier])
         return {};
-    // La charge de la fiche n'est établie que plus loin : celle de la Force du moment.
+    // Le poids porté est établi juste avant ; la charge, sur la Force du moment.
     ChargesTransportables charges;
     ChargeTransportable(charges, f.Race.Quadripede, f.Race.taille, int(Val(f.Caracteristiques.at(0).Total)));
     if (CategorieCharge(f.PoidsTransporte, charges) != ArmurePortee::Aucune)
@@ -106,12 +106,33 @@ void ComposantesClasseArmure(Fiche& f)
 void DexteriteClasseArmure(Fiche& f)
 {
     const qint16 dex = f.Caracteristiques.at(1).Modificateur.valeur();
-    f.CA.Dexterite = f.Equip.BonusDexMax ? qMin(dex, *f.Equip.BonusDexMax) : dex;
+    f.CA.Dexterite = Entier16(f.Equip.BonusDexMax ? qMin(dex, *f.Equip.BonusDexMax) : dex) + DefenseAstucieuse(f);
     f.CA.Divers += bonusCAMoine(f);
     // "Garde de la pierre" : un bonus d'armure égal au modificateur de Constitution, qui ne se
     // cumule pas avec celui de l'armure portée.
     if (f.nomsDons().contains(QStringLiteral("Garde de la pierre")))
         f.CA.Armure = Maxi(f.CA.Armure, Entier16(f.Caracteristiques.at(2).Modificateur.valeur()));
+}
+
+Entier16 DefenseAstucieuse(const Fiche& f)
+{
+    if (!f.nomsDons().contains(QStringLiteral("Défense astucieuse")) || !SansArmureNiBouclier(f))
+        return {};
+    bool armeDeMelee = false;
+    for (int p : {kPlaceArmePrincipale, kPlaceArmeSecondaire})
+        if (const auto& o = f.Equip.Comptes[p]) {
+            const QString g = o->GroupeObjet.isEmpty() ? o->Type : o->GroupeObjet;
+            armeDeMelee = armeDeMelee || (EstArme(g) && !EstArmeDistance(g));
+        }
+    const int intelligence = f.Caracteristiques.at(3).Modificateur.valeur();
+    const int niveaux = NiveauDansClasse(f.Personnage, QStringLiteral("Duelliste"));
+    return armeDeMelee ? Entier16(qMax(0, qMin(intelligence, niveaux))) : Entier16();
+}
+
+bool SansArmureNiBouclier(const Fiche& f)
+{
+    const auto& armure = f.Equip.Comptes[kPlaceArmure];
+    return (!armure || CategorieArmure(*armure) == ArmurePortee::Aucune) && !f.Equip.Bouclier;
 }
 
 void CalculeClasseArmure(Fiche& f)

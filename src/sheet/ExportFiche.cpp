@@ -59,7 +59,8 @@ void jets(const Fiche& f, QJsonObject& o)
                                        {QStringLiteral("carac"), int(j.Carac)},
                                        {QStringLiteral("race"), int(j.Race)},
                                        {QStringLiteral("divers"), int(j.Divers)},
-                                       {QStringLiteral("total"), int(j.Final)}});
+                                       {QStringLiteral("total"), int(j.Final)},
+                                       {QStringLiteral("explication"), j.Explication}});
     o.insert(QStringLiteral("jetsDeSauvegarde"), jets);
 }
 

@@ -10,7 +10,8 @@
 //   nom, titre, description, image, race, type, archetype, classes [{classe, niveau}], niveau ;
 //   caracteristiques {Force … Charisme : {score, divers1, divers2, total (nombre ou "-"), modificateur}} ;
 //   initiative, initiativeDons, explicationInitiative, pointsDeVie ;
-//   jetsDeSauvegarde {Réflexe, Vigueur, Volonté : {base, don, carac, race, divers, total}} ;
+//   jetsDeSauvegarde {Réflexe, Vigueur, Volonté : {base, don, carac, race, divers, total,
+//   explication}} ;
 //   taille, hauteur (cm), poids (kg) ;
 //   attaqueDeBase, nombreAttaques, bonusAttaqueToutesArmes, lutte, attaqueContact (corps à corps),
 //   attaqueDistance ; langues, alphabets, vision ; noteCA, noteJS (notes conditionnelles) ;

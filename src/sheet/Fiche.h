@@ -54,8 +54,9 @@ struct JetFiche
     Entier16 Don;            // des dons
     Entier16 Carac;          // modificateur de Dextérité, Constitution ou Sagesse
     Entier16 Race;
-    Entier16 Divers;         // liste des bonus, genre "Bonus Jet Sauvegarde"
+    Entier16 Divers;         // liste des bonus, genre "Bonus Jet Sauvegarde", et grâce divine
     Entier16 Final;
+    QString Explication;     // "Base +7, Dons +0, … Divers +3 dont Grâce divine +3"
 };
 
 struct ClasseFiche
@@ -164,6 +165,7 @@ struct Fiche
     Entier16 BonusPVConstruction;        // points de vie des créatures artificielles par taille
     Entier16 ConstitutionTemporaire;     // Constitution gagnée pendant une rage (hors durée de la rage)
     QVector<int> Etapes;                 // numéros des étapes du calcul qui ont tourné
+    QString Refus;                       // pourquoi la fiche n'a pas été calculée ; "" : raison générale
 
     // Identité.
     QString Nom;

@@ -1,4 +1,5 @@
 #include "NotesFiche.h"
+#include "EquipementCA.h"
 
 #include <algorithm>
 
@@ -40,6 +41,7 @@ struct TexteDon
 const TexteDon kNotesJSDons[] = {
     {"Résistance à l'appel de la nature", "+4 contre les pouvoirs magiques des fées"},
     {"Grâce", "+2 en Réflexes sans armure ni bouclier"},
+    {"Volonté indomptable", "+4 en Volonté contre les enchantements pendant la rage"},
 };
 const TexteDon kImmunitesDons[] = {
     {"Corps de diamant", "Poisons"},
@@ -51,6 +53,7 @@ const TexteDon kNotesCADons[] = {
     {"Entraînement défensif contre les géants", "+4 d'esquive contre les géants"},
     {"Défense astucieuse", "Intelligence à la CA avec une arme légère, sans armure ni bouclier"},
     {"Mobilité accrue", "+4 contre les attaques d'opportunité en se déplaçant"},
+    {"Parade élaborée", "+1 d'esquive par niveau de duelliste en combat sur la défensive"},
 };
 
 // Cibles ordinaires : un bonus de la liste sur une autre cible ne vaut que dans un cas particulier.
@@ -130,6 +133,9 @@ QStringList ElementsNoteCA(const Fiche& f, const TypeCapacites& resume)
     // L'esquive instinctive reçue de deux classes devient l'esquive instinctive supérieure.
     if (dons.count(QStringLiteral("Esquive instinctive")) >= 2)
         dons << QStringLiteral("Esquive instinctive supérieure");
+    // La défense astucieuse déjà comptée dans la Dextérité ne se redit pas.
+    if (DefenseAstucieuse(f) > 0)
+        dons.removeAll(QStringLiteral("Défense astucieuse"));
     for (const TexteDon& d : kNotesCADons)
         if (dons.contains(u8(d.don)))
             ajouteUnique(elements, u8(d.texte));
@@ -165,7 +171,8 @@ QString NoteJetsSauvegarde(const Fiche& f, const TypeCapacites& resume)
     for (const QString& note : resume.NotesJS)
         ajouteUnique(elements, note);
     for (const TexteDon& d : kNotesJSDons)
-        if (dons.contains(u8(d.don)))
+        // La grâce du duelliste sans armure ni bouclier est déjà dans le jet de Réflexes.
+        if (dons.contains(u8(d.don)) && !(u8(d.don) == u"Grâce" && SansArmureNiBouclier(f)))
             ajouteUnique(elements, u8(d.texte));
 
     QStringList immunites = resume.Immunites;

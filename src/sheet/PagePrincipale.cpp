@@ -321,6 +321,8 @@ void PagePrincipale::remplit(const Fiche& f)
         metChamp(this, nom("fldnRace", kJets[j]), jet.Race);
         metChamp(this, nom("fldnDivers", kJets[j], "_1"), jet.Divers);
         metChamp(this, nom("fldnFinal", kJets[j]), jet.Final);
+        findChild<QLineEdit*>(nom("fldnFinal", kJets[j]))->setToolTip(jet.Explication);
+        findChild<QLineEdit*>(nom("fldnDivers", kJets[j], "_1"))->setToolTip(jet.Explication);
     }
     metChamp(this, QStringLiteral("fldnInitiativeTotal"), f.Initiative);
     findChild<QLineEdit*>(QStringLiteral("fldnInitiativeTotal"))->setToolTip(f.ExplicationInitiative);

@@ -64,6 +64,42 @@ QString imagePersonnage(const QString& dossierProgramme, const TypePersonnage& p
     return QFileInfo::exists(defaut) ? defaut : QString();
 }
 
+// Capacités de classe reçues de la progression qui changent un chiffre de la fiche ; chaque
+// occurrence compte (le disciple draconien gagne "Force +2" aux niveaux 2 et 4). Le type est le
+// nom de la capacité : elle se cumule avec les autres bonus.
+struct BonusCapaciteClasse
+{
+    const char* capacite;
+    const char* genre;
+    const char* cible;
+    int valeur;
+};
+const BonusCapaciteClasse kBonusCapacitesClasse[] = {
+    {"Force +2", "Bonus Caracteristique", "Force", 2},
+    {"Constitution +2", "Bonus Caracteristique", "Constitution", 2},
+    {"Intelligence +2", "Bonus Caracteristique", "Intelligence", 2},
+    {"Charisme +2", "Bonus Caracteristique", "Charisme", 2},
+    {"Armure naturelle +1", "Bonus Classe Armure", "Naturelle", 1},
+    // L'apothéose : +4 en Force, +2 en Charisme, l'armure naturelle portée à +4.
+    {"Apotheose draconienne", "Bonus Caracteristique", "Force", 4},
+    {"Apotheose draconienne", "Bonus Caracteristique", "Charisme", 2},
+    {"Apotheose draconienne", "Bonus Classe Armure", "Naturelle", 1},
+    {"Instinct naturel", "Bonus Competence", "Connaissances (nature)", 2},
+    {"Instinct naturel", "Bonus Competence", "Survie", 2},
+};
+
+void bonusCapacitesClasse(Fiche& f)
+{
+    const QStringList dons = f.nomsDons();
+    for (const BonusCapaciteClasse& b : kBonusCapacitesClasse) {
+        const QString nom = QString::fromUtf8(b.capacite);
+        const auto n = dons.count(nom);
+        if (n > 0)
+            AjouteBonus(f.Bonus, nom, QString::fromUtf8(b.genre), QString::fromUtf8(b.cible), nom,
+                        QString::number(int(n) * b.valeur));
+    }
+}
+
 // Étape 7 : premier divers des caractéristiques et des jets, depuis la liste des bonus.
 void diversDeLaListe(Fiche& f)
 {
@@ -228,7 +264,10 @@ void caracteristiquesAbsentes(Fiche& f)
 // Étape 14 : initiative.
 void initiative(Fiche& f)
 {
-    f.InitiativeDons = Entier16(4 * int(f.nomsDons().count(QStringLiteral("Science de l’initiative"))));
+    // "Réaction accrue +2" du duelliste (niveaux 2 et 8) s'ajoute à la Science de l'initiative.
+    const QStringList dons = f.nomsDons();
+    f.InitiativeDons = Entier16(4 * int(dons.count(QStringLiteral("Science de l’initiative")))
+                                + 2 * int(dons.count(QStringLiteral("Réaction accrue +2"))));
     f.Initiative = Entier16(modif(f, Dex)) + f.InitiativeDons;
     f.ExplicationInitiative = QStringLiteral("%1 = Dex %2 + Don(s) %3")
                                   .arg(int(f.Initiative))
@@ -248,20 +287,51 @@ void pointsDeVie(Fiche& f)
                     + SommeBonus(f.Bonus, QStringLiteral("Bonus PV"), QStringLiteral("Temporaire")).nombre;
 }
 
-// Étape 16 : jets de sauvegarde par composante.
+// "Grâce divine" du paladin et "Bénédiction impie" du chevalier noir, reçues de la progression ou
+// prises comme capacités : le modificateur de Charisme, s'il est positif, à tous les jets. Les deux
+// ne se cumulent pas, le Charisme ne comptant qu'une fois. Rend la capacité retenue et sa valeur.
+std::pair<QString, qint16> graceDivine(const Fiche& f)
+{
+    const qint16 charisme = modif(f, Cha);
+    if (charisme <= 0)
+        return {};
+    const QStringList dons = f.nomsDons();
+    for (const QString& nom : {QStringLiteral("Grâce divine"), QStringLiteral("Bénédiction impie")})
+        if (dons.contains(nom) || f.ResumeCapacites.Drapeaux.contains(nom))
+            return {nom, charisme};
+    return {};
+}
+
+// Étape 16 : jets de sauvegarde par composante ; l'explication dit d'où vient chacune.
 void jets(Fiche& f, const SaisiesFiche& s)
 {
     const TypePersonnage& p = f.Personnage;
     const std::array<Entier16, 3> base{p.Reflexe, p.Vigueur, p.Volonte};
     const std::array<Entier16, 3> race{f.Race.Reflexe, f.Race.Vigueur, f.Race.Volonte};
     const std::array<int, 3> carac{Dex, Con, Sag};
+    const auto [grace, charisme] = graceDivine(f);
+    // "Grâce" du duelliste : +2 aux jets de Réflexes sans armure ni bouclier.
+    const bool graceDuelliste = f.nomsDons().contains(QStringLiteral("Grâce")) && SansArmureNiBouclier(f);
     for (int j = 0; j < 3; ++j) {
         JetFiche& jet = f.Jets[j];
         jet.Base = base[j];
         jet.Carac = modif(f, carac[j]);
         jet.Race = s.JetsRace[j].value_or(race[j]);
         jet.Don = BonusJetDons(f.Dons, jet.Nom);
+        QStringList capacites;
+        if (charisme > 0) {
+            jet.Divers += Entier16(charisme);
+            capacites << grace + QString::asprintf(" %+d", int(charisme));
+        }
+        if (j == 0 && graceDuelliste) {
+            jet.Divers += Entier16(2);
+            capacites << QStringLiteral("Grâce +2");
+        }
         jet.Final = jet.Base + jet.Don + jet.Carac + jet.Race + jet.Divers;
+        jet.Explication = QString::asprintf("Base %+d, Dons %+d, Carac. %+d, Race %+d, Divers %+d", int(jet.Base),
+                                            int(jet.Don), int(jet.Carac), int(jet.Race), int(jet.Divers));
+        if (!capacites.isEmpty())
+            jet.Explication += QStringLiteral(" dont ") + capacites.join(QStringLiteral(", "));
     }
 }
 
@@ -316,6 +386,24 @@ void resistances(Fiche& f)
     r.Son = Maxi(r.Son, race.Resistance_son);
     r.Degats = Maxi(r.Degats, race.Resistance_degat);
     r.TexteDegats = race.Rd_texte;
+    const TypePersonnage& p = f.Personnage;
+    // "Âme de diamant" du moine : résistance à la magie de 10 + niveau de moine.
+    if (f.nomsDons().contains(QStringLiteral("Âme de diamant")))
+        r.Magie = Maxi(r.Magie, 10 + NiveauDansClasse(p, QStringLiteral("Moine")));
+    // "Réduction des dégâts" de classe (RD x/-) : barbare 1 au niveau 7 puis +1 tous les trois
+    // niveaux ; défenseur nain 3 au niveau 6, 6 au niveau 10. Les deux se cumulent.
+    const int barbare = NiveauDansClasse(p, QStringLiteral("Barbare"));
+    const int defenseur = NiveauDansClasse(p, QStringLiteral("Défenseur nain"));
+    const int rd = (barbare >= 7 ? (qMin(barbare, 20) - 4) / 3 : 0) + (defenseur >= 10 ? 6 : defenseur >= 6 ? 3 : 0);
+    if (rd > r.Degats) {
+        r.Degats = Entier16(rd);
+        r.TexteDegats = QStringLiteral("%1/-").arg(rd);
+    }
+    // "Perfection de l'être" du moine : RD 10/magie.
+    if (r.Degats < 10 && f.nomsDons().contains(QStringLiteral("Perfection de l’être"))) {
+        r.Degats = Entier16(10);
+        r.TexteDegats = QStringLiteral("10/magie");
+    }
 }
 
 // Classe dont les compétences sont en vert : celle que l'utilisateur regarde, sinon celle du
@@ -417,11 +505,38 @@ QString TexteVision(const TypeRace& race, const QVector<LigneDon>& dons)
 
 namespace {
 
+// Race, archétype et classes absents des règles : la fiche serait calculée sur un enregistrement
+// vide (sans taille ni vitesse, sans progression). Rend le message qui les nomme, "" sinon.
+QString reglesManquantes(BaseDonnees& programme, const TypePersonnage& p)
+{
+    const auto absente = [&](const char* table, const QString& nom) {
+        return !programme.cherche(QString::fromUtf8(table), QStringLiteral("PrimaryKey"), {nom});
+    };
+    QStringList manques;
+    if (p.RACE.trimmed().isEmpty())
+        manques << QStringLiteral("il n'a pas de race");
+    else if (absente("Race", p.RACE))
+        manques << QStringLiteral("la race « %1 » est absente des règles du programme").arg(p.RACE);
+    if (!p.Archetype.isEmpty() && absente("Archetype", p.Archetype))
+        manques << QStringLiteral("l'archétype « %1 » est absent des règles du programme").arg(p.Archetype);
+    for (int k = 1; k <= 8; ++k)
+        if (!p.classe(k).isEmpty() && absente("Classe", p.classe(k)))
+            manques << QStringLiteral("la classe « %1 » est absente des règles du programme").arg(p.classe(k));
+    if (manques.isEmpty())
+        return {};
+    return QStringLiteral("La fiche de « %1 » ne peut pas être calculée : %2.\nOuvrez ce personnage dans "
+                          "l'éditeur de personnages et choisissez-lui une race, un archétype et des classes que "
+                          "les règles connaissent.").arg(p.Nom, manques.join(QStringLiteral(", ")));
+}
+
 bool calcule(const ContexteFiche& c, const QString& nom, const SaisiesFiche& s, Fiche& f)
 {
     // Des centaines de lectures : le verrou de lecture de chaque base est pris une fois.
     const LectureGroupee lecturePerso(c.perso), lectureProgramme(c.programme);
-    if (!ChargePersonnage(c.perso, c.programme, f.Personnage, nom, s.Capacites)) {
+    const bool charges = ChargePersonnage(c.perso, c.programme, f.Personnage, nom, s.Capacites);
+    if (!f.Personnage.Nom.isEmpty())
+        f.Refus = reglesManquantes(c.programme, f.Personnage);
+    if (!charges || !f.Refus.isEmpty()) {
         f.Etapes = {1};
         return false;
     }
@@ -431,6 +546,7 @@ bool calcule(const ContexteFiche& c, const QString& nom, const SaisiesFiche& s, 
     AnalyseEquip(c.perso, c.programme, f, s.ValideEquipement);
     RemplitDons(c.perso, c.programme, s.Capacites, f);
     f.Image = imagePersonnage(c.dossierProgramme, f.Personnage);
+    bonusCapacitesClasse(f);
     diversDeLaListe(f);
     raceEtArchetype(c, f, s);
     caracteristiques(f, s);
@@ -449,6 +565,8 @@ bool calcule(const ContexteFiche& c, const QString& nom, const SaisiesFiche& s, 
     RemplitSorts(c.perso, c.programme, f);
     resistancesDeLaListe(f);
     LignesAttaque(f, s.Capacites);
+    // Le poids porté d'abord : la Sagesse du moine à la CA ne vaut qu'en charge légère.
+    ValeurPersonnage(c.perso, c.programme, f);
     DexteriteClasseArmure(f);
     CalculeClasseArmure(f);
     sens(f);
@@ -456,7 +574,6 @@ bool calcule(const ContexteFiche& c, const QString& nom, const SaisiesFiche& s, 
     RemplitCapacitesClasse(f, s.Capacites);
     AttaquesNaturelles(c.perso, c.programme, f, s.Capacites);
     f.FP = EstimeFP(c.perso, c.programme, f.Race, f.Personnage, f.Personnage.Archetype);
-    ValeurPersonnage(c.perso, c.programme, f);
     resistances(f);
     charge(f);
     DeplacementFiche(f, s.Capacites);
@@ -467,6 +584,11 @@ bool calcule(const ContexteFiche& c, const QString& nom, const SaisiesFiche& s, 
 }
 
 } // namespace
+
+QString MessageRefusFiche(const Fiche& f)
+{
+    return f.Refus.isEmpty() ? QString::fromUtf8(kMessageEchecFiche) : f.Refus;
+}
 
 bool RetrouveFiche(const ContexteFiche& c, const QString& nom, const SaisiesFiche& s, Fiche& f)
 {

@@ -17,8 +17,12 @@ struct ContexteFiche
     QString dossierProgramme;
 };
 
-// Recalcule toute la fiche du personnage nommé ; faux quand son chargement échoue, la fiche
-// ne contenant alors que l'étape 1.
+// Message d'une fiche refusée : ce qui manque aux règles (race, archétype, classe), sinon le
+// message général.
+QString MessageRefusFiche(const Fiche& fiche);
+
+// Recalcule toute la fiche du personnage nommé ; faux quand son chargement échoue ou que sa race,
+// son archétype ou une de ses classes manque aux règles, la fiche ne contenant alors que l'étape 1.
 bool RetrouveFiche(const ContexteFiche& contexte, const QString& nom, const SaisiesFiche& saisies, Fiche& fiche);
 
 // Phrase de description : nom, race, âge, cheveux, yeux, taille, poids et dieu ; les cases vides

@@ -1,4 +1,5 @@
 #include "ValeurPersonnage.h"
+#include "Armes.h"
 #include "DeplacementFiche.h"
 #include "Fiche.h"
 #include "shell/db/BaseDonnees.h"
@@ -31,6 +32,17 @@ QString nomCharge(ArmurePortee c, double poids, const ChargesTransportables& cha
     return poids <= charges.lourde ? QStringLiteral("lourde") : QStringLiteral("trop lourde");
 }
 
+// Armures, boucliers et armes sont faits à la taille du porteur : le catalogue donne leur poids à
+// la taille moyenne, un halfelin porte une armure deux fois plus légère, un ogre deux fois plus lourde.
+double facteurTaille(const QString& type, const QString& groupe, const QString& taille)
+{
+    if (type == u"Armure" || EstBouclier(type) || EstBouclier(groupe))
+        return FacteurPoidsArmure(taille);
+    if (EstArme(type) || EstArme(groupe) || EstMunition(type) || EstMunition(groupe))
+        return FacteurPoidsArme(taille);
+    return 1;
+}
+
 } // namespace
 
 int ValeurEquipementPJ(int niveau) { return kRichessePJ[borne(niveau)]; }
@@ -49,15 +61,23 @@ void ValeurPersonnage(BaseDonnees& perso, BaseDonnees& programme, Fiche& f)
         QStringLiteral("select NomObjet,Multiple from Equipement where Personnage=? and SurPersonnage order by Pos"),
         {f.Nom});
     for (const Ligne& e : objets) {
-        const Ligne o = programme.premiere(QStringLiteral("select PoidsBase,CoutTotal from Objets where NomObjet=?"),
-                                           {e.texte(QStringLiteral("NomObjet"))});
+        const Ligne o = programme.premiere(
+            QStringLiteral("select PoidsBase,CoutTotal,Type,GroupeObjet from Objets where NomObjet=?"),
+            {e.texte(QStringLiteral("NomObjet"))});
         if (!o)
             continue;
         // Une quantité vide compte pour un objet.
         const int quantite = qMax(1, int(e.entier(QStringLiteral("Multiple"))));
-        f.PoidsTransporte += quantite * o.reel(QStringLiteral("PoidsBase"));
+        f.PoidsTransporte += quantite * o.reel(QStringLiteral("PoidsBase"))
+                             * facteurTaille(o.texte(QStringLiteral("Type")), o.texte(QStringLiteral("GroupeObjet")),
+                                             f.Race.taille);
         f.ValeurTransportee += quantite * o.reel(QStringLiteral("CoutTotal"));
     }
+    // Le poids des objets aux emplacements, montré avec l'équipement, suit la même règle.
+    f.Equip.Poids = 0;
+    for (const auto& o : f.Equip.Comptes)
+        if (o)
+            f.Equip.Poids += o->PoidsBase * facteurTaille(o->Type, o->GroupeObjet, f.Race.taille);
     // Les charges se lisent sur la Force totale et la taille, comme à l'étape de la charge.
     ChargesTransportables charges;
     ChargeTransportable(charges, f.Race.Quadripede, f.Race.taille, int(Val(f.Caracteristiques[0].Total)));

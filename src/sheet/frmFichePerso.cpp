@@ -243,7 +243,7 @@ void frmFichePerso::actualise()
     m_saisies.Capacites = ChargeCapacitesPerso(*m_etat.perso, *m_etat.programme, m_nom);
     if (!RetrouveFiche({*m_etat.perso, *m_etat.programme, m_etat.dossierProgramme}, m_nom, m_saisies, m_fiche)) {
         m_ferme = true;
-        avertit(QString::fromUtf8(kMessageEchecFiche));
+        avertit(MessageRefusFiche(m_fiche));
         FermeFenetre(this);
         return;
     }

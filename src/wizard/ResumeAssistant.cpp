@@ -43,7 +43,7 @@ ResumePersonnage ResumeAssistant::calcule(const PersonnageEdite& p, const QStrin
     SaisiesFiche saisies;
     saisies.Capacites = ChargeCapacitesPerso(*m_brouillon, m_programme, p.nom);
     if (!RetrouveFiche({*m_brouillon, m_programme, m_dossierProgramme}, p.nom, saisies, fiche)) {
-        r.refus = QString::fromUtf8(kMessageEchecFiche);
+        r.refus = MessageRefusFiche(fiche);
         return r;
     }
     r.pointsDeVie = fiche.PointsDeVie;

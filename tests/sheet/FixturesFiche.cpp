@@ -51,6 +51,11 @@ void ajoutePersonnageFiche(BaseDonnees& perso, const QString& nom, const QVector
     t.valide();
 }
 
+void ajouteClasseRegles(BaseDonnees& programme, const QString& classe)
+{
+    programme.ajoute(QStringLiteral("Classe"), {{"Classe", classe}, {"Type", "Prestige"}, {"ClasseMaitre", classe}});
+}
+
 void ajouteAldo(BaseDonnees& perso)
 {
     // Valeurs de départ 15, 14, 13, 10, 12, 8 ; +1 en Force au niveau 4.

@@ -42,6 +42,10 @@ QVector<NiveauTest> niveaux(const QString& classe, int n, std::array<int, 6> car
 void choisit(BaseDonnees& perso, const QString& nom, const QString& classe, int niveau, const QString& don,
              const QString& specialite = {});
 
+// Classe que les règles livrées n'ont pas (le calcul en connaît quelques-unes par leur nom),
+// ajoutée à une copie des règles pour que la fiche l'accepte ; ses niveaux sont sans progression.
+void ajouteClasseRegles(BaseDonnees& programme, const QString& classe);
+
 // Les personnages communs aux tests : guerrier 4 / roublard 3 humain.
 void ajouteAldo(BaseDonnees& perso);
 

@@ -458,8 +458,9 @@ private Q_SLOTS:
         QTest::newRow("humain chargé") << "Porteur" << 6.0 << "intermédiaire";
         QTest::newRow("nain en harnois") << "Nain" << 6.0 << "intermédiaire";
         QTest::newRow("halfelin") << "Halfelin" << 6.0 << "légère";
-        // Petite taille, For 10 : charge légère 16,5 × 0,75 kg ; 6 m deviennent 4,5 m.
-        QTest::newRow("halfelin en cuirasse") << "HalfelinCuirasse" << 4.5 << "intermédiaire";
+        // Petite taille, For 10 : charge légère jusqu'à 16,5 × 0,75 kg ; la cuirasse à sa taille pèse
+        // 7,5 kg. L'armure intermédiaire seule ralentit : 6 m deviennent 4,5 m.
+        QTest::newRow("halfelin en cuirasse") << "HalfelinCuirasse" << 4.5 << "légère";
         QTest::newRow("ogre") << "Ogre" << 12.0 << "légère";
     }
     void vitesses()

@@ -44,12 +44,13 @@ class TestCapacitesClasse : public TestFicheBase
     int m_numero = 0;
 
     Fiche fiche(const QString& classes, const QString& caracs, const QString& race = QStringLiteral("Humain"),
-                const QVariantMap& champs = {}, const QStringList& capacites = {})
+                const QVariantMap& champs = {}, const QStringList& capacites = {}, const QVector<ObjetPorte>& objets = {})
     {
         const QString nom = QStringLiteral("P%1").arg(++m_numero);
         QVariantMap c = champs;
         c.insert(QStringLiteral("RACE"), race);
         ajoutePersonnageFiche(*m_perso, nom, niveaux(classes, caracs), c);
+        equipeTest(*m_perso, nom, objets);
         SaisiesFiche s;
         for (const QString& n : capacites)
             s.Capacites << capacite(n, nom);
@@ -236,6 +237,79 @@ private Q_SLOTS:
         QVERIFY(f.etapeCalculee(24) && f.etapeCalculee(25));
         QCOMPARE(f.NoteCA, noteCA);
         QCOMPARE(f.NoteJS, noteJS);
+    }
+
+    // Capacités de classe qui changent un chiffre de la fiche, reçues de la progression.
+    void chiffresDesCapacites_data()
+    {
+        QTest::addColumn<QString>("classes");
+        QTest::addColumn<QString>("caracs");
+        QTest::addColumn<QStringList>("objets");    // "objet@emplacement"
+        QTest::addColumn<QStringList>("attendus");  // "mesure=valeur"
+        // Disciple draconien 10 : Force +2 (2), +2 (4), +4 (apothéose) ; Con +2 (6), Int +2 (8),
+        // Cha +2 (apothéose) ; armure naturelle +1 (1, 4, 7) portée à +4 : CA 14.
+        QTest::newRow("disciple draconien 10") << "Disciple draconien 10" << kMoyen << QStringList{}
+                                               << QStringList{"Force=18", "Constitution=12", "Intelligence=12",
+                                                              "Charisme=12", "CA=14", "CA dépourvu=14"};
+        // Disciple draconien 2 : BBA +1, Force 10 + 2 (+1) ; griffes 1d4 et morsure 1d6 d'une
+        // créature moyenne, les griffes principales comme celles du demi-dragon : griffes +1 + 1,
+        // morsure secondaire +2 - 5 = -3 et moitié de la Force aux dégâts (+0).
+        QTest::newRow("disciple draconien 2") << "Disciple draconien 2" << kMoyen << QStringList{}
+                                              << QStringList{"Griffe=Mélée(+2/+2) Dégâts(1d4+1) (20,x2)",
+                                                              "Morsure=Mélée(-3) Dégâts(1d6+0) (20,x2)"};
+        // Réaction accrue : +2 au niveau 2, +4 au niveau 8.
+        QTest::newRow("duelliste 8") << "Duelliste 8" << kMoyen << QStringList{} << QStringList{"Initiative=4"};
+        // Âme de diamant : RM 10 + niveau de moine ; perfection de l'être : RD 10/magie.
+        QTest::newRow("moine 13") << "Moine 13" << kMoyen << QStringList{} << QStringList{"RM=23", "RD="};
+        QTest::newRow("moine 20") << "Moine 20" << kMoyen << QStringList{} << QStringList{"RM=30", "RD=10/magie"};
+        // RD 1/- au niveau 7, +1 tous les trois niveaux ; défenseur nain : 3/- au 6, 6/- au 10.
+        QTest::newRow("barbare 10") << "Barbare 10" << kMoyen << QStringList{} << QStringList{"RD=2/-"};
+        QTest::newRow("barbare 20") << "Barbare 20" << kMoyen << QStringList{} << QStringList{"RD=5/-"};
+        QTest::newRow("défenseur nain 6") << "Guerrier 7, Défenseur nain 6" << kMoyen << QStringList{}
+                                          << QStringList{"RD=3/-"};
+        QTest::newRow("danseur de l'ombre 2") << "Roublard 5, Danseur de l'ombre 2" << kMoyen << QStringList{}
+                                              << QStringList{"Vision=Vision dans le noir 18 m "};
+        // Instinct naturel : +2 en Connaissances (nature) et en Survie.
+        QTest::newRow("druide 1") << "Druide 1" << kMoyen << QStringList{}
+                                  << QStringList{"Survie=2", "Connaissances (nature)=2"};
+        // Duelliste 4, Int 14 : sans armure ni bouclier, rapière en main, Réflexes 4 + 2 (grâce) et
+        // Intelligence +2 (au plus 4) avec la Dextérité à la CA, perdue pris au dépourvu.
+        QTest::newRow("duelliste sans armure") << "Duelliste 4" << "10 10 10 14 10 10" << QStringList{"Rapière@0"}
+                                               << QStringList{"Réflexe=6", "CA=12", "CA dépourvu=10"};
+        // En armure de cuir : ni l'une ni l'autre (armure +2).
+        QTest::newRow("duelliste en cuir") << "Duelliste 4" << "10 10 10 14 10 10"
+                                           << QStringList{"Rapière@0", "Armure de cuir@1"}
+                                           << QStringList{"Réflexe=4", "CA=12", "CA dépourvu=12"};
+    }
+
+    void chiffresDesCapacites()
+    {
+        QFETCH(QString, classes);
+        QFETCH(QString, caracs);
+        QFETCH(QStringList, objets);
+        QFETCH(QStringList, attendus);
+        QVector<ObjetPorte> portes;
+        for (const QString& o : objets)
+            portes.append({o.section('@', 0, 0), o.section('@', 1).toInt()});
+        const Fiche f = fiche(classes, caracs, QStringLiteral("Humain"), {}, {}, portes);
+        QHash<QString, QString> mesures{
+            {"Réflexe", QString::number(f.Jets[0].Final)}, {"CA", QString::number(f.ClasseArmure.Total)},
+            {"CA dépourvu", QString::number(f.ClasseArmure.Depourvu)}, {"Initiative", QString::number(f.Initiative)},
+            {"RM", QString::number(f.Resistances.Magie)}, {"RD", f.Resistances.TexteDegats}, {"Vision", f.Vision}};
+        for (const CaracteristiqueFiche& c : f.Caracteristiques)
+            mesures.insert(c.Nom, c.Total);
+        for (const LigneCompetence& l : f.Competences)
+            mesures.insert(l.NomRegle, QString::number(l.BonusEquipement));
+        for (const LigneArme& l : f.Armes)
+            mesures.insert(l.Nom, l.Ligne);
+        for (const QString& a : attendus)
+            QCOMPARE(a.section('=', 0, 0) + '=' + mesures.value(a.section('=', 0, 0), "?"), a);
+        // Une grâce ou une défense astucieuse déjà comptées ne restent pas dans les notes ; en
+        // armure, les notes les rappellent.
+        if (!objets.isEmpty()) {
+            QCOMPARE(f.NoteJS.contains("+2 en Réflexes sans armure"), objets.size() > 1);
+            QCOMPARE(f.NoteCA.contains("Intelligence à la CA"), objets.size() > 1);
+        }
     }
 
     // Les lignes et les notes sortent dans le JSON et dans le bloc de caractéristiques.

@@ -53,6 +53,18 @@ private Q_SLOTS:
         ajouteGuerrier(*m_perso, "Phalange", 14, {{"Harnois", 1}, {"Écu en acier", 6}, {"Dague", 0}});
         ajouteGuerrier(*m_perso, "PhalangeEpee", 14, {{"Harnois", 1}, {"Écu en acier", 6}, {"Épée longue", 0}});
         ajoutePersonnageFiche(*m_perso, "Pierre", {{"Guerrier", 10, {16, 14, 16, 10, 10, 10}}}, {{"RACE", "Humain"}});
+        // Même paquetage, trois tailles : armure de cuir, épée courte, flèches aux emplacements,
+        // arc court et outre dans le sac.
+        const QVector<ObjetPorte> paquetage{
+            {"Armure de cuir", 1}, {"Épée courte", 0}, {"Flèches (20)", 11}, {"Arc court", -1}, {"Outre", -1}};
+        for (const char* race : {"Halfelin", "Humain"}) {
+            ajoutePersonnageFiche(*m_perso, QString("Éclaireur ") + race, {{"Roublard", 6, {10, 14, 12, 10, 10, 10}}},
+                                  {{"RACE", race}});
+            equipeTest(*m_perso, QString("Éclaireur ") + race, paquetage);
+        }
+        ajoutePersonnageFiche(*m_perso, "Éclaireur Ogre", niveaux("Géant", 4, {11, 10, 11, 10, 10, 11}, 8),
+                              {{"RACE", "Ogre"}});
+        equipeTest(*m_perso, "Éclaireur Ogre", {{"Armure de peau", 1}, {"Massue", 0}, {"Outre", -1}});
     }
 
     // Les six formes de la classe d'armure : total, dépourvu, contact, contact dépourvu,
@@ -382,6 +394,38 @@ private Q_SLOTS:
     }
 
     // La targe écartée avant la lecture des dons compte une fois le don connu.
+    // Armures et armes sont faites à la taille du porteur : moitié du poids catalogue pour une
+    // créature petite, double pour une grande ; le reste du paquetage garde son poids.
+    void chargeSelonLaTaille_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<double>("poids");          // kg portés
+        QTest::addColumn<double>("emplacements");   // kg aux emplacements
+        QTest::addColumn<QString>("charge");
+        QTest::addColumn<int>("terre");            // cases de 1,50 m
+        // Cuir 7,5, épée 1, flèches 1,5, arc 1 : moitié, 5,5 ; outre 2. Force 10 - 2 = 8 : charge
+        // légère jusqu'à 13 × 3/4 = 9,75 kg ; au poids d'un humain (13 kg), le halfelin irait à 4,5 m.
+        QTest::newRow("halfelin") << "Éclaireur Halfelin" << 7.5 << 5.0 << "légère" << 4;
+        // Humain, Force 10 : 13 kg, charge légère jusqu'à 16,5 kg.
+        QTest::newRow("humain") << "Éclaireur Humain" << 13.0 << 10.0 << "légère" << 6;
+        // Ogre : peau 12,5 et massue 4, doublées (33) ; outre 2. L'armure intermédiaire seule le
+        // ralentit : 12 m → 9 m.
+        QTest::newRow("ogre") << "Éclaireur Ogre" << 35.0 << 33.0 << "légère" << 6;
+    }
+    void chargeSelonLaTaille()
+    {
+        QFETCH(QString, nom);
+        QFETCH(double, poids);
+        QFETCH(double, emplacements);
+        QFETCH(QString, charge);
+        QFETCH(int, terre);
+        const Fiche f = calcule(nom);
+        QCOMPARE(f.PoidsTransporte, poids);
+        QCOMPARE(f.Equip.Poids, emplacements);
+        QCOMPARE(f.Encombrement, charge);
+        QCOMPARE(int(f.Deplacement.Terre), terre);
+    }
+
     void targeRevueAvecLesDons()
     {
         ajouteGuerrier(*m_perso, "Targier", 14, {{"Harnois", 1}, {"Targe", 6}, {"Épée à deux mains", 0}});

@@ -252,13 +252,32 @@ private slots:
         QVERIFY(!f->findChild<QLineEdit*>("fldnTotalCha")->isReadOnly());
     }
 
-    // Un personnage dont les niveaux ne s'accordent pas avec ses classes : message et fermeture.
+    // Un personnage dont les niveaux ne s'accordent pas avec ses classes, ou dont une règle manque :
+    // message qui dit quoi faire, et fermeture au lieu d'une fiche calculée sur du vide.
+    void echecDuChargement_data()
+    {
+        QTest::addColumn<QStringList>("requetes");
+        QTest::addColumn<QStringList>("message");   // morceaux du message
+        QTest::newRow("niveaux") << QStringList{"update Personnage set Niv_1 = 9 where Nom = 'Aldo'"}
+                                 << QStringList{"Problème en accedant à la fiche perso"};
+        QTest::newRow("race") << QStringList{"update Personnage set RACE = 'Ondin des marais' where Nom = 'Aldo'"}
+                              << QStringList{"La fiche de « Aldo » ne peut pas être calculée",
+                                             "la race « Ondin des marais » est absente des règles", "l'éditeur de personnages"};
+        QTest::newRow("classe et archétype")
+            << QStringList{"update Personnage set Classe_2 = 'Lame sombre', Archetype = 'Momie royale' where Nom = 'Aldo'",
+                           "update PersonnageProgression set Classe = 'Lame sombre' where Nom = 'Aldo' and Classe = 'Roublard'"}
+            << QStringList{"l'archétype « Momie royale » est absent", "la classe « Lame sombre » est absente"};
+    }
     void echecDuChargement()
     {
-        m_etat->perso->execute("update Personnage set Niv_1 = 9 where Nom = 'Aldo'");
+        QFETCH(QStringList, requetes);
+        QFETCH(QStringList, message);
+        for (const QString& r : requetes)
+            m_etat->perso->execute(r);
         const auto f = ouvre("Aldo");
         QCOMPARE(m_boites->boites.size(), 1);
-        QCOMPARE(m_boites->boites.first().texte, QString("Problème en accedant à la fiche perso"));
+        for (const QString& morceau : message)
+            QVERIFY2(m_boites->boites.first().texte.contains(morceau), qPrintable(m_boites->boites.first().texte));
         QCOMPARE(m_boites->boites.first().icone, QMessageBox::Warning);
         QVERIFY(!f->isVisible());
     }

@@ -138,6 +138,53 @@ private Q_SLOTS:
         QCOMPARE(f.FP, fp);
     }
 
+    // "Grâce divine" (paladin, dès le niveau 2) et "Bénédiction impie" (chevalier noir, dès le
+    // niveau 2) : le modificateur de Charisme, s'il est positif, à chaque jet ; un seul des deux
+    // compte. Caractéristiques à 10 sauf le Charisme : seuls les jets de base et la grâce restent.
+    void graceDivine_data()
+    {
+        QTest::addColumn<QStringList>("classes");   // "classe niveaux", dans l'ordre
+        QTest::addColumn<int>("charisme");
+        QTest::addColumn<QList<int>>("jets");      // Réflexe, Vigueur, Volonté
+        QTest::addColumn<int>("grace");
+        // Paladin 1 : 0/2/0, pas encore de grâce.
+        QTest::newRow("paladin 1") << QStringList{"Paladin 1"} << 16 << QList<int>{0, 2, 0} << 0;
+        // Paladin 11 : 3/7/3, Charisme 16 (+3).
+        QTest::newRow("paladin 11") << QStringList{"Paladin 11"} << 16 << QList<int>{6, 10, 6} << 3;
+        // Charisme 8 (-1) : pas de malus.
+        QTest::newRow("paladin 11 sans charisme") << QStringList{"Paladin 11"} << 8 << QList<int>{3, 7, 3} << 0;
+        // Guerrier 6 (2/5/2) et chevalier noir 2 (0/3/0), Charisme 14 (+2).
+        QTest::newRow("chevalier noir 2") << QStringList{"Guerrier 6", "Chevalier noir 2"} << 14
+                                          << QList<int>{4, 10, 4} << 2;
+        // Paladin 6 (2/5/2) devenu chevalier noir 2 : +3 une seule fois.
+        QTest::newRow("paladin déchu") << QStringList{"Paladin 6", "Chevalier noir 2"} << 16 << QList<int>{5, 11, 5} << 3;
+    }
+
+    void graceDivine()
+    {
+        QFETCH(QStringList, classes);
+        QFETCH(int, charisme);
+        QFETCH(QList<int>, jets);
+        QFETCH(int, grace);
+        const QString nom = "Grâce " + classes.join(' ') + ' ' + QString::number(charisme);
+        QVector<NiveauTest> lignes;
+        for (const QString& c : classes) {
+            const int n = c.section(' ', -1).toInt();
+            lignes += niveaux(c.section(' ', 0, -2), n, {}, 10);
+        }
+        lignes[0].caracs = {10, 10, 10, 10, 10, charisme};
+        ajoutePersonnageFiche(*m_perso, nom, lignes, {{"RACE", "Humain"}});
+        const Fiche f = calcule(nom);
+        for (int j = 0; j < 3; ++j) {
+            QCOMPARE(int(f.Jets[j].Final), jets.at(j));
+            QCOMPARE(int(f.Jets[j].Divers), grace);
+            // Le détail du jet dit d'où vient le bonus.
+            QCOMPARE(f.Jets[j].Explication.contains(QString(" dont ")), grace > 0);
+        }
+        // Appliqué, il ne reparaît pas dans la note des jets.
+        QVERIFY2(!f.NoteJS.contains("Sort divin"), qPrintable(f.NoteJS));
+    }
+
     // Fantôme : Cha 12 + 4 = 16, parade +3 ; la note rappelle que l'armure ne compte pas.
     void intangible_data()
     {

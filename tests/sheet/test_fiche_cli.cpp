@@ -78,6 +78,7 @@ private Q_SLOTS:
                                                     {"Créature magique", 6}, {"Créature magique", 6},
                                                     {"Créature magique", 6}, {"Créature magique", 6},
                                                     {"Créature magique", 6}, {"Guerrier", 10}}, {{"RACE", "Manticore"}});
+        ajoutePersonnageFiche(*perso, "Errant", {{"Guerrier", 10}}, {{"RACE", "Ondin des marais"}});
         m_base = perso->chemin();
     }
 
@@ -280,6 +281,9 @@ private Q_SLOTS:
         QTest::newRow("inconnu") << QStringList{"fiche", "Personne"} << 1 << "Le personnage « Personne » n'existe pas";
         // 1 : introuvable ; 3 : base au contenu incohérent ou fichier impossible à écrire.
         QTest::newRow("niveaux incohérents") << QStringList{"fiche", "Bancal"} << 3 << "Problème en accedant à la fiche perso";
+        QTest::newRow("race absente des règles") << QStringList{"fiche", "Errant"} << 3
+                                                 << "La fiche de « Errant » ne peut pas être calculée : la race « Ondin "
+                                                    "des marais » est absente des règles du programme.";
         QTest::newRow("sans nom") << QStringList{"fiche"} << 2 << "La commande fiche attend un nom de personnage.";
         QTest::newRow("format inconnu") << QStringList{"fiche", "Aldo", "--format", "docx"} << 2 << "Format inconnu : docx";
         QTest::newRow("pdf sans fichier") << QStringList{"fiche", "Aldo", "--format", "pdf"} << 2

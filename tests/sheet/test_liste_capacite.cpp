@@ -59,6 +59,7 @@ private Q_SLOTS:
         m_programme->ajoute("CapaciteSort", {{"Nom", "Arme liée"}, {"Type", "Activable"}, {"Genre", "Capacité de classe"},
                                              {"Categorie", "Capacité de classe"}, {"Index", 999}, {"liearme", true},
                                              {"min", 1}, {"max", 20}, {"Classe", "Guerrier"}});
+        ajouteClasseRegles(*m_programme, "Combattant de la nature");
         BaseDonnees& p = *m_perso;
         ajoutePersonnageFiche(p, "Hal", niveaux("Guerrier", 1), {{"RACE", "Humain"}});
         p.ajoute("PersonnageDons", {{"Nom", "Hal"}, {"Classe", "Guerrier"}, {"Niveau", 1}, {"dons", "Attaque en puissance"}});

@@ -32,8 +32,10 @@ class TestListeDon : public TestFicheBase
 private Q_SLOTS:
     void initTestCase()
     {
-        if (!ouvreBases())
+        if (!ouvreBases(true))
             QSKIP("tessarys.db n'est pas construite");
+        for (const char* classe : {"Combattant de la nature", "Lion de Talisid", "Champion de gwynharwyf"})
+            ajouteClasseRegles(*m_programme, classe);
         BaseDonnees& p = *m_perso;
         // Humain guerrier 1 : don du niveau 1, don humain, don de guerrier (trois dons choisis).
         ajoutePersonnageFiche(p, "Hal", niveaux("Guerrier", 1), {{"RACE", "Humain"}});
@@ -310,7 +312,7 @@ private Q_SLOTS:
     // Armes en main, sur une copie des règles où existent "Polyvalence à deux armes" et "Lancer critique".
     void armesEnMain()
     {
-        const QString chemin = m_dossier.chemin("regles.db");
+        const QString chemin = m_dossier.chemin("regles-armes.db");
         QVERIFY(QFile::copy(m_programme->chemin(), chemin));
         auto regles = BaseDonnees::ouvre(chemin);
         for (const char* n : {"Polyvalence à deux armes", "Lancer critique"})
