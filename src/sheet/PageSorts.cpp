@@ -153,7 +153,7 @@ PageSorts::PageSorts(BaseDonnees& perso, BaseDonnees& programme, QWidget* parent
     vsSortListe->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     // L'école, souvent longue, ne prend plus la place du nom du sort ; la colonne s'élargit à la souris.
     vsSortListe->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Interactive);
-    vsSortListe->setColumnWidth(3, 140);
+    vsSortListe->setColumnWidth(3, 110);
     connect(vsSortListe, &QTableWidget::cellDoubleClicked, this,
             [this](int ligne, int) { emit descriptionDemandee(grilleDescription(vsSortListe, ligne)); });
     btnMetamagie = new QPushButton(QStringLiteral("Appliquer un don de mé&tamagie…"), this);
@@ -210,9 +210,9 @@ PageSorts::PageSorts(BaseDonnees& perso, BaseDonnees& programme, QWidget* parent
     hautEtCote->addLayout(haut, 3);
     hautEtCote->addLayout(cote, 1);
     // Les noms des sorts restent lisibles : sous cette largeur, la page défile au lieu de les couper.
-    vsSortClasse[0]->setMinimumWidth(330);
-    vsSortClasse[1]->setMinimumWidth(240);
-    vsSortListe->setMinimumWidth(520);
+    vsSortClasse[0]->setMinimumWidth(290);
+    vsSortClasse[1]->setMinimumWidth(210);
+    vsSortListe->setMinimumWidth(480);
     for (QPushButton* b : {btnAjoutSort, btnEnlevSort})
         b->setMaximumWidth(48);
     auto* contenu = new QWidget(this);

@@ -269,8 +269,11 @@ void frmMain::gardeDansZone(QMdiSubWindow* sous)
     if (!m_zone->isVisible())
         return;
     const QSize zone = m_zone->viewport()->size();
-    if (sous->width() > zone.width() || sous->height() > zone.height())
-        sous->resize(sous->size().boundedTo(zone));
+    // La position retenue est gardée autant que possible : la fenêtre rétrécit d'abord (sans passer
+    // sous sa taille minimale), puis, s'il le faut encore, elle est déplacée.
+    const QSize place(qMax(zone.width() - qMax(0, sous->x()), sous->minimumSizeHint().width()),
+                      qMax(zone.height() - qMax(0, sous->y()), sous->minimumSizeHint().height()));
+    sous->resize(sous->size().boundedTo(place).boundedTo(zone));
     sous->move(qBound(0, sous->x(), qMax(0, zone.width() - sous->width())),
                qBound(0, sous->y(), qMax(0, zone.height() - sous->height())));
 }

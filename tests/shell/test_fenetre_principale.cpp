@@ -671,6 +671,8 @@ private Q_SLOTS:
             vues << f.zoneClient()->activeSubWindow();
         }
         QCOMPARE(vues.size(), 3);
+        // Le titre de la fenêtre principale nomme une seule fois la fiche agrandie.
+        QCOMPARE(f.windowTitle().count(" - ["), 1);
     }
 
     // Capture : chemin relatif au dossier courant, fiche ou éditeur sur un personnage et un onglet,
