@@ -1,6 +1,7 @@
 #include "frmDonsComp.h"
 #include "shell/Application.h"
 #include "shell/GestionErreurs.h"
+#include "shell/UtilitairesFenetres.h"
 #include "shell/db/BaseDonnees.h"
 
 #include <QCoreApplication>
@@ -104,7 +105,7 @@ frmDonsComp::frmDonsComp(BaseDonnees& perso, BaseDonnees& programme, const Perso
     auto* principal = new QVBoxLayout(this);
     principal->addWidget(separateur, 1);
     principal->addLayout(boutons);
-    resize(1120, 760);
+    resize(TailleDansEcran(this, {1120, 760}));
 
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);

@@ -18,6 +18,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -150,6 +151,9 @@ PageSorts::PageSorts(BaseDonnees& perso, BaseDonnees& programme, QWidget* parent
                          {QStringLiteral("Nom du sort"), QStringLiteral("Niveau"), QStringLiteral("DD"),
                           QStringLiteral("Ecole"), QStringLiteral("Métamagie")});
     vsSortListe->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // L'école, souvent longue, ne prend plus la place du nom du sort ; la colonne s'élargit à la souris.
+    vsSortListe->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Interactive);
+    vsSortListe->setColumnWidth(3, 110);
     connect(vsSortListe, &QTableWidget::cellDoubleClicked, this,
             [this](int ligne, int) { emit descriptionDemandee(grilleDescription(vsSortListe, ligne)); });
     lblPreparation = new QLabel(this);
@@ -209,10 +213,25 @@ PageSorts::PageSorts(BaseDonnees& perso, BaseDonnees& programme, QWidget* parent
     auto* hautEtCote = new QHBoxLayout;
     hautEtCote->addLayout(haut, 3);
     hautEtCote->addLayout(cote, 1);
-    auto* disposition = new QVBoxLayout(this);
+    // Les noms des sorts restent lisibles : sous cette largeur, la page défile au lieu de les couper.
+    vsSortClasse[0]->setMinimumWidth(290);
+    vsSortClasse[1]->setMinimumWidth(210);
+    vsSortListe->setMinimumWidth(480);
+    for (QPushButton* b : {btnAjoutSort, btnEnlevSort})
+        b->setMaximumWidth(48);
+    auto* contenu = new QWidget(this);
+    auto* disposition = new QVBoxLayout(contenu);
     disposition->addWidget(AideSort);
     disposition->addLayout(hautEtCote);
     disposition->addLayout(grilleBas, 1);
+    auto* zone = new QScrollArea(this);
+    zone->setObjectName(QStringLiteral("zonePageSorts"));
+    zone->setWidget(contenu);
+    zone->setWidgetResizable(true);
+    zone->setFrameShape(QFrame::NoFrame);
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->addWidget(zone);
     remplitTable();
 }
 

@@ -17,6 +17,7 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTextEdit>
 #include <QTimer>
@@ -48,6 +49,16 @@ QString filtreQt(const QString& filtre)
 int Pixels(int twips)
 {
     return qRound(twips / 15.0);
+}
+
+QSize TailleDansEcran(const QWidget* fenetre, QSize voulue)
+{
+    const QWidget* repere = fenetre->parentWidget() ? fenetre->parentWidget() : fenetre;
+    const QScreen* ecran = repere->screen() ? repere->screen() : QGuiApplication::primaryScreen();
+    if (!ecran)
+        return voulue;
+    // Place du cadre et de la barre de titre que le gestionnaire de fenêtres ajoute.
+    return voulue.boundedTo(ecran->availableGeometry().size() - QSize(16, 48));
 }
 
 void VideChamps(QWidget* fenetre)

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPair>
 #include <QObject>
+#include <QSize>
 #include <QString>
 #include <functional>
 
@@ -15,6 +16,10 @@ class QWidget;
 
 // Conversion des anciennes unités de mise en page (1/1440 de pouce) en pixels à 96 ppp.
 int Pixels(int twips);
+
+// Taille voulue d'une fenêtre de premier niveau, bornée à l'écran qui la montrera, cadre et barre
+// de titre compris : sur un écran de 1024 × 720, ses boutons restent visibles.
+QSize TailleDansEcran(const QWidget* fenetre, QSize voulue);
 
 // Vide les champs d'une fenêtre selon le début de leur nom : "FLD" (texte vide, ou "0" quand la
 // propriété "Tag" vaut "numeric"), "CMB" (aucun choix), "CHK" (décoché). Le reste n'est pas touché.

@@ -31,6 +31,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
@@ -96,6 +97,9 @@ frmMain::frmMain(EtatShell& etat, QWidget* parent)
     m_zone = new ZoneClient(this);
     m_zone->setObjectName(QStringLiteral("zoneClient"));
     m_zone->setBackground(QColor(0x1c, 0x2a, 0x44));
+    // La fiche agrandie n'agrandit pas la fenêtre qu'on active ensuite : le choix des personnages
+    // reste une petite fenêtre au-dessus d'elle, jamais un plein écran qui la cache.
+    m_zone->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     setCentralWidget(m_zone);
     setAcceptDrops(true);
     statusBar();
@@ -207,6 +211,7 @@ void frmMain::creeMenus()
     ajouteAction(personnel, "IDM_INSERTION_CLASSES", QStringLiteral("&Insertion de classes"));
 
     menu("IDM_OPTIONS", QStringLiteral("&Options"));
+    creeMenuFenetre(menu("IDM_FENETRE", QStringLiteral("Fe&nêtre")));
 
     QMenu* aide = menu("IDM_AIDE", QStringLiteral("&Aide"));
     branche(ajouteAction(aide, "IDM_ASTUCE", QStringLiteral("&Astuce du jour")), "IDM_ASTUCE_Click",
@@ -217,6 +222,72 @@ void frmMain::creeMenus()
             "IDM_MISES_JOUR_Click", [this] { ouvreAdresse(AdresseMisesAJour(m_etat.adresseSite)); });
     branche(ajouteAction(aide, "IDM_APROPOS", QStringLiteral("&A propos de Quorvane")), "IDM_APROPOS_Click",
             [this] { afficheApropos(); });
+}
+
+void frmMain::creeMenuFenetre(QMenu* fenetres)
+{
+    QAction* suivante = fenetres->addAction(QStringLiteral("Fenêtre &suivante"), m_zone, &QMdiArea::activateNextSubWindow);
+    suivante->setObjectName(QStringLiteral("IDM_FENETRE_SUIVANTE"));
+    suivante->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_F6)});
+    QAction* precedente =
+        fenetres->addAction(QStringLiteral("Fenêtre &précédente"), m_zone, &QMdiArea::activatePreviousSubWindow);
+    precedente->setObjectName(QStringLiteral("IDM_FENETRE_PRECEDENTE"));
+    precedente->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6)});
+    fenetres->addAction(QStringLiteral("&Cascade"), m_zone, &QMdiArea::cascadeSubWindows)
+        ->setObjectName(QStringLiteral("IDM_FENETRE_CASCADE"));
+    fenetres->addAction(QStringLiteral("&Mosaïque"), m_zone, &QMdiArea::tileSubWindows)
+        ->setObjectName(QStringLiteral("IDM_FENETRE_MOSAIQUE"));
+    QAction* separateur = ajouteSeparateur(fenetres, "IDM_FENETRE_SEP");
+    // La liste des fenêtres ouvertes se refait à chaque ouverture du menu ; la fenêtre active est cochée.
+    connect(fenetres, &QMenu::aboutToShow, this, [this, fenetres, separateur] {
+        const QList<QAction*> actions = fenetres->actions();
+        for (qsizetype i = actions.indexOf(separateur) + 1; i < actions.size(); ++i)
+            delete actions[i];
+        const QList<QMdiSubWindow*> liste = m_zone->subWindowList();
+        separateur->setVisible(!liste.isEmpty());
+        for (qsizetype i = 0; i < liste.size(); ++i) {
+            QMdiSubWindow* sous = liste[i];
+            const QString titre = sous->widget() ? sous->widget()->windowTitle() : sous->windowTitle();
+            QAction* action = fenetres->addAction((i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QString()) + titre);
+            action->setObjectName(QStringLiteral("IDM_FENETRE_") + (sous->widget() ? sous->widget()->objectName() : QString()));
+            action->setCheckable(true);
+            action->setChecked(sous == m_zone->activeSubWindow());
+            connect(action, &QAction::triggered, this, [this, sous = QPointer<QMdiSubWindow>(sous)] {
+                if (sous)
+                    metDevant(sous);
+            });
+        }
+    });
+}
+
+void frmMain::metDevant(QMdiSubWindow* sous)
+{
+    if (sous->isMinimized())
+        sous->showNormal();
+    m_zone->setActiveSubWindow(sous);
+    sous->raise();
+}
+
+void frmMain::dimensionne(QMdiSubWindow* sous, QSize voulue)
+{
+    // Avant le premier affichage, la zone n'a pas encore sa taille : celle de la fenêtre en tient lieu.
+    const QSize zone = m_zone->isVisible() ? m_zone->viewport()->size() : size();
+    sous->resize(voulue.boundedTo(zone));
+}
+
+void frmMain::gardeDansZone(QMdiSubWindow* sous)
+{
+    if (!m_zone->isVisible())
+        return;
+    const QSize zone = m_zone->viewport()->size();
+    // La position retenue est gardée autant que possible : la fenêtre rétrécit d'abord (sans passer
+    // sous sa taille minimale), puis, s'il le faut encore, elle est déplacée.
+    const QSize place(qMax(zone.width() - qMax(0, sous->x()), sous->minimumSizeHint().width()),
+                      qMax(zone.height() - qMax(0, sous->y()), sous->minimumSizeHint().height()));
+    sous->resize(sous->size().boundedTo(place).boundedTo(zone));
+    sous->move(qBound(0, sous->x(), qMax(0, zone.width() - sous->width())),
+               qBound(0, sous->y(), qMax(0, zone.height() - sous->height())));
 }
 
 void frmMain::Charge(const QString& argument)
@@ -339,8 +410,9 @@ void frmMain::afficheGestPerso()
             FermeFenetre(f);
     });
     QMdiSubWindow* sous = afficheEnfant(fenetre);
-    sous->resize(Pixels(16500), Pixels(10800));
+    dimensionne(sous, {Pixels(16500), Pixels(10800)});
     sous->show();
+    gardeDansZone(sous);
 }
 
 void frmMain::afficheGestObjets(const QString& objetUnique)
@@ -362,8 +434,9 @@ void frmMain::afficheGestObjets(const QString& objetUnique)
     connect(fenetre, &frmGestobj::catalogueChange, this, recalcule);
     connect(fenetre, &frmGestobj::fermee, this, recalcule);
     QMdiSubWindow* sous = afficheEnfant(fenetre);
-    sous->resize(qMin(Pixels(15000), m_zone->width()), qMin(Pixels(9600), m_zone->height()));
+    dimensionne(sous, {Pixels(15000), Pixels(9600)});
     sous->show();
+    gardeDansZone(sous);
 }
 
 void frmMain::afficheAstuce()
@@ -371,8 +444,14 @@ void frmMain::afficheAstuce()
     if (rameneDevant(QStringLiteral("frmAstuce")))
         return;
     QMdiSubWindow* sous = afficheEnfant(new frmAstuce(m_etat.dossierProgramme));
-    sous->resize(Pixels(7000), Pixels(3400));
-    sous->move(qMax(0, (m_zone->width() - sous->width()) / 2), qMax(0, (m_zone->height() - sous->height()) / 3));
+    dimensionne(sous, {Pixels(7000), Pixels(3400)});
+    // Centrée sur la zone de la fenêtre principale ; au premier démarrage le choix des personnages
+    // est en bas à droite : l'astuce remonte alors juste assez pour ne pas couvrir sa liste.
+    const QSize zone = m_zone->isVisible() ? m_zone->viewport()->size() : size();
+    QRect place(QPoint((zone.width() - sous->width()) / 2, (zone.height() - sous->height()) / 2), sous->size());
+    if (QMdiSubWindow* choix = sousFenetre(QStringLiteral("frmAcceder")); choix && place.intersects(choix->geometry()))
+        place.moveBottom(choix->geometry().top() - 1 - Pixels(120));
+    sous->move(qMax(0, place.x()), qMax(0, place.y()));
     sous->show();
 }
 
@@ -389,8 +468,9 @@ void frmMain::afficheLanceurDes()
     if (rameneDevant(QStringLiteral("frmLanceurDes")))
         return;
     QMdiSubWindow* sous = afficheEnfant(new frmLanceurDes);
-    sous->resize(Pixels(5400), Pixels(4200));
+    dimensionne(sous, {Pixels(5400), Pixels(4200)});
     sous->show();
+    gardeDansZone(sous);
 }
 
 void frmMain::afficheGenerateurVille()
@@ -398,8 +478,9 @@ void frmMain::afficheGenerateurVille()
     if (rameneDevant(QStringLiteral("frmGenerateurVille")))
         return;
     QMdiSubWindow* sous = afficheEnfant(new frmGenerateurVille(m_etat.separateurDecimal));
-    sous->resize(Pixels(9000), Pixels(9600));
+    dimensionne(sous, {Pixels(9000), Pixels(9600)});
     sous->show();
+    gardeDansZone(sous);
 }
 
 void frmMain::afficheExperience()
@@ -407,16 +488,18 @@ void frmMain::afficheExperience()
     if (rameneDevant(QStringLiteral("frmExperience")))
         return;
     QMdiSubWindow* sous = afficheEnfant(new frmExperience(m_etat));
-    sous->resize(Pixels(11000), Pixels(8000));
+    dimensionne(sous, {Pixels(11000), Pixels(8000)});
     sous->show();
+    gardeDansZone(sous);
 }
 
 void frmMain::afficheDescription(QWidget* fenetre)
 {
     const QSize taille = fenetre->size();
     QMdiSubWindow* sous = afficheEnfant(fenetre);
-    sous->resize(taille.boundedTo(m_zone->size()));
+    dimensionne(sous, taille);
     sous->show();
+    gardeDansZone(sous);
 }
 
 void frmMain::afficheImport()
@@ -450,8 +533,9 @@ void frmMain::ouvreImport(const QString& chemin)
     if (!fermeEnfant(QStringLiteral("frmImport")) || !fermeEnfant(QStringLiteral("frmAcceder")))
         return;
     QMdiSubWindow* sous = afficheEnfant(new frmImport(m_etat, std::move(import)));
-    sous->resize(Pixels(11500), Pixels(6000));
+    dimensionne(sous, {Pixels(11500), Pixels(6000)});
     sous->show();
+    gardeDansZone(sous);
 }
 
 void frmMain::afficheApropos()

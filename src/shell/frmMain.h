@@ -59,6 +59,13 @@ protected:
 
 private:
     void creeMenus();
+    // Menu des fenêtres ouvertes : suivante (Ctrl+Tab), précédente, cascade, mosaïque, puis la liste.
+    void creeMenuFenetre(QMenu* fenetres);
+    void metDevant(QMdiSubWindow* sous);
+    // Taille voulue d'une fenêtre fille, bornée à la zone cliente ; puis, une fois montrée, la
+    // fenêtre ramenée entière dans la zone (une position retenue peut la mettre en partie dehors).
+    void dimensionne(QMdiSubWindow* sous, QSize voulue);
+    void gardeDansZone(QMdiSubWindow* sous);
     QAction* ajouteAction(QMenu* menu, const char* nom, const QString& libelle);
     QAction* ajouteSeparateur(QMenu* menu, const char* nom);
     QMdiSubWindow* afficheEnfant(QWidget* fenetre);

@@ -25,7 +25,7 @@ struct Arguments
 {
     QString base;      // base de personnages à ouvrir, chemin absolu
     QString capture;   // image à écrire, puis fin du programme
-    QString fenetre;   // fenêtre à ouvrir avant la capture
+    DemandeCapture demande;   // fenêtre, personnage et onglet à montrer avant la capture
     QString erreur;
 };
 
@@ -35,12 +35,26 @@ Arguments litArguments(const QStringList& liste)
     QStringList libres;
     for (qsizetype i = 1; i < liste.size(); ++i) {
         const QString& arg = liste[i];
-        if (arg == QLatin1String("--capture") || arg == QLatin1String("--fenetre")) {
+        if (arg == QLatin1String("--capture") || arg == QLatin1String("--fenetre")
+            || arg == QLatin1String("--personnage") || arg == QLatin1String("--onglet")) {
             if (i + 1 >= liste.size()) {
                 a.erreur = QStringLiteral("L'option ") + arg + QStringLiteral(" attend une valeur.");
                 return a;
             }
-            (arg == QLatin1String("--capture") ? a.capture : a.fenetre) = liste[++i];
+            const QString valeur = liste[++i];
+            bool nombre = true;
+            if (arg == QLatin1String("--capture"))
+                a.capture = valeur;
+            else if (arg == QLatin1String("--fenetre"))
+                a.demande.fenetre = valeur;
+            else if (arg == QLatin1String("--personnage"))
+                a.demande.personnage = valeur;
+            else
+                a.demande.onglet = valeur.toInt(&nombre) - 1;
+            if (!nombre || (arg == QLatin1String("--onglet") && a.demande.onglet < 0)) {
+                a.erreur = QStringLiteral("L'option --onglet attend un numéro d'onglet (1 pour le premier).");
+                return a;
+            }
         } else if (arg.startsWith(QLatin1String("--"))) {
             a.erreur = QStringLiteral("Option inconnue : ") + arg;
             return a;
@@ -51,8 +65,9 @@ Arguments litArguments(const QStringList& liste)
     // Avant de changer de dossier courant : l'image va là où l'utilisateur l'a demandée.
     if (!a.capture.isEmpty())
         a.capture = QFileInfo(a.capture).absoluteFilePath();
-    if (!a.fenetre.isEmpty() && a.capture.isEmpty())
-        a.erreur = QStringLiteral("L'option --fenetre ne sert qu'avec --capture.");
+    const DemandeCapture& d = a.demande;
+    if ((!d.fenetre.isEmpty() || !d.personnage.isEmpty() || d.onglet >= 0) && a.capture.isEmpty())
+        a.erreur = QStringLiteral("Les options --fenetre, --personnage et --onglet ne servent qu'avec --capture.");
     // L'argument est pris en entier : un chemin avec des espaces non protégés reste un chemin.
     const QString base = libres.join(u' ');
     if (!base.isEmpty())
@@ -107,7 +122,8 @@ int main(int argc, char** argv)
     const Arguments arguments = litArguments(QApplication::arguments());
     if (!arguments.erreur.isEmpty()) {
         ecritErreur(arguments.erreur);
-        ecritErreur(QStringLiteral("Usage : quorvane [BASE.db] | quorvane --capture FICHIER.png [--fenetre NOM] [BASE.db]"));
+        ecritErreur(QStringLiteral("Usage : quorvane [BASE.db] | quorvane --capture FICHIER.png [--fenetre NOM] "
+                                   "[--personnage NOM] [--onglet N] [BASE.db]"));
         return 2;
     }
     const bool capture = !arguments.capture.isEmpty();
@@ -120,6 +136,9 @@ int main(int argc, char** argv)
             QMessageBox::critical(nullptr, QLatin1String(kTitreApplication), message);
     });
     PrepareDemarrage(etat, QApplication::applicationDirPath(), DossierConfiguration());
+    // Une capture lit les réglages mais n'en change aucun (base retenue, positions des fenêtres).
+    if (capture)
+        etat.cheminIni = CopieReglagesCapture(etat.cheminIni);
 
     // Un second lancement passe sa base au premier et s'arrête. Une capture reste à part.
     InstanceUnique instance(InstanceUnique::nomServeurUtilisateur());
@@ -161,7 +180,7 @@ int main(int argc, char** argv)
         principale.afficheAstuce();
 
     if (capture) {
-        const QString erreur = CaptureFenetre(principale, arguments.capture, arguments.fenetre);
+        const QString erreur = CaptureFenetre(principale, arguments.capture, arguments.demande);
         if (!erreur.isEmpty()) {
             ecritErreur(erreur);
             return 1;

@@ -41,8 +41,8 @@ frmLanceurDes::frmLanceurDes(SourceHasard* hasard, QWidget* parent)
     btnGenerer->setObjectName(QStringLiteral("btnGenerer"));
 
     auto* saisie = new QFormLayout;
-    saisie->addRow(QStringLiteral("Nombre de dès"), fldnNombreDes);
-    saisie->addRow(QStringLiteral("Type de dès"), CmbTypeDes);
+    saisie->addRow(QStringLiteral("Nombre de dés"), fldnNombreDes);
+    saisie->addRow(QStringLiteral("Type de dés"), CmbTypeDes);
     auto* resultat = new QHBoxLayout;
     resultat->addWidget(fldnResultat, 1);
     resultat->addWidget(btnGenerer);

@@ -244,7 +244,7 @@ QString DescriptionChoix(BaseDonnees& programme, const ChoixClasse& choix, const
         const QString energie =
             programme.scalaire(QStringLiteral("select Energie from dragontotem where nom=?"), {valeur}).toString();
         return titre(choix.libelle + QStringLiteral(" : ") + valeur)
-               + (energie.isEmpty() ? QString() : paragraphe(QStringLiteral("Energie : ") + energie));
+               + (energie.isEmpty() ? QString() : paragraphe(QStringLiteral("Énergie : ") + energie));
     }
     case ChoixClasse::Energie:
     case ChoixClasse::Element:

@@ -29,6 +29,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -193,7 +194,7 @@ private Q_SLOTS:
         QStringList libelles;
         for (QAction* a : f.menuBar()->actions())
             libelles << a->text();
-        QCOMPARE(libelles, (QStringList{"&Fichier", "&Outils", "&Règles", "&Personnel", "&Options", "&Aide"}));
+        QCOMPARE(libelles, (QStringList{"&Fichier", "&Outils", "&Règles", "&Personnel", "&Options", "Fe&nêtre", "&Aide"}));
         QVERIFY(f.findChild<QMenu*>("IDM_OPTIONS")->actions().isEmpty());
         // Les séparateurs du menu Fichier, dans l'ordre.
         QStringList separateurs;
@@ -615,6 +616,107 @@ private Q_SLOTS:
         enregistreCapture(&principale, "frmAstuce");
         QTest::mouseClick(f->cmdOK, Qt::LeftButton);
         QTRY_VERIFY(!principale.TrouveChild("frmAstuce"));
+    }
+
+    // Au premier démarrage, l'astuce s'ouvre au milieu de la fenêtre principale, sans couvrir la
+    // liste du choix des personnages ouvert en bas à droite.
+    void astuceCentreeHorsDeLaListe()
+    {
+        Principale p;
+        frmMain& f = p.ouvre();
+        f.afficheAstuce();
+        const QRect astuce = f.sousFenetre("frmAstuce")->geometry();
+        const QRect zone = f.zoneClient()->viewport()->rect();
+        QVERIFY(qAbs(astuce.center().x() - zone.center().x()) <= 1);
+        QVERIFY(zone.contains(astuce));
+        QVERIFY(!astuce.intersects(f.sousFenetre("frmAcceder")->geometry()));
+    }
+
+    // Menu « Fenêtre » : les fenêtres ouvertes, dans l'ordre d'ouverture, la fenêtre choisie passe
+    // devant ; Ctrl+Tab fait le tour ; le choix des personnages ramené devant la fiche agrandie reste
+    // une petite fenêtre qui ne la cache pas.
+    void menuFenetre()
+    {
+        Principale p;
+        QVERIFY(QFile::copy(QDir(dossierProgramme()).filePath("exemples.db"), p.perso()));
+        QFile::setPermissions(p.perso(), QFile::permissions(p.perso()) | QFileDevice::WriteOwner);
+        frmMain& f = p.ouvre();
+        f.afficheFichePerso("Gorza");
+        QMdiSubWindow* fiche = f.sousFenetre("frmFichePerso");
+        QVERIFY(fiche->isMaximized());
+        f.findChild<QAction*>("IDM_ACCEDER")->trigger();
+        QMdiSubWindow* choix = f.sousFenetre("frmAcceder");
+        QCOMPARE(f.zoneClient()->activeSubWindow(), choix);
+        QVERIFY(!choix->isMaximized());
+        QVERIFY(choix->width() < f.zoneClient()->viewport()->width());
+        QVERIFY(fiche->isMaximized() && fiche->isVisible());
+        f.afficheGestPerso();
+
+        auto* menu = f.findChild<QMenu*>("IDM_FENETRE");
+        QVERIFY(menu);
+        Q_EMIT menu->aboutToShow();
+        QStringList titres;
+        for (QAction* a : menu->actions())
+            if (a->isCheckable())
+                titres << a->text();
+        QCOMPARE(titres, (QStringList{"&1 Accéder à un personnage", "&2 Fiche du personnage Gorza",
+                                      "&3 Gestion personnages"}));
+        menu->findChild<QAction*>("IDM_FENETRE_frmFichePerso")->trigger();
+        QCOMPARE(f.zoneClient()->activeSubWindow(), fiche);
+
+        reactive(&f);
+        QSet<QMdiSubWindow*> vues;
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(&f, Qt::Key_Tab, Qt::ControlModifier);
+            vues << f.zoneClient()->activeSubWindow();
+        }
+        QCOMPARE(vues.size(), 3);
+        // Le titre de la fenêtre principale nomme une seule fois la fiche agrandie.
+        QCOMPARE(f.windowTitle().count(" - ["), 1);
+    }
+
+    // Capture : chemin relatif au dossier courant, fiche ou éditeur sur un personnage et un onglet,
+    // et les réglages (base retenue, positions) tels qu'avant, même quand une base est donnée.
+    void captureSansToucherAuxReglages_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("éditeur") << QStringList{"--fenetre", "frmGestPerso", "--personnage", "Gorza", "--onglet", "2"};
+        QTest::newRow("fiche") << QStringList{"--fenetre", "frmFichePerso", "--personnage", "Gorza", "--onglet", "5"};
+        QTest::newRow("dialogue") << QStringList{"--fenetre", "frmImpression", "--personnage", "Gorza"};
+    }
+
+    void captureSansToucherAuxReglages()
+    {
+        QFETCH(QStringList, options);
+        DossierTest d;
+        const QString base = d.chemin("equipe.db");
+        QVERIFY(QFile::copy(QDir(dossierProgramme()).filePath("exemples.db"), base));
+        QFile::setPermissions(base, QFile::permissions(base) | QFileDevice::WriteOwner);
+        const QString config = d.chemin("config");
+        QDir().mkpath(config);
+        const QString ini = QDir(config).filePath("TESSARY.INI");
+        const QByteArray reglages = "[FICHIER]\nBDD=" + base.toUtf8() + "\n\n[frmGestPerso]\nPOS_X=3000\nPOS_Y=2000\n";
+        ecritFichier(ini, reglages);
+        QDir().mkpath(d.chemin("images"));
+
+        QProcess programme;
+        programme.setWorkingDirectory(d.chemin("images"));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("QUORVANE_CONFIG", config);
+        env.insert("QUORVANE_DONNEES", d.chemin("donnees"));
+        programme.setProcessEnvironment(env);
+        // La base donnée en argument est ouverte pour la capture sans devenir la base retenue.
+        const QString autre = d.chemin("autre.db");
+        QVERIFY(QFile::copy(base, autre));
+        programme.start(QDir(dossierProgramme()).filePath("quorvane"),
+                        QStringList{"--capture", "sous/image.png"} + options + QStringList{autre});
+        QVERIFY(programme.waitForFinished(120000));
+        QVERIFY2(programme.exitCode() == 0, programme.readAllStandardError().constData());
+        QVERIFY(QImage(d.chemin("images/sous/image.png")).width() >= 400);
+        QFile lu(ini);
+        QVERIFY(lu.open(QIODevice::ReadOnly));
+        QCOMPARE(lu.readAll(), reglages);
     }
 
     void aPropos()
