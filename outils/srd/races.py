@@ -178,9 +178,26 @@ def dons_du_bloc(texte, noms):
             from dons import COMPETENCES
             precision = COMPETENCES.get(precision)
         else:
-            precision = None if noms.get(morceau.casefold()) else precision
+            precision = None if noms.get(morceau.casefold()) else traduit_precision(precision)
         r.append((fr, precision))
     return r
+
+
+# Précisions des dons du bestiaire qui ne sont ni des armes ni des compétences : écoles, attaques
+# spéciales, et sorts (par la table des noms de sorts).
+PRECISIONS = {"enchantment": "Enchantement", "charming gaze": "regard charmeur", "fists": "poings",
+              "poison": "poison", "roar": "rugissement"}
+_SORTS = {}
+
+
+def traduit_precision(precision):
+    if precision is None:
+        return None
+    if not _SORTS:
+        from noms_sorts import noms_sorts
+        _SORTS.update({en.casefold(): fr for en, fr in noms_sorts().items()})
+    cle = precision.casefold()
+    return PRECISIONS.get(cle) or _SORTS.get(cle, precision)
 
 
 def race_monstre(base, m, noms):

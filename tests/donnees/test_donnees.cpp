@@ -51,18 +51,33 @@ const QHash<QString, QString> kPromessesSansPropriete = {
 
 // Noms gardés en anglais en attendant leur nom français officiel (data/NOMS-A-REVOIR-SORTS-OBJETS.tsv) :
 // paires table, nom.
+// Lignes d'un fichier TSV des sources, sans l'en-tête.
+QVector<QStringList> lignesTsv(const char* chemin)
+{
+    QVector<QStringList> lignes;
+    QFile f(QDir(qEnvironmentVariable("QUORVANE_SOURCES")).filePath(QString::fromUtf8(chemin)));
+    if (!f.open(QIODevice::ReadOnly))
+        return lignes;
+    f.readLine();
+    while (!f.atEnd())
+        lignes.append(QString::fromUtf8(f.readLine()).chopped(1).split(u'\t'));
+    return lignes;
+}
+
+// Sorts, objets et races gardés sous leur nom anglais le temps qu'on vérifie le nom français.
 QVector<std::pair<QString, QString>> nomsEnRevue()
 {
     QVector<std::pair<QString, QString>> noms;
-    QFile f(QDir(qEnvironmentVariable("QUORVANE_SOURCES")).filePath("data/NOMS-A-REVOIR-SORTS-OBJETS.tsv"));
-    if (!f.open(QIODevice::ReadOnly))
-        return noms;
-    f.readLine();
-    while (!f.atEnd()) {
-        const QStringList c = QString::fromUtf8(f.readLine()).chopped(1).split(u'\t');
+    for (const QStringList& c : lignesTsv("data/NOMS-A-REVOIR-SORTS-OBJETS.tsv"))
         if (c.size() >= 2)
             noms.append({c.at(0), c.at(1)});
-    }
+    QHash<QString, QString> races;   // nom du bestiaire -> nom de la race
+    for (const QStringList& c : lignesTsv("data/bestiaire/noms.tsv"))
+        if (c.size() >= 2)
+            races.insert(c.at(0), c.at(1));
+    for (const QStringList& c : lignesTsv("data/bestiaire/noms-a-verifier.tsv"))
+        if (races.contains(c.at(0)))
+            noms.append({QStringLiteral("Race"), races.value(c.at(0))});
     // Les plus longs d'abord : « Animus Blizzard » est ôté entier avant qu'un nom plus court n'y morde.
     std::sort(noms.begin(), noms.end(), [](const auto& a, const auto& b) { return a.second.size() > b.second.size(); });
     return noms;

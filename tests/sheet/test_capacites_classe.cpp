@@ -268,7 +268,7 @@ private Q_SLOTS:
         QTest::newRow("défenseur nain 6") << "Guerrier 7, Défenseur nain 6" << kMoyen << QStringList{}
                                           << QStringList{"RD=3/-"};
         QTest::newRow("danseur de l'ombre 2") << "Roublard 5, Danseur de l'ombre 2" << kMoyen << QStringList{}
-                                              << QStringList{"Vision=Vision dans le noir 18 m "};
+                                              << QStringList{"Vision=Vision dans le noir 18 m"};
         // Instinct naturel : +2 en Connaissances (nature) et en Survie.
         QTest::newRow("druide 1") << "Druide 1" << kMoyen << QStringList{}
                                   << QStringList{"Survie=2", "Connaissances (nature)=2"};
