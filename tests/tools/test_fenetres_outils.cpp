@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QLabel>
 #include <QtTest>
 
 class TestFenetresOutils : public QObject
@@ -26,6 +27,11 @@ private Q_SLOTS:
         for (int i = 0; i < f.CmbTypeDes->count(); ++i)
             types << f.CmbTypeDes->itemText(i);
         QCOMPARE(types, (QStringList{" 4", " 6", " 8", "10", "12", "20", "100"}));
+        // Le titre est celui que les utilisateurs connaissent ; nos libellés sont en bon français.
+        QStringList libelles;
+        for (const QLabel* l : f.findChildren<QLabel*>())
+            libelles << l->text();
+        QVERIFY2(libelles.contains("Nombre de dés") && libelles.contains("Type de dés"), qPrintable(libelles.join(", ")));
         f.resize(380, 280);
         f.show();
         QVERIFY(QTest::qWaitForWindowActive(&f));
