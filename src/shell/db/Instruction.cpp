@@ -1,4 +1,5 @@
 #include "Instruction.h"
+#include "ValeursLues.h"
 #include "shell/Erreur.h"
 #include "shell/Semantique.h"
 
@@ -218,7 +219,7 @@ int Instruction::entier(int colonne) const
     case SQLITE_NULL:
         return 0;
     default:
-        return Ligne(nullptr, {valeurColonne(m_requete, colonne)}).entier(0);
+        return EntierLu(valeurColonne(m_requete, colonne));
     }
 }
 

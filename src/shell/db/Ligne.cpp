@@ -1,4 +1,5 @@
 #include "Ligne.h"
+#include "ValeursLues.h"
 #include "shell/Erreur.h"
 #include "shell/Semantique.h"
 
@@ -44,14 +45,12 @@ bool Ligne::estNul(const QString& champ) const
     return valeur(champ).isNull();
 }
 
-namespace {
-
-QString texteDe(const QVariant& v)
+QString TexteLu(const QVariant& v)
 {
     return v.isNull() ? QString() : v.toString();
 }
 
-int entierDe(const QVariant& v)
+int EntierLu(const QVariant& v)
 {
     if (v.isNull())
         return 0;
@@ -60,7 +59,7 @@ int entierDe(const QVariant& v)
     return ok ? CLng(d) : CLng(Val(v.toString()));
 }
 
-double reelDe(const QVariant& v)
+double ReelLu(const QVariant& v)
 {
     if (v.isNull())
         return 0.0;
@@ -69,14 +68,12 @@ double reelDe(const QVariant& v)
     return ok ? d : Val(v.toString());
 }
 
-} // namespace
-
-QString Ligne::texte(const QString& champ) const { return texteDe(valeur(champ)); }
-int Ligne::entier(const QString& champ) const { return entierDe(valeur(champ)); }
-double Ligne::reel(const QString& champ) const { return reelDe(valeur(champ)); }
-QString Ligne::texte(int i) const { return texteDe(m_valeurs.at(i)); }
-int Ligne::entier(int i) const { return entierDe(m_valeurs.at(i)); }
-double Ligne::reel(int i) const { return reelDe(m_valeurs.at(i)); }
+QString Ligne::texte(const QString& champ) const { return TexteLu(valeur(champ)); }
+int Ligne::entier(const QString& champ) const { return EntierLu(valeur(champ)); }
+double Ligne::reel(const QString& champ) const { return ReelLu(valeur(champ)); }
+QString Ligne::texte(int i) const { return TexteLu(m_valeurs.at(i)); }
+int Ligne::entier(int i) const { return EntierLu(m_valeurs.at(i)); }
+double Ligne::reel(int i) const { return ReelLu(m_valeurs.at(i)); }
 
 bool Ligne::booleen(const QString& champ) const
 {
