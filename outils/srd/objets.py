@@ -580,7 +580,7 @@ def main():
     lignes = armes(base) + armures(base) + divers(base)
     maitre, prop_maitre = de_maitre(lignes)
     magie, prop_magie = magiques(lignes)
-    nommes, prop_nommes = objets_magiques({o["NomObjet"]: o for o in lignes})
+    nommes, prop_nommes, correspondance = objets_magiques({o["NomObjet"]: o for o in lignes})
     _, naturelles = armes_naturelles(base)
     tous = lignes + maitre + magie + [objet(**o) for o in nommes] + [objet(**o) for o in naturelles.values()]
     proprietes = prop_maitre + prop_magie + prop_nommes + proprietes_outils(lignes)
@@ -609,7 +609,40 @@ def main():
              {"Nom": o["NomObjet"], "Anglais": o["_revue"], "Motif": "nom français de mémoire, à confirmer"}
              for o in tous if o.get("_revue")]
     ecrit_revue("Objets", revue)
-    print("%d objets, %d propriétés, %d noms à revoir" % (len(tous), len(proprietes), len(revue)))
+    manquants = ecrit_correspondance(base, correspondance, noms)
+    print("%d objets, %d propriétés, %d noms à revoir, %d objets magiques du SRD sans équivalent"
+          % (len(tous), len(proprietes), len(revue), manquants))
+
+
+ECARTES = os.path.join(os.path.dirname(DONNEES), "OBJETS-SRD-ECARTES.tsv")
+
+
+def ecrit_correspondance(base, correspondance, noms):
+    """data/OBJETS-SRD.tsv : chaque objet magique du SRD et les nôtres qui le rendent, ou pourquoi il n'y en a pas
+    (data/OBJETS-SRD-ECARTES.tsv, par identifiant). Renvoie le nombre d'objets sans équivalent."""
+    ecartes = {}
+    if os.path.exists(ECARTES):
+        with open(ECARTES, encoding="utf-8") as f:
+            entete = f.readline().rstrip("\n").split("\t")
+            for ligne in f:
+                v = dict(zip(entete, ligne.rstrip("\n").split("\t")))
+                ecartes[int(v["Id"])] = v["Motif"]
+    lignes, manquants = [], 0
+    for r in base.execute("select id, name, category, subcategory from item order by id"):
+        categorie = r["category"] + ("" if vide(r["subcategory"]) or r["subcategory"] == "None"
+                                     else " / " + r["subcategory"])
+        francais = (correspondance.get(r["id"], []) + correspondance.get(r["name"], [])
+                    + correspondance.get("%s|%s" % (r["name"], r["category"]), []))
+        for nom in francais:
+            if nom not in noms:
+                raise SystemExit("Correspondance vers un objet absent : " + nom)
+        motif = "" if francais else ecartes.get(r["id"], "manquant")
+        manquants += not francais
+        lignes.append({"Id": r["id"], "Categorie": categorie, "Anglais": r["name"],
+                       "NomObjet": " ; ".join(dict.fromkeys(francais)), "Motif": motif})
+    ecrit_tsv(os.path.join(os.path.dirname(DONNEES), "OBJETS-SRD.tsv"),
+              ["Id", "Categorie", "Anglais", "NomObjet", "Motif"], lignes)
+    return manquants
 
 
 if __name__ == "__main__":

@@ -29,10 +29,16 @@ def de(nom):
 class Catalogue:
     def __init__(self):
         self.objets, self.proprietes = [], []
+        # Objet du SRD -> nos objets qui le rendent : clé = identifiant de ligne (int), nom anglais,
+        # ou "nom anglais|catégorie" quand le nom revient dans plusieurs catégories.
+        self.srd = {}
 
-    def ajoute(self, nom, groupe, type_, cout, description, proprietes, poids=None, charge=None, **autres):
+    def ajoute(self, nom, groupe, type_, cout, description, proprietes, poids=None, charge=None, srd=None,
+               **autres):
         self.objets.append(dict(NomObjet=nom, GroupeObjet=groupe, Type=type_, CoutTotal=cout, PoidsBase=poids,
                                 CHARGE=charge, Description=description, **autres))
+        if srd is not None:
+            self.srd.setdefault(srd, []).append(nom)
         for p1, p2, p3, valeur in proprietes:
             self.proprietes.append({"NomObjet": nom, "propriete_1": p1, "propriete_2": p2, "propriete_3": p3,
                                     "valeur": valeur})
@@ -309,7 +315,7 @@ def niveau_lanceur(nom):
 def potions_et_baguettes(c, noms):
     base = base_srd()
     vus = set()
-    for r in base.execute("select name, category, price from item where category in "
+    for r in base.execute("select id, name, category, price from item where category in "
                           "('Potion', 'Potion, Oil', 'Oil', 'Wand') order by id"):
         nom_srd, categorie, prix = r["name"], r["category"], prix_po(r["price"])
         if "Heightened" in nom_srd or prix is None:
@@ -356,9 +362,10 @@ def potions_et_baguettes(c, noms):
                          else "Potion à boire") + " : produit l'effet du sort %s." % francais
                 mode = ("Lancer un sort", francais, "Charges", "+1")
             if nom in vus:
+                c.srd.setdefault(r["id"], []).append(nom)
                 continue
             vus.add(nom)
-            c.ajoute(nom, groupe, groupe, prix, texte, [mode], charge=charge)
+            c.ajoute(nom, groupe, groupe, prix, texte, [mode], charge=charge, srd=r["id"])
 
 
 # Niveau de lanceur minimal d'un sort de niveau n, selon la classe qui l'écrit.
@@ -385,7 +392,7 @@ def parchemins(c, noms):
     base = base_srd()
     niveaux = {r["name"]: niveaux_srd(r["level"] or "")[0] for r in base.execute("select name, level from spell")}
     vus = set()
-    for r in base.execute("select name, subcategory, price from item where category='Scroll' order by id"):
+    for r in base.execute("select id, name, subcategory, price from item where category='Scroll' order by id"):
         variantes = [r["name"]]
         if "Chaos/Evil/Good/Law" in r["name"]:
             variantes = [r["name"].replace("Chaos/Evil/Good/Law", a) for a in ("Chaos", "Evil", "Good", "Law")]
@@ -398,13 +405,14 @@ def parchemins(c, noms):
             genre = "profane" if r["subcategory"] == "Arcane" else "divin"
             nom = "Parchemin %s %s" % (genre, de(francais))
             if nom in vus:
+                c.srd.setdefault(r["id"], []).append(nom)
                 continue  # le SRD répète quelques parchemins
             vus.add(nom)
             prix = prix_monnaie(r["price"])
             c.ajoute(nom, "Parchemin", "Divers", prix,
                      "Parchemin %s portant le sort %s (niveau %d, niveau de lanceur %d) ; "
                      "il s'efface quand on le lit." % (genre, francais, niveau, NLS_MINIMAL[classe](niveau)),
-                     [("Lancer un sort", francais, "Charges", "+1")], charge=1)
+                     [("Lancer un sort", francais, "Charges", "+1")], charge=1, srd=r["id"])
 
 
 ORDINAUX = ["Premiers", "Deuxièmes", "Troisièmes", "Quatrièmes", "Cinquièmes", "Sixièmes", "Septièmes",
@@ -1081,7 +1089,8 @@ def type_degats(arme):
 
 
 def objets_magiques(bases):
-    """Renvoie (objets, propriétés) des objets magiques nommés ; `bases` : objets ordinaires par nom."""
+    """Renvoie (objets, propriétés, correspondance SRD) des objets magiques nommés ; `bases` : objets ordinaires
+    par nom."""
     noms = noms_sorts()
     c = Catalogue()
     caracteristiques(c)
@@ -1100,4 +1109,4 @@ def objets_magiques(bases):
     sceptres_epiques(c, bases)
     sceptres_de_metamagie(c)
     armes_speciales(c, bases)
-    return c.objets, c.proprietes
+    return c.objets, c.proprietes, c.srd

@@ -672,6 +672,19 @@ private Q_SLOTS:
                                     "p.NomObjet = o.NomObjet) and o.NomObjet not like '% de maître' and "
                                     "coalesce(o.Type, '') not like 'Matériel%'");
         QVERIFY2(magiques >= 1650, qPrintable(QString::number(magiques)));
+        // Chaque objet magique du SRD a son équivalent au catalogue, ou une raison écrite de ne pas l'avoir.
+        const QVector<QStringList> srd = lignesTsv("data/OBJETS-SRD.tsv");
+        QCOMPARE(srd.size(), 1680);
+        QStringList sansEquivalent;
+        for (const QStringList& c : srd) {
+            const QStringList noms = c.value(3).split(QStringLiteral(" ; "), Qt::SkipEmptyParts);
+            for (const QString& nom : noms)
+                if (entier("select count(*) from Objets where NomObjet = ?", {nom}) != 1)
+                    sansEquivalent.append(nom + " (absent du catalogue)");
+            if (noms.isEmpty() && (c.value(4).isEmpty() || c.value(4) == "manquant"))
+                sansEquivalent.append(c.value(2) + " (" + c.value(1) + ")");
+        }
+        QVERIFY2(sansEquivalent.isEmpty(), qPrintable(QString::number(sansEquivalent.size()) + " : " + sansEquivalent.mid(0, 20).join(", ")));
         // Un parchemin par sort des tables du SRD, profane ou divin.
         QVERIFY(entier("select count(*) from Objets where GroupeObjet = 'Parchemin' and CHARGE = 1") >= 700);
         QVERIFY(entier("select count(*) from Raceequipement") >= 40);
