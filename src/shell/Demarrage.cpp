@@ -138,7 +138,9 @@ std::unique_ptr<BaseDonnees> OuvreBaseProgramme(const QString& chemin)
     if (!QFileInfo::exists(chemin))
         throw ErreurBase(QStringLiteral("La base du programme « %1 » est introuvable : réinstallez Quorvane.").arg(chemin),
                          NumeroErreur::Introuvable);
-    return BaseDonnees::ouvreLecture(chemin);
+    auto base = BaseDonnees::ouvreLecture(chemin);
+    base->memoriseLectures();
+    return base;
 }
 
 std::unique_ptr<BaseDonnees> CreeBasePersonnagesComplete(const QString& chemin, BaseDonnees& programme)

@@ -206,26 +206,66 @@ int BaseDonnees::execute(const QString& sql, const QVariantList& valeurs)
     if (!m_champs.isEmpty() && changeSchema(sql))
         m_champs.clear();
     Instruction& q = lance(sql, valeurs);
+    // Toute écriture périme les lectures gardées (avant de la faire : elle peut échouer à moitié).
+    if (!m_lectures.isEmpty() && !q.lectureSeule())
+        m_lectures.clear();
     while (q.suivante()) {}
     return sqlite3_changes(m_connexion);
 }
 
+QString BaseDonnees::cleLecture(QChar genre, const QString& sql, const QVariantList& valeurs)
+{
+    QString cle = genre + sql;
+    for (const QVariant& v : valeurs) {
+        cle += QChar(0x1F);
+        cle += QString::number(v.isNull() ? 0 : v.typeId());
+        cle += QChar(0x1E);
+        cle += v.toString();
+    }
+    return cle;
+}
+
+void BaseDonnees::garde(QHash<QString, QVector<Ligne>>& lectures, const QString& cle, QVector<Ligne> lignes)
+{
+    // Garde-fou contre une mémoire sans fin : les règles entières tiennent bien en deçà.
+    constexpr qsizetype kMaxLectures = 200000;
+    if (lectures.size() >= kMaxLectures)
+        lectures.clear();
+    lectures.insert(cle, std::move(lignes));
+}
+
 QVector<Ligne> BaseDonnees::selectionne(const QString& sql, const QVariantList& valeurs)
 {
+    QString cle;
+    if (m_memorise) {
+        cle = cleLecture(u'S', sql, valeurs);
+        if (auto it = m_lectures.constFind(cle); it != m_lectures.constEnd())
+            return *it;
+    }
     Instruction& q = lance(sql, valeurs);
     QVector<Ligne> lignes;
     while (q.suivante())
         lignes.append(q.ligne());
+    if (m_memorise && q.lectureSeule())
+        garde(m_lectures, cle, lignes);
     return lignes;
 }
 
 Ligne BaseDonnees::premiere(const QString& sql, const QVariantList& valeurs)
 {
+    QString cle;
+    if (m_memorise) {
+        cle = cleLecture(u'P', sql, valeurs);
+        if (auto it = m_lectures.constFind(cle); it != m_lectures.constEnd())
+            return it->isEmpty() ? Ligne() : it->first();
+    }
     Instruction& q = lance(sql, valeurs);
     Ligne ligne;
     if (q.suivante())
         ligne = q.ligne();
     q.termine();
+    if (m_memorise && q.lectureSeule())
+        garde(m_lectures, cle, ligne.estValide() ? QVector<Ligne>{ligne} : QVector<Ligne>{});
     return ligne;
 }
 
@@ -438,6 +478,7 @@ void BaseDonnees::oublieSchema()
     m_index.clear();
     m_sqlRecherches.clear();
     m_champs.clear();
+    m_lectures.clear();
 }
 
 void BaseDonnees::creeTable(const DefinitionTable& definition)

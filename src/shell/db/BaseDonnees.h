@@ -55,6 +55,12 @@ public:
     // Instruction::texte et entier) : pour les longues listes.
     void parcourt(const QString& sql, const QVariantList& valeurs, const std::function<void(const Instruction&)>& chaque);
 
+    // Pour les règles livrées, que rien ne change pendant que le programme tourne : chaque lecture
+    // (selectionne, premiere, scalaire, cherche) est gardée et rendue sans refaire la requête,
+    // jusqu'à la première écriture sur cette connexion (surcouche, corrections) ou au premier
+    // retour arrière.
+    void memoriseLectures() { m_memorise = true; }
+
     // Appelée avec le texte de chaque requête à sa première préparation sur cette connexion :
     // les essais vérifient ainsi le plan de toutes les requêtes d'un calcul.
     void suitPreparations(std::function<void(const QString&)> suivi) { m_suivi = std::move(suivi); }
@@ -97,6 +103,9 @@ private:
     // Prépare (ou reprend du cache) une requête et lie ses valeurs ; lève ErreurBase en cas d'échec.
     Instruction& lance(const QString& sql, const QVariantList& valeurs);
     void oublieSchema();
+    // Clé d'une lecture gardée : la requête et ses valeurs, types compris.
+    static QString cleLecture(QChar genre, const QString& sql, const QVariantList& valeurs);
+    void garde(QHash<QString, QVector<Ligne>>& lectures, const QString& cle, QVector<Ligne> lignes);
     friend class Curseur;
 
     QString m_chemin;
@@ -106,6 +115,8 @@ private:
     QHash<QString, QString> m_sqlRecherches;    // "table|index|n" -> requête de cherche
     std::function<void(const QString&)> m_suivi;
     QHash<QString, QStringList> m_champs;       // TABLE en majuscules -> champs, dans l'ordre
+    bool m_memorise = false;
+    QHash<QString, QVector<Ligne>> m_lectures;  // clé de lecture -> lignes rendues
     int m_profondeur = 0;
 };
 

@@ -184,6 +184,11 @@ void Instruction::lie(const QVariantList& valeurs)
             echec();
 }
 
+bool Instruction::lectureSeule() const
+{
+    return sqlite3_stmt_readonly(m_requete) != 0;
+}
+
 bool Instruction::suivante()
 {
     const int r = sqlite3_step(m_requete);

@@ -39,6 +39,8 @@ public:
     int entier(int colonne) const;
 
     const QString& sql() const { return m_sql; }
+    // Vrai si la requête n'écrit rien (les débuts et fins de transaction comptent comme lectures).
+    bool lectureSeule() const;
 
 private:
     [[noreturn]] void echec() const;
