@@ -784,7 +784,7 @@ def objets_merveilleux(c):
          None),
         ("Boule de cristal", "Divers", "Divers", 42000.0, 3.5,
          "Sphère de 15 cm qui permet la scrutation, à toute distance et vers d'autres plans (Volonté DD 16). Aura "
-         "modérée de divination ; NLS 10.", [], None),
+         "modérée de divination ; NLS 10.", [("Lancer un sort", "Scrutation", "Illimité", None)], None),
         ("Cube de force", "Divers", "Divers", 62000.0, None,
          "Dresse autour du porteur un écran de force de 3 m de côté qui le suit ; 36 charges par jour, que chaque "
          "écran consomme selon les attaques qu'il arrête. Aura modérée d'évocation ; NLS 10.", [], None),

@@ -218,8 +218,9 @@ def objets_merveilleux_ah(c, noms):
          "deux lions adultes, une fois par jour pour une heure ; tués, ils ne reviennent qu'après une semaine",
          "Aura modérée de transmutation ; NLS 11."),
         ("chèvres d'ivoire", "Ivory Goats", 21000.0,
-         "trois chèvres aux pouvoirs distincts : une monture infatigable un jour par semaine, une bête cornue de combat une fois par mois, "
-         "un destrier dont les cornes servent de lance d'arçon +3 et d'épée longue +5 et qui répand la terreur",
+         "trois chèvres aux pouvoirs distincts : une monture infatigable un jour par semaine, une bête cornue de "
+         "combat une fois par mois, un destrier dont les cornes servent de lance d'arçon +3 et d'épée longue +5 et "
+         "qui répand la terreur",
          "Aura modérée de transmutation ; NLS 11."),
         ("éléphant de marbre", "Marble Elephant", 17000.0,
          "un éléphant, monture, bête de somme ou combattant, quatre fois par mois, 24 heures au plus",
@@ -303,8 +304,9 @@ def objets_merveilleux_ah(c, noms):
       "(Boule de feu de 10d6, Réflexes DD 20) et quarante opales (Lumière du jour), chaque gemme une fois, une par "
       "round ; tant qu'il reste des gemmes : lueur qui blesse les morts-vivants à 9 m (1d6 par round), arme tenue "
       "rendue de feu, résistance au feu 30. Un feu magique peut faire détoner les gemmes restantes (Volonté DD 15).",
-      [("Résistance au feu", None, None, "+30"), sort("Prismatic Spray", "Charges", 1), sort("Wall of Fire", "Charges", 1),
-       sort("Fireball", "Charges", 1), sort("Daylight", "Charges", 1)], revue=True, charge=100)
+      [("Résistance au feu", None, None, "+30")]
+      + [sort(s, "Charges", 1) for s in ("Prismatic Spray", "Wall of Fire", "Fireball", "Daylight")],
+      revue=True, charge=100)
     a(1427, "Cor de dévastation", "Divers", "Divers",
       "Sonné après le mot de commande, il inflige 5d6 points de dégâts de son dans un cône de 12 m et assourdit "
       "2d6 rounds (Vigueur DD 16, 1/2 dégâts et pas de surdité) ; 7d6 aux objets et créatures de cristal. Au-delà "
