@@ -204,7 +204,8 @@ OBJETS_SORTS = [
     ("Cape de déplacement majeure", "Cape", 50000.0, 0.5, [("Displacement", "Par Jour", 1)],
      "Le porteur paraît ailleurs : 50 % de chances de rater les attaques, 15 rounds par jour."),
     ("Cape de la raie manta", "Cape", 7200.0, 0.5, [("Water Breathing", "Permanent", None)],
-     "Sous l'eau, le porteur prend l'aspect d'une raie manta, respire et nage vite."),
+     "Dans l'eau salée, le porteur prend l'aspect d'une raie manta : il respire sous l'eau, nage à 18 m, gagne un "
+     "bonus d'armure naturelle de 3 et frappe de son épine caudale (1d6). Aura modérée de transmutation ; NLS 9."),
     ("Cape de l'araignée", "Cape", 14000.0, 0.5, [("Spider Climb", "Permanent", None), ("Web", "Par Jour", 1)],
      "Le porteur grimpe aux murs, traverse les toiles et tisse une toile par jour."),
     ("Cape d'éthéralité", "Cape", 55000.0, 0.5, [("Ethereal Jaunt", "Par Jour", 1)],
@@ -834,14 +835,15 @@ def objets_merveilleux(c):
          "accords bâtissent comme le travail de nombreux ouvriers. Aura faible de transmutation ; NLS 6.", [], None),
         ("Chapeau de déguisement", "Casque", "Casque", 1800.0, None,
          "Change l'apparence du porteur comme le sort Déguisement ; le chapeau lui-même prend l'aspect d'un peigne, "
-         "d'un ruban, d'un casque... Aura faible d'illusion ; NLS 1.", [], None),
+         "d'un ruban, d'un casque... Aura faible d'illusion ; NLS 1.",
+         [("Lancer un sort", "Déguisement", "Illimité", None)], None),
         ("Lentille de détection", "Divers", "Divers", 3500.0, 0.5,
          "+5 aux tests de Fouille ; +5 aux tests de Survie pour suivre une piste. Aura modérée de divination ; NLS 9.",
          [("Bonus Competence", "Fouille", "Aptitude", "+5"), ("Bonus Competence", "Survie", "Aptitude", "+5")],
          "Lens of Detection"),
         ("Main du mage", "Amulette", "Amulette", 900.0, 1.0,
          "Main d'elfe momifiée portée en collier : Manipulation à distance à volonté. Aura faible de transmutation ; "
-         "NLS 2.", [], None),
+         "NLS 2.", [("Lancer un sort", "Manipulation à distance", "Illimité", None)], None),
         ("Bateau pliant", "Divers", "Divers", 7200.0, 2.0,
          "Boîte qui, sur un mot, se déplie en barque de 3 m avec rames et ancre, ou en navire de 7,20 m. Aura faible "
          "de transmutation ; NLS 6.", [], None),
