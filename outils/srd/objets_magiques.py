@@ -8,6 +8,7 @@ import re
 
 from tsv_srd import base_srd, prix_po
 from noms_sorts import noms_sorts
+from objets_merveilleux_ah import objets_merveilleux_ah
 
 CARAC = {"For": "Force", "Dex": "Dextérité", "Con": "Constitution", "Int": "Intelligence", "Sag": "Sagesse",
          "Cha": "Charisme"}
@@ -64,7 +65,7 @@ def caracteristiques(c):
                      [("Bonus Caracteristique", CARAC[carac], "Alteration", plus(v))], poids=poids)
     c.ajoute("Gantelets de puissance d'ogre", "Gants", "Gantelet", 4000.0,
              "Gantelets de cuir clouté : bonus d'altération de +2 en Force.",
-             [("Bonus Caracteristique", "Force", "Alteration", "+2")], poids=2.0)
+             [("Bonus Caracteristique", "Force", "Alteration", "+2")], poids=2.0, srd=1401)
     # Manuels et tomes : bonus intrinsèque, acquis une fois pour toutes après une semaine de lecture.
     for nom, carac in (("Manuel de vitalité", "Con"), ("Manuel d'exercices physiques", "For"),
                        ("Manuel de vivacité", "Dex"), ("Traité de perspicacité", "Int"),
@@ -100,11 +101,11 @@ def protections(c):
                   ("Bonus Classe Armure", "Force Armure", None, plus(n))], poids=0.5)
     c.ajoute("Bracelets d'archerie mineurs", "Bracelet", "Bracelet", 5000.0,
              "Maniement de l'arc long et de l'arc court ; +1 aux jets d'attaque avec un arc.",
-             [("Bonus d'archerie (Aptitude)", "Bonus Attaque", "Aptitude", "+1")], poids=0.5)
+             [("Bonus d'archerie (Aptitude)", "Bonus Attaque", "Aptitude", "+1")], poids=0.5, srd=1327)
     c.ajoute("Bracelets d'archerie supérieurs", "Bracelet", "Bracelet", 25000.0,
              "Maniement des arcs ; +2 aux jets d'attaque et +1 aux dégâts avec un arc.",
              [("Bonus d'archerie (Aptitude)", "Bonus Attaque", "Aptitude", "+2"),
-              ("Bonus d'archerie (Aptitude)", "Bonus Dommage", "Aptitude", "+1")], poids=0.5)
+              ("Bonus d'archerie (Aptitude)", "Bonus Dommage", "Aptitude", "+1")], poids=0.5, srd=1326)
     c.ajoute("Scarabée de protection", "Scarabée", "Scarabée", 38000.0,
              "Résistance à la magie 20 ; absorbe aussi jusqu'à douze attaques de magie négative ou de mort.",
              [("Résistance à la magie", None, None, "+20")])
@@ -154,9 +155,6 @@ def competences(c):
         ("Gilet d'évasion", "Gilet", 5200.0, None, [("Crochetage", 4), ("Evasion", 6)], "Crochets et souplesse"),
         ("Bottes de sept lieues", "Bottes", 5500.0, 0.5, [("Saut", 5)], "Bonds prodigieux"),
         ("Cape de la chauve-souris", "Cape", 26000.0, 0.5, [("Discrétion", 5)], "On se fond dans l'ombre"),
-        ("Couronne de persuasion", "Couronne", 4500.0, None,
-         [("Bluff", 3), ("Diplomatie", 3), ("Intimidation", 3), ("Renseignements", 3), ("Représentation (art oratoire)", 3)],
-         "Éloquence accrue"),
     ]
     for nom, groupe, prix, poids, comps, image in series:
         texte = image + " : " + ", ".join("+%d en %s" % (v, comp) for comp, v in comps) + "."
@@ -197,8 +195,8 @@ OBJETS_SORTS = [
      "Immunise contre les maladies, même surnaturelles."),
     ("Périapte d'immunité contre le poison", "Amulette", 27000.0, None, [("Neutralize Poison", "Permanent", None)],
      "Immunise contre tous les poisons."),
-    ("Broche de protection", "Broche", 1500.0, None, [("Shield", "Charges", 1)],
-     "Absorbe les projectiles magiques, jusqu'à 101 points de dégâts."),
+    ("Broche de protection", "Broche", 1500.0, None, [],
+     "Absorbe les projectiles magiques, jusqu'à 101 points de dégâts, puis fond. Aura faible d'abjuration ; NLS 1."),
     ("Médaillon des pensées", "Médaillon", 12000.0, None, [("Detect Thoughts", "Illimité", None)],
      "Permet de lire les pensées à volonté, comme par le sort."),
     ("Cape de déplacement mineure", "Cape", 24000.0, 0.5, [("Blur", "Permanent", None)],
@@ -206,7 +204,8 @@ OBJETS_SORTS = [
     ("Cape de déplacement majeure", "Cape", 50000.0, 0.5, [("Displacement", "Par Jour", 1)],
      "Le porteur paraît ailleurs : 50 % de chances de rater les attaques, 15 rounds par jour."),
     ("Cape de la raie manta", "Cape", 7200.0, 0.5, [("Water Breathing", "Permanent", None)],
-     "Sous l'eau, le porteur prend l'aspect d'une raie manta, respire et nage vite."),
+     "Dans l'eau salée, le porteur prend l'aspect d'une raie manta : il respire sous l'eau, nage à 18 m, gagne un "
+     "bonus d'armure naturelle de 3 et frappe de son épine caudale (1d6). Aura modérée de transmutation ; NLS 9."),
     ("Cape de l'araignée", "Cape", 14000.0, 0.5, [("Spider Climb", "Permanent", None), ("Web", "Par Jour", 1)],
      "Le porteur grimpe aux murs, traverse les toiles et tisse une toile par jour."),
     ("Cape d'éthéralité", "Cape", 55000.0, 0.5, [("Ethereal Jaunt", "Par Jour", 1)],
@@ -225,9 +224,6 @@ OBJETS_SORTS = [
      "Trois téléportations par jour."),
     ("Chaussons de pattes d'araignée", "Chaussons", 4800.0, 0.25, [("Spider Climb", "Par Jour", 1)],
      "Le porteur marche sur les murs et les plafonds jusqu'à 10 minutes par jour."),
-    ("Heaume de compréhension des langages et de lecture de la magie", "Heaume", 5200.0, 1.5,
-     [("Comprehend Languages", "Permanent", None), ("Read Magic", "Permanent", None)],
-     "Le porteur comprend les langues et les écrits magiques."),
     ("Heaume de télépathie", "Heaume", 27000.0, 1.5, [("Detect Thoughts", "Illimité", None),
                                                      ("Suggestion", "Par Jour", 1)],
      "Le porteur lit les pensées et peut glisser une suggestion une fois par jour."),
@@ -297,8 +293,9 @@ def objets_sorts(c, noms):
              "Tourne autour de la tête : le porteur est vigilant comme avec le don.",
              [("Bonus Don", "Vigilance", None, None)])
     c.ajoute("Gants d'interception", "Gants", "Gants", 4000.0,
-             "Le porteur attrape au vol les projectiles qui le visent, comme avec le don.",
-             [("Bonus Don", "Interception de projectiles", None, None)])
+             "Deux fois par jour, le porteur attrape au vol un projectile qui le vise, comme avec le don, même sans "
+             "en remplir les conditions ; il faut une main libre. Aura faible d'abjuration ; NLS 3.",
+             [("Bonus Don", "Interception de projectiles", None, None)], srd=1405)
     for niveau, ordinal in ((1, "Premiers"), (2, "Deuxièmes"), (3, "Troisièmes"), (4, "Quatrièmes")):
         c.ajoute("Anneau de magie %s" % ["I", "II", "III", "IV"][niveau - 1], "Anneau", "Anneau",
                  [20000.0, 40000.0, 70000.0, 100000.0][niveau - 1],
@@ -788,7 +785,7 @@ def objets_merveilleux(c):
          None),
         ("Boule de cristal", "Divers", "Divers", 42000.0, 3.5,
          "Sphère de 15 cm qui permet la scrutation, à toute distance et vers d'autres plans (Volonté DD 16). Aura "
-         "modérée de divination ; NLS 10.", [], None),
+         "modérée de divination ; NLS 10.", [("Lancer un sort", "Scrutation", "Illimité", None)], None),
         ("Cube de force", "Divers", "Divers", 62000.0, None,
          "Dresse autour du porteur un écran de force de 3 m de côté qui le suit ; 36 charges par jour, que chaque "
          "écran consomme selon les attaques qu'il arrête. Aura modérée d'évocation ; NLS 10.", [], None),
@@ -838,14 +835,15 @@ def objets_merveilleux(c):
          "accords bâtissent comme le travail de nombreux ouvriers. Aura faible de transmutation ; NLS 6.", [], None),
         ("Chapeau de déguisement", "Casque", "Casque", 1800.0, None,
          "Change l'apparence du porteur comme le sort Déguisement ; le chapeau lui-même prend l'aspect d'un peigne, "
-         "d'un ruban, d'un casque... Aura faible d'illusion ; NLS 1.", [], None),
+         "d'un ruban, d'un casque... Aura faible d'illusion ; NLS 1.",
+         [("Lancer un sort", "Déguisement", "Illimité", None)], None),
         ("Lentille de détection", "Divers", "Divers", 3500.0, 0.5,
          "+5 aux tests de Fouille ; +5 aux tests de Survie pour suivre une piste. Aura modérée de divination ; NLS 9.",
          [("Bonus Competence", "Fouille", "Aptitude", "+5"), ("Bonus Competence", "Survie", "Aptitude", "+5")],
          "Lens of Detection"),
         ("Main du mage", "Amulette", "Amulette", 900.0, 1.0,
          "Main d'elfe momifiée portée en collier : Manipulation à distance à volonté. Aura faible de transmutation ; "
-         "NLS 2.", [], None),
+         "NLS 2.", [("Lancer un sort", "Manipulation à distance", "Illimité", None)], None),
         ("Bateau pliant", "Divers", "Divers", 7200.0, 2.0,
          "Boîte qui, sur un mot, se déplie en barque de 3 m avec rames et ancre, ou en navire de 7,20 m. Aura faible "
          "de transmutation ; NLS 6.", [], None),
@@ -1109,4 +1107,5 @@ def objets_magiques(bases):
     sceptres_epiques(c, bases)
     sceptres_de_metamagie(c)
     armes_speciales(c, bases)
+    objets_merveilleux_ah(c, noms)
     return c.objets, c.proprietes, c.srd

@@ -823,6 +823,9 @@ private Q_SLOTS:
                                   << "Charges" << "+1";
         QTest::newRow("bottes") << "Bottes elfiques" << "Bonus Competence" << "Déplacement silencieux" << "Aptitude"
                                 << "+5";
+        // Toutes les compétences liées au Charisme, pas seulement celles de la parole.
+        QTest::newRow("persuasion") << "Couronne de persuasion" << "Bonus Competence" << "Utilisation Objets magiques"
+                                    << "Aptitude" << "+3";
         QTest::newRow("outil") << "Matériel d'escalade" << "Bonus Competence" << "Escalade" << "Circonstances" << "+2";
         QTest::newRow("parchemin") << "Parchemin profane de boule de feu" << "Lancer un sort" << "Boule de feu"
                                    << "Charges" << "+1";
