@@ -240,20 +240,23 @@ def merveilleux_i_z(c, noms, bases):
            "comme Convocation de monstres VII (de taille G sur du sable ou de la pierre brute) ; un seul à la fois. "
            "Aura puissante d'invocation ; NLS 13.", sorts(noms, ("Summon Monster VII", "Illimité", None)),
            "Stone of Controlling Earth Elementals")
-    perles = {"Lesser": ("bénédiction et guérison", sorts(noms, ("Bless", "Par Jour", 1),
-                                                           ("Cure Serious Wounds", "Par Jour", 1))),
-              "Standard": ("guérison, karma (+4 au niveau de lanceur pendant 10 minutes) et châtiment",
-                           sorts(noms, ("Cure Serious Wounds", "Par Jour", 1))),
-              "Greater": ("guérison, karma, convocation (un envoyé des plans extérieurs pour une journée, une seule "
-                          "fois) et marche dans les airs", sorts(noms, ("Cure Serious Wounds", "Par Jour", 1),
-                                                                 ("Wind Walk", "Par Jour", 1)))}
-    for genre, prix in (("Lesser", 9600.0), ("Standard", 25800.0), ("Greater", 95800.0)):
-        perles_, proprietes = perles[genre]
+    guerison = ("guérison (au choix Soins importants, Guérison de la cécité/surdité ou Guérison des maladies)",
+                ("Cure Serious Wounds", "Par Jour", 1))
+    karma = ("karma (+4 au niveau de lanceur pendant 10 minutes)", None)
+    chapelets = [
+        ("Lesser", 9600.0, [("bénédiction", ("Bless", "Par Jour", 1)), guerison]),
+        ("Standard", 25800.0, [guerison, karma,
+                               ("châtiment (Marteau du chaos, Châtiment sacré, Courroux de l'ordre ou Ténèbres "
+                                "maudites, Volonté DD 17)", None)]),
+        ("Greater", 95800.0, [guerison, karma,
+                              ("convocation (un envoyé des plans extérieurs pour une journée, une seule fois)", None),
+                              ("vent divin", ("Wind Walk", "Par Jour", 1))]),
+    ]
+    for genre, prix, perles in chapelets:
         ajoute("Strand of Prayer Beads, %s" % genre, "Divers", "Divers", prix, None,
-               "Chapelet dont les perles spéciales se révèlent quand son possesseur lance un sort divin : perles de "
-               "%s, chacune une fois par jour (la guérison lance au choix Soins importants, Guérison de la "
-               "cécité/surdité ou Guérison des maladies ; le châtiment, l'un des quatre sorts d'alignement, Volonté "
-               "DD 17). Auras variées ; NLS 1 à 17." % perles_, proprietes, "Strand of Prayer Beads, %s" % genre)
+               "Chapelet dont les perles spéciales se révèlent quand son possesseur lance un sort divin ; chacune "
+               "sert une fois par jour : %s. Auras variées ; NLS 1 à 17." % " ; ".join(p for p, _ in perles),
+               sorts(noms, *[s for _, s in perles if s]), "Strand of Prayer Beads, %s" % genre)
     ajoute("Sustaining Spoon", "Divers", "Divers", 5400.0, None,
            "Cuillère de corne : posée dans un récipient vide, elle le remplit d'une bouillie fade mais nourrissante, "
            "de quoi nourrir quatre humains par jour. Aura faible d'invocation ; NLS 5.", [], "Sustaining Spoon")
