@@ -1,5 +1,5 @@
-"""Objets merveilleux du SRD de I à Z (et les épiques, écrits dans objets_epiques) : ceux qui manquaient au
-catalogue, et le lien vers ceux qu'il rendait déjà sous un nom français.
+"""Objets merveilleux du SRD de I à Z : ceux qui manquaient au catalogue, et le lien vers ceux qu'il rendait déjà
+sous un nom français (les épiques sont écrits et reliés dans objets_epiques, sauf trois d'une série partagée).
 
 Prix et poids du SRD (vérifiés contre la base à chaque génération) ; descriptions écrites par nous. Un nom
 français incertain cède la place au nom anglais, marqué pour la liste des noms à revoir.
