@@ -9,6 +9,7 @@ import re
 from tsv_srd import base_srd, prix_po
 from noms_sorts import noms_sorts
 from objets_merveilleux_ah import objets_merveilleux_ah
+from competences import COMPETENCES
 
 CARAC = {"For": "Force", "Dex": "Dextérité", "Con": "Constitution", "Int": "Intelligence", "Sag": "Sagesse",
          "Cha": "Charisme"}
@@ -67,14 +68,19 @@ def caracteristiques(c):
              "Gantelets de cuir clouté : bonus d'altération de +2 en Force.",
              [("Bonus Caracteristique", "Force", "Alteration", "+2")], poids=2.0, srd=1401)
     # Manuels et tomes : bonus intrinsèque, acquis une fois pour toutes après une semaine de lecture.
-    for nom, carac in (("Manuel de vitalité", "Con"), ("Manuel d'exercices physiques", "For"),
-                       ("Manuel de vivacité", "Dex"), ("Traité de perspicacité", "Int"),
-                       ("Traité d'autorité et d'influence", "Cha"), ("Traité de compréhension", "Sag")):
+    for nom, carac, anglais in (("Manuel de vitalité", "Con", "Manual of Bodily Health"),
+                                ("Manuel d'exercices physiques", "For", "Manual of Gainful Exercise"),
+                                ("Manuel de vivacité", "Dex", "Manual of Quickness of Action"),
+                                ("Traité de perspicacité", "Int", "Tome of Clear Thought"),
+                                ("Traité d'autorité et d'influence", "Cha", "Tome of Leadership and Influence"),
+                                ("Traité de compréhension", "Sag", "Tome of Understanding")):
         for v in range(1, 6):
             c.ajoute("%s +%d" % (nom, v), "Divers", "Divers", 27500.0 * v,
-                     "Livre qui accorde, après six jours de lecture, un bonus intrinsèque de +%d en %s ; "
-                     "il perd ensuite sa magie pour un siècle." % (v, CARAC[carac]),
-                     [("Bonus Caracteristique", CARAC[carac], "Divin", plus(v))], poids=2.5)
+                     "Livre qui accorde, après 48 heures de lecture sur six jours au moins, un bonus intrinsèque de "
+                     "+%d en %s ; il redevient ensuite un livre ordinaire. Aura puissante d'évocation (si un miracle "
+                     "l'a créé) ; NLS 17." % (v, CARAC[carac]),
+                     [("Bonus Caracteristique", CARAC[carac], "Divin", plus(v))], poids=2.5,
+                     srd="%s +%d" % (anglais, v))
 
 
 def protections(c):
@@ -107,27 +113,37 @@ def protections(c):
              [("Bonus d'archerie (Aptitude)", "Bonus Attaque", "Aptitude", "+2"),
               ("Bonus d'archerie (Aptitude)", "Bonus Dommage", "Aptitude", "+1")], poids=0.5, srd=1326)
     c.ajoute("Scarabée de protection", "Scarabée", "Scarabée", 38000.0,
-             "Résistance à la magie 20 ; absorbe aussi jusqu'à douze attaques de magie négative ou de mort.",
-             [("Résistance à la magie", None, None, "+20")])
+             "Résistance à la magie 20 ; encaisse aussi à la place du porteur douze effets de mort, d'énergie "
+             "négative ou de niveaux négatifs, puis tombe en poussière. Aura puissante d'abjuration et de nécromancie ; NLS 18.",
+             [("Résistance à la magie", None, None, "+20")], srd="Scarab of Protection")
     c.ajoute("Manteau de résistance à la magie", "Manteau", "Manteau", 90000.0,
-             "Résistance à la magie 21 tant qu'on le porte.", [("Résistance à la magie", None, None, "+21")])
+             "Résistance à la magie 21 tant qu'on le porte. Aura modérée d'abjuration ; NLS 9.",
+             [("Résistance à la magie", None, None, "+21")], srd="Mantle of Spell Resistance")
     for couleur in ("blanche", "grise", "noire"):
         c.ajoute("Robe de l'archimage (%s)" % couleur, "Robe", "Robe", 75000.0,
-                 "Réservée aux magiciens et ensorceleurs d'un alignement accordé à sa couleur : bonus d'armure +5, "
-                 "résistance à la magie 18, +4 aux jets de sauvegarde, +2 au niveau de lanceur pour vaincre "
-                 "la résistance à la magie.",
+                 "Pour un lanceur de sorts profanes : bonus d'armure +5, résistance à la magie 18, +4 aux jets de "
+                 "sauvegarde, +2 aux tests de niveau de lanceur contre la résistance à la magie. Blanche pour un "
+                 "porteur bon, grise pour un neutre, noire pour un mauvais : mal assortie, elle donne deux ou trois "
+                 "niveaux négatifs. Aura puissante (écoles variées) ; NLS 14.",
                  [("Bonus Classe Armure", "Armure", None, "+5"), ("Résistance à la magie", None, None, "+18")]
                  + [("Bonus Jet Sauvegarde", js, "Résistance", "+4") for js in ("Vigueur", "Réflexe", "Volonté")],
-                 poids=0.5)
+                 poids=0.5, srd="Robe of the Archmagi")
     c.ajoute("Robe étoilée", "Robe", "Robe", 58000.0,
-             "Bonus de chance de +1 aux jets de sauvegarde ; permet le voyage astral et lance des étoiles filantes.",
-             [("Bonus Jet Sauvegarde", js, "Chance", "+1") for js in ("Vigueur", "Réflexe", "Volonté")], poids=0.5)
+             "Bonus de chance de +1 aux jets de sauvegarde ; emmène son porteur et ce qu'il porte sur le plan Astral ; "
+             "six étoiles brodées se lancent comme des shurikens +5, dont le porteur a le maniement. Aura puissante "
+             "(écoles variées) ; NLS 15.",
+             [("Bonus Jet Sauvegarde", js, "Chance", "+1") for js in ("Vigueur", "Réflexe", "Volonté")], poids=0.5,
+             srd="Robe of Stars")
     c.ajoute("Pierre porte-bonheur", "Divers", "Divers", 20000.0,
-             "Bonus de chance de +1 aux jets de sauvegarde, aux jets d'attaque et aux tests.",
-             [("Bonus Jet Sauvegarde", js, "Chance", "+1") for js in ("Vigueur", "Réflexe", "Volonté")])
+             "Bonus de chance de +1 aux jets de sauvegarde, aux tests de caractéristique et de compétence. Aura faible "
+             "d'évocation ; NLS 5.",
+             [("Bonus Jet Sauvegarde", js, "Chance", "+1") for js in ("Vigueur", "Réflexe", "Volonté")]
+             + [("Bonus Competence", comp[0], "Chance", "+1") for comp in COMPETENCES],
+             srd="Stone of Good Luck (Luckstone)")
     c.ajoute("Phylactère de renvoi des morts-vivants", "Phylactère", "Phylactère", 11000.0,
-             "Son porteur repousse les morts-vivants comme s'il avait quatre niveaux de plus.",
-             [("Rejet des morts vivants accru", None, None, "+4")])
+             "Son porteur repousse les morts-vivants comme s'il avait quatre niveaux de plus. Aura modérée de "
+             "nécromancie (Bien) ; NLS 10.",
+             [("Rejet des morts vivants accru", None, None, "+4")], srd="Phylactery of Undead Turning")
     for nom, prix, valeur in (("mineure", 12000.0, 10), ("majeure", 28000.0, 20), ("suprême", 44000.0, 30)):
         for energie, genre, _ in ENERGIES:
             c.ajoute("Anneau de résistance aux énergies destructives %s (%s)" % (nom, energie), "Anneau", "Anneau",
@@ -243,17 +259,27 @@ OBJETS_SORTS = [
      "Une fois par jour, rend un sort de 1er niveau déjà lancé."),
 ]
 
-# Pierres ioniennes : (couleur, propriétés, prix)
+# Pierres ioniennes : (couleur, effet, propriétés, prix)
 PIERRES_IONIENNES = [
-    ("rhomboïde bleu pâle", [("Bonus Caracteristique", "Force", "Alteration", "+2")], 8000.0),
-    ("sphère rouge foncé", [("Bonus Caracteristique", "Dextérité", "Alteration", "+2")], 8000.0),
-    ("rhomboïde rose", [("Bonus Caracteristique", "Constitution", "Alteration", "+2")], 8000.0),
-    ("sphère écarlate et bleue", [("Bonus Caracteristique", "Intelligence", "Alteration", "+2")], 8000.0),
-    ("sphère bleu vif", [("Bonus Caracteristique", "Sagesse", "Alteration", "+2")], 8000.0),
-    ("sphère rose et verte", [("Bonus Caracteristique", "Charisme", "Alteration", "+2")], 8000.0),
-    ("prisme rose poudré", [("Bonus Classe Armure", "Intuition", None, "+1")], 5000.0),
-    ("prisme vert pâle", [("Bonus Jet Sauvegarde", js, "Aptitude", "+1") for js in ("Vigueur", "Réflexe", "Volonté")],
-     30000.0),
+    ("rhomboïde bleu pâle", "bonus d'altération de +2 en Force",
+     [("Bonus Caracteristique", "Force", "Alteration", "+2")], 8000.0),
+    ("sphère rouge foncé", "bonus d'altération de +2 en Dextérité",
+     [("Bonus Caracteristique", "Dextérité", "Alteration", "+2")], 8000.0),
+    ("rhomboïde rose", "bonus d'altération de +2 en Constitution",
+     [("Bonus Caracteristique", "Constitution", "Alteration", "+2")], 8000.0),
+    ("sphère écarlate et bleue", "bonus d'altération de +2 en Intelligence",
+     [("Bonus Caracteristique", "Intelligence", "Alteration", "+2")], 8000.0),
+    ("sphère bleu vif", "bonus d'altération de +2 en Sagesse",
+     [("Bonus Caracteristique", "Sagesse", "Alteration", "+2")], 8000.0),
+    ("sphère rose et verte", "bonus d'altération de +2 en Charisme",
+     [("Bonus Caracteristique", "Charisme", "Alteration", "+2")], 8000.0),
+    ("prisme rose poudré", "bonus d'intuition de +1 à la CA", [("Bonus Classe Armure", "Intuition", None, "+1")],
+     5000.0),
+    ("prisme vert pâle", "bonus d'aptitude de +1 aux jets d'attaque, aux jets de sauvegarde, aux tests de "
+     "caractéristique et de compétence",
+     [("Bonus jet d'attaque (Aptitude)", "Bonus Attaque", "Aptitude", "+1")]
+     + [("Bonus Jet Sauvegarde", js, "Aptitude", "+1") for js in ("Vigueur", "Réflexe", "Volonté")]
+     + [("Bonus Competence", comp[0], "Aptitude", "+1") for comp in COMPETENCES], 30000.0),
 ]
 
 # Armes à capacités spéciales sur bases courantes : (suffixe, bonus équivalent, propriétés, description)
@@ -286,11 +312,12 @@ def objets_sorts(c, noms):
         charge = 101 if nom == "Broche de protection" else None
         c.ajoute(nom, groupe, "Divers" if groupe == "Perles" else groupe, prix, texte, proprietes, poids=poids,
                  charge=charge)
-    for couleur, proprietes, prix in PIERRES_IONIENNES:
+    for couleur, effet, proprietes, prix in PIERRES_IONIENNES:
         c.ajoute("Pierre ionienne (%s)" % couleur, "Divers", "Divers", prix,
-                 "Pierre qui tourne autour de la tête de son possesseur et lui accorde son pouvoir.", proprietes)
+                 "Pierre qui tourne autour de la tête de son possesseur : %s. CA 24, 10 points de vie, solidité 5. "
+                 "Aura modérée ; NLS 12." % effet, proprietes)
     c.ajoute("Pierre ionienne (rhomboïde bleu sombre)", "Divers", "Divers", 10000.0,
-             "Tourne autour de la tête : le porteur est vigilant comme avec le don.",
+             "Tourne autour de la tête : le porteur est vigilant comme avec le don. Aura modérée ; NLS 12.",
              [("Bonus Don", "Vigilance", None, None)])
     c.ajoute("Gants d'interception", "Gants", "Gants", 4000.0,
              "Deux fois par jour, le porteur attrape au vol un projectile qui le vise, comme avec le don, même sans "
@@ -420,8 +447,10 @@ def perles(c):
     """Perles de thaumaturgie des niveaux 2 à 9 (celle du 1er niveau est avec les objets qui lancent un sort)."""
     for n in range(2, 10):
         c.ajoute("Perle de thaumaturgie (%de niveau)" % n, "Perles", "Divers", 1000.0 * n * n,
-                 "Une fois par jour, rend un sort de niveau %d déjà lancé. NLS %d." % (n, 2 * n - 1),
-                 [("Bonus sorts", "%s arcanes" % ORDINAUX[n - 1], None, "x 1")])
+                 "Une fois par jour, rend à qui prépare ses sorts un sort de niveau %d déjà lancé, de nouveau "
+                 "préparé. Aura puissante de transmutation ; NLS 17." % n,
+                 [("Bonus sorts", "%s arcanes" % ORDINAUX[n - 1], None, "x 1")],
+                 srd="Pearl of Power (%d%s)" % (n, {2: "nd", 3: "rd"}.get(n, "th")))
 
 
 def js(type_, valeur):
@@ -440,14 +469,16 @@ def objets_epiques(c):
         for n in (8, 10, 12):
             c.ajoute("%s +%d" % (nom, n), groupe, groupe, n * n * 10000.0,
                      "Bonus d'altération de +%d en %s tant qu'on le porte. NLS 20." % (n, carac),
-                     [("Bonus Caracteristique", carac, "Alteration", plus(n))], poids=poids, _revue=True)
+                     [("Bonus Caracteristique", carac, "Alteration", plus(n))], poids=poids, _revue=True,
+                     srd="%s +%d" % (nom, n))
     for n in range(6, 11):
         c.ajoute("Amulet of Epic Natural Armor +%d" % n, "Amulette", "Amulette", n * n * 20000.0,
                  "Durcit la peau : bonus d'altération de +%d à l'armure naturelle. NLS 20." % n,
-                 [("Bonus Classe Armure", "Alteration Naturelle", None, plus(n))], _revue=True)
+                 [("Bonus Classe Armure", "Alteration Naturelle", None, plus(n))], _revue=True,
+                 srd="Amulet of Epic Natural Armor +%d" % n)
         c.ajoute("Cloak of Epic Resistance +%d" % n, "Cape", "Cape", n * n * 10000.0,
                  "Bonus de résistance de +%d à tous les jets de sauvegarde. NLS 20." % n, js("Résistance", n),
-                 poids=0.5, _revue=True)
+                 poids=0.5, _revue=True, srd="Cloak of Epic Resistance +%d" % n)
         c.ajoute("Anneau de protection +%d" % n, "Anneau", "Anneau", n * n * 20000.0,
                  "Un champ invisible détourne les coups : bonus de parade de +%d à la CA. NLS 20." % n,
                  [("Bonus Classe Armure", "Parade", None, plus(n))])
@@ -456,7 +487,8 @@ def objets_epiques(c):
                  "Un champ de force invisible entoure le porteur : bonus d'armure de +%d, qui ne se cumule pas avec "
                  "celui d'une armure. NLS 20." % n,
                  [("Bonus Classe Armure", "Armure", None, plus(n)), ("Bonus Classe Armure", "Force Armure", None,
-                                                                      plus(n))], poids=0.5, _revue=True)
+                                                                      plus(n))], poids=0.5, _revue=True,
+                 srd="Bracers of Epic Armor +%d" % n)
     for n, chiffre in zip(range(5, 10), ("V", "VI", "VII", "VIII", "IX")):
         c.ajoute("Ring of Epic Wizardry %s" % chiffre, "Anneau", "Anneau", 10000.0 * n * n,
                  "Réservé aux lanceurs de sorts profanes : double les sorts de niveau %d préparés chaque jour "
@@ -466,21 +498,24 @@ def objets_epiques(c):
              "Bonus d'altération de +12 en Force et en Constitution ; le porteur compte pour deux catégories de taille "
              "de plus dans les tests opposés de combat (bousculade, lutte, croc-en-jambe). NLS 20.",
              [("Bonus Caracteristique", "Force", "Alteration", "+12"),
-              ("Bonus Caracteristique", "Constitution", "Alteration", "+12")], poids=0.5, _revue=True)
+              ("Bonus Caracteristique", "Constitution", "Alteration", "+12")], poids=0.5, _revue=True,
+             srd="Bracers of Relentless Might")
     c.ajoute("Boots of Swiftness", "Bottes", "Bottes", 256000.0,
              "Bonus d'altération de +6 en Dextérité, vitesse doublée, esquive totale, sauts sans limite de taille, "
-             "+20 en Equilibre, Escalade, Saut et Acrobaties ; rapidité trois fois par jour (20 rounds). NLS 20.",
+             "+20 en Équilibre, Escalade, Saut et Acrobaties ; rapidité trois fois par jour (20 rounds). NLS 20.",
              [("Bonus Caracteristique", "Dextérité", "Alteration", "+6")]
              + [("Bonus Competence", comp, "Aptitude", "+20") for comp in ("Equilibre", "Escalade", "Saut",
-                                                                            "Acrobaties")], poids=0.5, _revue=True)
+                                                                            "Acrobaties")], poids=0.5, _revue=True,
+             srd="Boots of Swiftness")
     c.ajoute("Mantle of Epic Spell Resistance", "Manteau", "Manteau", 290000.0,
              "Résistance à la magie 40 tant qu'on le porte. NLS 29.", [("Résistance à la magie", None, None, "+40")],
-             poids=0.5, _revue=True)
+             poids=0.5, _revue=True, srd="Mantle of Epic Spell Resistance")
     c.ajoute("Mantle of Great Stealth", "Manteau", "Manteau", 242000.0,
              "+30 en Discrétion et en Déplacement silencieux ; silhouette floue (camouflage, 20 % de ratés) et "
              "antidétection permanentes. NLS 20.",
              [("Bonus Competence", "Discrétion", "Aptitude", "+30"),
-              ("Bonus Competence", "Déplacement silencieux", "Aptitude", "+30")], poids=0.5, _revue=True)
+              ("Bonus Competence", "Déplacement silencieux", "Aptitude", "+30")], poids=0.5, _revue=True,
+             srd="Mantle of Great Stealth")
     c.ajoute("Ring of Universal Energy Resistance, Greater", "Anneau", "Anneau", 308000.0,
              "Résistance de 30 à l'acide, au froid, à l'électricité, au feu et au son. NLS 20.",
              [(propriete, None, None, "+30") for _, propriete, _ in ENERGIES], _revue=True)
@@ -804,7 +839,8 @@ def objets_merveilleux(c):
          "NLS 20.", [], None),
         ("Ailes de vol", "Cape", "Cape", 54000.0, 1.0,
          "Sur un mot de commande, la cape devient des ailes qui donnent une vitesse de vol de 18 m (bonne "
-         "manœuvrabilité). Aura modérée de transmutation ; NLS 10.", [], None),
+         "manœuvrabilité). Aura modérée de transmutation ; NLS 10.", [("Bonus Déplacement", "Air", "Aptitude", "+18")],
+         None),
         ("Forteresse instantanée", "Divers", "Divers", 55000.0, None,
          "Petit cube qui devient une tour d'adamantium de 6 m de côté et 9 m de haut, avec meurtrières et créneaux, "
          "dont la porte n'obéit qu'à son propriétaire. Aura puissante d'invocation ; NLS 13.", [], None),
@@ -867,7 +903,8 @@ def objets_merveilleux(c):
          "transmutation ; NLS 11.", [], None),
         ("Lanterne de révélation", "Divers", "Divers", 30000.0, 1.0,
          "Lanterne sourde qui, allumée, révèle les créatures et objets invisibles à 7,50 m, comme le sort "
-         "Purge d'invisibilité. Aura faible d'évocation ; NLS 5.", [], None),
+         "Négation de l'invisibilité. Aura faible d'évocation ; NLS 5.",
+         [("Lancer un sort", "Négation de l'invisibilité", "Illimité", None)], None),
         ("Bougie d'invocation", "Divers", "Divers", 8400.0, 0.25,
          "Vouée à un alignement : ceux qui le partagent gagnent, à 9 m de la flamme, un bonus de moral de 2 aux "
          "attaques, aux sauvegardes et aux tests ; un prêtre du même alignement prépare ses sorts comme s'il avait "
@@ -904,7 +941,10 @@ def objets_merveilleux(c):
          "double disparaît quand l'un des deux est vaincu. Aura puissante de nécromancie ; NLS 15.", [], None),
         ("Orbe des tempêtes", "Divers", "Divers", 48000.0, 3.0,
          "Contrôle du climat une fois par jour, Tempête vengeresse une fois par mois ; Endurance aux énergies "
-         "destructives permanente. Aura puissante ; NLS 18.", [], None),
+         "destructives permanente. Aura puissante ; NLS 18.",
+         [("Lancer un sort", "Contrôle du climat", "Par Jour", "+1"),
+          ("Lancer un sort", "Tempête vengeresse", "Par mois", "+1"),
+          ("Lancer un sort", "Endurance aux énergies destructives", "Permanent", None)], None),
         ("Pigments merveilleux", "Divers", "Divers", 4000.0, None,
          "En peignant un objet inanimé, on le crée pour de bon : un pot suffit pour un objet de 27 m³ peint sur "
          "9 m². Aura puissante d'invocation ; NLS 15.", [], None),
@@ -1100,6 +1140,8 @@ def objets_magiques(bases):
     perles(c)
     objets_epiques(c)
     objets_merveilleux(c)
+    from objets_merveilleux_iz import merveilleux_i_z  # importé ici : ce module reprend nos aides
+    merveilleux_i_z(c, noms, bases)
     anneaux_et_sceptres(c, bases)
     armes_et_armures_specifiques(c, bases)
     batons(c, noms)
