@@ -733,16 +733,18 @@ def batons_epiques(c, noms):
             proprietes.append(("Lancer un sort", noms[anglais], "Charges", plus(int(charges))))
         nom = "Staff of " + re.sub(r"^The ", "the ", r["name"])
         texte = "Bâton épique de 50 charges qui lance : %s." % ", ".join(sorts)
+        alteration = 0
         if r["name"] in armes:
             bonus, arme = armes[r["name"]]
+            alteration = int(bonus)
             texte += " C'est aussi un %s." % arme
             proprietes = [("Bonus Attaque", "Contondant", "Alteration", bonus),
                           ("Bonus Dommage", "Contondant", "Alteration", bonus)] + proprietes
             if r["name"] == "Fiery Power":
                 proprietes += [("Bonus Dommage", "Feu", "Alteration", "+1d6"), ("Résistance au feu", None, None, "+30")]
         c.ajoute(nom, "Bâton", "Bâton", prix_po(r["price"]), texte + " NLS %s." % r["caster_level"], proprietes,
-                 poids=2.5, charge=50, Taille="Grande", DegatDes="1d6", ZoneCritique=20, MultCrit=2, Solidite=5,
-                 Resistance=10, srd=r["id"], _revue=True)
+                 poids=2.5, charge=50, Taille="Grande", DegatDes="1d6", ZoneCritique=20, MultCrit=2,
+                 Solidite=5 + 2 * alteration, Resistance=10 + 10 * alteration, srd=r["id"], _revue=True)
 
 
 def sceptres_epiques(c, bases):
