@@ -1,5 +1,6 @@
 """Anneaux, sceptres et bâtons du SRD qui manquaient au catalogue, et le lien vers le SRD de ceux que des familles
-partagées écrivent (anneaux de compétence, anneaux qui reproduisent un sort, anneaux épiques sans bonus).
+partagées écrivent (anneaux de compétence, anneaux qui reproduisent un sort, anneaux épiques sans bonus), avec
+l'aura des anneaux de compétence.
 
 Noms anglais gardés quand le nom français officiel n'est pas sûr (liste des noms à revoir).
 """
@@ -36,20 +37,20 @@ COMPLEMENTS = {
 # Anneaux de maîtrise élémentaire : pouvoirs propres à chaque élément, une fois l'anneau éveillé
 # (sort anglais, mode, nombre).
 ELEMENTS = [
-    ("Air", "l'air", "Feather Fall", "Feuille morte",
+    ("Air", "de l'air", "un anneau de feuille morte",
      [("Feather Fall", "Illimité", None), ("Resist Energy", "Illimité", None), ("Gust of Wind", "Par Jour", 2),
       ("Wind Wall", "Illimité", None), ("Air Walk", "Par Jour", 1), ("Chain Lightning", "Par semaine", 1)],
      "les effets de terre", []),
-    ("Earth", "la terre", "Meld into Stone", "Fusion dans la pierre",
+    ("Earth", "de la terre", "un anneau de fusion dans la pierre",
      [("Meld into Stone", "Illimité", None), ("Soften Earth and Stone", "Illimité", None),
       ("Stone Shape", "Par Jour", 2), ("Stoneskin", "Par semaine", 1), ("Passwall", "Par semaine", 2),
       ("Wall of Stone", "Par Jour", 1)],
      "les effets d'air et d'électricité", []),
-    ("Fire", "le feu", None, "résistance majeure aux énergies destructives (feu)",
+    ("Fire", "du feu", "un anneau de résistance aux énergies destructives majeure (feu)",
      [("Burning Hands", "Illimité", None), ("Flaming Sphere", "Par Jour", 2), ("Pyrotechnics", "Par Jour", 2),
       ("Wall of Fire", "Par Jour", 1), ("Flame Strike", "Par semaine", 2)],
      "les effets d'eau et de froid", [("Résistance au feu", None, None, "+20")]),
-    ("Water", "l'eau", "Water Walk", "Marche sur l'onde",
+    ("Water", "de l'eau", "un anneau de marche sur l'onde",
      [("Water Walk", "Illimité", None), ("Create Water", "Illimité", None), ("Water Breathing", "Illimité", None),
       ("Wall of Ice", "Par Jour", 1), ("Ice Storm", "Par semaine", 2), ("Control Water", "Par semaine", 2)],
      "les effets de feu", []),
@@ -63,17 +64,16 @@ def frequence(mode, nombre):
 
 
 def anneaux(c, noms):
-    for anglais, element, sort_apparent, apparence, pouvoirs, faiblesse, autres in ELEMENTS:
+    for anglais, element, semblant, pouvoirs, faiblesse, autres in ELEMENTS:
         liste = []
         for sort, mode, nombre in pouvoirs:
             precision = " contre l'électricité" if sort == "Resist Energy" else ""
             liste.append("%s%s (%s)" % (noms[sort], precision, frequence(mode, nombre)))
         if anglais == "Fire":
             liste.insert(0, "résistance au feu 20")
-        semblant = ("un anneau " + om.de(apparence)) if sort_apparent else "un anneau de " + apparence
         c.ajoute("Ring of Elemental Command (%s)" % anglais, "Anneau", "Anneau", 200000.0,
                  "Passe pour %s tant qu'une condition (vaincre seul un élémentaire, toucher une matière sacrée de "
-                 "l'élément...) ne l'a pas éveillé ; il faut l'éveiller à chaque nouveau porteur. Les élémentaires de "
+                 "l'élément...) ne l'a pas éveillé ; il faut l'éveiller à chaque nouveau porteur. Les élémentaires "
                  "%s ne peuvent ni attaquer le porteur ni l'approcher à moins de 1,50 m, sauf s'il tente de les "
                  "charmer (Volonté DD 17) ; contre les créatures de ce plan, le porteur gagne un bonus de moral de 4 "
                  "à l'attaque, passe leur réduction des dégâts, parle leur langue et résiste mieux à leurs attaques "
