@@ -17,8 +17,9 @@ LIENS = {
     "Anneau de marche sur l'onde": "Water Walking", "Anneau de télékinésie": "Telekinesis|Ring",
     "Anneau de clignotement": "Blinking", "Anneau de bouclier mental": "Mind Shielding",
     "Ring of Energy Immunity": "Energy Immunity", "Ring of Universal Energy Immunity": "Universal Energy Immunity",
-    "Ring of Ironskin": "Ironskin", "Ring of Weaponbreaking": "Weaponbreaking", "Ring of Rapid Healing": "Rapid Healing",
-    "Ring of Sequestering": "Sequestering", "Ring of Adamant Law": "Adamant Law", "Ring of Chaotic Fury": "Chaotic Fury",
+    "Ring of Ironskin": "Ironskin", "Ring of Weaponbreaking": "Weaponbreaking",
+    "Ring of Rapid Healing": "Rapid Healing", "Ring of Sequestering": "Sequestering",
+    "Ring of Adamant Law": "Adamant Law", "Ring of Chaotic Fury": "Chaotic Fury",
     "Ring of Ineffable Evil": "Ineffable Evil", "Ring of Virtuous Good": "Virtuous Good",
 }
 

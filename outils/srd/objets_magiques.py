@@ -313,8 +313,9 @@ def objets_sorts(c, noms):
         c.ajoute("Anneau de magie %s" % chiffre, "Anneau", "Anneau",
                  [20000.0, 40000.0, 70000.0, 100000.0][niveau - 1],
                  "Réservé aux lanceurs de sorts profanes : double les sorts de niveau %d préparés chaque jour, hors "
-                 "sorts en bonus d'une caractéristique élevée ou d'une spécialisation (la fiche en compte deux de plus). "
-                 "Aura %s (sans école) ; NLS %d." % (niveau, "modérée" if niveau == 1 else "puissante", 8 + 3 * niveau),
+                 "sorts en bonus d'une caractéristique élevée ou d'une spécialisation (la fiche en compte deux de "
+                 "plus). Aura %s (sans école) ; NLS %d." % (niveau, "modérée" if niveau == 1 else "puissante",
+                                                              8 + 3 * niveau),
                  [("Bonus sorts", "%s arcanes" % ordinal, None, "x 2")], srd="Wizardry " + chiffre)
 
 
@@ -827,8 +828,8 @@ def sceptres_de_metamagie(c):
         nom = "Metamagic Rod, %s%s" % (don, "" if taille == "Normal" else ", " + taille)
         c.ajoute(nom, "Sceptre", "Sceptre", prix_po(r["price"]),
                  "Trois fois par jour, applique le don %s à un sort de niveau %d au plus, sans en augmenter le niveau. "
-                 "Aura puissante (sans école) ; NLS %s." % (dons[don], niveaux[taille], r["caster_level"]), [], poids=2.5,
-                 srd=r["name"], _revue=True)
+                 "Aura puissante (sans école) ; NLS %s." % (dons[don], niveaux[taille], r["caster_level"]), [],
+                 poids=2.5, srd=r["name"], _revue=True)
 
 
 def objets_merveilleux(c):
