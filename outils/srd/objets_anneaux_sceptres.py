@@ -99,10 +99,13 @@ def anneaux(c, noms):
              "l'anneau perd sa magie avec le dernier (trouvé au hasard, il lui en reste 1d3). Aura puissante "
              "d'évocation ; NLS 20.", [("Lancer un sort", noms["Wish"], "Charges", "+1")], charge=3,
              srd="Three Wishes", _revue=True)
+    # L'arbre des propriétés du catalogue n'a pas de bonus de bouclier simple : l'altération de bouclier compte aux
+    # mêmes CA (totale et pris au dépourvu, pas au contact) ; la force vaut aussi contre les créatures intangibles.
     c.ajoute("Anneau de bouclier de force", "Anneau", "Anneau", 8500.0,
              "Sur ordre (action libre), crée un écu de force sans poids que le porteur manie comme un écu : bonus de "
              "bouclier de 2, sans malus d'armure ni échec des sorts profanes. Aura modérée d'évocation ; NLS 9.",
-             [("Bonus Classe Armure", "Bouclier", None, "+2"), ("Bonus Classe Armure", "Force Bouclier", None, "+2")],
+             [("Bonus Classe Armure", "Alteration Bouclier", None, "+2"),
+              ("Bonus Classe Armure", "Force Bouclier", None, "+2")],
              srd="Force Shield")
 
 
