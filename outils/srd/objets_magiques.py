@@ -10,6 +10,7 @@ from tsv_srd import base_srd, prix_po
 from noms_sorts import noms_sorts
 from objets_merveilleux_ah import objets_merveilleux_ah
 from competences import COMPETENCES
+import objets_anneaux_sceptres
 
 CARAC = {"For": "Force", "Dex": "Dextérité", "Con": "Constitution", "Int": "Intelligence", "Sag": "Sagesse",
          "Cha": "Charisme"}
@@ -86,8 +87,9 @@ def caracteristiques(c):
 def protections(c):
     for n in range(1, 6):
         c.ajoute("Anneau de protection +%d" % n, "Anneau", "Anneau", n * n * 2000.0,
-                 "Un champ invisible détourne les coups : bonus de parade de +%d à la CA." % n,
-                 [("Bonus Classe Armure", "Parade", None, plus(n))])
+                 "Un champ invisible détourne les coups : bonus de parade de +%d à la CA. Aura faible d'abjuration ; "
+                 "NLS %d." % (n, max(5, 3 * n)),
+                 [("Bonus Classe Armure", "Parade", None, plus(n))], srd="Protection, Ring +%d" % n)
         c.ajoute("Amulette d'armure naturelle +%d" % n, "Amulette", "Amulette", n * n * 2000.0,
                  "Durcit la peau : bonus d'altération de +%d à l'armure naturelle." % n,
                  [("Bonus Classe Armure", "Alteration Naturelle", None, plus(n))])
@@ -144,11 +146,14 @@ def protections(c):
              "Son porteur repousse les morts-vivants comme s'il avait quatre niveaux de plus. Aura modérée de "
              "nécromancie (Bien) ; NLS 10.",
              [("Rejet des morts vivants accru", None, None, "+4")], srd="Phylactery of Undead Turning")
-    for nom, prix, valeur in (("mineure", 12000.0, 10), ("majeure", 28000.0, 20), ("suprême", 44000.0, 30)):
+    for nom, prix, valeur, anglais, aura in (("mineure", 12000.0, 10, "Minor", "faible d'abjuration ; NLS 3"),
+                                             ("majeure", 28000.0, 20, "Major", "faible d'abjuration ; NLS 7"),
+                                             ("suprême", 44000.0, 30, "Greater", "modérée d'abjuration ; NLS 11")):
         for energie, genre, _ in ENERGIES:
             c.ajoute("Anneau de résistance aux énergies destructives %s (%s)" % (nom, energie), "Anneau", "Anneau",
-                     prix, "Résistance de %d au %s." % (valeur, energie) if energie in ("feu", "froid", "son")
-                     else "Résistance de %d à l'%s." % (valeur, energie), [(genre, None, None, plus(valeur))])
+                     prix, ("Résistance de %d au %s." % (valeur, energie) if energie in ("feu", "froid", "son")
+                            else "Résistance de %d à l'%s." % (valeur, energie)) + " Aura %s." % aura,
+                     [(genre, None, None, plus(valeur))], srd="Energy Resistance, " + anglais)
 
 
 def competences(c):
@@ -184,25 +189,29 @@ def competences(c):
 # Objets qui reproduisent un sort : (nom, groupe, prix, poids, [(sort anglais, mode, nombre)], description)
 OBJETS_SORTS = [
     ("Anneau de feuille morte", "Anneau", 2200.0, None, [("Feather Fall", "Permanent", None)],
-     "Le porteur tombe lentement comme une plume dès qu'il chute de plus de 1,50 m."),
+     "Le porteur tombe lentement comme une plume dès qu'il chute de plus de 1,50 m. Aura faible de transmutation ; "
+     "NLS 1."),
     ("Anneau de liberté de mouvement", "Anneau", 40000.0, None, [("Freedom of Movement", "Permanent", None)],
-     "Le porteur se meut librement malgré les entraves magiques, l'eau ou la paralysie."),
+     "Le porteur se meut librement malgré les entraves magiques, l'eau ou la paralysie. Aura modérée d'abjuration ; "
+     "NLS 7."),
     ("Anneau d'invisibilité", "Anneau", 20000.0, None, [("Invisibility", "Illimité", None)],
-     "Le porteur devient invisible à volonté, comme par le sort."),
+     "Le porteur devient invisible à volonté, comme par le sort. Aura faible d'illusion ; NLS 3."),
     ("Anneau de régénération", "Anneau", 90000.0, None, [("Regenerate", "Permanent", None)],
-     "Le porteur récupère 1 point de vie par niveau chaque heure et fait repousser ses membres perdus."),
+     "Un porteur vivant récupère 1 point de vie par niveau chaque heure (et 1 point de dégâts non létaux par niveau "
+     "toutes les 5 minutes) et fait repousser ses membres perdus, pour les blessures reçues anneau au doigt. Aura "
+     "puissante d'invocation ; NLS 15."),
     ("Anneau de marche sur l'onde", "Anneau", 15000.0, None, [("Water Walk", "Permanent", None)],
-     "Le porteur marche sur l'eau et les autres liquides comme sur la terre ferme."),
+     "Le porteur marche sur l'eau et les autres liquides comme sur la terre ferme. Aura modérée de transmutation ; "
+     "NLS 9."),
     ("Anneau de télékinésie", "Anneau", 75000.0, None, [("Telekinesis", "Illimité", None)],
-     "Le porteur déplace les objets par la pensée, à volonté."),
+     "Le porteur déplace les objets par la pensée, à volonté, comme par le sort. Aura modérée de transmutation ; "
+     "NLS 9."),
     ("Anneau de clignotement", "Anneau", 27000.0, None, [("Blink", "Illimité", None)],
-     "Sur un mot de commande, le porteur passe sans cesse du plan Matériel au plan Éthéré."),
+     "Sur un mot de commande, le porteur passe sans cesse du plan Matériel au plan Éthéré, comme par le sort. Aura "
+     "modérée de transmutation ; NLS 7."),
     ("Anneau de bouclier mental", "Anneau", 8000.0, None, [("Nondetection", "Permanent", None)],
-     "Protège des sorts qui lisent les pensées ou détectent le mensonge et l'alignement."),
-    ("Anneau de sustentation", "Anneau", 2500.0, None, [("Create Food and Water", "Permanent", None)],
-     "Le porteur n'a plus besoin de boire ni de manger et se repose en deux heures."),
-    ("Anneau de bouclier de force", "Anneau", 8500.0, None, [("Shield", "Illimité", None)],
-     "Crée à volonté un bouclier de force qui donne +2 de bouclier sans gêner les sorts."),
+     "Le porteur est immunisé contre la détection de pensées, la détection du mensonge et toute magie qui lirait "
+     "son alignement. Aura faible d'abjuration ; NLS 3."),
     ("Amulette antidétection", "Amulette", 35000.0, None, [("Nondetection", "Permanent", None)],
      "Protège le porteur de la scrutation et des sorts de localisation."),
     ("Amulette des plans", "Amulette", 120000.0, None, [("Plane Shift", "Illimité", None)],
@@ -324,11 +333,14 @@ def objets_sorts(c, noms):
              "en remplir les conditions ; il faut une main libre. Aura faible d'abjuration ; NLS 3.",
              [("Bonus Don", "Interception de projectiles", None, None)], srd=1405)
     for niveau, ordinal in ((1, "Premiers"), (2, "Deuxièmes"), (3, "Troisièmes"), (4, "Quatrièmes")):
-        c.ajoute("Anneau de magie %s" % ["I", "II", "III", "IV"][niveau - 1], "Anneau", "Anneau",
+        chiffre = ["I", "II", "III", "IV"][niveau - 1]
+        c.ajoute("Anneau de magie %s" % chiffre, "Anneau", "Anneau",
                  [20000.0, 40000.0, 70000.0, 100000.0][niveau - 1],
-                 "Réservé aux lanceurs de sorts profanes : double les sorts de niveau %d préparés chaque jour "
-                 "(la fiche en compte deux de plus)." % niveau,
-                 [("Bonus sorts", "%s arcanes" % ordinal, None, "x 2")])
+                 "Réservé aux lanceurs de sorts profanes : double les sorts de niveau %d préparés chaque jour, hors "
+                 "sorts en bonus d'une caractéristique élevée ou d'une spécialisation (la fiche en compte deux de "
+                 "plus). Aura %s (sans école) ; NLS %d." % (niveau, "modérée" if niveau == 1 else "puissante",
+                                                              8 + 3 * niveau),
+                 [("Bonus sorts", "%s arcanes" % ordinal, None, "x 2")], srd="Wizardry " + chiffre)
 
 
 def niveau_lanceur(nom):
@@ -481,7 +493,7 @@ def objets_epiques(c):
                  poids=0.5, _revue=True, srd="Cloak of Epic Resistance +%d" % n)
         c.ajoute("Anneau de protection +%d" % n, "Anneau", "Anneau", n * n * 20000.0,
                  "Un champ invisible détourne les coups : bonus de parade de +%d à la CA. NLS 20." % n,
-                 [("Bonus Classe Armure", "Parade", None, plus(n))])
+                 [("Bonus Classe Armure", "Parade", None, plus(n))], srd="Protection +%d" % n)
     for n in range(11, 16):
         c.ajoute("Bracers of Epic Armor +%d" % n, "Bracelet", "Bracelet", n * n * 10000.0,
                  "Un champ de force invisible entoure le porteur : bonus d'armure de +%d, qui ne se cumule pas avec "
@@ -493,7 +505,8 @@ def objets_epiques(c):
         c.ajoute("Ring of Epic Wizardry %s" % chiffre, "Anneau", "Anneau", 10000.0 * n * n,
                  "Réservé aux lanceurs de sorts profanes : double les sorts de niveau %d préparés chaque jour "
                  "(la fiche en compte deux de plus). NLS 23." % n,
-                 [("Bonus sorts", "%s arcanes" % ORDINAUX[n - 1], None, "x 2")], _revue=True)
+                 [("Bonus sorts", "%s arcanes" % ORDINAUX[n - 1], None, "x 2")], srd="Epic Wizardry " + chiffre,
+                 _revue=True)
     c.ajoute("Bracers of Relentless Might", "Bracelet", "Bracelet", 4384000.0,
              "Bonus d'altération de +12 en Force et en Constitution ; le porteur compte pour deux catégories de taille "
              "de plus dans les tests opposés de combat (bousculade, lutte, croc-en-jambe). NLS 20.",
@@ -518,7 +531,8 @@ def objets_epiques(c):
              srd="Mantle of Great Stealth")
     c.ajoute("Ring of Universal Energy Resistance, Greater", "Anneau", "Anneau", 308000.0,
              "Résistance de 30 à l'acide, au froid, à l'électricité, au feu et au son. NLS 20.",
-             [(propriete, None, None, "+30") for _, propriete, _ in ENERGIES], _revue=True)
+             [(propriete, None, None, "+30") for _, propriete, _ in ENERGIES],
+             srd="Universal Energy Resistance, Greater", _revue=True)
     sans_bonus = [
         ("Ring of Energy Immunity", "Anneau", 240000.0, None,
          "Immunité à une énergie choisie à la création : acide, froid, électricité, feu ou son. NLS 20."),
@@ -574,104 +588,135 @@ def ajoute_arme(c, nom, base, bonus, prix, texte, proprietes=(), poids=None, **a
 def anneaux_et_sceptres(c, bases):
     """Anneaux et sceptres du Guide du maître qui manquaient ; les sceptres qui frappent comme une arme en
     reprennent les caractéristiques et le groupe."""
+    # (nom, prix, clé SRD, propriétés, texte, charges)
     anneaux = [
-        ("Anneau d'amitié avec les animaux", 10800.0, [], "Sur ordre, charme un animal comme le sort Charme-animal. NLS 3."),
-        ("Anneau de contresort", 4000.0, [],
-         "Garde un sort du niveau 1 à 6 qu'on y lance ; si ce sort vise un jour le porteur, il est aussitôt contré. "
-         "NLS 11."),
-        ("Anneau d'esquive totale", 25000.0, [],
-         "Esquive totale : un jet de Réflexes réussi contre un effet à demi-dégâts n'en laisse aucun. NLS 7."),
-        ("Anneau du bélier", 8600.0, [],
+        ("Anneau d'amitié avec les animaux", 10800.0, "Animal Friendship",
+         [("Lancer un sort", "Charme-animal", "Illimité", None)],
+         "Sur ordre, charme un animal comme le sort Charme-animal. Aura faible d'enchantement ; NLS 3.", None),
+        ("Anneau de contresort", 4000.0, "Counterspells", [],
+         "Garde un sort du niveau 1 à 6 qu'on y lance ; si ce sort vise un jour le porteur, il est aussitôt contré, "
+         "sans action de sa part, puis l'anneau est vide. Aura modérée d'évocation ; NLS 11.", None),
+        ("Anneau d'esquive totale", 25000.0, "Evasion", [("Bonus Don", "Esquive totale", None, None)],
+         "Esquive totale : un jet de Réflexes réussi contre un effet à demi-dégâts n'en laisse aucun. Aura modérée "
+         "de transmutation ; NLS 7.", None),
+        ("Anneau du bélier", 8600.0, "Ram", [],
          "50 charges : une force en tête de bélier frappe à distance (jusqu'à 15 m) pour 1d6 par charge dépensée, "
-         "trois au plus, et bouscule la cible (Force 25, taille G) ; elle enfonce aussi les portes. NLS 9."),
-        ("Anneau d'étoiles filantes", 50000.0, [],
-         "La nuit ou dans l'ombre : lumières dansantes, lumière, globes de foudre une fois par nuit et étoiles "
-         "filantes trois fois par semaine ; sous terre, autres pouvoirs de lumière et de feu. NLS 12."),
-        ("Anneau de stockage de sorts mineur", 18000.0, [],
-         "Garde jusqu'à trois niveaux de sorts que le porteur lance sans composante matérielle ni échec des sorts "
-         "profanes, au niveau de lanceur minimal. NLS 5."),
-        ("Anneau de stockage de sorts", 50000.0, [], "Comme l'anneau mineur, jusqu'à cinq niveaux de sorts. NLS 9."),
-        ("Anneau de stockage de sorts majeur", 200000.0, [],
-         "Comme l'anneau mineur, jusqu'à dix niveaux de sorts. NLS 17."),
-        ("Anneau de renvoi des sorts", 98280.0, [],
+         "trois au plus, et bouscule la cible à 9 m (Force 25, taille G, +1 par charge au-delà de la première) ; elle "
+         "enfonce aussi les portes avec une Force de 25, 27 ou 29. Aura modérée de transmutation ; NLS 9.", 50),
+        ("Anneau d'étoiles filantes", 50000.0, "Shooting Stars",
+         [("Lancer un sort", "Lumière", "Par Jour", "+2"), ("Lancer un sort", "Lueur féerique", "Par Jour", "+2")],
+         "La nuit ou dans l'ombre : lumières dansantes une fois par heure, lumière deux fois par nuit, globes de "
+         "foudre une fois par nuit (1 à 4 globes, 4d6 points d'électricité à partager) et trois étoiles filantes par "
+         "semaine (12 points d'impact et 24 de feu, Réflexes DD 13) ; sous terre ou à l'intérieur la nuit : lueur "
+         "féerique deux fois par jour et une gerbe d'étincelles par jour (2d8, 4d8 contre qui porte du métal). Aura "
+         "puissante d'évocation ; NLS 12.", None),
+        ("Anneau de stockage de sorts mineur", 18000.0, "Spell Storing, Minor", [],
+         "Garde jusqu'à trois niveaux de sorts que le porteur lance sans composante matérielle, focaliseur, coût en "
+         "PX ni échec des sorts profanes, au niveau de lanceur minimal ; un lanceur de sorts le recharge. Aura "
+         "faible d'évocation ; NLS 5.", None),
+        ("Anneau de stockage de sorts", 50000.0, "Spell Storing|Ring", [],
+         "Comme l'anneau mineur, jusqu'à cinq niveaux de sorts. Aura modérée d'évocation ; NLS 9.", None),
+        ("Anneau de stockage de sorts majeur", 200000.0, "Spell Storing, Major", [],
+         "Comme l'anneau mineur, jusqu'à dix niveaux de sorts. Aura puissante d'évocation ; NLS 17.", None),
+        ("Anneau de renvoi des sorts", 98280.0, "Spell Turning|Ring",
+         [("Lancer un sort", "Renvoi des sorts", "Par Jour", "+3")],
          "Trois fois par jour, sur ordre, renvoie les neuf prochains niveaux de sorts lancés sur le porteur, comme "
-         "le sort Renvoi des sorts. NLS 13."),
-        ("Anneau de subsistance", 2500.0, [],
+         "le sort Renvoi des sorts. Aura puissante d'abjuration ; NLS 13.", None),
+        ("Anneau de subsistance", 2500.0, "Sustenance", [],
          "Nourrit le porteur, à qui deux heures de sommeil suffisent ; il faut le porter une semaine pour qu'il "
-         "agisse. NLS 5."),
-        ("Anneau de vision aux rayons X", 25000.0, [],
-         "Sur ordre, voir à travers la matière sur 6 m (30 cm de pierre, 2,5 cm de métal, 90 cm de bois) ; au-delà de "
-         "10 minutes par jour, 1 point de Constitution perdu par minute. NLS 6."),
+         "agisse, et de nouveau une semaine après l'avoir ôté. Aura faible d'invocation ; NLS 5.", None),
+        ("Anneau de vision aux rayons X", 25000.0, "X-Ray Vision", [],
+         "Sur ordre, voir à travers la matière sur 6 m (30 cm de pierre, 2,5 cm de métal, 90 cm de bois ; le plomb "
+         "l'arrête) ; au-delà de 10 minutes par jour, 1 point de Constitution perdu par minute. Aura modérée de "
+         "divination ; NLS 6.", None),
     ]
-    for nom, prix, proprietes, texte in anneaux:
-        c.ajoute(nom, "Anneau", "Anneau", prix, texte, proprietes)
+    for nom, prix, anglais, proprietes, texte, charges in anneaux:
+        c.ajoute(nom, "Anneau", "Anneau", prix, texte, proprietes, charge=charges, srd=anglais)
     c.ajoute("Ring of Universal Energy Resistance, Minor", "Anneau", "Anneau", 84000.0,
              "Résistance de 10 à l'acide, au froid, à l'électricité, au feu et au son. NLS 15.",
-             [(propriete, None, None, "+10") for _, propriete, _ in ENERGIES], _revue=True)
+             [(propriete, None, None, "+10") for _, propriete, _ in ENERGIES],
+             srd="Universal Energy Resistance, Minor", _revue=True)
 
+    # (nom, prix, clé SRD, nom anglais quand le nom français est à confirmer, propriétés, texte)
     sceptres = [
-        ("Sceptre d'absorption", 50000.0, None, [],
-         "Absorbe les sorts à cible unique et les rayons qui visent le porteur, et garde leurs niveaux pour lancer "
-         "ses propres sorts préparés sans les dépenser ; 50 niveaux au plus. NLS 15."),
-        ("Sceptre d'annulation", 11000.0, None, [],
-         "Son contact vide un objet de toute magie (Volonté DD 23 pour l'objet) ; le sceptre devient ensuite "
-         "inutilisable. NLS 17."),
-        ("Sceptre de détection de l'ennemi", 23500.0, "Enemy Detection", [],
-         "Trois fois par jour pour 10 minutes, indique la direction des créatures hostiles à 18 m, même invisibles "
-         "ou déguisées. NLS 10."),
-        ("Sceptre inamovible", 5000.0, None, [],
-         "Sur pression d'un bouton, reste fixe là où il est et porte jusqu'à 4 000 kg ; le déplacer demande un "
-         "test de Force DD 30. NLS 10."),
-        ("Sceptre de puissance seigneuriale", 70000.0, None, [],
-         "Une fois par jour chacun : immobilisation de personne au contact, terreur, absorption de vie ; sert "
-         "aussi d'arme magique (masse, épée de flammes, hache, lance) et d'outil (échelle, bélier, détection). "
-         "NLS 19."),
-        ("Sceptre de détection des métaux et minéraux", 10500.0, "Metal and Mineral Detection", [],
-         "Indique la plus grande masse de métal à 9 m, ou le métal ou minéral recherché et sa quantité. NLS 9."),
-        ("Sceptre de négation", 37000.0, None, [],
-         "Trois fois par jour, un rayon dissipe les pouvoirs d'un objet magique comme une Dissipation suprême "
-         "(niveau de lanceur 15), sans effet sur les artefacts. NLS 15."),
-        ("Sceptre de suzeraineté", 60000.0, None, [],
+        ("Sceptre d'absorption", 50000.0, "Absorption", None, [],
+         "Absorbe sans action les sorts à cible unique et les rayons qui visent le porteur ou son équipement, et garde "
+         "leurs niveaux pour lancer ses propres sorts préparés ou connus sans les dépenser ; 50 niveaux absorbés au "
+         "plus, sans recharge. Aura puissante d'abjuration ; NLS 15."),
+        ("Sceptre d'annulation", 11000.0, "Cancellation", None, [],
+         "Son contact (attaque de contact si quelqu'un tient l'objet) vide un objet de toute magie (Volonté DD 23 "
+         "pour l'objet) ; le sceptre devient ensuite cassant et inutilisable. Aura puissante d'abjuration ; NLS 17."),
+        ("Sceptre de détection de l'ennemi", 23500.0, "Enemy Detection", "Enemy Detection", [],
+         "Trois fois par jour pour 10 minutes, indique la direction des créatures hostiles à 18 m, même invisibles, "
+         "éthérées ou déguisées ; un round de concentration montre la plus proche et leur nombre. Aura modérée de "
+         "divination ; NLS 10."),
+        ("Sceptre inamovible", 5000.0, "Immovable Rod", None, [],
+         "Sur pression d'un bouton (action de mouvement), reste fixe là où il est et porte jusqu'à 4 000 kg ; le "
+         "déplacer de 3 m demande un test de Force DD 30. Aura modérée de transmutation ; NLS 10."),
+        ("Sceptre de détection des métaux et minéraux", 10500.0, "Metal and Mineral Detection",
+         "Metal and Mineral Detection", [],
+         "Indique la plus grande masse de métal à 9 m, ou le métal ou minéral recherché et sa quantité (action "
+         "complexe). Aura modérée de divination ; NLS 9."),
+        ("Sceptre de négation", 37000.0, "Negation", None, [],
+         "Trois fois par jour, un rayon (attaque de contact à distance) dissipe les pouvoirs d'un objet magique "
+         "comme une Dissipation suprême de niveau 15, sans jet de sauvegarde, sans effet sur les artefacts. Aura "
+         "puissante (écoles diverses) ; NLS 15."),
+        ("Sceptre de suzeraineté", 60000.0, "Rulership", None, [],
          "Le porteur se fait obéir de créatures totalisant 300 DV à 36 m (Volonté DD 16 pour une Intelligence de 12 "
-         "ou plus) ; 500 minutes d'usage en tout. NLS 20."),
-        ("Sceptre de sécurité", 61000.0, None, [],
-         "Emmène le porteur et jusqu'à 199 créatures dans un paradis hors du monde, pour 200 jours divisés par "
-         "leur nombre ; on n'y vieillit pas et l'on y guérit deux fois plus vite. NLS 20."),
-        ("Sceptre de splendeur", 25000.0, None, [("Bonus Caracteristique", "Charisme", "Alteration", "+4")],
-         "Bonus d'altération de +4 en Charisme tant qu'on le porte ; habille de vêtements somptueux une fois par "
-         "jour et dresse un pavillon une fois par semaine. NLS 12."),
-        ("Sceptre merveilleux", 12000.0, "Wonder", [],
-         "Chaque usage produit au hasard un effet étrange : lenteur, lumières féeriques, éclair, pluie de "
-         "papillons, agrandissement... NLS 10."),
+         "ou plus) ; 500 minutes d'usage en tout, puis il tombe en poussière. Aura puissante d'enchantement ; "
+         "NLS 20."),
+        ("Sceptre de sécurité", 61000.0, "Security", None, [],
+         "Une fois par semaine, emmène le porteur et jusqu'à 199 créatures qui le touchent dans un paradis hors du "
+         "monde, pour 200 jours divisés par leur nombre (Volonté DD 17 pour refuser) ; on n'y vieillit pas et l'on y "
+         "guérit deux fois plus vite. Aura puissante d'invocation ; NLS 20."),
+        ("Sceptre de splendeur", 25000.0, "Splendor", None, [("Bonus Caracteristique", "Charisme", "Alteration", "+4")],
+         "Bonus d'altération de +4 en Charisme tant qu'on le tient ou le porte ; habille de vêtements somptueux "
+         "une fois par jour (12 heures) et dresse un pavillon de fête pour cent personnes une fois par semaine. "
+         "Aura puissante d'invocation et de transmutation ; NLS 12."),
+        ("Sceptre merveilleux", 12000.0, "Wonder", "Wonder", [],
+         "Chaque usage (action simple) produit au hasard un effet étrange : lenteur, lueur féerique, éclair, boule "
+         "de feu, nuée de papillons, agrandissement, pétrification... Aura modérée d'enchantement ; NLS 10."),
     ]
-    for nom, prix, anglais, proprietes, texte in sceptres:
-        c.ajoute(nom, "Sceptre", "Sceptre", prix, texte, proprietes,
-                 poids=5.0 if nom == "Sceptre de puissance seigneuriale" else 2.5,
+    for nom, prix, cle, anglais, proprietes, texte in sceptres:
+        c.ajoute(nom, "Sceptre", "Sceptre", prix, texte, proprietes, poids=2.5, srd=cle,
                  **({"_revue": anglais} if anglais else {}))
 
-    # Sceptres qui frappent comme une arme magique : (nom, arme, altération, prix, propriétés, texte, anglais)
+    # Sceptres qui frappent comme une arme magique : (nom, arme, altération, prix, clé SRD, propriétés, texte,
+    # poids, nom anglais quand le nom français est à confirmer)
     armes = [
-        ("Sceptre de vigilance", "Masse d'armes légère", 1, 85000.0, [("Bonus à l'initiative", None, None, "+1")],
-         "Masse d'armes légère +1 ; bonus d'intuition de +1 à l'initiative ; détections, discernement des "
-         "mensonges, lumière et vision de l'invisible à volonté ; planté en terre, avertit les alliés à 36 m et "
-         "leur accorde une prière. NLS 11.", "Alertness"),
-        ("Sceptre du python", "Bâton", 1, 13000.0, [],
-         "Bâton +1 ; jeté au sol, devient un constricteur géant aux ordres de son maître ; ne fonctionne que pour "
-         "un porteur bon. NLS 10.", None),
-        ("Sceptre de tonnerre et de foudre", "Masse d'armes légère", 2, 33000.0, [],
-         "Masse d'armes légère +2 ; une fois par jour chacun : coup de tonnerre (+3, étourdit, Vigueur DD 16), "
-         "éclair de 2d6 points d'électricité en plus, coup de tonnerre de zone et éclair de 9d6. NLS 9.",
-         "Thunder and Lightning"),
-        ("Sceptre de la vipère", "Masse d'armes lourde", 2, 19000.0, [],
+        ("Sceptre de vigilance", "Masse d'armes légère", 1, 85000.0, "Alertness",
+         [("Bonus à l'initiative", None, None, "+1")],
+         "Masse d'armes légère +1 ; bonus d'intuition de +1 à l'initiative ; détections (Bien, Mal, Chaos, Loi, "
+         "magie), détection du mensonge, lumière et détection de l'invisibilité, chacune par une action simple ; une "
+         "fois par jour, planté en terre, il avertit les alliés des ennemis à 36 m et leur accorde une prière, et une "
+         "fois par jour il anime onze petits objets. Aura modérée (plusieurs écoles) ; NLS 11.", 2.5, "Alertness"),
+        ("Sceptre de puissance seigneuriale", "Masse d'armes légère", 2, 70000.0, "Lordly Might", [],
+         "Masse d'armes légère +2 ; ses boutons en font une épée longue de feu +1, une hache d'armes +4 ou une "
+         "lance +3 (jusqu'à 4,50 m), une échelle de 15 m, un bélier (Force +12) ou une boussole. Une fois par jour "
+         "chacun : immobilisation de personne au contact (Volonté DD 14), terreur sur les ennemis à 3 m (Volonté "
+         "DD 16), contact qui inflige 2d4 points de dégâts et soigne autant le porteur (Volonté DD 17, 1/2). Aura "
+         "puissante (plusieurs écoles) ; NLS 19.", 5.0, None),
+        ("Sceptre du python", "Bâton", 1, 13000.0, "Python", [],
+         "Bâton +1 ; jeté au sol, devient un constricteur géant aux ordres de son maître, qui garde son +1 ; tué, il "
+         "redevient sceptre pour trois jours ; ne fonctionne que pour un porteur bon. Aura modérée de "
+         "transmutation ; NLS 10.", 5.0, None),
+        ("Sceptre de tonnerre et de foudre", "Masse d'armes légère", 2, 33000.0, "Thunder and Lightning", [],
+         "Masse d'armes légère +2 ; une fois par jour chacun : coup de tonnerre (frappe à +3 et étourdit, Vigueur "
+         "DD 16), coup de foudre (2d6 points d'électricité en plus), fracas comme le sort Cri (2d6 de son, Vigueur "
+         "DD 16) et éclair de 9d6 (Réflexes DD 16) ; une fois par semaine, fracas et éclair ensemble. Aura modérée "
+         "d'évocation ; NLS 9.", 2.5, "Thunder and Lightning"),
+        ("Sceptre de la vipère", "Masse d'armes lourde", 2, 19000.0, "Viper", [],
          "Masse d'armes lourde +2 ; une fois par jour pour 10 minutes, sa tête de serpent empoisonne (1d10 points de "
-         "Constitution, puis 1d10, Vigueur DD 14) ; ne fonctionne que pour un porteur mauvais. NLS 10.", None),
-        ("Sceptre de flétrissure", "Masse d'armes légère", 1, 25000.0, [],
+         "Constitution, puis 1d10, Vigueur DD 14) ; ne fonctionne que pour un porteur mauvais. Aura modérée de "
+         "nécromancie ; NLS 10.", 2.5, None),
+        ("Sceptre de flétrissure", "Masse d'armes légère", 1, 25000.0, "Withering", [],
          "Masse d'armes légère +1 qui ne fait pas de dégâts : son contact retire 1d4 points de Force et 1d4 de "
-         "Constitution (Vigueur DD 17), de façon permanente sur un coup critique. NLS 13.", "Withering"),
+         "Constitution (Vigueur DD 17), de façon permanente sur un coup critique. Aura puissante de nécromancie ; "
+         "NLS 13.", 2.5, "Withering"),
     ]
-    for nom, arme, bonus, prix, proprietes, texte, anglais in armes:
-        ajoute_arme(c, nom, bases[arme], bonus, prix, texte, proprietes,
-                    poids=5.0 if nom == "Sceptre du python" else None, **({"_revue": anglais} if anglais else {}))
+    for nom, arme, bonus, prix, cle, proprietes, texte, poids, anglais in armes:
+        ajoute_arme(c, nom, bases[arme], bonus, prix, texte, proprietes, poids=poids, srd=cle,
+                    **({"_revue": anglais} if anglais else {}))
 
 
 def sort_anglais(texte, noms):
@@ -685,36 +730,54 @@ def sort_anglais(texte, noms):
     return index.get(("%s, %s" % (m.group(2), m.group(1))).lower()) if m else None
 
 
+# Dons de métamagie des bâtons épiques, tels que le SRD les note dans la liste des sorts.
+METAMAGIE_BATONS = [("improved heightened", "augmentation d'intensité"), ("heightened", "augmentation d'intensité"),
+                    ("intensified", "sort intensifié"), ("extended", "extension de durée"),
+                    ("enlarged", "extension de portée"), ("quickened", "incantation rapide"),
+                    ("enhanced", "sort amélioré")]
+
+
 def batons_epiques(c, noms):
-    """Bâtons épiques du SRD : nom anglais gardé, les sorts qu'ils lancent d'après leurs conditions de création."""
+    """Bâtons épiques du SRD : nom anglais gardé, les sorts de leur liste avec les charges qu'ils coûtent, leurs dons
+    de métamagie et leur DD."""
     base = base_srd()
     armes = {"Fiery Power": ("+5", "bâton de combat +5 de feu, résistance au feu 30 tant qu'on le tient"),
              "Nature's Fury": ("+5", "bâton de combat +5 tueur d'aberrations")}
-    for r in base.execute("select name, price, caster_level, prereq from item where category='Staff' and "
+    for r in base.execute("select id, name, price, caster_level, full_text from item where category='Staff' and "
                           "subcategory='Epic' order by id"):
-        # Sorts des conditions de création qui donnent une propriété et non un pouvoir à charges.
-        exclus = {"Fiery Power": {"Continual Flame", "Protection from Energy"},
-                  "Planar Might": {"Protection from Energy"}, "Nature's Fury": {"Summon Monster I"}}
-        sorts = []
-        for morceau in r["prereq"].split(","):
-            anglais = sort_anglais({"geas": "Geas/Quest"}.get(morceau.strip(), morceau), noms)
-            if anglais in exclus.get(r["name"], ()):
-                continue
-            if anglais is not None and noms[anglais] not in sorts:
-                sorts.append(noms[anglais])
+        texte_srd = re.sub(r"\s+", " ", re.sub(r"<[^>]+>", " ", r["full_text"]))
+        sorts, proprietes = [], []
+        for anglais, avant, charges, apres in re.findall(r"([A-Za-z' ]+?) \(([^()]*?)(\d+) charges?([^()]*)\)",
+                                                         texte_srd):
+            anglais = sort_anglais({"geas": "Geas/Quest"}.get(anglais.strip().lower(), anglais), noms)
+            if anglais is None:
+                raise SystemExit("Sort de bâton épique inconnu : " + r["name"])
+            details = ["%s charge%s" % (charges, "s" if int(charges) > 1 else "")]
+            reste = avant.lower()
+            for motif, don in METAMAGIE_BATONS:
+                m = re.search(motif + r"(?: to (\d+)(?:st|nd|rd|th))?", reste)
+                if m:
+                    details.append(don + (" au niveau %s" % m.group(1) if m.group(1) else ""))
+                    reste = reste.replace(m.group(0), "")
+            dd = re.search(r"DC (\d+)", apres)
+            if dd:
+                details.append("DD " + dd.group(1))
+            sorts.append("%s (%s)" % (noms[anglais], ", ".join(details)))
+            proprietes.append(("Lancer un sort", noms[anglais], "Charges", plus(int(charges))))
         nom = "Staff of " + re.sub(r"^The ", "the ", r["name"])
-        proprietes = [("Lancer un sort", sort, "Charges", "+1") for sort in sorts]
-        texte = "Bâton épique de 50 charges ; sorts lancés, renforcés par des dons de métamagie : %s." % ", ".join(sorts)
+        texte = "Bâton épique de 50 charges qui lance : %s." % ", ".join(sorts)
+        alteration = 0
         if r["name"] in armes:
             bonus, arme = armes[r["name"]]
+            alteration = int(bonus)
             texte += " C'est aussi un %s." % arme
-            proprietes += [("Bonus Attaque", "Contondant", "Alteration", bonus),
-                           ("Bonus Dommage", "Contondant", "Alteration", bonus)]
+            proprietes = [("Bonus Attaque", "Contondant", "Alteration", bonus),
+                          ("Bonus Dommage", "Contondant", "Alteration", bonus)] + proprietes
             if r["name"] == "Fiery Power":
                 proprietes += [("Bonus Dommage", "Feu", "Alteration", "+1d6"), ("Résistance au feu", None, None, "+30")]
         c.ajoute(nom, "Bâton", "Bâton", prix_po(r["price"]), texte + " NLS %s." % r["caster_level"], proprietes,
-                 poids=2.5, charge=50, Taille="Grande", DegatDes="1d6", ZoneCritique=20, MultCrit=2, Solidite=5,
-                 Resistance=10, _revue=True)
+                 poids=2.5, charge=50, Taille="Grande", DegatDes="1d6", ZoneCritique=20, MultCrit=2,
+                 Solidite=5 + 2 * alteration, Resistance=10 + 10 * alteration, srd=r["id"], _revue=True)
 
 
 def sceptres_epiques(c, bases):
@@ -761,7 +824,7 @@ def sceptres_epiques(c, bases):
          "aussi animer les morts sur un mot. NLS 21."),
     ]
     for nom, prix, proprietes, texte in simples:
-        c.ajoute(nom, "Sceptre", "Sceptre", prix, texte, proprietes, poids=2.5, _revue=True)
+        c.ajoute(nom, "Sceptre", "Sceptre", prix, texte, proprietes, poids=2.5, srd=cle_sceptre(nom), _revue=True)
     armes = [("Rod of Besiegement", 447745.0, "Masse d'armes légère", 3,
               "Masse d'armes légère +3, +6 lors d'une charge ; deux fois par jour, un bélier de force frappe les "
               "fortifications pendant 24 rounds. NLS 24."),
@@ -775,7 +838,14 @@ def sceptres_epiques(c, bases):
                       "Bâton +5 ; jeté au sol sur un mot de commande, devient un dragon vénérable de sa couleur "
                       "aux ordres de son porteur. NLS 34."))
     for nom, prix, arme, bonus, texte in armes:
-        ajoute_arme(c, nom, bases[arme], bonus, prix, texte, _revue=True)
+        ajoute_arme(c, nom, bases[arme], bonus, prix, texte, srd=cle_sceptre(nom), _revue=True)
+
+
+def cle_sceptre(nom):
+    """'Rod of the Path' -> 'The Path' : clé SRD d'un sceptre épique ; 'nom|Rod' quand le nom revient ailleurs."""
+    cle = nom[len("Rod of "):]
+    cle = "The" + cle[3:] if cle.startswith("the Path") else cle[4:] if cle.startswith("the ") else cle
+    return cle + "|Rod" if cle in ("Fortification", "Invulnerability") else cle
 
 
 def sceptres_de_metamagie(c):
@@ -790,8 +860,8 @@ def sceptres_de_metamagie(c):
         nom = "Metamagic Rod, %s%s" % (don, "" if taille == "Normal" else ", " + taille)
         c.ajoute(nom, "Sceptre", "Sceptre", prix_po(r["price"]),
                  "Trois fois par jour, applique le don %s à un sort de niveau %d au plus, sans en augmenter le niveau. "
-                 "NLS %s." % (dons[don], niveaux[taille], r["caster_level"]), [], poids=2.5,
-                 _revue=True)
+                 "Aura puissante (sans école) ; NLS %s." % (dons[don], niveaux[taille], r["caster_level"]), [],
+                 poids=2.5, srd=r["name"], _revue=True)
 
 
 def objets_merveilleux(c):
@@ -1063,7 +1133,21 @@ def armes_et_armures_specifiques(c, bases):
                                          "Resistance")})
 
 
+# Aura des objets du SRD en français : force, puis école.
+FORCES_AURA = {"faint": "faible", "moderate": "modérée", "strong": "puissante"}
+ECOLES_AURA = {"abjuration": "d'abjuration", "conjuration": "d'invocation", "divination": "de divination",
+               "enchantment": "d'enchantement", "evocation": "d'évocation", "illusion": "d'illusion",
+               "necromancy": "de nécromancie", "transmutation": "de transmutation", "varied": "(plusieurs écoles)"}
+
+
+def aura(texte):
+    """'Strong abjuration' -> 'Aura puissante d'abjuration'."""
+    force, ecole = texte.strip().lower().split(" ", 1)
+    return "Aura %s %s" % (FORCES_AURA[force], ECOLES_AURA[ecole])
+
+
 def batons(c, noms):
+    """Bâtons du SRD : les sorts de leur liste, chacun avec les charges qu'il coûte."""
     francais = {"Abjuration": "Bâton d'abjuration", "Charming": "Bâton de charme", "Conjuration": "Bâton d'invocation",
                 "Defense": "Bâton de défense", "Divination": "Bâton de divination",
                 "Earth and Stone": "Bâton de terre et de pierre", "Enchantment": "Bâton d'enchantement",
@@ -1073,27 +1157,41 @@ def batons(c, noms):
                 "Power": "Bâton de surpuissance", "Size Alteration": "Bâton de changement de taille",
                 "Swarming Insects": "Bâton des insectes", "Transmutation": "Bâton de transmutation",
                 "Woodlands": "Bâton des forêts"}
+    # Bâtons qui sont aussi des armes : altération, propriétés en plus, texte.
+    armes = {"Power": (2, [("Bonus Classe Armure", "Chance", None, "+2")] + js("Chance", 2),
+                       "Bâton de combat +2 ; son porteur gagne un bonus de chance de +2 à la CA et aux jets de "
+                       "sauvegarde ; une charge dépensée (action libre) double ses dégâts pour un round (x3 sur un "
+                       "critique) ; brisé volontairement, il libère ses charges en une frappe vengeresse (8, 6 ou 4 "
+                       "fois leur nombre en dégâts selon la distance, Réflexes DD 17 pour moitié). Vide, il reste "
+                       "un bâton +2."),
+             "Woodlands": (2, [("Lancer un sort", noms["Pass without Trace"], "Illimité", None)],
+                           "Bâton de combat +2 ; Passage sans traces à volonté, sans dépenser de charge ; vide, il "
+                           "garde ces deux pouvoirs.")}
     base = base_srd()
-    for r in base.execute("select name, price, prereq from item where category='Staff' and subcategory='None'"):
-        sorts = []
-        for morceau in r["prereq"].split(","):
-            morceau = morceau.strip()
-            morceau = re.sub(r"^heightened ", "", morceau, flags=re.I)
-            if morceau.startswith("Craft") or morceau.startswith("creator"):
-                continue
-            cle = next((k for k in noms if k.lower() == morceau.lower()), None)
-            if cle is None:
-                cle = {"mass enlarge person": "Enlarge Person, Mass", "mass reduce person": "Reduce Person, Mass",
-                       "mass suggestion": "Suggestion, Mass", "greater teleport": "Teleport, Greater",
-                       "lesser globe of invulnerability": "Globe of Invulnerability, Lesser",
-                       "lesser restoration": "Restoration, Lesser"}.get(morceau.lower())
-            if cle is None:
-                raise SystemExit("Sort de bâton inconnu : " + morceau)
-            sorts.append(noms[cle])
+    for r in base.execute("select id, name, price, aura, caster_level, full_text from item where category='Staff' "
+                          "and subcategory='None' order by id"):
+        sorts, proprietes = [], []
+        for anglais, precision, charges in re.findall(r"<li>\s*<i>([^<]+)</i>(.*?)\((\d+) charges?\)\s*</li>",
+                                                      r["full_text"]):
+            # "<i>Suggestion</i>, mass" : la variante suit l'italique.
+            precision = re.sub(r"<[^>]+>", "", precision).strip()
+            variante = re.match(r",\s*(mass|greater|lesser)\b", precision, re.I)
+            if variante:
+                anglais += ", " + variante.group(1).capitalize()
+            sort = noms[sort_anglais(anglais, noms)]
+            m = re.search(r"heightened to (\d+)", precision)
+            sorts.append("%s (%s charge%s%s)" % (sort, charges, "s" if int(charges) > 1 else "",
+                                                 ", sort de niveau %s" % m.group(1) if m else ""))
+            proprietes.append(("Lancer un sort", sort, "Charges", plus(int(charges))))
+        texte = "Bâton de 50 charges qui lance : " + ", ".join(sorts) + "."
+        bonus, autres, arme = armes.get(r["name"], (0, [], "Sert aussi de bâton de combat."))
+        if bonus:
+            proprietes = [("Bonus Attaque", "Contondant", "Alteration", plus(bonus)),
+                          ("Bonus Dommage", "Contondant", "Alteration", plus(bonus))] + autres + proprietes
         c.ajoute(francais[r["name"]], "Bâton", "Bâton", prix_po(r["price"]),
-                 "Bâton de 50 charges qui lance : " + ", ".join(sorts) + ". Sert aussi de bâton de combat.",
-                 [("Lancer un sort", s, "Charges", "+1") for s in sorts], poids=2.5, charge=50,
-                 Taille="Grande", DegatDes="1d6", ZoneCritique=20, MultCrit=2, Solidite=5, Resistance=10)
+                 "%s %s %s ; NLS %s." % (texte, arme, aura(r["aura"]), r["caster_level"]), proprietes, poids=2.5,
+                 charge=50, srd=r["id"], Taille="Grande", DegatDes="1d6", ZoneCritique=20, MultCrit=2,
+                 Solidite=5 + 2 * bonus, Resistance=10 + 10 * bonus)
 
 
 def armes_speciales(c, bases):
@@ -1150,4 +1248,5 @@ def objets_magiques(bases):
     sceptres_de_metamagie(c)
     armes_speciales(c, bases)
     objets_merveilleux_ah(c, noms)
+    objets_anneaux_sceptres.anneaux_sceptres(c, bases, noms)
     return c.objets, c.proprietes, c.srd

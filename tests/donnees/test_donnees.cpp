@@ -834,6 +834,8 @@ private Q_SLOTS:
         QTest::newRow("sceptre") << "Sceptre de splendeur" << "Bonus Caracteristique" << "Charisme" << "Alteration"
                                  << "+4";
         QTest::newRow("anneau épique") << "Anneau de protection +7" << "Bonus Classe Armure" << "Parade" << "" << "+7";
+        // Chaque sort d'un bâton coûte ses propres charges.
+        QTest::newRow("bâton") << "Bâton de vie" << "Lancer un sort" << "Rappel à la vie" << "Charges" << "+5";
     }
     void proprietesDeReference()
     {
