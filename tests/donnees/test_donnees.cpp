@@ -24,7 +24,7 @@ const QStringList kGenres = {
     "Bonus arme naturelle (altération)", "Résistance à la magie", "Résistance au feu", "Résistance au froid",
     "Résistance à l'acide", "Résistance à l'électricité", "Résistance au son", "Résistance aux dégats",
     "Bonus Dommage", "Bonus Attaque", "Bonus dommage spécial", "Rejet des morts vivants accru",
-    "Bonus à l'initiative", "Arc de Puissance"};
+    "Bonus à l'initiative", "Arc de Puissance", "Animé"};
 
 const QStringList kComposantesCA = {"Armure", "Alteration Armure", "Naturelle", "Alteration Naturelle", "Parade",
                                     "Esquive", "Force Armure", "Force Bouclier", "Chance", "Intuition", "CA Divers",
