@@ -8,7 +8,7 @@ import re
 
 from tsv_srd import base_srd
 from noms_sorts import noms_sorts
-from objets_magiques import ajoute_arme, plus, type_degats
+from objets_magiques import accorde, ajoute_arme, plus, type_degats
 
 FORCES = {"Faint": "faible", "Moderate": "modérée", "Strong": "puissante"}
 ECOLES = {"abjuration": "d'abjuration", "conjuration": "d'invocation", "divination": "de divination",
@@ -44,8 +44,8 @@ class Srd:
 def nom_objet(base, francais, anglais, revue):
     """Nom d'une arme ou armure à capacité : français, ou nom anglais de la capacité entre parenthèses."""
     if revue is True:
-        return "%s +1 (%s)" % (base, anglais)
-    return "%s %s +1" % (base, francais)
+        return "%s +1 (%s)" % (base, anglais.replace("(", "").replace(")", ""))
+    return "%s %s +1" % (base, accorde(francais, base))
 
 
 # Capacités d'armes que les armes à capacités ne rendaient pas encore :
@@ -70,7 +70,8 @@ CAPACITES = [
      "au début de son tour, le porteur reporte tout ou partie de l'altération de l'arme sur sa classe d'armure, "
      "jusqu'à son tour suivant", False),
     (232, "Disruption", "perturbatrice", "Disruption", 2, ["Masse d'armes lourde", "Morgenstern", "Marteau de guerre"],
-     [], "arme contondante seulement : un mort-vivant qu'elle touche est détruit s'il rate un jet de Vigueur (DD 14)",
+     [], "un mort-vivant qu'elle touche est détruit s'il rate un jet de Vigueur (DD 14) ; réservée aux armes "
+         "contondantes",
      False),
     (233, "Distance", "de longue portée", "Distance", 1, TIR, [], "son facteur de portée double", False),
     (235, "Flaming Burst", "de feu intense", None, 2, ["Épée longue", "Grande hache", "Arc long"],
@@ -115,43 +116,10 @@ CAPACITES = [
      "chaque coup libère une énergie destructrice : 2d6 points de dégâts en plus pour la cible, 1d6 pour le "
      "porteur", False),
     (254, "Vorpal", "vorpale", None, 5, ["Épée longue", "Épée à deux mains", "Cimeterre"], [],
-     "arme tranchante seulement : sur un 20 naturel confirmé en coup critique, elle tranche la tête de la cible",
+     "sur un 20 naturel confirmé en coup critique, elle tranche la tête de la cible ; réservée aux armes "
+     "tranchantes",
      False),
     # Capacités épiques : nom anglais gardé en attendant le nom officiel.
-    (25, "Acidic Blast", None, True, 6, ["Épée longue", "Arc long"], [("Bonus Dommage", "Acide", "Alteration", "+3d6")],
-     "sur ordre, elle ruisselle d'acide : 3d6 points de dégâts d'acide en plus, 6d6 sur un coup critique (9d6 "
-     "pour un multiplicateur de 3, 12d6 pour 4) ; un arc les transmet à ses projectiles", True),
-    (31, "Fiery Blast", None, True, 6, ["Épée longue", "Arc long"], [("Bonus Dommage", "Feu", "Alteration", "+3d6")],
-     "sur ordre, elle flambe : 3d6 points de dégâts de feu en plus, 6d6 sur un coup critique (9d6 pour un "
-     "multiplicateur de 3, 12d6 pour 4) ; un arc les transmet à ses projectiles", True),
-    (33, "Icy Blast", None, True, 6, ["Épée longue", "Arc long"], [("Bonus Dommage", "Froid", "Alteration", "+3d6")],
-     "sur ordre, elle se couvre de givre : 3d6 points de dégâts de froid en plus, 6d6 sur un coup critique (9d6 "
-     "pour un multiplicateur de 3, 12d6 pour 4) ; un arc les transmet à ses projectiles", True),
-    (34, "Lightning Blast", None, True, 6, ["Épée longue", "Arc long"],
-     [("Bonus Dommage", "Electricité", "Alteration", "+3d6")],
-     "sur ordre, elle crépite : 3d6 points de dégâts d'électricité en plus, 6d6 sur un coup critique (9d6 pour "
-     "un multiplicateur de 3, 12d6 pour 4) ; un arc les transmet à ses projectiles", True),
-    (36, "Sonic Blast", None, True, 6, ["Épée longue", "Arc long"], [("Bonus Dommage", "Sonique", "Alteration", "+3d6")],
-     "sur ordre, elle bourdonne : 3d6 points de dégâts de son en plus, 6d6 sur un coup critique (9d6 pour un "
-     "multiplicateur de 3, 12d6 pour 4) ; un arc les transmet à ses projectiles", True),
-    (26, "Anarchic Power", None, True, 8, ["Épée longue", "Grande hache"],
-     [("Bonus Dommage", "Anarchique", "Alteration", "+3d6")],
-     "arme chaotique : contre une créature loyale, 3d6 points de dégâts en plus et un niveau négatif (Vigueur "
-     "DD 23 le lendemain), davantage sur un coup critique ; une créature loyale qui la manie subit trois niveaux "
-     "négatifs", True),
-    (27, "Axiomatic Power", None, True, 8, ["Épée longue", "Grande hache"],
-     [("Bonus Dommage", "Axiomatique", "Alteration", "+3d6")],
-     "arme loyale : contre une créature chaotique, 3d6 points de dégâts en plus et un niveau négatif (Vigueur "
-     "DD 23 le lendemain), davantage sur un coup critique ; une créature chaotique qui la manie subit trois "
-     "niveaux négatifs", True),
-    (32, "Holy Power", None, True, 8, ["Épée longue", "Grande hache"], [("Bonus Dommage", "Sainte", "Alteration", "+3d6")],
-     "arme bonne : contre une créature mauvaise, 3d6 points de dégâts en plus et un niveau négatif (Vigueur "
-     "DD 23 le lendemain), davantage sur un coup critique ; une créature mauvaise qui la manie subit trois "
-     "niveaux négatifs", True),
-    (39, "Unholy Power", None, True, 8, ["Épée longue", "Grande hache"], [("Bonus Dommage", "Impie", "Alteration", "+3d6")],
-     "arme mauvaise : contre une créature bonne, 3d6 points de dégâts en plus et un niveau négatif (Vigueur "
-     "DD 23 le lendemain), davantage sur un coup critique ; une créature bonne qui la manie subit trois niveaux "
-     "négatifs", True),
     (28, "Distant Shot", None, True, 6, ["Arc long", "Arbalète légère"], [],
      "elle atteint toute cible en vue sans malus de portée", True),
     (29, "Dread", None, True, 7, ["Épée longue", "Arc long"], [("Bonus Dommage", "Tueuse", "Alteration", "+4d6")],
@@ -161,13 +129,37 @@ CAPACITES = [
      "lâchée par une action libre, elle combat seule aussi longtemps qu'on le veut, jusqu'à 18 m de son maître",
      True),
     (35, "Mighty Disruption", None, True, 6, ["Masse d'armes lourde", "Morgenstern"], [],
-     "arme contondante seulement : un mort-vivant qu'elle touche est détruit s'il rate un jet de Vigueur (DD 21)",
+     "un mort-vivant qu'elle touche est détruit s'il rate un jet de Vigueur (DD 21) ; réservée aux armes "
+     "contondantes",
      True),
     (37, "Triple-Throw", None, True, 6, ["Hache de lancer", "Javeline"], [],
      "lancée, elle crée deux copies d'elle-même qui attaquent aussi, puis disparaissent", True),
     (38, "Unerring Accuracy", None, True, 6, ["Arc long", "Arbalète légère"], [],
      "ses tirs ignorent l'abri (sauf total) et les chances de rater dues au camouflage", True),
 ]
+
+# Explosions d'énergie épiques : (id SRD, anglais, genre de dégâts, énergie, image)
+for _ident, _anglais, _genre, _energie, _image in (
+        (25, "Acidic Blast", "Acide", "d'acide", "elle ruisselle d'acide"),
+        (31, "Fiery Blast", "Feu", "de feu", "elle flambe"),
+        (33, "Icy Blast", "Froid", "de froid", "elle se couvre de givre"),
+        (34, "Lightning Blast", "Electricité", "d'électricité", "elle crépite"),
+        (36, "Sonic Blast", "Sonique", "de son", "elle bourdonne")):
+    CAPACITES.append((_ident, _anglais, None, True, 6, ["Épée longue", "Arc long"],
+                      [("Bonus Dommage", _genre, "Alteration", "+3d6")],
+                      "sur ordre, %s : 3d6 points de dégâts %s en plus, 6d6 sur un coup critique (9d6 pour un "
+                      "multiplicateur de 3, 12d6 pour 4) ; un arc les transmet à ses projectiles" % (_image, _energie),
+                      True))
+# Puissances d'alignement épiques : (id SRD, anglais, genre de dégâts, alignement, victimes)
+for _ident, _anglais, _genre, _alignement, _victime in (
+        (26, "Anarchic Power", "Anarchique", "le Chaos", "loyale"),
+        (27, "Axiomatic Power", "Axiomatique", "la Loi", "chaotique"),
+        (32, "Holy Power", "Sainte", "le Bien", "mauvaise"), (39, "Unholy Power", "Impie", "le Mal", "bonne")):
+    CAPACITES.append((_ident, _anglais, None, True, 8, ["Épée longue", "Grande hache"],
+                      [("Bonus Dommage", _genre, "Alteration", "+3d6")],
+                      "alignée sur %s, elle inflige à une créature %s 3d6 points de dégâts en plus et un niveau "
+                      "négatif (Vigueur DD 23 le lendemain), davantage sur un coup critique ; une créature %s qui la "
+                      "manie subit trois niveaux négatifs" % (_alignement, _victime, _victime), True))
 
 
 def capacites_armes(c, bases, srd):
@@ -202,7 +194,8 @@ def capacites_armures_table():
     t = []
     for ident, anglais, energie, genre in ENERGIES_ARMURE:
         de = "au " if not energie.startswith("l'") else "à "
-        for decalage, qualite, revue, valeur, prix in ((0, "", None, 10, 18000), (1, " améliorée", "Improved", 20, 42000),
+        for decalage, qualite, revue, valeur, prix in ((0, "", None, 10, 18000),
+                                                        (1, " améliorée", "Improved", 20, 42000),
                                                         (2, " suprême", "Greater", 30, 66000)):
             nom_anglais = "%s Resistance%s" % (anglais, ", " + revue if revue else "")
             t.append((ident + decalage, nom_anglais,
@@ -255,7 +248,7 @@ def capacites_armures_table():
         (16, "Negating", None, True, 5, 0, ARMURES, [],
          "dès qu'une arme magique touche le porteur, l'armure lance sur elle une Dissipation suprême (une fois par "
          "jour et par arme)", False),
-        (168, "Animated", "animé", None, 2, 0, BOUCLIERS, [("Animé", None, None, None)],
+        (168, "Animated", "animée", None, 2, 0, BOUCLIERS, [("Animé", None, None, None)],
          "sur ordre, le bouclier flotte et protège son porteur, qui garde les mains libres, pendant quatre rounds",
          False),
         (169, "Arrow Catching", "attire-projectiles", "Arrow Catching", 1, 0, BOUCLIERS, [],
@@ -264,23 +257,24 @@ def capacites_armures_table():
         (170, "Arrow Deflection", "de déviation des projectiles", "Arrow Deflection", 2, 0, BOUCLIERS, [],
          "une fois par round, le porteur dévie un projectile ou une arme lancée qui allait le toucher (Réflexes "
          "DD 20, plus l'altération du projectile)", False),
-        (171, "Bashing", "cogneur", "Bashing", 1, 0, BOUCLIERS, [],
+        (171, "Bashing", "cogneuse", "Bashing", 1, 0, BOUCLIERS, [],
          "un coup de bouclier frappe comme une arme de deux catégories de taille de plus, avec +1 à l'attaque et aux "
          "dégâts", False),
-        (172, "Blinding", "aveuglant", None, 1, 0, BOUCLIERS, [],
+        (172, "Blinding", "aveuglante", None, 1, 0, BOUCLIERS, [],
          "deux fois par jour, un éclair aveugle pendant 1d4 rounds ceux qui sont à 6 m (Réflexes DD 14), sauf le "
          "porteur", False),
-        (187, "Reflecting", "réfléchissant", "Reflecting", 5, 0, BOUCLIERS, [],
+        (187, "Reflecting", "réfléchissante", "Reflecting", 5, 0, BOUCLIERS, [],
          "une fois par jour, il renvoie un sort à son lanceur, comme Renvoi des sorts", False),
     ]
-    for ident, anglais, genre in ((1, "Acid Warding", "Résistance à l'acide"), (2, "Cold Warding", "Résistance au froid"),
+    for ident, anglais, genre in ((1, "Acid Warding", "Résistance à l'acide"),
+                                  (2, "Cold Warding", "Résistance au froid"),
                                   (4, "Fire Warding", "Résistance au feu"),
                                   (15, "Lightning Warding", "Résistance à l'électricité"),
                                   (17, "Sonic Warding", "Résistance au son")):
         t.append((ident, anglais, None, True, 6, 0, ARMURES, [(genre, None, None, "+50")],
                   "elle absorbe chaque round les 50 premiers points de dégâts de cette énergie", True))
-    for ident, rd, bonus in ((5, ("Magie", 10), 4), (6, ("Magie", 15), 5), (7, ("Epique", 5), 6), (8, ("Epique", 10), 7)):
-        cible, valeur = rd
+    for ident, cible, valeur, bonus in ((5, "Magie", 10, 4), (6, "Magie", 15, 5), (7, "Epique", 5, 6),
+                                        (8, "Epique", 10, 7)):
         t.append((ident, "Great Invulnerability (%d/%s)" % (valeur, "magic" if cible == "Magie" else "epic"), None,
                   True, bonus, 0, ARMURES_BOUCLIERS, [("Résistance aux dégats", cible, None, plus(valeur))],
                   "réduction des dégâts %d/%s" % (valeur, "magie" if cible == "Magie" else "épique"), bonus >= 6))
@@ -441,7 +435,8 @@ def armes_specifiques(c, bases, srd, noms):
     # Armes de maître en matière spéciale, sans magie : +1 à l'attaque seulement.
     for ident, nom, nom_base, prix, texte in (
             (256, "Hache d'armes en adamantium", "Hache d'armes", 3010.0,
-             "Hache d'armes d'adamantium, de maître : +1 aux jets d'attaque ; elle ignore la solidité inférieure à 20."),
+             "Hache d'armes d'adamantium, de maître : +1 aux jets d'attaque ; elle ignore la solidité inférieure "
+             "à 20."),
             (257, "Dague en adamantium", "Dague", 3002.0,
              "Dague d'adamantium, de maître : +1 aux jets d'attaque ; elle ignore la solidité inférieure à 20."),
             (272, "Épée longue en fer froid de maître", "Épée longue", 330.0,
@@ -482,7 +477,8 @@ def armes_specifiques(c, bases, srd, noms):
         (273, "Voleuse de neuf vies", "Nine Lives Stealer", "Épée longue", 2, 23057.0, None, [],
          "Épée longue +2 mauvaise ; neuf fois, un coup critique tue la victime sauf jet de Vigueur (DD 20), puis "
          "elle n'est plus qu'une épée +2 ; une créature bonne qui la manie subit un niveau négatif.", {}),
-        (274, "Arc du serment", "Oathbow", "Arc long composite", 2, 25600.0, None, [("Arc de Puissance", None, None, "+2")],
+        (274, "Arc du serment", "Oathbow", "Arc long composite", 2, 25600.0, None,
+         [("Arc de Puissance", None, None, "+2")],
          "Arc long composite +2 (Force +2) de facture elfique ; une fois par jour, contre un ennemi juré à voix "
          "haute, il est +5, ses flèches infligent 2d6 points de dégâts en plus et le critique multiplie par 4 ; "
          "contre les autres, ce n'est qu'un arc de maître.", {}),
@@ -592,6 +588,9 @@ def armes_specifiques(c, bases, srd, noms):
             (276, "Carreau hurleur", "Screaming Bolt", "Carreaux", 2, 267.0, 0.05,
              "Carreau +2 qui hurle quand on le tire : les ennemis du tireur à 6 m de sa course sont secoués "
              "(Volonté DD 14)."),
+            (280, "Flèche tueuse", "Slaying Arrow", "Flèches", 1, 2282.0, 0.075,
+             "Flèche +1 vouée à une sorte de créatures : une créature de cette sorte qu'elle touche meurt, ou est "
+             "détruite, sauf jet de Vigueur (DD 20)."),
             (280, "Flèche tueuse supérieure", "Slaying Arrow, Greater", "Flèches", 1, 4057.0, 0.075,
              "Flèche +1 vouée à une sorte de créatures : une créature de cette sorte qu'elle touche meurt, ou est "
              "détruite, sauf jet de Vigueur (DD 23)."),

@@ -1072,7 +1072,7 @@ def armes_speciales(c, bases):
                 continue
             if suffixe == "sanglante" and arme["GroupeObjet"] in ("Masse d'armes lourde", "Marteau de guerre"):
                 continue
-            nom = "%s %s +1" % (nom_base, suffixe)
+            nom = "%s %s +1" % (nom_base, accorde(suffixe, nom_base))
             total = 1 + equivalent
             cible = type_degats(arme)
             champs = {k: arme[k] for k in ("Taille", "DegatDes", "ZoneCritique", "MultCrit", "Portee")}
@@ -1081,6 +1081,23 @@ def armes_speciales(c, bases):
                      [("Bonus Attaque", cible, "Alteration", "+1"), ("Bonus Dommage", cible, "Alteration", "+1")]
                      + proprietes, poids=arme["PoidsBase"], Solidite=arme["Solidite"] + 2, srd=CAPACITES_SRD[suffixe],
                      Resistance=arme["Resistance"] + 10, **champs)
+
+
+# Objets de base masculins : les capacités s'y accordent ("Arc long saint +1").
+MASCULINS = {"Arc long", "Arc court", "Cimeterre", "Marteau de guerre", "Morgenstern", "Harnois", "Écu en acier",
+             "Écu en bois", "Bâton", "Kama", "Siangham", "Trident"}
+MASCULIN = {"sainte": "saint", "acérée": "acéré", "sanglante": "sanglant", "tueuse": "tueur", "dansante": "dansant",
+            "défensive": "défensif", "perturbatrice": "perturbateur", "spectrale": "spectral",
+            "miséricordieuse": "miséricordieux", "chercheuse": "chercheur", "cruelle": "cruel", "vorpale": "vorpal",
+            "éthérée": "éthéré", "glissante": "glissant", "améliorée": "amélioré", "animée": "animé",
+            "aveuglante": "aveuglant", "réfléchissante": "réfléchissant", "cogneuse": "cogneur"}
+
+
+def accorde(suffixe, nom_base):
+    """Suffixe écrit au féminin, accordé au nom de l'objet de base ; les compléments ("de feu") ne changent pas."""
+    if nom_base not in MASCULINS or suffixe.startswith(("de ", "d'")):
+        return suffixe
+    return " ".join(MASCULIN.get(mot, mot) for mot in suffixe.split())
 
 
 def type_degats(arme):
