@@ -189,6 +189,8 @@ ARMURES_BOUCLIERS = ["Harnois", "Cuirasse", "Chemise de mailles", "Écu en acier
 BOUCLIERS = ["Écu en acier", "Rondache en acier"]
 
 
+# La réduction des dégâts reste dans le texte : l'arbre des propriétés du catalogue ne propose pour elle que des
+# cibles d'énergie, pas "magie", "épique" ni "-".
 def capacites_armures_table():
     """(id SRD, anglais, suffixe, revue, bonus équivalent, supplément en po, bases, propriétés, effet, épique)"""
     t = []
@@ -237,7 +239,7 @@ def capacites_armures_table():
          "sur ordre, elle prend l'aspect de vêtements ordinaires en gardant toutes ses qualités ; Vision lucide "
          "révèle sa vraie nature", False),
         (186, "Invulnerability|Armor", "d'invulnérabilité", None, 3, 0, ARMURES,
-         [("Résistance aux dégats", "Magie", None, "+5")], "réduction des dégâts 5/magie", False),
+         [], "réduction des dégâts 5/magie", False),
         (204, "Undead Controlling", "de contrôle des morts-vivants", "Undead Controlling", 0, 49000,
          ARMURES_BOUCLIERS, [],
          "le porteur contrôle jusqu'à 26 DV de morts-vivants par jour, comme par le sort Contrôle des morts-vivants",
@@ -273,11 +275,10 @@ def capacites_armures_table():
                                   (17, "Sonic Warding", "Résistance au son")):
         t.append((ident, anglais, None, True, 6, 0, ARMURES, [(genre, None, None, "+50")],
                   "elle absorbe chaque round les 50 premiers points de dégâts de cette énergie", True))
-    for ident, cible, valeur, bonus in ((5, "Magie", 10, 4), (6, "Magie", 15, 5), (7, "Epique", 5, 6),
-                                        (8, "Epique", 10, 7)):
-        t.append((ident, "Great Invulnerability (%d/%s)" % (valeur, "magic" if cible == "Magie" else "epic"), None,
-                  True, bonus, 0, ARMURES_BOUCLIERS, [("Résistance aux dégats", cible, None, plus(valeur))],
-                  "réduction des dégâts %d/%s" % (valeur, "magie" if cible == "Magie" else "épique"), bonus >= 6))
+    for ident, valeur, anglais, francais, bonus in ((5, 10, "magic", "magie", 4), (6, 15, "magic", "magie", 5),
+                                                    (7, 5, "epic", "épique", 6), (8, 10, "epic", "épique", 7)):
+        t.append((ident, "Great Invulnerability (%d/%s)" % (valeur, anglais), None, True, bonus, 0, ARMURES_BOUCLIERS,
+                  [], "réduction des dégâts %d/%s" % (valeur, francais), bonus >= 6))
     for ident, rm, bonus in ((10, 21, 6), (11, 23, 7), (12, 25, 8), (13, 27, 9)):
         t.append((ident, "Great Spell Resistance (%d)" % rm, None, True, bonus, 0, ARMURES_BOUCLIERS,
                   [("Résistance à la magie", None, None, plus(rm))], "résistance à la magie %d" % rm, True))
@@ -339,7 +340,7 @@ def armures_specifiques(c, bases, srd, noms):
     # (id SRD, nom, revue, armure de base, altération, prix, poids, changements, propriétés, texte)
     armures = [
         (206, "Cuirasse en adamantium", None, "Cuirasse", 0, 10200.0, None, {"Solidite": 20},
-         [("Résistance aux dégats", "-", None, "+2")],
+         [],
          "Cuirasse d'adamantium, de maître : réduction des dégâts 2/-."),
         (207, "Armure à bandes de chance", "Banded Mail of Luck", "Armure à bandes", 3, 18900.0, None, {}, [],
          "Armure à bandes +3 sertie de dix gemmes ; une fois par semaine, le porteur fait relancer un jet d'attaque "
@@ -351,7 +352,7 @@ def armures_specifiques(c, bases, srd, noms):
         (211, "Harnois en peau de dragon", None, "Harnois", 0, 3300.0, None, {}, [],
          "Harnois de maître fait de cuir de dragon et non de métal : un druide peut le porter."),
         (212, "Harnois nain", None, "Harnois", 0, 16500.0, None, {"Solidite": 20},
-         [("Résistance aux dégats", "-", None, "+3")], "Harnois d'adamantium, de maître : réduction des dégâts 3/-."),
+         [], "Harnois d'adamantium, de maître : réduction des dégâts 3/-."),
         (214, "Harnois de mithral de rapidité", "Mithral Full Plate of Speed", "Harnois", 1, 26500.0, 12.5, mithral,
          [("Lancer un sort", sort(noms, "Haste"), "Par Jour", "+1")],
          "Harnois +1 en mithral, armure intermédiaire : bonus de Dextérité maximal +3, malus d'armure aux tests -3, "
@@ -366,8 +367,8 @@ def armures_specifiques(c, bases, srd, noms):
          "Harnois +1 orné de vagues et de poissons : le porteur nage comme sans armure, respire sous l'eau et parle "
          "avec toute créature aquatique douée de langage."),
         # Épiques
-        (18, "Antimagic Armor", True, "Harnois", 1, 871500.0, None, {"Solidite": 22},
-         [("Résistance aux dégats", "Magie", None, "+5")],
+        (18, "Antimagic Armor", True, "Harnois", 1, 871500.0, None, {"Solidite": 20},
+         [],
          "Harnois +1 d'adamantium (réduction des dégâts 3/-), d'invulnérabilité (5/magie) et qui dissipe les armes "
          "magiques qui le touchent ; les tests de dissipation contre lui ou son porteur subissent un malus de 5."),
         (19, "Armor of the Abyssal Horde", True, "Harnois", 6, 768260.0, None, {}, [],
@@ -499,7 +500,7 @@ def armes_specifiques(c, bases, srd, noms):
         (283, "Épée voleuse de vie", "Sword of Life Stealing", "Épée longue", 2, 25715.0, None, [],
          "Épée longue +2 de fer noir ; chaque coup critique inflige un niveau négatif (Vigueur DD 16 le lendemain) "
          "et donne au porteur 1d6 points de vie temporaires pour 24 heures.", {}),
-        (284, "Épée des plans", "Sword of the Planes", "Épée longue", 1, 22315.0, None, [],
+        (284, "Sword of the Planes", True, "Épée longue", 1, 22315.0, None, [],
          "Épée longue +1 sur le plan Matériel, +2 sur les plans élémentaires ou contre les élémentaires, +3 sur "
          "les plans Astral et Éthéré, +4 ailleurs ou contre tout extérieur.", {}),
         (285, "Épée de subtilité", "Sword of Subtlety", "Épée courte", 1, 22310.0, None, [],
