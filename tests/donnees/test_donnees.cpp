@@ -831,6 +831,10 @@ private Q_SLOTS:
         QTest::newRow("sceptre") << "Sceptre de splendeur" << "Bonus Caracteristique" << "Charisme" << "Alteration"
                                  << "+4";
         QTest::newRow("anneau épique") << "Anneau de protection +7" << "Bonus Classe Armure" << "Parade" << "" << "+7";
+        QTest::newRow("armure d'ombre") << "Harnois d'ombre +1" << "Bonus Competence" << "Discrétion" << "Aptitude"
+                                        << "+5";
+        QTest::newRow("lame de chance") << "Lame de chance (1 souhait)" << "Bonus Jet Sauvegarde" << "Volonté"
+                                        << "Chance" << "+1";
     }
     void proprietesDeReference()
     {
