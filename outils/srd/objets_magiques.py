@@ -308,6 +308,8 @@ CAPACITES_ARMES = [
     ("sanglante", 2, [("Bonus Dommage", "Sanglante", "Alteration", "+1")],
      "chaque coup fait perdre 1 point de Constitution"),
 ]
+CAPACITES_SRD = {"de feu": 234, "de froid": 236, "de foudre": 246, "sainte": 238, "impie": 252, "anarchique": 226,
+                 "axiomatique": 227, "acérée": 240, "sanglante": 255}
 BASES_CAPACITES = ["Épée longue", "Épée courte", "Épée bâtarde", "Épée à deux mains", "Cimeterre", "Rapière",
                    "Hache d'armes", "Grande hache", "Dague", "Masse d'armes lourde", "Marteau de guerre",
                    "Morgenstern", "Arc long", "Arc court", "Arbalète légère"]
@@ -1096,11 +1098,13 @@ def armes_et_armures_specifiques(c, bases):
          "compétences liées au Charisme, +2 au score de commandement ; les troupes alliées à 108 m gagnent en "
          "courage. Aura puissante d'enchantement ; NLS 15."),
         ("Armure céleste", "Cotte de mailles", 3, 22400.0, 10.0,
-         {"BonusDexMax": 8, "PenaliteArmure": -2, "EchecSortProfane": 15}, [],
+         {"BonusDexMax": 8, "PenaliteArmure": -2, "EchecSortProfane": 15}, [("Lancer un sort", "Vol", "Par Jour", "+1")],
          "Cotte de mailles +3 argentée ou dorée, armure légère qui se porte sous les vêtements : bonus de "
          "Dextérité maximal +8, malus d'armure aux tests -2, échec des sorts profanes 15 % ; Vol une fois par "
          "jour. Aura faible de transmutation (Bien) ; NLS 5."),
     ]
+    srd = {"Cotte de mailles elfique": 213, "Peau de rhinocéros": 217, "Cuirasse de commandement": 208,
+           "Armure céleste": 209, "Langue de feu": 261, "Vengeresse sacrée": 263, "Dague venimeuse": 259}
     for nom, nom_base, bonus, prix, poids, changements, proprietes, texte in armures:
         base = bases[nom_base]
         champs = {k: base.get(k) for k in champs_armure}
@@ -1110,7 +1114,7 @@ def armes_et_armures_specifiques(c, bases):
             champs["Resistance"] = (champs["Resistance"] or 0) + 10 * bonus
             proprietes = [("Bonus Classe Armure", "Alteration Armure", None, plus(bonus))] + proprietes
         c.ajoute(nom, base["GroupeObjet"], base["Type"], prix, texte, proprietes,
-                 poids=poids if poids is not None else base["PoidsBase"], **champs)
+                 poids=poids if poids is not None else base["PoidsBase"], srd=srd[nom], **champs)
     armes = [
         ("Langue de feu", "Épée longue", 1, 20715.0, [("Bonus Dommage", "Feu", "Alteration", "+1d6")],
          "Épée longue +1 de feu intense ; une fois par jour, lance un rayon de feu à 9 m (attaque de contact à "
@@ -1124,11 +1128,11 @@ def armes_et_armures_specifiques(c, bases):
          "Empoisonnement (DD 14). Aura faible de nécromancie ; NLS 5."),
     ]
     for nom, nom_base, bonus, prix, proprietes, texte in armes:
-        ajoute_arme(c, nom, bases[nom_base], bonus, prix, texte, proprietes)
+        ajoute_arme(c, nom, bases[nom_base], bonus, prix, texte, proprietes, srd=srd[nom])
     javeline = bases["Javeline"]
     c.ajoute("Javeline de foudre", javeline["GroupeObjet"], javeline["Type"], 1500.0,
              "Lancée, elle devient un éclair de 5d6 points de dégâts d'électricité (Réflexes DD 14, 1/2 dégâts) et "
-             "se consume. Aura faible d'évocation ; NLS 5.", [], poids=javeline["PoidsBase"],
+             "se consume. Aura faible d'évocation ; NLS 5.", [], poids=javeline["PoidsBase"], srd=264,
              **{k: javeline[k] for k in ("Taille", "DegatDes", "ZoneCritique", "MultCrit", "Portee", "Solidite",
                                          "Resistance")})
 
@@ -1204,15 +1208,32 @@ def armes_speciales(c, bases):
                 continue
             if suffixe == "sanglante" and arme["GroupeObjet"] in ("Masse d'armes lourde", "Marteau de guerre"):
                 continue
-            nom = "%s %s +1" % (nom_base, suffixe)
+            nom = "%s %s +1" % (nom_base, accorde(suffixe, nom_base))
             total = 1 + equivalent
             cible = type_degats(arme)
             champs = {k: arme[k] for k in ("Taille", "DegatDes", "ZoneCritique", "MultCrit", "Portee")}
             c.ajoute(nom, arme["GroupeObjet"], arme["Type"], arme["CoutTotal"] + 300 + 2000.0 * total * total,
                      "Arme magique +1 : %s." % effet,
                      [("Bonus Attaque", cible, "Alteration", "+1"), ("Bonus Dommage", cible, "Alteration", "+1")]
-                     + proprietes, poids=arme["PoidsBase"], Solidite=arme["Solidite"] + 2,
+                     + proprietes, poids=arme["PoidsBase"], Solidite=arme["Solidite"] + 2, srd=CAPACITES_SRD[suffixe],
                      Resistance=arme["Resistance"] + 10, **champs)
+
+
+# Objets de base masculins : les capacités s'y accordent ("Arc long saint +1").
+MASCULINS = {"Arc long", "Arc court", "Cimeterre", "Marteau de guerre", "Morgenstern", "Harnois", "Écu en acier",
+             "Écu en bois", "Bâton", "Kama", "Siangham", "Trident"}
+MASCULIN = {"sainte": "saint", "acérée": "acéré", "sanglante": "sanglant", "tueuse": "tueur", "dansante": "dansant",
+            "défensive": "défensif", "perturbatrice": "perturbateur", "spectrale": "spectral",
+            "miséricordieuse": "miséricordieux", "chercheuse": "chercheur", "cruelle": "cruel", "vorpale": "vorpal",
+            "éthérée": "éthéré", "glissante": "glissant", "améliorée": "amélioré", "animée": "animé",
+            "aveuglante": "aveuglant", "réfléchissante": "réfléchissant", "cogneuse": "cogneur"}
+
+
+def accorde(suffixe, nom_base):
+    """Suffixe écrit au féminin, accordé au nom de l'objet de base ; les compléments ("de feu") ne changent pas."""
+    if nom_base not in MASCULINS or suffixe.startswith(("de ", "d'")):
+        return suffixe
+    return " ".join(MASCULIN.get(mot, mot) for mot in suffixe.split())
 
 
 def type_degats(arme):
@@ -1249,4 +1270,6 @@ def objets_magiques(bases):
     armes_speciales(c, bases)
     objets_merveilleux_ah(c, noms)
     objets_anneaux_sceptres.anneaux_sceptres(c, bases, noms)
+    from objets_armes_armures import armes_et_armures
+    armes_et_armures(c, bases)
     return c.objets, c.proprietes, c.srd

@@ -24,7 +24,7 @@ const QStringList kGenres = {
     "Bonus arme naturelle (altération)", "Résistance à la magie", "Résistance au feu", "Résistance au froid",
     "Résistance à l'acide", "Résistance à l'électricité", "Résistance au son", "Résistance aux dégats",
     "Bonus Dommage", "Bonus Attaque", "Bonus dommage spécial", "Rejet des morts vivants accru",
-    "Bonus à l'initiative", "Arc de Puissance"};
+    "Bonus à l'initiative", "Arc de Puissance", "Animé"};
 
 const QStringList kComposantesCA = {"Armure", "Alteration Armure", "Naturelle", "Alteration Naturelle", "Parade",
                                     "Esquive", "Force Armure", "Force Bouclier", "Chance", "Intuition", "CA Divers",
@@ -836,6 +836,10 @@ private Q_SLOTS:
         QTest::newRow("anneau épique") << "Anneau de protection +7" << "Bonus Classe Armure" << "Parade" << "" << "+7";
         // Chaque sort d'un bâton coûte ses propres charges.
         QTest::newRow("bâton") << "Bâton de vie" << "Lancer un sort" << "Rappel à la vie" << "Charges" << "+5";
+        QTest::newRow("armure d'ombre") << "Harnois d'ombre +1" << "Bonus Competence" << "Discrétion" << "Aptitude"
+                                        << "+5";
+        QTest::newRow("lame de chance") << "Lame de chance (1 souhait)" << "Bonus Jet Sauvegarde" << "Volonté"
+                                        << "Chance" << "+1";
     }
     void proprietesDeReference()
     {
