@@ -76,6 +76,12 @@ def baguettes_augmentees(c, noms, s):
                  [("Lancer un sort", sort, "Charges", "+1")], charge=50, srd=ident)
 
 
+def competence(nom, valeur):
+    """Bonus à une compétence ; l'arbre des propriétés n'offre pas les bonus d'intuition ni d'altération aux
+    compétences, qui s'y rangent en bonus d'aptitude."""
+    return ("Bonus Competence", nom, "Aptitude", plus(valeur))
+
+
 # Capacités psioniques d'armure et de bouclier : (id, nom anglais, bonus équivalent, prix fixe, propriétés, effet)
 CAPACITES_ARMURES = [
     (1590, "Ectoplasmic", 0, 10800.0, [],
@@ -95,7 +101,7 @@ CAPACITES_ARMURES = [
     (1604, "Radiant", 4, 0.0, [(propriete, None, None, "+10") for _, propriete, _ in ENERGIES],
      "résistance de 10 à l'acide, au froid, à l'électricité, au feu et au son ; les dégâts absorbés font briller "
      "l'armure sur 18 m de rayon, un round par point absorbé"),
-    (1606, "Seeing", 0, 6000.0, [("Bonus Competence", "Détection", "Alteration", "+1")],
+    (1606, "Seeing", 0, 6000.0, [competence("Détection", 1)],
      "champ de vision élargi : qui prend le porteur en tenaille n'a qu'un bonus de 1 au lieu de 2 (l'attaque "
      "sournoise reste possible) ; bonus d'altération de +1 en Détection, mais malus de 2 aux jets de sauvegarde "
      "contre les attaques de regard"),
@@ -145,7 +151,7 @@ CAPACITES_ARMES = [
     (1610, "Bodyfeeder", 3, 0.0, CORPS_A_CORPS, [],
      "sur un coup critique, le porteur gagne autant de points de vie temporaires que de dégâts infligés, pour "
      "10 minutes (sans cumul : il garde le meilleur total)"),
-    (1611, "Collision", 2, 0.0, TIR, [("Bonus Dommage", None, "Aptitude", "+5")],
+    (1611, "Collision", 2, 0.0, TIR, [],
      "l'arme s'alourdit au bout de chaque coup : 5 points de dégâts en plus (donnés aux munitions pour un arc)"),
     (1612, "Coup De Grace", 5, 0.0, TIR, [],
      "sur un coup critique, la cible doit réussir un jet de Volonté DD 27 ou être paralysée 1 round (sans effet "
@@ -180,10 +186,10 @@ CAPACITES_ARMES = [
     (1622, "Psibane", 2, 0.0, TIR, [],
      "contre les créatures psioniques, son altération compte 2 de plus et elle inflige 2d6 points de dégâts en "
      "plus ; une créature psionique qui la manie subit un niveau négatif"),
-    (1624, "Psychokinetic", 1, 0.0, TIR, [("Bonus Dommage", "Ectoplasme", "Alteration", "+1d4")],
+    (1624, "Psychokinetic", 1, 0.0, TIR, [],
      "sur ordre, l'arme luit d'énergie psionique : 1d4 points de dégâts ectoplasmiques en plus, que la réduction "
      "des dégâts n'arrête pas"),
-    (1625, "Psychokinetic Burst", 2, 0.0, TIR, [("Bonus Dommage", "Ectoplasme", "Alteration", "+1d4")],
+    (1625, "Psychokinetic Burst", 2, 0.0, TIR, [],
      "comme l'arme psychokinétique (1d4 points de dégâts ectoplasmiques), et sur un coup critique 1d6 de plus "
      "(2d6 si le multiplicateur est x3, 3d6 s'il est x4)"),
     (1626, "Soulbreaker", 3, 0.0, CORPS_A_CORPS, [],
@@ -226,10 +232,9 @@ def capacites_psioniques(c, bases, s):
     for ident, anglais, equivalent, fixe, noms_bases, proprietes, effet in CAPACITES_ARMES:
         for nom_base in noms_bases:
             base = bases[nom_base]
-            cible = [(p1, p2 or type_degats(base), p3, v) for p1, p2, p3, v in proprietes]
             ajoute_arme(c, "%s +1 (%s)" % (nom_base, anglais), base, 1,
                         base["CoutTotal"] + 300 + 2000.0 * (1 + equivalent) ** 2 + fixe,
-                        "Arme +1 à capacité psionique : %s. %s" % (effet, s.aura(ident)), cible,
+                        "Arme +1 à capacité psionique : %s. %s" % (effet, s.aura(ident)), proprietes,
                         srd=ident, _revue=True)
     # Arme psychique : de maître entre des mains ordinaires, son altération suit la réserve du psionique.
     for nom_base in CORPS_A_CORPS:
@@ -285,9 +290,6 @@ def _liste(elements):
     return elements[0] if len(elements) == 1 else ", ".join(elements[:-1]) + " et " + elements[-1]
 
 
-def competence(nom, valeur, type_="Aptitude"):
-    return ("Bonus Competence", nom, type_, plus(valeur))
-
 
 # Objets universels : (id, nom anglais, groupe, type, prix ou None pour celui du SRD, poids en kg ou None pour celui
 # du SRD, aura (texte anglais, niveau) ou None pour celle du SRD, charges, propriétés, texte)
@@ -338,12 +340,12 @@ def objets_universels(c, s):
     masques = [
         ("Detection", 10000.0, ("Moderate clairsentience", 7), [competence("Fouille", 10)],
          "bonus d'aptitude de +10 en Fouille"),
-        ("Discernment", 10000.0, ("Moderate clairsentience", 7), [competence("Psychologie", 10, "Intuition")],
+        ("Discernment", 10000.0, ("Moderate clairsentience", 7), [competence("Psychologie", 10)],
          "bonus d'intuition de +10 en Psychologie"),
         ("Dread", 10000.0, ("Moderate clairsentience", 7), [competence("Intimidation", 10)],
          "bonus d'aptitude de +10 en Intimidation"),
         ("Insightful Detection", 20250.0, ("Moderate clairsentience", 7),
-         [competence("Fouille", 9, "Intuition"), competence("Détection", 9, "Intuition")],
+         [competence("Fouille", 9), competence("Détection", 9)],
          "bonus d'intuition de +9 en Fouille et de +9 en Détection"),
         ("Languages", 2500.0, ("Faint clairsentience", 3), [],
          "le porteur parle et écrit cinq langues choisies à la fabrication"),
@@ -362,7 +364,7 @@ def objets_universels(c, s):
                   "Masque de cristal transparent sanglé sur le visage, qui se porte comme des lunettes : %s." % effet))
     u += [
         (1648, "Eyes of Expanded Vision", "Lunettes", "Lunettes", None, None, None, None,
-         [competence("Détection", 1, "Alteration")],
+         [competence("Détection", 1)],
          "Lentilles de cristal qui élargissent le champ de vision : qui prend le porteur en tenaille n'a qu'un bonus "
          "de 1 au lieu de 2 (l'attaque sournoise reste possible) ; bonus d'altération de +1 en Détection, mais "
          "malus de 2 aux jets de sauvegarde contre les attaques de regard."),
@@ -416,7 +418,7 @@ def objets_universels(c, s):
                   "Menotte de fer qui se verrouille au poignet (Crochetage DD 27) : %s et empêche de manifester un "
                   "pouvoir sans en payer le coût." % limite))
     peaux = [
-        ("Skin of the Chameleon", 18000.0, ("Faint psychometabolism", 3), [competence("Discrétion", 10, "Alteration")],
+        ("Skin of the Chameleon", 18000.0, ("Faint psychometabolism", 3), [competence("Discrétion", 10)],
          "la peau prend les textures et couleurs du décor : bonus d'altération de +10 en Discrétion"),
         ("Skin of the Claw", 16000.0, ("Faint psychometabolism", 4), [],
          "pour un guerrier psychique seulement : il fait surgir ou rentrer à volonté les griffes de la bête, par une "
@@ -537,7 +539,7 @@ def artefacts(c, bases, noms, s):
         (158, "Codex of the Infinite Planes", "Divers", "Divers", None,
          sorts(noms, "Illimité", None, "Astral Projection", "Banishment", "Elemental Swarm", "Gate",
                "Planar Ally, Greater", "Planar Binding, Greater", "Plane Shift", "Soul Bind"),
-         "Livre immense dont les pages ne finissent jamais. Qui l'ouvre la première fois est anéanti (Vigueur DD 30 "
+         "Artefact majeur : livre immense dont les pages ne finissent jamais. Qui l'ouvre la première fois est anéanti (Vigueur DD 30 "
          "pour ne subir que 10d6 points de dégâts) ; chaque jour d'étude permet un test d'Art de la magie DD 50 pour "
          "apprendre un de ses pouvoirs, au risque de la folie (Volonté DD 30 + 1 par jour). Pouvoirs à volonté, "
          "au niveau de lanceur 30 : projection astrale, bannissement, nuée d'élémentaires, portail, allié "
@@ -661,7 +663,7 @@ def artefacts(c, bases, noms, s):
          "Artefact mineur : jeu de 22 cartes d'ivoire ou de vélin. On annonce combien on en tire, puis chaque carte "
          "agit aussitôt, pour le meilleur ou le pire : souhaits, niveau gagné, joyaux, arme magique, bonus inhérent "
          "de 2 à une caractéristique, château... ou alignement renversé, emprisonnement, perte de tous ses biens, "
-         "objets magiques évanouis, âme prisonnière, combat à mort contre un âme-en-peine redoutable."),
+         "objets magiques évanouis, âme prisonnière, combat à mort contre une âme-en-peine redoutable."),
         (1580, "Talisman of Pure Good", "Divers", "Divers", [],
          "Artefact mineur de 6 charges : un lanceur de sorts divins bon ouvre sous les pieds d'un lanceur de sorts "
          "divins mauvais, à 30 m, une faille ardente qui l'engloutit à jamais (Réflexes DD 19 si le porteur n'est "
@@ -738,11 +740,11 @@ def objets_maudits(c, bases, noms, s):
          "épée à deux mains +2 qui plonge son porteur dans une rage de barbare dès qu'il s'en sert au combat : il "
          "attaque la créature la plus proche jusqu'à tomber ou ne plus voir âme qui vive à 9 m.")
     epee = bases["Épée longue"]
-    c.ajoute("Cursed Sword -2", epee["GroupeObjet"], epee["Type"], s.prix(1571),
+    c.ajoute("Sword, Cursed -2", epee["GroupeObjet"], epee["Type"], s.prix(1571),
              "Objet maudit : épée longue qui fait merveille à l'entraînement mais, au combat, impose un malus de 2 "
              "aux jets d'attaque et aux dégâts (1 point de dégâts au moins) ; après une semaine, son possesseur ne se "
              "bat plus qu'avec elle. Seuls souhait limité, souhait ou miracle en délivrent. " + s.aura(1571),
-             [("Bonus Attaque", "Tranchant", "Alteration", "-2"), ("Bonus Dommage", "Tranchant", "Alteration", "-2")],
+             [],
              poids=epee["PoidsBase"], srd=1571, _revue=True,
              **{k: epee[k] for k in ("Taille", "DegatDes", "ZoneCritique", "MultCrit", "Solidite", "Resistance")})
     autres = [
