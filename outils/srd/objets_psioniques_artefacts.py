@@ -809,6 +809,9 @@ def objets_psioniques_artefacts(c, bases, noms):
     s = Srd()
     for anglais, nom in EXISTANTS.items():
         c.srd.setdefault(anglais, []).append(nom)
+    # Le bâton du mage, écrit avec les objets merveilleux, a ses 50 charges et frappe comme les autres bâtons.
+    next(o for o in c.objets if o["NomObjet"] == "Bâton du mage").update(
+        CHARGE=50, Taille="Grande", DegatDes="1d6", ZoneCritique=20, MultCrit=2, Solidite=5, Resistance=10)
     baguettes_augmentees(c, noms, s)
     capacites_psioniques(c, bases, s)
     psicouronnes(c, s)
