@@ -1067,9 +1067,19 @@ def objets_merveilleux(c):
          "la pensée, avec un test d'Intelligence contre ceux qui le disputent. Aura puissante de transmutation ; "
          "NLS 20.", [], None),
         ("Bâton du mage", "Bâton", "Bâton", None, 2.5,
-         "Artefact mineur : nombreux sorts, les uns à volonté (détection de la magie, lumière, armure du mage...), "
-         "les autres pour une ou deux charges (boule de feu, éclair, mur de feu, téléportation planaire...) ; "
-         "brisé, il libère toute son énergie en une explosion. Aura puissante ; NLS 20.", [], None),
+         "Artefact mineur : résistance à la magie 23 ; nombreux sorts, les uns à volonté (détection de la magie, "
+         "lumière, armure de mage...), les autres pour une charge (boule de feu, éclair, mur de feu...) ou deux "
+         "(convocation de monstres IX, changement de plan, télékinésie) ; brisé, il libère toute son énergie en une "
+         "explosion. Aura puissante ; NLS 20.",
+         [("Résistance à la magie", None, None, "+23")]
+         + [("Lancer un sort", sort, "Illimité", None) for sort in (
+             "Détection de la magie", "Agrandissement", "Verrouillage", "Lumière", "Armure de mage",
+             "Manipulation à distance")]
+         + [("Lancer un sort", sort, "Charges", "+1") for sort in (
+             "Dissipation de la magie", "Boule de feu", "Tempête de grêle", "Invisibilité", "Déblocage", "Éclair",
+             "Passe-muraille", "Pyrotechnie", "Mur de feu", "Toile d'araignée")]
+         + [("Lancer un sort", sort, "Charges", "+2") for sort in (
+             "Convocation de monstres IX", "Changement de plan", "Télékinésie")], None),
     ]
     for nom, groupe, type_, prix, poids, texte, proprietes, anglais in objets:
         c.ajoute(nom, groupe, type_, prix, texte, proprietes, poids=poids, **({"_revue": anglais} if anglais else {}))
@@ -1272,4 +1282,6 @@ def objets_magiques(bases):
     objets_anneaux_sceptres.anneaux_sceptres(c, bases, noms)
     from objets_armes_armures import armes_et_armures
     armes_et_armures(c, bases)
+    from objets_psioniques_artefacts import objets_psioniques_artefacts
+    objets_psioniques_artefacts(c, bases, noms)
     return c.objets, c.proprietes, c.srd
