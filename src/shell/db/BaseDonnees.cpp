@@ -203,11 +203,13 @@ int BaseDonnees::execute(const QString& sql, const QVariantList& valeurs)
 {
     // Une instruction qui change le schéma périme les champs retenus (pas les requêtes : SQLite
     // les prépare de nouveau lui-même, et celle-ci est peut-être l'une d'elles).
-    if (!m_champs.isEmpty() && changeSchema(sql))
+    const bool schema = changeSchema(sql);
+    if (schema)
         m_champs.clear();
     Instruction& q = lance(sql, valeurs);
-    // Toute écriture périme les lectures gardées (avant de la faire : elle peut échouer à moitié).
-    if (!m_lectures.isEmpty() && !q.lectureSeule())
+    // Toute écriture périme les lectures gardées (avant de la faire : elle peut échouer à moitié),
+    // de même qu'une base rattachée ou détachée, que SQLite compte pourtant comme une lecture.
+    if (schema || !q.lectureSeule())
         m_lectures.clear();
     while (q.suivante()) {}
     return sqlite3_changes(m_connexion);

@@ -298,7 +298,8 @@ private Q_SLOTS:
         const QString regles = reglesEnLectureSeule(d);
         const QByteArray avant = empreinte(regles);
         const QString corrections = d.chemin("donnees/corrections.db");
-        auto programme = BaseDonnees::ouvreLecture(regles);
+        // Ouvertes comme le programme les ouvre : lectures gardées, qu'une écriture doit périmer.
+        auto programme = OuvreBaseProgramme(regles);
         const QString officiel = programme->cherche("Dons", "nom", {"Attaque en puissance"}).texte("Explication");
         QVERIFY(!officiel.isEmpty());
 
@@ -310,6 +311,13 @@ private Q_SLOTS:
         QCOMPARE(programme->cherche("Dons", "nom", {"Attaque en puissance"}).texte("Explication"), QStringLiteral("Texte du joueur"));
         QVERIFY(!programme->cherche("Dons", "nom", {"Attaque en puissance"}).texte("Type").isEmpty());
         QVERIFY(programme->cherche("Dons", "nom", {"FRAPPE DU VIEUX"}).booleen("Multiple"));
+        {
+            // Une écriture annulée ne laisse rien de lu pendant qu'elle tenait.
+            Transaction annulee(*programme);
+            programme->execute("UPDATE temp.Dons SET Explication = 'provisoire'");
+            QCOMPARE(programme->cherche("Dons", "nom", {"Attaque en puissance"}).texte("Explication"), QStringLiteral("provisoire"));
+        }
+        QCOMPARE(programme->cherche("Dons", "nom", {"Attaque en puissance"}).texte("Explication"), QStringLiteral("Texte du joueur"));
 
         // Une autre base ouverte : les dons de la première disparaissent.
         auto sansDons = CreeBasePersonnagesComplete(d.chemin("b.db"), *programme);
@@ -322,7 +330,7 @@ private Q_SLOTS:
         programme.reset();
 
         // Au démarrage suivant, les corrections reviennent sur les règles livrées.
-        programme = BaseDonnees::ouvreLecture(regles);
+        programme = OuvreBaseProgramme(regles);
         AttacheCorrections(*programme, corrections);
         QCOMPARE(programme->cherche("Sort", "PrimaryKey", {"Boule de feu"}).texte("Explication"), QStringLiteral("Corrigé l'été"));
         programme.reset();
