@@ -1,4 +1,5 @@
 #include "Armes.h"
+#include "shell/TextesCalcul.h"
 #include "AttaquesNaturelles.h"
 #include "DeplacementFiche.h"
 #include "Equipement.h"
@@ -10,7 +11,7 @@ QStringList liste(std::initializer_list<const char*> noms)
 {
     QStringList l;
     for (const char* n : noms)
-        l.append(QString::fromUtf8(n));
+        l.append(Litteral(n));
     return l;
 }
 
@@ -79,12 +80,27 @@ QStringList specialites(const QVector<LigneDon>& dons, const QString& don)
     return s;
 }
 
-// Le don est-il pris pour cette arme (son groupe ou son nom, sans égard à la casse) ?
+// Majuscules sans accents : les groupes d'armes s'écrivent « Epée longue », les armes « Épée longue ».
+QString sansAccents(const QString& nom)
+{
+    QString s = Majuscules(nom).normalized(QString::NormalizationForm_D);
+    s.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
+    return s;
+}
+
+// Le don est-il pris pour cette arme ? Pris pour une arme, il vaut pour ses versions de maître et
+// magiques : on compare au groupe (sans égard aux accents), au nom, ou au nom suivi de l'altération.
 bool donSurArme(const Fiche& f, const QString& don, const TypeObjet& arme)
 {
-    for (const QString& s : specialites(f.Dons, don))
-        if (s.toUpper() == groupe(arme).toUpper() || s.toUpper() == arme.NomObjet.toUpper())
+    for (const QString& s : specialites(f.Dons, don)) {
+        if (QString::compare(s, arme.NomObjet, Qt::CaseInsensitive) == 0 || sansAccents(s) == sansAccents(groupe(arme)))
             return true;
+        if (arme.NomObjet.startsWith(s + u' ', Qt::CaseInsensitive)) {
+            const QStringView reste = QStringView(arme.NomObjet).mid(s.size() + 1);
+            if (reste.startsWith(u'+') || reste.startsWith(u"de maître", Qt::CaseInsensitive))
+                return true;
+        }
+    }
     return false;
 }
 
@@ -151,9 +167,9 @@ bool conditionRemplie(const Fiche& f, const DonLigne& d, const TypeObjet& arme, 
 {
     const QString g = groupe(arme);
     switch (d.condition) {
-    case Condition::Choisie: return donSurArme(f, QString::fromUtf8(d.don), arme);
-    case Condition::ChoisieJet: return EstArmeJet(g) && donSurArme(f, QString::fromUtf8(d.don), arme);
-    case Condition::Noms: return QString::fromUtf8(d.noms).split(u'|').contains(g);
+    case Condition::Choisie: return donSurArme(f, Litteral(d.don), arme);
+    case Condition::ChoisieJet: return EstArmeJet(g) && donSurArme(f, Litteral(d.don), arme);
+    case Condition::Noms: return Litteral(d.noms).split(u'|').contains(g);
     case Condition::Toute: return true;
     case Condition::Distance: return distance;
     case Condition::Melee: return !distance;
@@ -307,7 +323,7 @@ Critique CalculeCritique(const Fiche& f, const TypeObjet& arme)
     // Les sorts n'ont ni affûtage ni science du critique : chaque don de magie affilée élargit.
     if (estSort(g))
         for (const char* don : {"Magie affilée", "Magie affilée supérieure"})
-            if (f.nomsDons().contains(QString::fromUtf8(don)))
+            if (f.nomsDons().contains(Litteral(don)))
                 bas = elargie(bas);
     c.zone = bas >= 20 ? QStringLiteral("20") : QStringLiteral("%1-20").arg(bas);
     c.multiplicateur = QString::number(arme.MultCrit > 0 ? arme.MultCrit : 2);
@@ -384,17 +400,17 @@ LigneAttaque CalculeLigneArme(const Fiche& f, const TypeObjet& arme, const Optio
                 + SommeBonus(f.Bonus, QStringLiteral("Bonus Attaque"), arme.NomObjet).nombre.valeur();
     int degats = forceAuxDegats(f, arme, a.Distance, o);
     for (const DonLigne& d : kDonsLigne)
-        if (dons.contains(QString::fromUtf8(d.don)) && conditionRemplie(f, d, arme, a.Distance)) {
+        if (dons.contains(Litteral(d.don)) && conditionRemplie(f, d, arme, a.Distance)) {
             bonus += d.attaque;
             degats += d.degats;
-            a.Explication += u' ' + QString::fromUtf8(d.don);
+            a.Explication += u' ' + Litteral(d.don);
         }
     // Altérations et aptitudes portées par d'autres objets : bracelets d'archerie, amulette des poings.
     const auto apporte = [&](const char* genre, bool vrai) {
         if (!vrai)
             return;
-        bonus += SommeBonus(f.Bonus, QString::fromUtf8(genre), QStringLiteral("Bonus Attaque")).nombre.valeur();
-        degats += SommeBonus(f.Bonus, QString::fromUtf8(genre), QStringLiteral("Bonus Dommage")).nombre.valeur();
+        bonus += SommeBonus(f.Bonus, Litteral(genre), QStringLiteral("Bonus Attaque")).nombre.valeur();
+        degats += SommeBonus(f.Bonus, Litteral(genre), QStringLiteral("Bonus Dommage")).nombre.valeur();
     };
     apporte("Bonus d'archerie (Aptitude)", EstArc(g));
     apporte("Bonus arme naturelle (altération)", naturelle);
@@ -499,9 +515,9 @@ void coupsSaints(Fiche& f, const QStringList& noms)
         {"Coup impie", "Impie", "+2d6"},
     };
     for (const auto& c : coups)
-        if (noms.contains(QString::fromUtf8(c.nom)))
-            AjouteBonus(f.Bonus, QString::fromUtf8(c.nom), QStringLiteral("Bonus dommage spécial"),
-                        QStringLiteral("Toutes armes"), QString::fromUtf8(c.type), QString::fromUtf8(c.des));
+        if (noms.contains(Litteral(c.nom)))
+            AjouteBonus(f.Bonus, Litteral(c.nom), QStringLiteral("Bonus dommage spécial"),
+                        QStringLiteral("Toutes armes"), Litteral(c.type), Litteral(c.des));
 }
 
 // Lanceurs de sorts, et le niveau de classe à partir duquel ils lancent.
@@ -511,7 +527,7 @@ bool lanceDesSorts(const TypePersonnage& p)
                                                            {"Druide", 1},   {"Barde", 2},       {"Adepte", 1},
                                                            {"Paladin", 4},  {"Rôdeur", 4}};
     for (const auto& [classe, niveau] : lanceurs)
-        if (NiveauDansClasse(p, QString::fromUtf8(classe)) >= niveau)
+        if (NiveauDansClasse(p, Litteral(classe)) >= niveau)
             return true;
     return false;
 }
@@ -519,7 +535,7 @@ bool lanceDesSorts(const TypePersonnage& p)
 TypeObjet attaqueDeSort(const char* nom)
 {
     TypeObjet o;
-    o.NomObjet = o.GroupeObjet = QString::fromUtf8(nom);
+    o.NomObjet = o.GroupeObjet = Litteral(nom);
     o.DegatDes = QStringLiteral("selon le sort");
     return o;
 }
@@ -546,13 +562,13 @@ QVector<LigneDon> DonsDeCombat(const Fiche& f)
     const bool arc = tenue(p) && EstArc(groupe(*p));
     for (int palier = 0; palier < 3; ++palier)
         for (const LigneDon& d : f.Dons) {
-            if (d.Nom != QString::fromUtf8(kPaliersStyle[palier]))
+            if (d.Nom != Litteral(kPaliersStyle[palier]))
                 continue;
             const QString choix = ChoixEntreCrochets(d.Affiche);
             const bool styleDeuxArmes = choix.isEmpty() ? deuxArmes : choix == u"Combat à deux armes";
             const bool styleArc = choix.isEmpty() ? arc : choix == u"Tir à l'arc";
             LigneDon ajout;
-            ajout.Nom = QString::fromUtf8(styleDeuxArmes ? kStyleDeuxArmes[palier] : kStyleArc[palier]);
+            ajout.Nom = Litteral(styleDeuxArmes ? kStyleDeuxArmes[palier] : kStyleArc[palier]);
             ajout.Affiche = ajout.Nom;
             ajout.Origine = d.Origine;
             if (styleDeuxArmes || styleArc)
@@ -614,7 +630,7 @@ void LignesAttaque(Fiche& f, const ListeCapacitesPerso& capacites)
                     options.decalages = Iteratives(f.NombreAttaques.valeur());
                 else
                     for (const char* don : {"Science du combat à deux armes", "Combat à deux armes supérieur"})
-                        if (donsCombat.contains(QString::fromUtf8(don)))
+                        if (donsCombat.contains(Litteral(don)))
                             options.decalages.append(options.decalages.last() - 5);
             }
         }

@@ -1,4 +1,5 @@
 #include "ListeCapacite.h"
+#include "shell/TextesCalcul.h"
 #include "Equipement.h"
 #include "ListeDon.h"
 #include "shell/db/BaseDonnees.h"
@@ -50,7 +51,7 @@ const std::pair<const char*, const char*> kTypesForme[] = {
     {"Forme animale supérieure_dragons", "Dragon"},
 };
 
-QString u8(const char* s) { return QString::fromUtf8(s); }
+const QString& u8(const char* s) { return Litteral(s); }
 
 bool avant(const LigneCapacite& a, const LigneCapacite& b)
 {

@@ -1,4 +1,5 @@
 #include "ListeCompetence.h"
+#include "shell/TextesCalcul.h"
 #include "ListeDon.h"
 #include "rules/Archetypes.h"
 #include "shell/db/BaseDonnees.h"
@@ -10,7 +11,7 @@ namespace {
 // La liste de la fiche a 61 lignes : les compétences suivantes ne s'affichent pas.
 constexpr int kLignesCompetences = 61;
 
-QString u8(const char* texte) { return QString::fromUtf8(texte); }
+const QString& u8(const char* texte) { return Litteral(texte); }
 
 // Nom montré : la spécialité choisie pour les artisanats et les professions.
 QString nomAffiche(const TypePersonnage& p, const QString& regle)
@@ -163,11 +164,11 @@ void synergies(const QVector<Ligne>& regles, QVector<LigneCompetence>& lignes)
     QVector<std::pair<QString, QString>> noms;
     noms.reserve(lignes.size());
     for (const LigneCompetence& l : std::as_const(lignes))
-        noms.append({l.Nom.toUpper(), l.NomRegle.toUpper()});
+        noms.append({Majuscules(l.Nom), Majuscules(l.NomRegle)});
     for (int i = 0; i < lignes.size(); ++i) {
         const QString liste = regles.at(i).texte(QStringLiteral("synergie_comp"));
         for (const QStringView brute : QStringView(liste).split(u';', Qt::SkipEmptyParts)) {
-            const QString source = brute.toString().toUpper();
+            const QString source = Majuscules(brute.toString());
             for (int j = 0; j < lignes.size(); ++j)
                 if ((noms.at(j).first == source || noms.at(j).second == source) && lignes.at(j).Rangs >= 5) {
                     lignes[i].BonusSynergie += Entier16(BonusSynergie(lignes.at(j).Rangs));
@@ -274,10 +275,10 @@ public:
             return;
         for (const Ligne& l : programme.selectionne(
                  QStringLiteral("select NOM, modif, Texte from %1 where Classe=?").arg(QLatin1String(table)), {cle}))
-            m_lignes.insert(l.texte(0).toUpper(), l);
+            m_lignes.insert(Majuscules(l.texte(0)), l);
     }
     // Ligne de la compétence ; invalide quand elle manque.
-    Ligne ligne(const QString& competence) const { return m_lignes.isEmpty() ? Ligne() : m_lignes.value(competence.toUpper()); }
+    Ligne ligne(const QString& competence) const { return m_lignes.isEmpty() ? Ligne() : m_lignes.value(Majuscules(competence)); }
 
 private:
     QHash<QString, Ligne> m_lignes;

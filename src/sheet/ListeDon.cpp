@@ -1,4 +1,5 @@
 #include "ListeDon.h"
+#include "shell/TextesCalcul.h"
 #include "Armes.h"
 #include "Equipement.h"
 #include "shell/db/BaseDonnees.h"
@@ -114,7 +115,7 @@ private:
     // Une règle de don lue au plus une fois par calcul, avec les seules colonnes que la liste montre.
     Ligne don(const QString& nom)
     {
-        const QString cle = nom.toUpper();
+        const QString cle = Majuscules(nom);
         if (const auto it = m_regles.constFind(cle); it != m_regles.constEnd())
             return *it;
         const Ligne d = m_c.programme.premiere(
@@ -454,9 +455,9 @@ Entier16 BonusJetDons(const QVector<LigneDon>& dons, const QString& jet)
     QSet<QString> comptes;
     Entier16 total;
     for (const LigneDon& d : dons) {
-        if (d.JS != jet || (d.Genre != u"Général" && d.Genre != u"Epique") || comptes.contains(d.Nom.toUpper()))
+        if (d.JS != jet || (d.Genre != u"Général" && d.Genre != u"Epique") || comptes.contains(Majuscules(d.Nom)))
             continue;
-        comptes.insert(d.Nom.toUpper());
+        comptes.insert(Majuscules(d.Nom));
         total = total + Entier16(d.Genre == u"Epique" ? 4 : 2);
     }
     return total;

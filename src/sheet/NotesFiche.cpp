@@ -1,11 +1,12 @@
 #include "NotesFiche.h"
+#include "shell/TextesCalcul.h"
 #include "EquipementCA.h"
 
 #include <algorithm>
 
 namespace {
 
-QString u8(const char* s) { return QString::fromUtf8(s); }
+const QString& u8(const char* s) { return Litteral(s); }
 
 // Éléments de la note des jets, dans l'ordre d'écriture : chacun suivi du total des capacités,
 // des dons et des bonus conditionnels de la liste.

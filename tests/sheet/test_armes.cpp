@@ -175,6 +175,11 @@ private Q_SLOTS:
         QTest::newRow("sans don") << QVector<LigneDon>{} << "Épée longue" << 4 << 3 << "Force";
         QTest::newRow("prédilection + épique") << predilection << "Épée longue" << 7 << 3 << "Force";
         QTest::newRow("prédilection sur une autre arme") << predilection << "Dague" << 4 << 3 << "Force";
+        // Prise pour l'arme (nom accentué), elle vaut pour ses versions de maître et magiques (leur
+        // altération vient de la liste de bonus, vide ici).
+        const QVector<LigneDon> surLeNom{donTest("Arme de prédilection", "Épée longue")};
+        QTest::newRow("prédilection, arme +1") << surLeNom << "Épée longue +1" << 5 << 3 << "Force";
+        QTest::newRow("prédilection, arme de maître") << surLeNom << "Épée longue de maître" << 5 << 3 << "Force";
         QTest::newRow("spécialisation") << QVector<LigneDon>{donTest("Spécialisation martiale", "Epée longue")}
                                         << "Épée longue" << 4 << 5 << "Force";
         // Arc : Dextérité à l'attaque, pas de Force aux dégâts.
