@@ -7,6 +7,7 @@ Les chiffres viennent de dnd35.db ; noms français et descriptions sont les nôt
 Usage : python3 outils/srd/objets.py  (écrit data/programme/Objets.tsv et ObjetsPropriete.tsv)
 """
 import os
+import re
 
 from tsv_srd import DONNEES, base_srd, cle_tri, ecrit_revue, ecrit_tsv, kg, livres, metres, prix_po, vide
 from objets_magiques import objets_magiques
@@ -575,12 +576,42 @@ def magiques(lignes):
     return nouvelles, proprietes
 
 
+# Réductions des dégâts que l'objet donne tant qu'on le porte (celles d'un pouvoir activé, d'une potion ou
+# d'une forme prise restent au texte) : nom -> (valeur, ce qui la passe).
+REDUCTIONS = {
+    "Cuirasse en adamantium": (2, "-"), "Harnois nain": (3, "-"), "Invulnerable Coat": (10, "Épique"),
+    "Mantle of Faith": (5, "Mal"), "Ring of Ironskin": (15, "Adamantium"), "Ring of Weaponbreaking": (15, "Adamantium"),
+}
+
+
+def reductions_des_degats(objets):
+    """Propriétés « Résistance aux dégats » des armures d'invulnérabilité et des objets de REDUCTIONS."""
+    proprietes = []
+    for o in objets:
+        nom = o["NomObjet"]
+        m = re.search(r"\(Great Invulnerability (\d+)/(magic|epic)\)$", nom)
+        if m:
+            valeur, sorte = int(m.group(1)), "Magie" if m.group(2) == "magic" else "Épique"
+        elif re.search(r" d'invulnérabilité \+\d$", nom):
+            valeur, sorte = 5, "Magie"
+        elif nom in REDUCTIONS:
+            valeur, sorte = REDUCTIONS[nom]
+        else:
+            continue
+        proprietes.append(propriete(nom, "Résistance aux dégats", sorte, None, "+%d" % valeur))
+    trouves = {p["NomObjet"] for p in proprietes}
+    if not set(REDUCTIONS) <= trouves:
+        raise SystemExit("Réduction des dégâts d'un objet absent : " + ", ".join(sorted(set(REDUCTIONS) - trouves)))
+    return proprietes
+
+
 def main():
     base = base_srd()
     lignes = armes(base) + armures(base) + divers(base)
     maitre, prop_maitre = de_maitre(lignes)
     magie, prop_magie = magiques(lignes)
     nommes, prop_nommes, correspondance = objets_magiques({o["NomObjet"]: o for o in lignes})
+    prop_nommes += reductions_des_degats(nommes)
     _, naturelles = armes_naturelles(base)
     tous = lignes + maitre + magie + [objet(**o) for o in nommes] + [objet(**o) for o in naturelles.values()]
     proprietes = prop_maitre + prop_magie + prop_nommes + proprietes_outils(lignes)

@@ -40,6 +40,9 @@ PROFESSIONS = ["Apothicaire", "Aubergiste", "Batelier", "Berger", "Boulanger", "
                "Cocher", "Comptable", "Cuisinier", "Ecuyer", "Fermier", "Guide", "Herboriste", "Ingénieur de siège",
                "Marchand", "Marin", "Meunier", "Mineur", "Palefrenier", "Pêcheur", "Sage-femme", "Scribe", "Tanneur"]
 ENERGIES = ["Acide", "Electricité", "Feu", "Froid", "Son"]
+# Ce qui passe une réduction des dégâts (« 5/magie ») : cibles de la propriété « Résistance aux dégats ».
+REDUCTIONS = ["-", "Adamantium", "Argent", "Bien", "Chaos", "Contondant", "Épique", "Fer froid", "Loi", "Magie", "Mal",
+              "Perforant", "Tranchant"]
 ELEMENTS = ["Air", "Bois", "Eau", "Feu", "Métal", "Terre"]
 DRAGONS = [("Dragon blanc", "Froid"), ("Dragon bleu", "Electricité"), ("Dragon noir", "Acide"), ("Dragon rouge", "Feu"),
            ("Dragon vert", "Acide"), ("Dragon d'airain", "Feu"), ("Dragon d'argent", "Froid"),
@@ -114,7 +117,7 @@ def main():
     noms("Artisanat", ARTISANATS)
     noms("Profession", PROFESSIONS)
     noms("Energie", ENERGIES)
-    noms("Resistance", ENERGIES)
+    noms("Resistance", REDUCTIONS)
     noms("Element", ELEMENTS)
     noms("DragonTotem", DRAGONS, ("Nom", "Energie"))
     noms("Cheveux", CHEVEUX)

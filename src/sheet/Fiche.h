@@ -150,7 +150,7 @@ struct LigneArme
 struct ResistancesFiche
 {
     Entier16 Magie, Acide, Electricite, Feu, Froid, Son, Degats;
-    QString TexteDegats;     // réduction des dégâts telle que la race l'écrit
+    QString TexteDegats;     // réduction des dégâts et sa sorte : « 5/magie », « 3/– »
 };
 
 struct Fiche

@@ -366,6 +366,16 @@ void resistancesDeLaListe(Fiche& f)
     r.Magie = somme("Résistance à la magie");
     r.Acide = somme("Résistance à l'acide");
     r.Degats = somme("Résistance aux dégats");
+    // Le texte suit la réduction la plus forte de la liste : « 5/magie », « 3/– », « 5/Mal ».
+    r.TexteDegats.clear();
+    int plusForte = 0;
+    for (const TypeBonus& b : f.Bonus)
+        if (b.Genre == u"Résistance aux dégats" && Val(b.Valeur) > plusForte) {
+            plusForte = int(Val(b.Valeur));
+            const bool alignement = b.Cible == u"Bien" || b.Cible == u"Mal" || b.Cible == u"Loi" || b.Cible == u"Chaos";
+            const QString sorte = b.Cible.isEmpty() || b.Cible == u"-" ? QStringLiteral("–") : alignement ? b.Cible : b.Cible.toLower();
+            r.TexteDegats = QStringLiteral("%1/%2").arg(plusForte).arg(sorte);
+        }
     r.Electricite = somme("Résistance à l'électricité");
     r.Feu = somme("Résistance au feu");
     r.Froid = somme("Résistance au froid");
@@ -384,8 +394,11 @@ void resistances(Fiche& f)
     r.Electricite = Maxi(r.Electricite, race.Resistance_electricite);
     r.Acide = Maxi(r.Acide, race.Resistance_acide);
     r.Son = Maxi(r.Son, race.Resistance_son);
-    r.Degats = Maxi(r.Degats, race.Resistance_degat);
-    r.TexteDegats = race.Rd_texte;
+    // La réduction de la race l'emporte à égalité : son texte dit sa sorte.
+    if (race.Resistance_degat.valeur() > 0 && race.Resistance_degat.valeur() >= r.Degats.valeur()) {
+        r.Degats = race.Resistance_degat;
+        r.TexteDegats = race.Rd_texte;
+    }
     const TypePersonnage& p = f.Personnage;
     // "Âme de diamant" du moine : résistance à la magie de 10 + niveau de moine.
     if (f.nomsDons().contains(QStringLiteral("Âme de diamant")))

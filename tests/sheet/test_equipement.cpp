@@ -241,6 +241,32 @@ private Q_SLOTS:
         QCOMPARE(avec - total(calcule("Nu")).second, bonus);
     }
 
+    // Réduction des dégâts des objets portés, avec ce qui passe la plus forte ; rien pour un objet rangé dans le
+    // sac. Le total additionne celles de la liste des bonus, comme les autres résistances.
+    void reductionDesDegats_data()
+    {
+        QTest::addColumn<QVector<ObjetPorte>>("objets");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("total");
+        QTest::newRow("armure d'invulnérabilité") << QVector<ObjetPorte>{{"Harnois d'invulnérabilité +1", kPlaceArmure}}
+                                                  << "5/magie" << 5;
+        QTest::newRow("harnois nain") << QVector<ObjetPorte>{{"Harnois nain", kPlaceArmure}} << "3/–" << 3;
+        QTest::newRow("la plus forte des deux") << QVector<ObjetPorte>{{"Harnois nain", kPlaceArmure}, {"Ring of Ironskin", 3}}
+                                                << "15/adamantium" << 18;
+        QTest::newRow("anneau dans le sac") << QVector<ObjetPorte>{{"Ring of Ironskin", -1}} << "" << 0;
+    }
+    void reductionDesDegats()
+    {
+        QFETCH(QVector<ObjetPorte>, objets);
+        QFETCH(QString, texte);
+        QFETCH(int, total);
+        const QString nom = QStringLiteral("RD %1").arg(QTest::currentDataTag());
+        ajouteGuerrier(*m_perso, nom, 14, objets);
+        const Fiche f = calcule(nom);
+        QCOMPARE(f.Resistances.TexteDegats, texte);
+        QCOMPARE(int(f.Resistances.Degats), total);
+    }
+
     void caseDecocheeRetireLesBonus()
     {
         SaisiesFiche s;
