@@ -81,8 +81,7 @@ def anneaux(c, noms):
                  "(bonus de résistance de 2 aux sauvegardes), mais subit un malus de 2 aux sauvegardes contre %s. "
                  "Pouvoirs : %s. Aura puissante d'invocation ; NLS 15." % (semblant, element, faiblesse,
                                                                            ", ".join(liste)),
-                 autres + [("Lancer un sort", noms[s], mode, None if n is None else om.plus(n))
-                           for s, mode, n in pouvoirs],
+                 autres + [om.sort(noms, *p) for p in pouvoirs],
                  srd="Ring of Elemental Command (Water)", _revue=True)
     c.ajoute("Ring of Djinni Calling", "Anneau", "Anneau", 125000.0,
              "Frotté (action simple), l'anneau ouvre un portail vers le plan élémentaire de l'Air et appelle un "

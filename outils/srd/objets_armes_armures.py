@@ -4,42 +4,8 @@ armures et boucliers spécifiques, ordinaires et épiques.
 Prix du SRD ; noms français et descriptions sont les nôtres. Un nom français dont on n'est pas sûr part à la liste
 des noms à revoir (`_revue`) : le nom anglais gardé (True) ou le nom anglais du nom français à confirmer.
 """
-import re
-
-from tsv_srd import base_srd
 from noms_sorts import noms_sorts
-from objets_magiques import accorde, ajoute_arme, plus, type_degats
-
-FORCES = {"Faint": "faible", "Moderate": "modérée", "Strong": "puissante"}
-ECOLES = {"abjuration": "d'abjuration", "conjuration": "d'invocation", "divination": "de divination",
-          "enchantment": "d'enchantement", "evocation": "d'évocation", "illusion": "d'illusion",
-          "necromancy": "de nécromancie", "transmutation": "de transmutation"}
-ALIGNEMENT_AURA = {"good": "Bien", "evil": "Mal", "chaotic": "Chaos", "lawful": "Loi"}
-
-
-class Srd:
-    """Aura et niveau de lanceur des lignes du SRD, pour la fin des descriptions."""
-
-    def __init__(self):
-        self.lignes = {r["id"]: r for r in base_srd().execute("select id, aura, caster_level from item")}
-
-    def aura(self, ident, nls=None):
-        r = self.lignes[ident]
-        aura = r["aura"] or "None"
-        niveau = nls or re.sub(r"\D", "", r["caster_level"] or "")
-        if aura.startswith("No aura"):
-            return "Objet non magique."
-        texte = ""
-        force = aura.split()[0]
-        if force in FORCES:
-            ecoles = [ECOLES[e] for e in re.findall(r"|".join(ECOLES), aura)]
-            texte = "Aura %s %s" % (FORCES[force], " et ".join(dict.fromkeys(ecoles)))
-            m = re.search(r"\[(\w+)\]", aura)
-            if m:
-                texte += " (%s)" % ALIGNEMENT_AURA[m.group(1)]
-            texte += " ; "
-        return texte + ("NLS %s." % niveau if niveau else "")
-
+from objets_magiques import accorde, ajoute_arme, ajoute_armure, competence, plus, sort, table_srd, type_degats
 
 def nom_objet(base, francais, anglais, revue):
     """Nom d'une arme ou armure à capacité : français, ou nom anglais de la capacité entre parenthèses."""
@@ -217,7 +183,7 @@ def capacites_armures_table():
             (195, "Slick, Improved", "glissante améliorée", "Slick, Improved", 15000, "Evasion", 10),
             (196, "Slick, Greater", "glissante suprême", "Slick, Greater", 33750, "Evasion", 15)):
         t.append((ident, anglais, suffixe, revue, 0, prix, ARMURES if ident == 188 or ident in (191, 194)
-                  else ARMURES_BOUCLIERS, [("Bonus Competence", comp, "Aptitude", plus(valeur))],
+                  else ARMURES_BOUCLIERS, [competence(comp, valeur)],
                   "+%d en %s" % (valeur, comp), False))
     for ident, valeur, bonus in ((200, 13, 2), (201, 15, 3), (202, 17, 4), (203, 19, 5)):
         t.append((ident, "Spell Resistance (%d)" % valeur, "de résistance à la magie (%d)" % valeur, None, bonus, 0,
@@ -310,31 +276,6 @@ def capacites_armures(c, bases, srd):
             c.srd.setdefault(ident, []).append(nom)
 
 
-CHAMPS_ARMURE = ("Taille", "ClasseArmure", "TypeCa", "EchecSortProfane", "PenaliteArmure", "BonusDexMax", "DegatDes",
-                 "ZoneCritique", "MultCrit", "Solidite", "Resistance")
-
-
-def ajoute_armure(c, nom, base, bonus, prix, texte, proprietes=(), poids=None, changements=None, **autres):
-    """Armure ou bouclier tiré d'un objet ordinaire : malus d'armure réduit d'un point (de maître), altération à la
-    CA, solidité +2 et résistance +10 par point d'altération."""
-    champs = {k: base.get(k) for k in CHAMPS_ARMURE}
-    champs["PenaliteArmure"] = min(0, (champs["PenaliteArmure"] or 0) + 1)
-    champs.update(changements or {})
-    props = list(proprietes)
-    if bonus:
-        champs["Solidite"] = (champs["Solidite"] or 0) + 2 * bonus
-        champs["Resistance"] = (champs["Resistance"] or 0) + 10 * bonus
-        cible = "Alteration Armure" if base.get("_armure") else "Alteration Bouclier"
-        props = [("Bonus Classe Armure", cible, None, plus(bonus))] + props
-    c.ajoute(nom, base["GroupeObjet"], base["Type"], prix, texte, props,
-             poids=poids if poids is not None else base["PoidsBase"], **champs, **autres)
-
-
-def sort(noms, anglais):
-    cle = next(k for k in noms if k.lower() == anglais.lower())
-    return noms[cle]
-
-
 def armures_specifiques(c, bases, srd, noms):
     mithral = {"BonusDexMax": 3, "PenaliteArmure": -3, "EchecSortProfane": 25}
     # (id SRD, nom, revue, armure de base, altération, prix, poids, changements, propriétés, texte)
@@ -354,7 +295,7 @@ def armures_specifiques(c, bases, srd, noms):
         (212, "Harnois nain", None, "Harnois", 0, 16500.0, None, {"Solidite": 20},
          [], "Harnois d'adamantium, de maître : réduction des dégâts 3/-."),
         (214, "Harnois de mithral de rapidité", "Mithral Full Plate of Speed", "Harnois", 1, 26500.0, 12.5, mithral,
-         [("Lancer un sort", sort(noms, "Haste"), "Par Jour", "+1")],
+         [sort(noms, "Haste", "Par Jour", 1)],
          "Harnois +1 en mithral, armure intermédiaire : bonus de Dextérité maximal +3, malus d'armure aux tests -3, "
          "échec des sorts profanes 25 % ; par une action libre, le porteur agit comme sous Rapidité, 10 rounds par "
          "jour en tout."),
@@ -363,7 +304,7 @@ def armures_specifiques(c, bases, srd, noms):
          "Chemise de mailles en mithral, armure légère : bonus de Dextérité maximal +6, aucun malus d'armure aux "
          "tests, échec des sorts profanes 10 %."),
         (216, "Harnois des profondeurs", "Plate Armor of the Deep", "Harnois", 1, 24650.0, None, {},
-         [("Lancer un sort", sort(noms, "Water Breathing"), "Permanent", None)],
+         [sort(noms, "Water Breathing", "Permanent")],
          "Harnois +1 orné de vagues et de poissons : le porteur nage comme sans armure, respire sous l'eau et parle "
          "avec toute créature aquatique douée de langage."),
         # Épiques
@@ -377,8 +318,8 @@ def armures_specifiques(c, bases, srd, noms):
          "niveaux négatifs."),
         (20, "Armor of the Celestial Battalion", True, "Cotte de mailles", 7, 616300.0, None,
          {"BonusDexMax": 10, "PenaliteArmure": 0, "EchecSortProfane": 10},
-         [("Lancer un sort", sort(noms, "Fly"), "Illimité", None),
-          ("Lancer un sort", sort(noms, "Magic Circle against Evil"), "Permanent", None)],
+         [sort(noms, "Fly", "Illimité"),
+          sort(noms, "Magic Circle against Evil", "Permanent")],
          "Cotte de mailles +7 si fine qu'elle se porte sous les habits, armure légère : bonus de Dextérité maximal "
          "+10, aucun malus d'armure aux tests, échec des sorts profanes 10 % ; vol à volonté et cercle magique "
          "contre le Mal permanent."),
@@ -417,7 +358,7 @@ def armures_specifiques(c, bases, srd, noms):
          "Écu en acier +1 hérissé de pointes (écu à pointes) ; trois fois par jour, sur ordre, il tire une pointe "
          "+1 (1d10, critique 19-20, facteur de portée 36 m) ; les pointes repoussent chaque jour."),
         (225, "Bouclier ailé", "Winged Shield", "Écu en bois", 3, 17257.0, None, {},
-         [("Lancer un sort", sort(noms, "Fly"), "Par Jour", "+1")],
+         [sort(noms, "Fly", "Par Jour", 1)],
          "Écu en bois +3 bordé de petites ailes ; une fois par jour, il vole en portant son porteur (18 m par round "
          "jusqu'à 66 kg, 12 m jusqu'à 133 kg)."),
         (21, "Bulwark of the Great Dragon", True, "Écu en acier", 6, 1612970.0, None, {}, [],
@@ -472,7 +413,7 @@ def armes_specifiques(c, bases, srd, noms):
          "Masse d'armes lourde +3 d'adamantium, +5 contre les créatures artificielles, que détruit tout coup "
          "critique ; contre un extérieur, le critique multiplie par 4.", {"Solidite": 20}),
         (271, "Masse de terreur", "Mace of Terror", "Masse d'armes lourde", 2, 38552.0, None,
-         [("Lancer un sort", sort(noms, "Fear"), "Par Jour", "+3")],
+         [sort(noms, "Fear", "Par Jour", 3)],
          "Masse d'armes lourde +2 ; trois fois par jour, sur ordre, le porteur prend un aspect d'épouvante et "
          "les créatures vivantes d'un cône de 9 m fuient, comme par Terreur (Volonté DD 16, effet partiel).", {}),
         (273, "Voleuse de neuf vies", "Nine Lives Stealer", "Épée longue", 2, 23057.0, None, [],
@@ -510,7 +451,7 @@ def armes_specifiques(c, bases, srd, noms):
          "Cimeterre +3 ; en plein air sous un climat tempéré, le porteur a le don Enchaînement et l'arme inflige "
          "1d6 points de dégâts en plus.", {}),
         (287, "Trident de domination des poissons", "Trident of Fish Command", "Trident", 1, 18650.0, None,
-         [("Lancer un sort", sort(noms, "Charm Animal"), "Par Jour", "+3")],
+         [sort(noms, "Charm Animal", "Par Jour", 3)],
          "Trident +1 à long manche ; trois fois par jour, il charme jusqu'à 14 DV d'animaux aquatiques (Volonté "
          "DD 16) et permet de leur parler.", {}),
         (288, "Trident d'alerte", "Trident of Warning", "Trident", 2, 10115.0, None, [],
@@ -559,7 +500,7 @@ def armes_specifiques(c, bases, srd, noms):
          "porteur 5 points de vie temporaires par niveau, pour une heure.", {}),
         (50, "Stormbrand", True, "Épée à deux mains", 4, 235350.0, None,
          [("Bonus Dommage", "Electricité", "Alteration", "+1d6"), ("Résistance à l'électricité", None, None, "+30"),
-          ("Résistance au son", None, None, "+30"), ("Lancer un sort", sort(noms, "Fly"), "Illimité", None)],
+          ("Résistance au son", None, None, "+30"), sort(noms, "Fly", "Illimité")],
          "Épée à deux mains +4 de tonnerre et de foudre intense ; vol à volonté, même dans les pires vents ; tirée, "
          "elle donne une résistance de 30 à l'électricité et au son.", {}),
         (51, "Unholy Despoiler", True, "Épée longue", 3, 4650315.0, None,
@@ -581,7 +522,7 @@ def armes_specifiques(c, bases, srd, noms):
                     "relance un jet qu'il vient de faire ; elle garde %s. %s"
                     % ("encore %d souhait%s" % (voeux, "s" * (voeux > 1)) if voeux else "son pouvoir une fois ses "
                        "souhaits épuisés", srd.aura(266 + voeux)),
-                    chance + ([("Lancer un sort", sort(noms, "Wish"), "Charges", "+1")] if voeux else []),
+                    chance + ([sort(noms, "Wish", "Charges", 1)] if voeux else []),
                     charge=voeux or None, _revue="Luck Blade")
         c.srd.setdefault(266 + voeux, []).append(nom)
     # Munitions à l'unité.
@@ -606,7 +547,7 @@ def armes_specifiques(c, bases, srd, noms):
 
 def armes_et_armures(c, bases):
     """Capacités spéciales et objets spécifiques des armes, armures et boucliers du SRD."""
-    srd = Srd()
+    srd = table_srd()
     noms = noms_sorts()
     capacites_armes(c, bases, srd)
     capacites_armures(c, bases, srd)

@@ -4,13 +4,12 @@ Les propriétés suivent le vocabulaire que la fiche comprend : "Bonus Caracteri
 "Alteration" / "+4", "Bonus Classe Armure" / "Parade", "Lancer un sort" / un sort / "Charges"...
 Prix du SRD ; noms français et descriptions sont les nôtres.
 """
+import functools
 import re
 
-from tsv_srd import base_srd, prix_po
+from tsv_srd import base_srd, kg, livres, prix_po
 from noms_sorts import noms_sorts
-from objets_merveilleux_ah import objets_merveilleux_ah
 from competences import COMPETENCES
-import objets_anneaux_sceptres
 
 CARAC = {"For": "Force", "Dex": "Dextérité", "Con": "Constitution", "Int": "Intelligence", "Sag": "Sagesse",
          "Cha": "Charisme"}
@@ -49,6 +48,90 @@ class Catalogue:
 
 def plus(n):
     return "+%d" % n
+
+
+def sort(noms, anglais, mode, nombre=None):
+    """Propriété « Lancer un sort » ; le nom anglais du sort peut différer du SRD par la casse."""
+    if anglais not in noms:
+        anglais = next(k for k in noms if k.lower() == anglais.lower())
+    return ("Lancer un sort", noms[anglais], mode, None if nombre is None else plus(nombre))
+
+
+def competence(nom, valeur):
+    """Bonus à une compétence ; l'arbre des propriétés n'offre pas les bonus d'intuition ni d'altération aux
+    compétences, qui s'y rangent en bonus d'aptitude."""
+    return ("Bonus Competence", nom, "Aptitude", plus(valeur))
+
+
+# Aura des objets du SRD en français : force, écoles ou disciplines psioniques, alignement.
+FORCES_AURA = {"Faint": "faible", "Moderate": "modérée", "Strong": "puissante"}
+ECOLES_AURA = {"abjuration": "abjuration", "conjuration": "invocation", "divination": "divination",
+               "enchantment": "enchantement", "evocation": "évocation", "illusion": "illusion",
+               "necromancy": "nécromancie", "transmutation": "transmutation", "clairsentience": "clairsentience",
+               "metacreativity": "métacréativité", "psychokinesis": "psychokinèse",
+               "psychometabolism": "psychométabolisme", "psychoportation": "psychoportation",
+               "telepathy": "télépathie",
+               # fautes de frappe du SRD
+               "aburation": "abjuration", "transmutatation": "transmutation", "conjuuration": "invocation"}
+ALIGNEMENTS_AURA = {"good": "Bien", "evil": "Mal", "chaotic": "Chaos", "lawful": "Loi"}
+
+
+def phrase_aura(texte, niveau, psionique=False):
+    """'Moderate evocation [evil]', '9' -> « Aura modérée d'évocation (Mal) ; NLS 9. » ; le niveau d'un objet
+    psionique est son niveau de manifestation."""
+    texte = texte or "None"
+    if texte.startswith("No aura"):
+        return "Objet non magique."
+    phrase = None
+    force = texte.split()[0]
+    if force in FORCES_AURA:
+        if "all schools" in texte:
+            ecoles = ["de toutes les écoles"]
+        elif "varied" in texte:
+            ecoles = ["de plusieurs écoles"]
+        else:
+            ecoles = [de(ECOLES_AURA[e]) for e in dict.fromkeys(re.findall(r"|".join(ECOLES_AURA), texte))]
+        ecoles = ", ".join(ecoles[:-1]) + " et " + ecoles[-1] if len(ecoles) > 1 else "".join(ecoles)
+        phrase = " ".join(filter(None, ("Aura", FORCES_AURA[force], ecoles)))
+        alignement = re.search(r"\[(\w+)\]", texte)
+        if alignement:
+            phrase += " (%s)" % ALIGNEMENTS_AURA[alignement.group(1)]
+    niveau = re.sub(r"\D", "", str(niveau or ""))
+    if niveau:
+        niveau = ("niveau de manifestation %s" if psionique else "NLS %s") % niveau
+    phrase = " ; ".join(filter(None, (phrase, niveau)))
+    return phrase + "." if phrase else ""
+
+
+def aura(r):
+    """Phrase d'aura d'une ligne de la table des objets du SRD."""
+    psionique = r["manifester_level"] not in (None, "None")
+    return phrase_aura(r["aura"], r["manifester_level"] if psionique else r["caster_level"], psionique)
+
+
+class Srd:
+    """Lignes de la table des objets du SRD par identifiant : prix, poids et aura par défaut des nôtres."""
+
+    def __init__(self):
+        self.lignes = {r["id"]: r for r in base_srd().execute("select * from item")}
+
+    def ident(self, nom, categorie):
+        return next((i for i, r in self.lignes.items() if r["name"] == nom and r["category"] == categorie), None)
+
+    def prix(self, ident):
+        return prix_po(self.lignes[ident]["price"])
+
+    def poids(self, ident):
+        return kg(livres(self.lignes[ident]["weight"]))
+
+    def aura(self, ident):
+        return aura(self.lignes[ident])
+
+
+@functools.lru_cache(maxsize=None)
+def table_srd():
+    """La table des objets du SRD, lue une fois pour tous les modules."""
+    return Srd()
 
 
 def caracteristiques(c):
@@ -317,7 +400,7 @@ BASES_CAPACITES = ["Épée longue", "Épée courte", "Épée bâtarde", "Épée 
 
 def objets_sorts(c, noms):
     for nom, groupe, prix, poids, sorts, texte in OBJETS_SORTS:
-        proprietes = [("Lancer un sort", noms[s], mode, None if n is None else plus(n)) for s, mode, n in sorts]
+        proprietes = [sort(noms, *s) for s in sorts]
         if nom.startswith("Perle"):
             proprietes = [("Bonus sorts", "Premiers arcanes", None, "x 1")]
         charge = 101 if nom == "Broche de protection" else None
@@ -585,6 +668,26 @@ def ajoute_arme(c, nom, base, bonus, prix, texte, proprietes=(), poids=None, **a
              + list(proprietes), poids=poids if poids is not None else base["PoidsBase"],
              Solidite=(base["Solidite"] or 0) + 2 * bonus, Resistance=(base["Resistance"] or 0) + 10 * bonus,
              **champs, **autres)
+
+
+CHAMPS_ARMURE = ("Taille", "ClasseArmure", "TypeCa", "EchecSortProfane", "PenaliteArmure", "BonusDexMax", "DegatDes",
+                 "ZoneCritique", "MultCrit", "Solidite", "Resistance")
+
+
+def ajoute_armure(c, nom, base, bonus, prix, texte, proprietes=(), poids=None, changements=None, **autres):
+    """Armure ou bouclier tiré d'un objet ordinaire : malus d'armure réduit d'un point (de maître), altération à la
+    CA, solidité +2 et résistance +10 par point d'altération."""
+    champs = {k: base.get(k) for k in CHAMPS_ARMURE}
+    champs["PenaliteArmure"] = min(0, (champs["PenaliteArmure"] or 0) + 1)
+    champs.update(changements or {})
+    props = list(proprietes)
+    if bonus:
+        champs["Solidite"] = (champs["Solidite"] or 0) + 2 * bonus
+        champs["Resistance"] = (champs["Resistance"] or 0) + 10 * bonus
+        cible = "Alteration Armure" if base.get("_armure") else "Alteration Bouclier"
+        props = [("Bonus Classe Armure", cible, None, plus(bonus))] + props
+    c.ajoute(nom, base["GroupeObjet"], base["Type"], prix, texte, props,
+             poids=poids if poids is not None else base["PoidsBase"], **champs, **autres)
 
 
 def anneaux_et_sceptres(c, bases):
@@ -1147,19 +1250,6 @@ def armes_et_armures_specifiques(c, bases):
                                          "Resistance")})
 
 
-# Aura des objets du SRD en français : force, puis école.
-FORCES_AURA = {"faint": "faible", "moderate": "modérée", "strong": "puissante"}
-ECOLES_AURA = {"abjuration": "d'abjuration", "conjuration": "d'invocation", "divination": "de divination",
-               "enchantment": "d'enchantement", "evocation": "d'évocation", "illusion": "d'illusion",
-               "necromancy": "de nécromancie", "transmutation": "de transmutation", "varied": "(plusieurs écoles)"}
-
-
-def aura(texte):
-    """'Strong abjuration' -> 'Aura puissante d'abjuration'."""
-    force, ecole = texte.strip().lower().split(" ", 1)
-    return "Aura %s %s" % (FORCES_AURA[force], ECOLES_AURA[ecole])
-
-
 def batons(c, noms):
     """Bâtons du SRD : les sorts de leur liste, chacun avec les charges qu'il coûte."""
     francais = {"Abjuration": "Bâton d'abjuration", "Charming": "Bâton de charme", "Conjuration": "Bâton d'invocation",
@@ -1182,7 +1272,7 @@ def batons(c, noms):
                            "Bâton de combat +2 ; Passage sans traces à volonté, sans dépenser de charge ; vide, il "
                            "garde ces deux pouvoirs.")}
     base = base_srd()
-    for r in base.execute("select id, name, price, aura, caster_level, full_text from item where category='Staff' "
+    for r in base.execute("select * from item where category='Staff' "
                           "and subcategory='None' order by id"):
         sorts, proprietes = [], []
         for anglais, precision, charges in re.findall(r"<li>\s*<i>([^<]+)</i>(.*?)\((\d+) charges?\)\s*</li>",
@@ -1203,7 +1293,7 @@ def batons(c, noms):
             proprietes = [("Bonus Attaque", "Contondant", "Alteration", plus(bonus)),
                           ("Bonus Dommage", "Contondant", "Alteration", plus(bonus))] + autres + proprietes
         c.ajoute(francais[r["name"]], "Bâton", "Bâton", prix_po(r["price"]),
-                 "%s %s %s ; NLS %s." % (texte, arme, aura(r["aura"]), r["caster_level"]), proprietes, poids=2.5,
+                 "%s %s %s" % (texte, arme, aura(r)), proprietes, poids=2.5,
                  charge=50, srd=r["id"], Taille="Grande", DegatDes="1d6", ZoneCritique=20, MultCrit=2,
                  Solidite=5 + 2 * bonus, Resistance=10 + 10 * bonus)
 
@@ -1278,8 +1368,11 @@ def objets_magiques(bases):
     sceptres_epiques(c, bases)
     sceptres_de_metamagie(c)
     armes_speciales(c, bases)
+    # importés ici : ces modules reprennent nos aides
+    from objets_merveilleux_ah import objets_merveilleux_ah
     objets_merveilleux_ah(c, noms)
-    objets_anneaux_sceptres.anneaux_sceptres(c, bases, noms)
+    from objets_anneaux_sceptres import anneaux_sceptres
+    anneaux_sceptres(c, bases, noms)
     from objets_armes_armures import armes_et_armures
     armes_et_armures(c, bases)
     from objets_psioniques_artefacts import objets_psioniques_artefacts

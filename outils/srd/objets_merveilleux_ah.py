@@ -5,16 +5,10 @@ Prix, poids, aura et niveau de lanceur viennent de la ligne du SRD (clé : son i
 français sont les nôtres. Un nom français de mémoire part à la liste des noms à revoir avec son nom anglais ; un
 nom français incertain n'est pas inventé : l'objet garde son nom anglais.
 """
-import re
+import functools
 
 import objets_magiques as om
 from competences import CHA, COMPETENCES
-from tsv_srd import base_srd, kg, livres, prix_po
-
-FORCES = {"Faint": "faible", "Moderate": "modérée", "Strong": "puissante"}
-ECOLES = {"abjuration": "d'abjuration", "conjuration": "d'invocation", "divination": "de divination",
-          "enchantment": "d'enchantement", "evocation": "d'évocation", "illusion": "d'illusion",
-          "necromancy": "de nécromancie", "transmutation": "de transmutation", "varied": "de plusieurs écoles"}
 
 # Objets déjà au catalogue, produits par les séries et les listes d'objets_magiques.py : identifiant SRD -> noms.
 DEJA_LA = {
@@ -51,38 +45,20 @@ DEJA_LA = {
 }
 
 
-def aura(r):
-    """'Moderate evocation [evil]', '9' -> « Aura modérée d'évocation (Mal) ; NLS 9. »"""
-    m = re.match(r"^(Faint|Moderate|Strong)(?: or \w+)? (.*)$", r["aura"])
-    ecoles, mal = m.group(2).replace(" [evil]", ""), "[evil]" in m.group(2)
-    ecoles = " et ".join(ECOLES[e] for e in re.split(r",? and |, ", ecoles))
-    return "Aura %s %s%s ; NLS %s." % (FORCES[m.group(1)], ecoles, " (Mal)" if mal else "", r["caster_level"])
-
-
 class Ajout:
     """Ajoute au catalogue les objets d'une ligne du SRD, avec son prix, son poids et son aura par défaut."""
 
-    def __init__(self, c, noms):
-        self.c, self.noms = c, noms
-        self.lignes = {r["id"]: r for r in base_srd().execute(
-            "select id, name, aura, caster_level, price, weight from item where category='Wondrous'")}
+    def __init__(self, c):
+        self.c, self.srd = c, om.table_srd()
 
     def __call__(self, id_srd, nom, groupe, type_, texte, proprietes=(), revue=None, prix=None, poids=None,
                  charge=None, nls=None):
-        r = self.lignes[id_srd]
         if revue is True:
-            nom = nom or r["name"]
-        poids = poids if poids is not None else kg(livres(r["weight"]))
-        self.c.ajoute(nom, groupe, type_, prix if prix is not None else prix_po(r["price"]),
-                      texte + " " + (nls or aura(r)), list(proprietes), poids=poids, charge=charge, srd=id_srd,
-                      **({"_revue": revue} if revue else {}))
-
-    def sort(self, anglais, mode, nombre=None):
-        return ("Lancer un sort", self.noms[anglais], mode, None if nombre is None else om.plus(nombre))
-
-
-def competence(nom, valeur):
-    return ("Bonus Competence", nom, "Aptitude", om.plus(valeur))
+            nom = nom or self.srd.lignes[id_srd]["name"]
+        poids = poids if poids is not None else self.srd.poids(id_srd)
+        self.c.ajoute(nom, groupe, type_, prix if prix is not None else self.srd.prix(id_srd),
+                      texte + " " + (nls or self.srd.aura(id_srd)), list(proprietes), poids=poids, charge=charge,
+                      srd=id_srd, **({"_revue": revue} if revue else {}))
 
 
 def objets_merveilleux_ah(c, noms):
@@ -91,8 +67,8 @@ def objets_merveilleux_ah(c, noms):
             if not any(o["NomObjet"] == nom for o in c.objets):
                 raise SystemExit("Objet merveilleux absent du catalogue : " + nom)
             c.srd.setdefault(id_srd, []).append(nom)
-    a = Ajout(c, noms)
-    sort = a.sort
+    a = Ajout(c)
+    sort = functools.partial(om.sort, noms)
     charisme = [nom for nom, _, carac, *_ in COMPETENCES if carac == CHA]
 
     a(1304, None, "Divers", "Divers",
@@ -189,7 +165,7 @@ def objets_merveilleux_ah(c, noms):
                                          (1386, "Elixir of Swimming", "Natation", "une nage aisée"),
                                          (1388, "Elixir of Vision", "Fouille", "un regard qui saisit chaque détail")):
         a(id_srd, None, "Potion", "Potion",
-          "Donne pendant une heure %s : +10 en %s." % (effet, comp), [competence(comp, 10)], revue=True, charge=1)
+          "Donne pendant une heure %s : +10 en %s." % (effet, comp), [om.competence(comp, 10)], revue=True, charge=1)
     a(1384, None, "Potion", "Potion",
       "Liquide sucré : le buveur est charmé par la première créature qu'il voit, comme Charme-personne (Volonté "
       "DD 14), pendant 1d3 heures.", revue=True, charge=1)
@@ -334,11 +310,11 @@ def objets_merveilleux_ah(c, noms):
     # Objets existants dont le texte ou les propriétés changent.
     a(1349, "Couronne de persuasion", "Couronne", "Couronne",
       "Bandeau d'argent qui donne un bonus d'aptitude de +3 aux tests de Charisme et de compétences liées au "
-      "Charisme.", [competence(comp, 3) for comp in charisme])
+      "Charisme.", [om.competence(comp, 3) for comp in charisme])
     a(1423, "Heaume de compréhension des langages et de lecture de la magie", "Heaume", "Heaume",
       "Le porteur comprend toutes les langues parlées et lit tous les écrits, magiques compris ; +5 aux tests de "
       "Décryptage.", [sort("Comprehend Languages", "Permanent"), sort("Read Magic", "Permanent"),
-                      competence("Décryptage", 5)])
+                      om.competence("Décryptage", 5)])
 
 
 def de_sort(nom):

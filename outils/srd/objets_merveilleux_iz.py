@@ -4,8 +4,7 @@ sous un nom français (les épiques sont écrits et reliés dans objets_epiques,
 Prix et poids du SRD (vérifiés contre la base à chaque génération) ; descriptions écrites par nous. Un nom
 français incertain cède la place au nom anglais, marqué pour la liste des noms à revoir.
 """
-from objets_magiques import ajoute_arme, plus
-from tsv_srd import base_srd, kg, livres, prix_po
+from objets_magiques import ajoute_arme, sort, table_srd
 
 # Objets du SRD que le catalogue rendait déjà, créés par des séries partagées avec d'autres familles.
 LIENS = {
@@ -72,23 +71,19 @@ COLLIERS = [
 ]
 
 
-def sorts(noms, *liste):
-    """[(sort anglais, mode, nombre)] -> propriétés « Lancer un sort »."""
-    return [("Lancer un sort", noms[s], mode, None if n is None else plus(n)) for s, mode, n in liste]
-
-
 def verifie_srd(objets):
     """Le prix et le poids écrits ici sont ceux du SRD, quand le SRD en donne un lisible."""
-    base = base_srd()
+    table = table_srd()
     for nom, prix, poids, srd in objets:
-        r = base.execute("select price, weight from item where name = ? and category = 'Wondrous'", (srd,)).fetchone()
-        if r is None:
+        ident = table.ident(srd, "Wondrous")
+        if ident is None:
             raise SystemExit("Objet merveilleux absent du SRD : " + srd)
-        attendu = prix_po(r["price"])
+        attendu = table.prix(ident)
         if attendu is not None and attendu != prix:
             raise SystemExit("Prix de %s : %s au SRD, %s ici" % (nom, attendu, prix))
-        attendu = kg(livres(r["weight"]))
-        if attendu is not None and poids is not None and attendu != poids and "each" not in r["weight"]:
+        attendu = table.poids(ident)
+        if (attendu is not None and poids is not None and attendu != poids
+                and "each" not in table.lignes[ident]["weight"]):
             raise SystemExit("Poids de %s : %s kg au SRD, %s ici" % (nom, attendu, poids))
 
 
@@ -123,7 +118,7 @@ def merveilleux_i_z(c, noms, bases):
            "Masque d'ivoire en forme de crâne : une fois par jour, après une heure sur le visage, il s'envole jusqu'à "
            "15 m et fait une attaque de contact (bonus de base du porteur) ; la cible meurt comme par Doigt de mort "
            "(Vigueur DD 20) ou subit 3d6+13 points de dégâts. Aura puissante de nécromancie et de transmutation ; "
-           "NLS 13.", sorts(noms, ("Finger of Death", "Par Jour", 1)), "Mask of the Skull")
+           "NLS 13.", [sort(noms, "Finger of Death", "Par Jour", 1)], "Mask of the Skull")
     marteau = dict(bases["Marteau de guerre"], DegatDes="4d6", Taille="Grande")
     ajoute_arme(c, "Mattock of the Titans", marteau, 3, 23348.0,
                 "Pioche de 3 m pour créature de taille TG au moins : elle ameublit la terre (un cube de 3 m toutes les "
@@ -141,8 +136,8 @@ def merveilleux_i_z(c, noms, bases):
            "Clairaudience/clairvoyance (même sur d'autres plans), sert de porte vers le lieu montré (24 heures) et, "
            "une fois par semaine, répond à une question comme Mythes et légendes. Aura puissante d'invocation et de "
            "divination ; NLS 17.",
-           sorts(noms, ("Detect Thoughts", "Illimité", None), ("Clairaudience/Clairvoyance", "Illimité", None),
-                 ("Legend Lore", "Par semaine", 1)), "Mirror of Mental Prowess")
+           [sort(noms, "Detect Thoughts", "Illimité"), sort(noms, "Clairaudience/Clairvoyance", "Illimité"),
+            sort(noms, "Legend Lore", "Par semaine", 1)], "Mirror of Mental Prowess")
     for type_, spheres, prix in COLLIERS:
         nombre = sum(spheres.values())
         detail = ", ".join("%d de %dd6" % (n, d) for d, n in sorted(spheres.items(), reverse=True))
@@ -150,7 +145,7 @@ def merveilleux_i_z(c, noms, bases):
                "Chaîne d'or à %d sphères (%s) : le porteur en détache une et la lance à 21 m, où elle explose comme "
                "Boule de feu (Réflexes DD 14, 1/2 dégâts). Ne compte pas comme un collier. Si le porteur rate un jet "
                "contre un feu magique, le collier peut exploser tout entier. Aura modérée d'évocation ; NLS 10."
-               % (nombre, detail), sorts(noms, ("Fireball", "Charges", 1)), "Necklace of Fireballs", charge=nombre)
+               % (nombre, detail), [sort(noms, "Fireball", "Charges", 1)], "Necklace of Fireballs", charge=nombre)
     ajoute("Perle de thaumaturgie (deux sorts)", "Perles", "Divers", 70000.0, None,
            "Une fois par jour, rend deux sorts préparés déjà lancés, de deux niveaux différents, 6 au plus. Aura "
            "puissante de transmutation ; NLS 17.", [], "Pearl of Power, Two Spells", revue=None)
@@ -158,7 +153,7 @@ def merveilleux_i_z(c, noms, bases):
            "Belle perle tenue en main ou contre la poitrine : on respire sous l'eau, on y nage à 18 m et l'on y agit "
            "et lance ses sorts sans gêne. Aura modérée d'abjuration et de transmutation ; NLS 8.",
            [("Bonus Déplacement", "Eau", "Aptitude", "+18")]
-           + sorts(noms, ("Water Breathing", "Permanent", None), ("Freedom of Movement", "Permanent", None)),
+           + [sort(noms, "Water Breathing", "Permanent"), sort(noms, "Freedom of Movement", "Permanent")],
            "Pearl of the Sirines")
     ajoute("Periapt of Wound Closure", "Amulette", "Amulette", 15000.0, None,
            "Pierre rouge au bout d'une chaîne d'or : le porteur se stabilise seul entre -1 et -9 points de vie, guérit "
@@ -167,7 +162,7 @@ def merveilleux_i_z(c, noms, bases):
     ajoute("Pipes of Haunting", "Divers", "Divers", 6000.0, 1.5,
            "Flûte de Pan : deux fois par jour, sur un test de Représentation (instruments à vent) DD 15, un air "
            "lugubre effraie pour 4 rounds les créatures de moins de 6 DV à 9 m (Volonté DD 13). Aura faible de "
-           "nécromancie ; NLS 4.", sorts(noms, ("Scare", "Par Jour", 2)), "Pipes of Haunting")
+           "nécromancie ; NLS 4.", [sort(noms, "Scare", "Par Jour", 2)], "Pipes of Haunting")
     ajoute("Pipes of Pain", "Divers", "Divers", 12000.0, 1.5,
            "Flûte d'apparence ordinaire : sur un test de Représentation (instruments à vent) DD 15, elle fascine qui "
            "l'entend à 9 m (Volonté DD 14) ; ensuite, le moindre bruit lui inflige 1d4 points de dégâts par round "
@@ -179,13 +174,13 @@ def merveilleux_i_z(c, noms, bases):
            "faible d'invocation ; NLS 2.", [], "Pipes of the Sewers")
     ajoute("Pipes of Sounding", "Divers", "Divers", 1800.0, 1.5,
            "Entre les mains d'un joueur formé aux instruments à vent, produit toutes sortes de bruits comme Son "
-           "imaginaire. Aura faible d'illusion ; NLS 2.", sorts(noms, ("Ghost Sound", "Illimité", None)),
+           "imaginaire. Aura faible d'illusion ; NLS 2.", [sort(noms, "Ghost Sound", "Illimité")],
            "Pipes of Sounding")
     ajoute("Restorative Ointment", "Divers", "Divers", 4000.0, 0.25,
            "Pot de cinq applications : sur une plaie empoisonnée, neutralise le poison ; sur une partie malade, guérit "
            "la maladie ; sur une blessure, soigne 1d8+5 points de vie. Aura faible d'invocation ; NLS 5.",
-           sorts(noms, ("Neutralize Poison", "Charges", 1), ("Remove Disease", "Charges", 1),
-                 ("Cure Light Wounds", "Charges", 1)), "Restorative Ointment", charge=5)
+           [sort(noms, a, "Charges", 1) for a in ("Neutralize Poison", "Remove Disease", "Cure Light Wounds")],
+           "Restorative Ointment", charge=5)
     ajoute("Ring Gates", "Divers", "Divers", 40000.0, 1.0,
            "Paire d'anneaux de fer de 45 cm, sur un même plan et à moins de 160 km : ce qui entre par l'un sort par "
            "l'autre, 50 kg par jour au plus ; on peut y passer le bras, une arme ou un sort, et une créature de "
@@ -211,7 +206,7 @@ def merveilleux_i_z(c, noms, bases):
     ajoute("Scabbard of Keen Edges", "Divers", "Divers", 16000.0, 0.5,
            "Fourreau de cuir et d'argent qui s'ajuste à toute lame, de la dague à l'épée à deux mains ; trois fois par "
            "jour, lance Affûtage sur la lame qu'il contient. Aura faible de transmutation ; NLS 5.",
-           sorts(noms, ("Keen Edge", "Par Jour", 3)), "Scabbard of Keen Edges")
+           [sort(noms, "Keen Edge", "Par Jour", 3)], "Scabbard of Keen Edges")
     ajoute("Scarab, Golembane", "Scarabée", "Scarabée", 2500.0, None,
            "Épingle en forme de scarabée : en se concentrant, le porteur détecte les golems à 18 m, et ses attaques "
            "ignorent leur réduction des dégâts. Aura modérée de divination ; NLS 8.", [], "Scarab, Golembane")
@@ -234,11 +229,11 @@ def merveilleux_i_z(c, noms, bases):
     ajoute("Stone Salve", "Divers", "Divers", 4000.0, None,
            "Prix pour 30 g d'onguent : sur une créature pétrifiée, la rend à la chair ; sur une autre, la protège "
            "comme Peau de pierre. Aura puissante d'abjuration et de transmutation ; NLS 13.",
-           sorts(noms, ("Stone to Flesh", "Charges", 1), ("Stoneskin", "Charges", 1)), "Stone Salve", charge=1)
+           [sort(noms, "Stone to Flesh", "Charges", 1), sort(noms, "Stoneskin", "Charges", 1)], "Stone Salve", charge=1)
     ajoute("Stone of Controlling Earth Elementals", "Divers", "Divers", 100000.0, 2.5,
            "Quelques mots d'un round font sortir de la terre ou de la pierre un élémentaire de la terre de taille TG, "
            "comme Convocation de monstres VII (de taille G sur du sable ou de la pierre brute) ; un seul à la fois. "
-           "Aura puissante d'invocation ; NLS 13.", sorts(noms, ("Summon Monster VII", "Illimité", None)),
+           "Aura puissante d'invocation ; NLS 13.", [sort(noms, "Summon Monster VII", "Illimité")],
            "Stone of Controlling Earth Elementals")
     guerison = ("guérison (au choix Soins importants, Guérison de la cécité/surdité ou Guérison des maladies)",
                 ("Cure Serious Wounds", "Par Jour", 1))
@@ -256,7 +251,7 @@ def merveilleux_i_z(c, noms, bases):
         ajoute("Strand of Prayer Beads, %s" % genre, "Divers", "Divers", prix, None,
                "Chapelet dont les perles spéciales se révèlent quand son possesseur lance un sort divin ; chacune "
                "sert une fois par jour : %s. Auras variées ; NLS 1 à 17." % " ; ".join(p for p, _ in perles),
-               sorts(noms, *[s for _, s in perles if s]), "Strand of Prayer Beads, %s" % genre)
+               [sort(noms, *s) for _, s in perles if s], "Strand of Prayer Beads, %s" % genre)
     ajoute("Sustaining Spoon", "Divers", "Divers", 5400.0, None,
            "Cuillère de corne : posée dans un récipient vide, elle le remplit d'une bouillie fade mais nourrissante, "
            "de quoi nourrir quatre humains par jour. Aura faible d'invocation ; NLS 5.", [], "Sustaining Spoon")
@@ -270,6 +265,6 @@ def merveilleux_i_z(c, noms, bases):
     ajoute("Wind Fan", "Divers", "Divers", 5500.0, None,
            "Éventail de bois et de papyrus : sur un mot, souffle comme Bourrasque ; une fois par jour sans risque, "
            "chaque usage de plus le même jour a 20 % de chances cumulées de le déchirer. Aura faible d'évocation ; "
-           "NLS 5.", sorts(noms, ("Gust of Wind", "Par Jour", 1)), "Wind Fan")
+           "NLS 5.", [sort(noms, "Gust of Wind", "Par Jour", 1)], "Wind Fan")
     verifie_srd(verifies)
 

@@ -6,51 +6,9 @@ français officiels n'étant pas sûrs, ces objets gardent leur nom anglais (lis
 artefacts, que le SRD a renommés, et les objets maudits dont le nom français n'est pas sûr. Les malus des objets maudits restent dans le texte : la
 fiche n'a pas de propriété de malus, et une altération négative serait écrasée par un bonus du même type.
 """
-import re
 
-from tsv_srd import base_srd, kg, livres, prix_po
-from objets_magiques import ENERGIES, ajoute_arme, de, js, plus, type_degats
-
-FORCES = {"Faint": "faible", "Moderate": "modérée", "Strong": "puissante"}
-DOMAINES = {"psychometabolism": "psychométabolisme", "psychoportation": "psychoportation",
-            "metacreativity": "métacréativité", "psychokinesis": "psychokinèse", "clairsentience": "clairsentience",
-            "telepathy": "télépathie", "abjuration": "abjuration", "conjuration": "invocation",
-            "divination": "divination", "enchantment": "enchantement", "evocation": "évocation",
-            "illusion": "illusion", "necromancy": "nécromancie", "transmutation": "transmutation"}
-
-
-def aura(texte, niveau, psionique):
-    """'Strong evocation [good]', 18 -> « Aura puissante d'évocation (Bien) ; NLS 18. »"""
-    m = re.match(r"^(Faint|Moderate|Strong)\s*(.*)$", texte)
-    reste = m.group(2)
-    alignement = {"[good]": " (Bien)", "[evil]": " (Mal)"}.get((re.search(r"\[\w+\]", reste) or [""])[0], "")
-    reste = re.sub(r"\s*\[\w+\]", "", reste).strip()
-    if reste == "(all schools)":
-        ecoles = " de toutes les écoles"
-    else:
-        noms = [de(DOMAINES[x]) for x in re.split(r",\s*(?:and\s+)?|\s+and\s+", reste) if x]
-        ecoles = " " + (", ".join(noms[:-1]) + " et " + noms[-1] if len(noms) > 1 else noms[0])
-    mesure = "niveau de manifestation %s" if psionique else "NLS %s"
-    return "Aura %s%s%s ; %s." % (FORCES[m.group(1)], ecoles, alignement, mesure % niveau)
-
-
-class Srd:
-    """Lignes de la table des objets magiques du SRD, par identifiant."""
-
-    def __init__(self):
-        self.lignes = {r["id"]: r for r in base_srd().execute("select * from item")}
-
-    def prix(self, ident):
-        return prix_po(self.lignes[ident]["price"])
-
-    def poids(self, ident):
-        return kg(livres(self.lignes[ident]["weight"]))
-
-    def aura(self, ident):
-        r = self.lignes[ident]
-        psionique = r["manifester_level"] not in (None, "None")
-        return aura(r["aura"], r["manifester_level"] if psionique else r["caster_level"], psionique)
-
+from objets_magiques import (ECOLES_AURA, ENERGIES, ajoute_arme, ajoute_armure, competence, de, js, phrase_aura,
+                             plus, sort, table_srd, type_degats)
 
 # Objets déjà au catalogue (Guide du maître) : nom anglais du SRD -> notre nom.
 EXISTANTS = {"Bag of Devouring": "Sac dévoreur", "Boots of Dancing": "Bottes de danse",
@@ -74,12 +32,6 @@ def baguettes_augmentees(c, noms, s):
                  "Baguette de 50 charges : chaque charge lance le sort %s augmenté au niveau %d (don Augmentation "
                  "d'intensité), au niveau de lanceur %d." % (sort, niveau, nls),
                  [("Lancer un sort", sort, "Charges", "+1")], charge=50, srd=ident)
-
-
-def competence(nom, valeur):
-    """Bonus à une compétence ; l'arbre des propriétés n'offre pas les bonus d'intuition ni d'altération aux
-    compétences, qui s'y rangent en bonus d'aptitude."""
-    return ("Bonus Competence", nom, "Aptitude", plus(valeur))
 
 
 # Capacités psioniques d'armure et de bouclier : (id, nom anglais, bonus équivalent, prix fixe, propriétés, effet)
@@ -205,18 +157,6 @@ CAPACITES_ARMES = [
 ]
 
 
-def ajoute_armure(c, nom, base, bonus, prix, texte, proprietes=(), **autres):
-    """Armure ou bouclier magique tiré d'un modèle ordinaire : malus d'armure de maître, altération à la CA,
-    solidité +2 et résistance +10 par point d'altération."""
-    champs = {k: base[k] for k in ("Taille", "ClasseArmure", "TypeCa", "EchecSortProfane", "BonusDexMax",
-                                   "DegatDes", "ZoneCritique", "MultCrit")}
-    cible = "Alteration Bouclier" if base["TypeCa"] == "Bouclier" else "Alteration Armure"
-    c.ajoute(nom, base["GroupeObjet"], base["Type"], prix, texte,
-             [("Bonus Classe Armure", cible, None, plus(bonus))] + list(proprietes), poids=base["PoidsBase"],
-             PenaliteArmure=min(0, base["PenaliteArmure"] + 1), Solidite=base["Solidite"] + 2 * bonus,
-             Resistance=base["Resistance"] + 10 * bonus, **champs, **autres)
-
-
 def capacites_psioniques(c, bases, s):
     """Chaque capacité psionique d'arme, d'armure ou de bouclier sur quelques modèles +1."""
     for liste, noms_bases in ((CAPACITES_ARMURES, ARMURES), (CAPACITES_ARMURES_BOUCLIERS, ARMURES_ET_BOUCLIERS),
@@ -330,7 +270,7 @@ def objets_universels(c, s):
                   "frappe d'une attaque de contact qui libère un rayon d'énergie, 5d6 points de dégâts de %s. "
                   "Créature artificielle minuscule : CA 18, 10 points de vie, solidité 5, vitesse 9 m." % energie))
     for anglais, discipline in ANCRES:
-        cible = ("la vision à distance" if anglais == "Ghost" else "un pouvoir de " + DOMAINES[discipline])
+        cible = ("la vision à distance" if anglais == "Ghost" else "un pouvoir de " + ECOLES_AURA[discipline])
         u.append((1646, "%s Crystal Anchor" % anglais, "Divers", "Divers", 24000.0, None,
                   ("Faint " + discipline, 5), None, [],
                   "Pieu de cristal de 1,20 à 1,50 m planté en terre : dans un rayon de 9 m, qui manifeste %s doit "
@@ -409,7 +349,7 @@ def objets_universels(c, s):
         u.append((1660, "Psionatrix of %s" % anglais, "Amulette", "Amulette", 8000.0, None,
                   ("Moderate " + discipline, 8), None, [],
                   "Cristal à facettes porté en amulette, où luit une lumière %s : le DD des jets de sauvegarde contre "
-                  "les pouvoirs de %s du porteur augmente de 1." % (couleur, DOMAINES[discipline])))
+                  "les pouvoirs de %s du porteur augmente de 1." % (couleur, ECOLES_AURA[discipline])))
     for anglais, points, prix in (("Lesser", 5, 1000.0), ("Average", 3, 6000.0), ("Greater", 1, 12000.0),
                                   ("Damping", 0, 24000.0)):
         limite = ("interdit tout usage des psioniques" if points == 0 else
@@ -509,7 +449,7 @@ def objets_universels(c, s):
             prix = s.prix(ident)
         if poids is None:
             poids = s.poids(ident)
-        texte += " " + (aura(aura_[0], aura_[1], True) if aura_ else s.aura(ident))
+        texte += " " + (phrase_aura(aura_[0], aura_[1], True) if aura_ else s.aura(ident))
         c.ajoute(nom, groupe, type_, prix, texte, proprietes, poids=poids, charge=charge, srd=ident, _revue=True)
 
     for n, ident, points, niveau in ((5, 74, 43, 23), (6, 75, 63, 26), (7, 76, 87, 29), (8, 77, 115, 32),
@@ -521,10 +461,6 @@ def objets_universels(c, s):
                  [], srd=ident, _revue=True)
 
 
-def sorts(noms, mode, nombre, *anglais):
-    return [("Lancer un sort", noms[a], mode, None if nombre is None else plus(nombre)) for a in anglais]
-
-
 def artefacts(c, bases, noms, s):
     """Artefacts majeurs et mineurs : sans prix, leur pouvoir dans le texte et ce que la fiche sait compter."""
     ajoute_arme(c, "Axe of the Dwarvish Lords", bases["Hache de guerre naine"], 6, None,
@@ -534,11 +470,12 @@ def artefacts(c, bases, noms, s):
                 "lapidaires, maçons et fabricants d'armes ; une fois par semaine, il appelle pour 20 rounds un "
                 "élémentaire de la Terre vénérable, comme par Convocation de monstres IX.",
                 [("Bonus dommage spécial", "Affutage", None, None)]
-                + sorts(noms, "Par semaine", 1, "Summon Monster IX"), srd=157, _revue=True)
+                + [sort(noms, "Summon Monster IX", "Par semaine", 1)], srd=157, _revue=True)
     majeurs = [
         (158, "Codex of the Infinite Planes", "Divers", "Divers", None,
-         sorts(noms, "Illimité", None, "Astral Projection", "Banishment", "Elemental Swarm", "Gate",
-               "Planar Ally, Greater", "Planar Binding, Greater", "Plane Shift", "Soul Bind"),
+         [sort(noms, a, "Illimité") for a in ("Astral Projection", "Banishment", "Elemental Swarm", "Gate",
+                                              "Planar Ally, Greater", "Planar Binding, Greater", "Plane Shift",
+                                              "Soul Bind")],
          "Artefact majeur : livre immense dont les pages ne finissent jamais. Qui l'ouvre la première fois est anéanti (Vigueur DD 30 "
          "pour ne subir que 10d6 points de dégâts) ; chaque jour d'étude permet un test d'Art de la magie DD 50 pour "
          "apprendre un de ses pouvoirs, au risque de la folie (Volonté DD 30 + 1 par jour). Pouvoirs à volonté, "
@@ -546,7 +483,7 @@ def artefacts(c, bases, noms, s):
          "d'outreplan majeur, contrat majeur, changement de plan, capture d'âme ; chaque usage demande un test de "
          "Concentration et un d'Art de la magie (DD 40 + deux fois le niveau du sort), et un échec déchaîne une "
          "catastrophe (séisme et tempête, démons, emprisonnement de l'âme ou mort)."),
-        (159, "Cup of the Demigod", "Divers", "Divers", None, sorts(noms, "Permanent", None, "Daylight"),
+        (159, "Cup of the Demigod", "Divers", "Divers", None, [sort(noms, "Daylight", "Permanent")],
          "Artefact majeur : grand calice d'or serti de gemmes, qui répand une lumière du jour et dissipe les "
          "ténèbres magiques. Rempli d'eau bénite, il donne à boire une potion de soins intensifs ou de "
          "neutralisation du poison ; avec le talisman du demi-dieu dedans, une fois par mois, un élixir de "
@@ -554,18 +491,18 @@ def artefacts(c, bases, noms, s):
          "de la Loi."),
         (159, "Talisman of the Demigod", "Amulette", "Amulette",
          [("Bonus Caracteristique", "Charisme", "Alteration", "+6")],
-         sorts(noms, "Illimité", None, "Remove Blindness/Deafness", "Remove Curse", "Remove Disease"),
+         [sort(noms, a, "Illimité") for a in ("Remove Blindness/Deafness", "Remove Curse", "Remove Disease")],
          "Artefact majeur : étoile de platine à huit branches pendue à une chaîne d'or et de perles. Bonus "
          "d'altération de +6 en Charisme ; guérison de la cécité et de la surdité, délivrance des malédictions et "
          "guérison des maladies à volonté. Une créature mauvaise ou chaotique qui le touche subit une parole sacrée "
          "ou une parole de la Loi."),
-        (160, "Eye of the Orc", "Divers", "Divers", [], sorts(noms, "Par Jour", 1, "True Seeing"),
+        (160, "Eye of the Orc", "Divers", "Divers", [], [sort(noms, "True Seeing", "Par Jour", 1)],
          "Artefact majeur : bloc de roche serti d'un saphir noir, comme un grand œil. Un orque qui le possède gagne "
          "un bonus d'altération de 6 en Force et en Charisme et voit dans le noir deux fois plus loin ; tout autre "
          "gagne 2 en Force mais perd 2 en Intelligence et en Charisme. Toute arme de son possesseur devient tueuse "
          "d'elfes ; une fois par jour, tenu devant les yeux, il donne une vision lucide tant qu'on se concentre."),
         (163, "Iron Gauntlet of War", "Gants", "Gantelet", [("Bonus Caracteristique", "Force", "Alteration", "+8")],
-         sorts(noms, "Par Jour", 1, "Implosion"),
+         [sort(noms, "Implosion", "Par Jour", 1)],
          "Artefact majeur intelligent (Int 13, Sag 18, Cha 24, ego 26), loyal mauvais : bonus d'altération de +8 en "
          "Force ; les dégâts des châtiments sont doublés ; le score de commandement augmente de 4, mais aucun "
          "compagnon bon ou chaotique ne reste ; implosion une fois par jour (NLS 20, DD 23). Il pousse son porteur "
@@ -576,7 +513,7 @@ def artefacts(c, bases, noms, s):
          "nocturne, guérison accélérée 1, vol à volonté, résistance au froid 30, liberté de mouvement, bonus de "
          "résistance de 5 aux jets de sauvegarde, ou face au choix. Changer de face demande un test de "
          "Concentration DD 50 et coûte 2d6 points de dégâts non létaux ; ôté, l'anneau en inflige 2d6 par minute."),
-        (1584, "The Moaning Diamond", "Divers", "Divers", [], sorts(noms, "Par Jour", 3, "Stone Shape"),
+        (1584, "The Moaning Diamond", "Divers", "Divers", [], [sort(noms, "Stone Shape", "Par Jour", 3)],
          "Artefact majeur : diamant brut gros comme un poing, qui gémit sans cesse sans être mauvais. Trois fois par "
          "jour, façonnage de la pierre sur 140 m³ ; il appelle un élémentaire de la Terre vénérable aux points de "
          "vie maximaux, qui sert jusqu'à sa mort (un seul à la fois, un autre 24 heures plus tard)."),
@@ -612,14 +549,14 @@ def artefacts(c, bases, noms, s):
                  "150 m (Volonté DD 25), CA et jets de sauvegarde du dragon à la place des siens, immunité à son "
                  "souffle et usage de ce souffle trois fois par jour ; il sent les dragons à 16 km. Tous les dragons "
                  "vouent à son porteur une haine éternelle. Pouvoir propre : %s." % (couleur, propre),
-                 sorts(noms, "Illimité", None, pouvoir) if pouvoir else [], srd=1585, _revue=True)
+                 [sort(noms, pouvoir, "Illimité")] if pouvoir else [], srd=1585, _revue=True)
     masse = bases["Masse d'armes lourde"]
     ajoute_arme(c, "The Saint's Mace", masse, 5, None,
                 "Artefact majeur : simple gourdin usé qui est une masse d'armes lourde +5 sainte, axiomatique et "
                 "perturbatrice ; son porteur en projette à volonté une lumière brûlante, au niveau de lanceur 20.",
                 [("Bonus Dommage", "Sainte", "Alteration", "+2d6"), ("Bonus Dommage", "Axiomatique", "Alteration",
                                                                         "+2d6")]
-                + sorts(noms, "Illimité", None, "Searing Light"), srd=1586, _revue=True)
+                + [sort(noms, "Searing Light", "Illimité")], srd=1586, _revue=True)
     baton = bases["Bâton"]
     c.ajoute("The Shadowstaff", baton["GroupeObjet"], baton["Type"], None,
              "Artefact majeur : bâton noir et tordu tissé d'ombre. Son porteur, un peu intangible, gagne un bonus de "
@@ -629,8 +566,8 @@ def artefacts(c, bases, noms, s):
              "de 30 m, 10d6 points de dégâts de froid) ; une fois par mois, appel d'une ombre des nuits "
              "(Convocation de monstres IX), au niveau de lanceur 20.",
              [("Bonus Classe Armure", "CA Divers", None, "+4"), ("Bonus Jet Sauvegarde", "Réflexe", "Aptitude", "+4")]
-             + sorts(noms, "Par Jour", 3, "Summon Monster V", "Gaseous Form")
-             + sorts(noms, "Par mois", 1, "Summon Monster IX"), poids=baton["PoidsBase"], srd=1587, _revue=True,
+             + [sort(noms, "Summon Monster V", "Par Jour", 3), sort(noms, "Gaseous Form", "Par Jour", 3)]
+             + [sort(noms, "Summon Monster IX", "Par mois", 1)], poids=baton["PoidsBase"], srd=1587, _revue=True,
              **{k: baton[k] for k in ("Taille", "DegatDes", "ZoneCritique", "MultCrit", "Solidite", "Resistance")})
     ajoute_armure(c, "Shield of the Sun", bases["Écu en acier"], 5, None,
                   "Artefact majeur : écu +5 frappé du soleil. Son porteur lance des sorts comme un paladin de niveau "
@@ -788,7 +725,7 @@ def objets_maudits(c, bases, noms, s):
          "semble une robe de protection ; au premier combat, la vermine qui l'infeste assaille le porteur : malus "
          "de 5 à l'initiative et de 2 aux jets d'attaque, de sauvegarde et aux tests de compétence, et test de "
          "Concentration (DD 20 + niveau du sort) pour lancer un sort."),
-        (1568, "Ring of Clumsiness", "Anneau", "Anneau", None, sorts(noms, "Permanent", None, "Feather Fall"),
+        (1568, "Ring of Clumsiness", "Anneau", "Anneau", None, [sort(noms, "Feather Fall", "Permanent")],
          "anneau de feuille morte qui rend aussi maladroit : malus de 4 en Dextérité et 20 % de chances d'échec des "
          "sorts profanes à composante gestuelle, qui s'ajoutent aux autres."),
         (1573, "Vacuous Grimoire", "Divers", "Divers", 1.5, [],
@@ -802,11 +739,11 @@ def objets_maudits(c, bases, noms, s):
     c.ajoute("Stone of Weight (Loadstone)", "Divers", "Divers", 1000.0,
              "Objet maudit : pierre sombre et polie qui réduit de moitié la vitesse au sol de son possesseur ; jetée "
              "ou brisée, elle revient sur lui, jusqu'à une délivrance des malédictions. "
-             + aura("Faint transmutation", 5, False), [], srd=1571, _revue=True)
+             + phrase_aura("Faint transmutation", 5), [], srd=1571, _revue=True)
 
 
 def objets_psioniques_artefacts(c, bases, noms):
-    s = Srd()
+    s = table_srd()
     for anglais, nom in EXISTANTS.items():
         c.srd.setdefault(anglais, []).append(nom)
     # Le bâton du mage, écrit avec les objets merveilleux, a ses 50 charges et frappe comme les autres bâtons.
