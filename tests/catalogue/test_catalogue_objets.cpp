@@ -63,8 +63,8 @@ private Q_SLOTS:
                                        << QStringList{"Bonus sorts", "Premiers arcanes", "", "x 2"};
         QTest::newRow("résistance sans cible") << QStringList{"Résistance au feu", "10"}
                                                << QStringList{"Résistance au feu", "", "", "+10"};
-        QTest::newRow("réduction des dégâts") << QStringList{"Résistance aux dégats", "Feu", "5"}
-                                              << QStringList{"Résistance aux dégats", "Feu", "", "+5"};
+        QTest::newRow("réduction des dégâts") << QStringList{"Résistance aux dégats", "Magie", "5"}
+                                              << QStringList{"Résistance aux dégats", "Magie", "", "+5"};
         // Un "_" dans un nom ne coupe pas la clé.
         QTest::newRow("nom avec _") << QStringList{"Bonus Don", "Forme animale_Grande"}
                                     << QStringList{"Bonus Don", "Forme animale_Grande", "", ""};
