@@ -1190,8 +1190,6 @@ def objets_merveilleux(c):
 
 def armes_et_armures_specifiques(c, bases):
     """Armures et armes spécifiques du Guide du maître : celles dont le nom français est sûr."""
-    champs_armure = ("Taille", "ClasseArmure", "TypeCa", "EchecSortProfane", "PenaliteArmure", "BonusDexMax",
-                     "Solidite", "Resistance")
     # (nom, armure de base, altération, prix, poids, changements, propriétés en plus, texte)
     armures = [
         ("Cotte de mailles elfique", "Cotte de mailles", 0, 4150.0, 10.0,
@@ -1219,15 +1217,8 @@ def armes_et_armures_specifiques(c, bases):
     srd = {"Cotte de mailles elfique": 213, "Peau de rhinocéros": 217, "Cuirasse de commandement": 208,
            "Armure céleste": 209, "Langue de feu": 261, "Vengeresse sacrée": 263, "Dague venimeuse": 259}
     for nom, nom_base, bonus, prix, poids, changements, proprietes, texte in armures:
-        base = bases[nom_base]
-        champs = {k: base.get(k) for k in champs_armure}
-        champs.update(changements)
-        if bonus:
-            champs["Solidite"] = (champs["Solidite"] or 0) + 2 * bonus
-            champs["Resistance"] = (champs["Resistance"] or 0) + 10 * bonus
-            proprietes = [("Bonus Classe Armure", "Alteration Armure", None, plus(bonus))] + proprietes
-        c.ajoute(nom, base["GroupeObjet"], base["Type"], prix, texte, proprietes,
-                 poids=poids if poids is not None else base["PoidsBase"], srd=srd[nom], **champs)
+        ajoute_armure(c, nom, bases[nom_base], bonus, prix, texte, proprietes, poids=poids, changements=changements,
+                      srd=srd[nom])
     armes = [
         ("Langue de feu", "Épée longue", 1, 20715.0, [("Bonus Dommage", "Feu", "Alteration", "+1d6")],
          "Épée longue +1 de feu intense ; une fois par jour, lance un rayon de feu à 9 m (attaque de contact à "
