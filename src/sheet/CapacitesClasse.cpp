@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kSag = 4, kCha = 5, kInt = 3;
 
-const QString& u8(const char* s) { return Litteral(s); }
+QString u8(const char* s) { return Litteral(s); }
 
 // Clés du résumé pour la rage : nombre, rounds en plus, et les effets que l'analyse ajoute
 // d'office quand elle a compté elle-même une rage.

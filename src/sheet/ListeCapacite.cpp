@@ -51,7 +51,7 @@ const std::pair<const char*, const char*> kTypesForme[] = {
     {"Forme animale supérieure_dragons", "Dragon"},
 };
 
-const QString& u8(const char* s) { return Litteral(s); }
+QString u8(const char* s) { return Litteral(s); }
 
 bool avant(const LigneCapacite& a, const LigneCapacite& b)
 {

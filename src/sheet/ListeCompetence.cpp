@@ -11,7 +11,7 @@ namespace {
 // La liste de la fiche a 61 lignes : les compétences suivantes ne s'affichent pas.
 constexpr int kLignesCompetences = 61;
 
-const QString& u8(const char* texte) { return Litteral(texte); }
+QString u8(const char* texte) { return Litteral(texte); }
 
 // Nom montré : la spécialité choisie pour les artisanats et les professions.
 QString nomAffiche(const TypePersonnage& p, const QString& regle)

@@ -6,7 +6,7 @@
 
 namespace {
 
-const QString& u8(const char* s) { return Litteral(s); }
+QString u8(const char* s) { return Litteral(s); }
 
 // Éléments de la note des jets, dans l'ordre d'écriture : chacun suivi du total des capacités,
 // des dons et des bonus conditionnels de la liste.

@@ -4,8 +4,9 @@
 #include <QString>
 
 // Texte d'un littéral UTF-8 des tables du calcul. La chaîne doit être statique (son adresse sert
-// de clé) : jamais un tampon temporaire.
-inline const QString& Litteral(const char* texte)
+// de clé) : jamais un tampon temporaire. Rendu par copie (partagée) : une insertion peut déplacer
+// les valeurs de la table.
+inline QString Litteral(const char* texte)
 {
     thread_local QHash<const char*, QString> convertis;
     auto it = convertis.find(texte);
