@@ -369,11 +369,7 @@ private Q_SLOTS:
         auto f = ouvre();
         SuiteConnue hasard(jets);
         f->utiliseHasard(hasard);
-        repondA<frmAjouter>([](frmAjouter* d) { d->btnManuelle->click(); });
-        QTest::keyClick(f.get(), Qt::Key_F9);
-        reactive(f.get());
-        f->fldstrnom->setText("Pia");
-        f->CmbRace->setCurrentText("Humain");
+        creePersonnage(f.get(), "Pia", {});
         for (const QString& etape : etapes) {
             const QStringList e = etape.split(' ');
             if (e[0] == "F7")
