@@ -1,9 +1,9 @@
 #include "Armes.h"
-#include "shell/TextesCalcul.h"
 #include "AttaquesNaturelles.h"
 #include "DeplacementFiche.h"
 #include "Equipement.h"
 #include "Fiche.h"
+#include "shell/TextesCalcul.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "CapacitesClasse.h"
-#include "shell/TextesCalcul.h"
 #include "NotesFiche.h"
 #include "rules/Personnage.h"
+#include "shell/TextesCalcul.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "ListeCapacite.h"
-#include "shell/TextesCalcul.h"
 #include "Equipement.h"
 #include "ListeDon.h"
+#include "shell/TextesCalcul.h"
 #include "shell/db/BaseDonnees.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "ListeCompetence.h"
-#include "shell/TextesCalcul.h"
 #include "ListeDon.h"
 #include "rules/Archetypes.h"
+#include "shell/TextesCalcul.h"
 #include "shell/db/BaseDonnees.h"
 
 #include <QHash>

@@ -1,7 +1,7 @@
 #include "ListeDon.h"
-#include "shell/TextesCalcul.h"
 #include "Armes.h"
 #include "Equipement.h"
+#include "shell/TextesCalcul.h"
 #include "shell/db/BaseDonnees.h"
 
 #include <QHash>

@@ -1,6 +1,6 @@
 #include "NotesFiche.h"
-#include "shell/TextesCalcul.h"
 #include "EquipementCA.h"
+#include "shell/TextesCalcul.h"
 
 #include <algorithm>
 
