@@ -5,6 +5,7 @@
 #include "shell/db/BaseDonnees.h"
 #include "shell/db/Collation.h"
 
+#include <QLocale>
 #include <QVariantMap>
 
 namespace {
@@ -125,8 +126,13 @@ const QString kSelectionObjets = QStringLiteral(
 ObjetCatalogue objetDeLigne(const Ligne& l)
 {
     ObjetCatalogue o;
-    for (int c = 0; c < NombreColonnesObjet; ++c)
-        o.valeurs[c] = l.valeur(c).isNull() ? QString() : l.valeur(c).toString();
+    for (int c = 0; c < NombreColonnesObjet; ++c) {
+        const QVariant v = l.valeur(c);
+        // Un prix de 2 000 000 s'écrit en chiffres, pas « 2e+06 ».
+        o.valeurs[c] = v.isNull() ? QString()
+                       : v.typeId() == QMetaType::Double ? QString::number(v.toDouble(), 'f', QLocale::FloatingPointShortest)
+                                                         : v.toString();
+    }
     return o;
 }
 

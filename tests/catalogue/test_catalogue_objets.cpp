@@ -39,6 +39,19 @@ private Q_SLOTS:
             QSKIP("tessarys.db n'est pas construite");
     }
 
+    // La liste montre prix et poids en chiffres, même les grands : jamais « 2e+06 ».
+    void grandsNombresEnChiffres()
+    {
+        const QVector<ObjetCatalogue> objets = RemplieLst(*m_perso);
+        QVERIFY(!objets.isEmpty());
+        QStringList fautifs;
+        for (const ObjetCatalogue& o : objets)
+            for (int c : {ColCoutTotal, ColPoidsBase})
+                if (o.valeurs[c].contains(u'e'))
+                    fautifs.append(o.nom() + u' ' + o.valeurs[c]);
+        QVERIFY2(fautifs.isEmpty(), qPrintable(fautifs.mid(0, 5).join(", ")));
+    }
+
     void proprieteDuChemin_data()
     {
         QTest::addColumn<QStringList>("chemin");
