@@ -248,28 +248,53 @@ private Q_SLOTS:
         QTEST((QList<int>{s.porteeCourte, s.porteeMoyenne, s.porteeLongue}), "portees");
     }
 
+    // Sorts connus ajoutés un à un ; refus du dernier.
     // Ensorceleur 3 (Charisme 16) : 3 sorts connus de niveau 1, rien au niveau 2.
+    // Sorcier : inférieures seules jusqu'au niveau 5 (1, 2, 2, 3, 3), puis 4 dont 1 mineure au
+    // niveau 6, 5 dont 2 mineures au niveau 8 ; une mineure peut être remplacée par une inférieure.
+    // "Invocation supplémantaire" : une de plus, d'un grade inférieur au plus haut accessible.
     void ajoutSortsConnus_data()
     {
+        QTest::addColumn<QVector<NiveauTest>>("niv");
         QTest::addColumn<QStringList>("dons");
         QTest::addColumn<QStringList>("sorts");
-        QTest::addColumn<QString>("refusDuDernier");
+        QTest::addColumn<QString>("refus");
+        const QVector<NiveauTest> ens = niveaux("Ensorceleur", 3, {10, 10, 10, 10, 10, 16});
         const QStringList quatre{"Agrandissement", "Alarme", "Arme magique", "Armure de mage"};
-        QTest::newRow("quatrième sort de niveau 1")
-            << QStringList{} << quatre << "Ce personnage peut apprendre un maximum de 3 sort de niveau 1";
-        QTest::newRow("Sort supplémentaire de niveau 1") << QStringList{"Sort supplémentaire|1"} << quatre << "";
-        QTest::newRow("Sort supplémentaire d'un autre niveau")
-            << QStringList{"Sort supplémentaire|0"} << quatre << "Ce personnage peut apprendre un maximum de 3 sort de niveau 1";
-        QTest::newRow("niveau trop élevé") << QStringList{} << QStringList{"Baiser de la goule"} << kNiveauTropEleve;
-        QTest::newRow("déjà connu") << QStringList{} << QStringList{"Alarme", "Alarme"} << "Le personnage connaît déjà ce sort.";
+        const QString max3 = "Ce personnage peut apprendre un maximum de 3 sort de niveau 1";
+        QTest::newRow("quatrième sort de niveau 1") << ens << QStringList{} << quatre << max3;
+        QTest::newRow("Sort supplémentaire de niveau 1") << ens << QStringList{"Sort supplémentaire|1"} << quatre << "";
+        QTest::newRow("Sort supplémentaire d'un autre niveau") << ens << QStringList{"Sort supplémentaire|0"} << quatre << max3;
+        QTest::newRow("niveau trop élevé") << ens << QStringList{} << QStringList{"Baiser de la goule"} << kNiveauTropEleve;
+        QTest::newRow("déjà connu") << ens << QStringList{} << QStringList{"Alarme", "Alarme"}
+                                    << "Le personnage connaît déjà ce sort.";
+        const auto sorcier = [](int n) { return niveaux("Sorcier", n); };
+        const QStringList inf{"Inférieure 1", "Inférieure 2", "Inférieure 3", "Inférieure 4"};
+        const QStringList extra{"Invocation supplémantaire"};
+        const QString total = "Ce personnage peut apprendre un maximum de %1 invocation(s).";
+        const QString mineures = "Ce personnage peut apprendre un maximum de %1 invocation(s) Mineure ou de type supérieur.";
+        QTest::newRow("mineure au niveau 5") << sorcier(5) << QStringList{} << QStringList{"Mineure 1"} << kNiveauTropEleve;
+        QTest::newRow("niveau 5 : quatrième") << sorcier(5) << QStringList{} << inf << total.arg(3);
+        QTest::newRow("niveau 6 : trois inférieures, une mineure")
+            << sorcier(6) << QStringList{} << inf.mid(0, 3) + QStringList{"Mineure 1"} << "";
+        QTest::newRow("niveau 6 : quatre inférieures") << sorcier(6) << QStringList{} << inf << "";
+        QTest::newRow("niveau 6 : cinquième") << sorcier(6) << QStringList{} << inf + QStringList{"Mineure 1"} << total.arg(4);
+        QTest::newRow("niveau 6 : deux mineures") << sorcier(6) << QStringList{} << QStringList{"Mineure 1", "Mineure 2"}
+                                                  << mineures.arg(1);
+        QTest::newRow("supplémentaire : cinquième") << sorcier(6) << extra << inf + QStringList{"Mineure 1"} << "";
+        QTest::newRow("supplémentaire : pas de mineure en plus")
+            << sorcier(6) << extra << QStringList{"Mineure 1", "Mineure 2"} << mineures.arg(1);
+        QTest::newRow("supplémentaire sans mineure accessible") << sorcier(5) << extra << inf << total.arg(3);
+        QTest::newRow("niveau 8 : trois mineures") << sorcier(8) << QStringList{} << QStringList{"Mineure 1", "Mineure 2", "Mineure 3"}
+                                                   << mineures.arg(2);
     }
 
     void ajoutSortsConnus()
     {
+        QFETCH(QVector<NiveauTest>, niv);
         QFETCH(QStringList, dons);
         QFETCH(QStringList, sorts);
-        const Fiche f = fiche(niveaux("Ensorceleur", 3, {10, 10, 10, 10, 10, 16}), {}, lignesDons(dons));
-        QTEST(ajouteUnAUn(f, QStringLiteral("Ensorceleur"), sorts), "refusDuDernier");
+        QTEST(ajouteUnAUn(fiche(niv, {}, lignesDons(dons)), niv.first().classe, sorts), "refus");
     }
 
     // Barde 3 (Charisme 16) : 3 sorts connus de niveau 1 ; au-delà, un sort en plus doit être un
@@ -316,44 +341,6 @@ private Q_SLOTS:
         for (const QString& morceau : refus)
             QVERIFY2(message.contains(morceau), qPrintable(message));
         QVERIFY(!message.contains(QStringLiteral("Invisibilité")));
-    }
-
-    // Sorcier : inférieures seules jusqu'au niveau 5 (1, 2, 2, 3, 3), puis 4 dont 1 mineure au
-    // niveau 6, 5 dont 2 mineures au niveau 8 ; une mineure peut être remplacée par une inférieure.
-    // "Invocation supplémantaire" : une de plus, d'un grade inférieur au plus haut accessible.
-    void invocations_data()
-    {
-        QTest::addColumn<int>("niveau");
-        QTest::addColumn<QStringList>("dons");
-        QTest::addColumn<QStringList>("sorts");
-        QTest::addColumn<QString>("refus");
-        const QStringList inf{"Inférieure 1", "Inférieure 2", "Inférieure 3", "Inférieure 4"};
-        const QStringList extra{"Invocation supplémantaire"};
-        const QString total = "Ce personnage peut apprendre un maximum de %1 invocation(s).";
-        const QString mineures = "Ce personnage peut apprendre un maximum de %1 invocation(s) Mineure ou de type supérieur.";
-        QTest::newRow("mineure au niveau 5") << 5 << QStringList{} << QStringList{"Mineure 1"} << kNiveauTropEleve;
-        QTest::newRow("niveau 5 : quatrième") << 5 << QStringList{} << inf << total.arg(3);
-        QTest::newRow("niveau 6 : trois inférieures, une mineure")
-            << 6 << QStringList{} << inf.mid(0, 3) + QStringList{"Mineure 1"} << "";
-        QTest::newRow("niveau 6 : quatre inférieures") << 6 << QStringList{} << inf << "";
-        QTest::newRow("niveau 6 : cinquième") << 6 << QStringList{} << inf + QStringList{"Mineure 1"} << total.arg(4);
-        QTest::newRow("niveau 6 : deux mineures") << 6 << QStringList{} << QStringList{"Mineure 1", "Mineure 2"}
-                                                  << mineures.arg(1);
-        QTest::newRow("supplémentaire : cinquième") << 6 << extra << inf + QStringList{"Mineure 1"} << "";
-        QTest::newRow("supplémentaire : pas de mineure en plus")
-            << 6 << extra << QStringList{"Mineure 1", "Mineure 2"} << mineures.arg(1);
-        QTest::newRow("supplémentaire sans mineure accessible") << 5 << extra << inf << total.arg(3);
-        QTest::newRow("niveau 8 : trois mineures") << 8 << QStringList{} << QStringList{"Mineure 1", "Mineure 2", "Mineure 3"}
-                                                   << mineures.arg(2);
-    }
-
-    void invocations()
-    {
-        QFETCH(int, niveau);
-        QFETCH(QStringList, dons);
-        QFETCH(QStringList, sorts);
-        const Fiche f = fiche(niveaux("Sorcier", niveau), {}, lignesDons(dons));
-        QTEST(ajouteUnAUn(f, QStringLiteral("Sorcier"), sorts), "refus");
     }
 
     // Rakshasa : lanceur racial (comme un ensorceleur de niveau 7) sur la colonne de sa race.
