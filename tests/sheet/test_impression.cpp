@@ -1,5 +1,5 @@
-// Impression de la fiche : emplacements nommés, modèles remplis, fichiers écrits pour chaque
-// forme, échecs, dialogue des choix et touche F3 de la fenêtre.
+// Impression de la fiche : emplacements, modèles remplis, fichiers de chaque forme, échecs,
+// dialogue des choix et touche F3.
 #include "FixturesFiche.h"
 #include "OutilsFenetres.h"
 #include "sheet/DocumentFiche.h"
@@ -58,16 +58,15 @@ LecturePdf lisPdf(const QString& chemin)
 {
     LecturePdf l;
     QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly))
+    const QByteArray octets = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    if (!octets.startsWith("%PDF-") || !octets.trimmed().endsWith("%%EOF"))
         return l;
-    const QByteArray pdf = f.readAll();
-    if (!pdf.startsWith("%PDF-") || !pdf.trimmed().endsWith("%%EOF"))
-        return l;
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page\\b(?!s)"));
-    l.pages = int(QString::fromLatin1(pdf).count(page));
+    const QString pdf = QString::fromLatin1(octets);
+    l.pages = int(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b(?!s)"))));
     // A4 : 595 × 842 points.
-    static const QRegularExpression format(QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+(595(\\.\\d*)?)\\s+(841\\.\\d*|842(\\.\\d*)?)\\s*\\]"));
-    l.a4 = format.match(QString::fromLatin1(pdf)).hasMatch();
+    l.a4 = QRegularExpression(QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+(595(\\.\\d*)?)\\s+(841\\.\\d*|842(\\.\\d*)?)\\s*\\]"))
+               .match(pdf)
+               .hasMatch();
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty())
         return l;
@@ -78,6 +77,25 @@ LecturePdf lisPdf(const QString& chemin)
     // Un lecteur qui se plaint de la structure l'écrit sur sa sortie d'erreur.
     l.erreurs = QString::fromUtf8(p.readAllStandardError());
     return l;
+}
+
+// L'image du personnage, rangée dans la page, garde ses proportions.
+void verifiePortrait(const QString& page)
+{
+    QTextDocument document;
+    ChargeDocument(document, page);
+    const QImage original(dossierProgramme() + "/back.jpg");
+    QVERIFY(!original.isNull());
+    int images = 0;
+    for (QTextBlock b = document.begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextImageFormat image = it.fragment().charFormat().toImageFormat();
+            if (!image.isValid())
+                continue;
+            ++images;
+            QCOMPARE(qRound(image.height()), qRound(image.width() * original.height() / original.width()));
+        }
+    QCOMPARE(images, 1);
 }
 
 } // namespace
@@ -260,82 +278,36 @@ private slots:
         QCOMPARE(r.fichier, programme + "/Feuille/" + fichier);
         QVERIFY(r.etat.contains(QDir::toNativeSeparators(r.fichier)));
         QCOMPARE(m_ouverts, QList<QUrl>{QUrl::fromLocalFile(r.fichier)});
-        QVERIFY2(lit(r.fichier).contains(extrait), qPrintable(lit(r.fichier).left(300)));
-        if (mode == 1 || mode == 3) {
-            // Seule la feuille complète porte l'image du personnage, rangée dans le document.
-            QFile document(r.fichier);
-            QVERIFY(document.open(QIODevice::ReadOnly));
-            QCOMPARE(document.readAll().contains("Pictures/"), mode == 1);
-            // Le modèle rempli ne garde aucun emplacement et se lit comme une feuille ; une image
-            // de la première page est laissée aux développeurs.
-            const QString page = RemplitModele(lit(programme + "/feuille/" + (mode == 1 ? kModeleWord : kModeleWordPerso)),
-                                               LieuxImpression(*m_perso, *m_programme, f, choix));
-            QVERIFY(!page.contains("{{") && page.contains("Guerrier 4, Roublard 3") && page.contains(kHistoire.toHtmlEscaped()) == (mode == 1));
-            QTextDocument rendu;
-            rendu.setHtml(page);
-            rendu.setTextWidth(794);
-            QImage image(rendu.size().toSize(), QImage::Format_RGB32);
-            image.fill(Qt::white);
-            QPainter peintre(&image);
-            rendu.drawContents(&peintre);
-            QDir().mkpath(QCoreApplication::applicationDirPath() + "/captures");
-            QVERIFY(image.save(QCoreApplication::applicationDirPath() + QStringLiteral("/captures/feuille-mode%1.png").arg(mode)));
-        }
-    }
-
-    // Les deux feuilles Word montrent la ligne d'attaque de l'arme tenue et les objets du sac.
-    // Épée longue d'Aldo : BBA +6/+1 et Force +3, 1d8+3, critique 19-20.
-    void feuillesWord_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::newRow("Word") << 1;
-        QTest::newRow("WordPerso") << 3;
-    }
-
-    void feuillesWord()
-    {
-        QFETCH(int, mode);
-        ChoixImpression choix;
-        choix.mode = ModeImpression(mode);
+        const QString contenu = lit(r.fichier);
+        QVERIFY2(contenu.contains(extrait), qPrintable(contenu.left(300)));
+        if (mode == 5)
+            verifiePortrait(contenu);
+        if (mode != 1 && mode != 3)
+            return;
+        // Seule la feuille complète porte l'image du personnage, rangée dans le document.
+        QFile document(r.fichier);
+        QVERIFY(document.open(QIODevice::ReadOnly));
+        QCOMPARE(document.readAll().contains("Pictures/"), mode == 1);
+        // Le modèle rempli ne garde aucun emplacement et se lit comme une feuille : l'épée longue
+        // (BBA +6/+1 et Force +3, 1d8+3, critique 19-20) et la potion du sac.
         QString erreur;
-        const QString page = FeuilleDocument({*m_perso, *m_programme, dossierProgramme()}, calcule("Aldo"), choix, erreur);
+        const QString page = FeuilleDocument({*m_perso, *m_programme, programme}, f, choix, erreur);
         QCOMPARE(erreur, QString());
+        QVERIFY(!page.contains("{{") && page.contains("Guerrier 4, Roublard 3") && page.contains(kHistoire.toHtmlEscaped()) == (mode == 1));
         for (const char* attendu : {"Épée longue : Mélée(+9/+4) Dégâts(1d8+3) (19-20,x2)", "Potion de soins légers"})
             QVERIFY2(page.contains(QString::fromUtf8(attendu)), attendu);
-    }
-
-    // L'image du personnage garde ses proportions dans la feuille Word et la fiche complète
-    // (données rangées dans la page).
-    void portrait_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::newRow("Word") << 1;
-        QTest::newRow("Feuille complète") << 5;
-    }
-
-    void portrait()
-    {
-        QFETCH(int, mode);
-        ChoixImpression choix;
-        choix.mode = ModeImpression(mode);
-        const Fiche f = calcule("Aldo");
-        QString erreur;
-        const QString page = mode == 1 ? FeuilleDocument({*m_perso, *m_programme, dossierProgramme()}, f, choix, erreur)
-                                       : FicheCompleteEnHtml(*m_perso, *m_programme, f, choix);
-        QTextDocument document;
-        ChargeDocument(document, page);
-        const QImage original(dossierProgramme() + "/back.jpg");
-        QVERIFY(!original.isNull());
-        int images = 0;
-        for (QTextBlock b = document.begin(); b.isValid(); b = b.next())
-            for (auto it = b.begin(); !it.atEnd(); ++it) {
-                const QTextImageFormat image = it.fragment().charFormat().toImageFormat();
-                if (!image.isValid())
-                    continue;
-                ++images;
-                QCOMPARE(qRound(image.height()), qRound(image.width() * original.height() / original.width()));
-            }
-        QCOMPARE(images, 1);
+        if (mode == 1)
+            verifiePortrait(page);
+        // Une image de la première page est laissée aux développeurs.
+        QTextDocument rendu;
+        rendu.setHtml(page);
+        rendu.setTextWidth(794);
+        QImage image(rendu.size().toSize(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter peintre(&image);
+        rendu.drawContents(&peintre);
+        QDir().mkpath(QCoreApplication::applicationDirPath() + "/captures");
+        QVERIFY(image.save(QCoreApplication::applicationDirPath() + QStringLiteral("/captures/feuille-mode%1.png").arg(mode)));
     }
 
     // Prêtre de niveau 10 : chaque rubrique dans la page et dans le PDF A4 de une à quatre pages,
@@ -480,11 +452,8 @@ private slots:
         QVERIFY(fenetre.findChild<QPushButton*>("btnImprimer", Qt::FindDirectChildrenOnly)->isEnabled());
         QDesktopServices::setUrlHandler("file", this, "ouvertParLeBureau");
         bool vu = false;
-        QTimer::singleShot(0, this, [&] {
-            auto* d = qobject_cast<frmImpression*>(QApplication::activeModalWidget());
-            vu = d != nullptr;
-            if (!d)
-                return;
+        repondA<frmImpression>([&vu](frmImpression* d) {
+            vu = true;
             d->findChild<QRadioButton*>("Option4")->click();
             d->findChild<QPushButton*>("btnOk")->click();
         });

@@ -140,61 +140,51 @@ private Q_SLOTS:
         ajouteReglesDeTest(*m_programme);
     }
 
-    // Table de la 3.5 : sorts par jour + sorts en bonus + emplacement de spécialité ou de domaine.
+    // Table de la 3.5 : sorts par jour + sorts en bonus + emplacement de spécialité ou de domaine ;
+    // la classe est celle du premier niveau.
     void sortsParJour_data()
     {
         QTest::addColumn<QVector<NiveauTest>>("niv");
         QTest::addColumn<QVariantMap>("champs");
         QTest::addColumn<QStringList>("dons");
-        QTest::addColumn<QString>("classe");
         QTest::addColumn<QString>("attendu");
         QTest::addColumn<int>("niveauLanceur");
-        const std::array<int, 6> int16{10, 10, 10, 16, 10, 10};
-        QTest::newRow("magicien 5 généraliste") << niveaux("Magicien", 5, int16) << QVariantMap{} << QStringList{}
-                                               << "Magicien" << "4/4/3/2" << 5;
-        QTest::newRow("magicien 5 spécialisé")
-            << niveaux("Magicien", 5, int16) << QVariantMap{{"EcoleSpecialisation", "Evocation"}} << QStringList{}
-            << "Magicien" << "5/5/4/3" << 5;
+        const QVector<NiveauTest> mag5 = niveaux("Magicien", 5, {10, 10, 10, 16, 10, 10});
+        const QVector<NiveauTest> paladin4 = niveaux("Paladin", 4, {10, 10, 10, 10, 12, 10});
+        const QVariantMap aucun;
+        QTest::newRow("magicien 5 généraliste") << mag5 << aucun << QStringList{} << "4/4/3/2" << 5;
+        QTest::newRow("magicien 5 spécialisé") << mag5 << QVariantMap{{"EcoleSpecialisation", "Evocation"}} << QStringList{}
+                                               << "5/5/4/3" << 5;
         QTest::newRow("Généraliste n'est pas une spécialité")
-            << niveaux("Magicien", 5, int16) << QVariantMap{{"EcoleSpecialisation", "Généraliste"}} << QStringList{}
-            << "Magicien" << "4/4/3/2" << 5;
-        QTest::newRow("Malus NLS : un niveau de moins") << niveaux("Magicien", 5, int16) << QVariantMap{}
-                                                        << QStringList{"Malus NLS"} << "Magicien" << "4/4/3/-" << 4;
+            << mag5 << QVariantMap{{"EcoleSpecialisation", "Généraliste"}} << QStringList{} << "4/4/3/2" << 5;
+        QTest::newRow("Malus NLS : un niveau de moins") << mag5 << aucun << QStringList{"Malus NLS"} << "4/4/3/-" << 4;
         // Niveau virtuel : compte comme un niveau de magicien ; "+1" : niveau de lanceur seul.
-        QTest::newRow("niveau de lanceur virtuel") << niveaux("Magicien", 5, int16) << QVariantMap{}
-                                                   << QStringList{"Niveau de lanceur de sorts virtuel"} << "Magicien"
+        QTest::newRow("niveau de lanceur virtuel") << mag5 << aucun << QStringList{"Niveau de lanceur de sorts virtuel"}
                                                    << "4/4/4/3" << 6;
         QTest::newRow("niveau virtuel d'une autre classe")
-            << niveaux("Magicien", 5, int16) << QVariantMap{} << QStringList{"Niveau de lanceur de sorts virtuel|Prêtre"}
-            << "Magicien" << "4/4/3/2" << 5;
-        QTest::newRow("niveau de lanceur +1") << niveaux("Magicien", 5, int16) << QVariantMap{}
-                                              << QStringList{"Niveau de lanceur de sort +1"} << "Magicien" << "4/4/3/2" << 6;
+            << mag5 << aucun << QStringList{"Niveau de lanceur de sorts virtuel|Prêtre"} << "4/4/3/2" << 5;
+        QTest::newRow("niveau de lanceur +1") << mag5 << aucun << QStringList{"Niveau de lanceur de sort +1"} << "4/4/3/2" << 6;
         QTest::newRow("paladin 4 et +1 : moitié, puis +1")
-            << niveaux("Paladin", 4, {10, 10, 10, 10, 12, 10}) << QVariantMap{}
-            << QStringList{"Niveau de lanceur de sort +1"} << "Paladin" << "-/1/-/-" << 3;
+            << paladin4 << aucun << QStringList{"Niveau de lanceur de sort +1"} << "-/1/-/-" << 3;
         // Sorts en bonus jusqu'au niveau égal au modificateur : Int 12 (+1) au niveau 1 seul, et pas
         // de sort du niveau 3 sous Int 13 ; Int 20 (+5) : deux au niveau 1, un aux niveaux 2 et 3.
-        QTest::newRow("intelligence 12") << niveaux("Magicien", 5, {10, 10, 10, 12, 10, 10}) << QVariantMap{}
-                                         << QStringList{} << "Magicien" << "4/4/2/-" << 5;
-        QTest::newRow("intelligence 20") << niveaux("Magicien", 5, {10, 10, 10, 20, 10, 10}) << QVariantMap{}
-                                         << QStringList{} << "Magicien" << "4/5/3/2" << 5;
+        QTest::newRow("intelligence 12") << niveaux("Magicien", 5, {10, 10, 10, 12, 10, 10}) << aucun << QStringList{}
+                                         << "4/4/2/-" << 5;
+        QTest::newRow("intelligence 20") << niveaux("Magicien", 5, {10, 10, 10, 20, 10, 10}) << aucun << QStringList{}
+                                         << "4/5/3/2" << 5;
         QTest::newRow("emplacement supplémentaire du niveau 2")
-            << niveaux("Magicien", 5, int16) << QVariantMap{} << QStringList{"Emplacement de sort supplémentaire|2"}
-            << "Magicien" << "4/4/4/2" << 5;
-        QVector<NiveauTest> theurge = niveaux("Magicien", 5, int16);
-        theurge += QVector<NiveauTest>(2, NiveauTest{"Théurge mystique", 4});
+            << mag5 << aucun << QStringList{"Emplacement de sort supplémentaire|2"} << "4/4/4/2" << 5;
         // Magicien 7 : 4/4/3/2/1 ; Intelligence 16 : +1 aux niveaux 1 à 3.
-        QTest::newRow("classe de prestige") << theurge << QVariantMap{} << QStringList{} << "Magicien" << "4/5/4/3" << 7;
-        QTest::newRow("Bloque progression") << theurge << QVariantMap{} << QStringList{"Bloque progression|Théurge mystique"}
-                                            << "Magicien" << "4/4/3/2" << 5;
+        const QVector<NiveauTest> theurge = mag5 + QVector<NiveauTest>(2, NiveauTest{"Théurge mystique", 4});
+        QTest::newRow("classe de prestige") << theurge << aucun << QStringList{} << "4/5/4/3" << 7;
+        QTest::newRow("Bloque progression") << theurge << aucun << QStringList{"Bloque progression|Théurge mystique"}
+                                            << "4/4/3/2" << 5;
         QTest::newRow("prêtre 3 à deux domaines")
             << niveaux("Prêtre", 3, {10, 10, 10, 10, 14, 10}) << QVariantMap{{"Domaine_1", "Bien"}, {"Domaine_2", "Guerre"}}
-            << QStringList{} << "Prêtre" << "4/4/3/-" << 3;
+            << QStringList{} << "4/4/3/-" << 3;
         // Paladin : sagesse 11 au moins pour lancer un sort de niveau 1 ; niveau de lanceur : moitié.
-        QTest::newRow("paladin 4 sagesse 10") << niveaux("Paladin", 4, kDix) << QVariantMap{} << QStringList{} << "Paladin"
-                                              << "-/-/-/-" << 2;
-        QTest::newRow("paladin 4 sagesse 12") << niveaux("Paladin", 4, {10, 10, 10, 10, 12, 10}) << QVariantMap{}
-                                              << QStringList{} << "Paladin" << "-/1/-/-" << 2;
+        QTest::newRow("paladin 4 sagesse 10") << niveaux("Paladin", 4, kDix) << aucun << QStringList{} << "-/-/-/-" << 2;
+        QTest::newRow("paladin 4 sagesse 12") << paladin4 << aucun << QStringList{} << "-/1/-/-" << 2;
     }
 
     void sortsParJour()
@@ -202,8 +192,7 @@ private Q_SLOTS:
         QFETCH(QVector<NiveauTest>, niv);
         QFETCH(QVariantMap, champs);
         QFETCH(QStringList, dons);
-        QFETCH(QString, classe);
-        const SortsClasse s = rempNbSort(*m_programme, fiche(niv, champs, lignesDons(dons)), classe);
+        const SortsClasse s = rempNbSort(*m_programme, fiche(niv, champs, lignesDons(dons)), niv.first().classe);
         QTEST(totaux(s), "attendu");
         QTEST(s.niveauLanceur, "niveauLanceur");
         QVERIFY(s.messages.isEmpty());
@@ -242,28 +231,13 @@ private Q_SLOTS:
         QTEST(totaux(rempNbSort(*m_programme, f, QStringLiteral("Magicien"))), "attendu");
     }
 
-    // Le prêtre a un emplacement de domaine par niveau ; la fiche calculée porte les classes de lanceur.
-    void emplacementsDuPretre()
-    {
-        const Fiche f = fiche(niveaux("Prêtre", 3, {10, 10, 10, 10, 14, 10}), {{"Domaine_1", "Bien"}, {"Domaine_2", "Guerre"}});
-        QCOMPARE(f.Sorts.size(), 1);
-        QStringList domaines;
-        for (const EmplacementSort& e : f.Sorts.first().prepares)
-            if (e.domaine)
-                domaines.append(e.emplacement);
-        QCOMPARE(domaines, (QStringList{"Domaine n°1", "Domaine n°2"}));
-        QCOMPARE(f.Sorts.first().prepares.size(), 4 + 4 + 3);
-        QVERIFY(fiche(niveaux("Guerrier", 3, kDix)).Sorts.isEmpty());
-    }
-
+    // Portées courte, moyenne et longue du magicien.
     void portees_data()
     {
         QTest::addColumn<int>("niveau");
-        QTest::addColumn<int>("courte");
-        QTest::addColumn<int>("moyenne");
-        QTest::addColumn<int>("longue");
-        QTest::newRow("niveau 3") << 3 << 6 << 26 << 104;
-        QTest::newRow("niveau 10") << 10 << 10 << 40 << 160;
+        QTest::addColumn<QList<int>>("portees");
+        QTest::newRow("niveau 3") << 3 << QList<int>{6, 26, 104};
+        QTest::newRow("niveau 10") << 10 << QList<int>{10, 40, 160};
     }
 
     void portees()
@@ -271,33 +245,56 @@ private Q_SLOTS:
         QFETCH(int, niveau);
         const SortsClasse s = rempNbSort(*m_programme, fiche(niveaux("Magicien", niveau, {10, 10, 10, 18, 10, 10})),
                                          QStringLiteral("Magicien"));
-        QTEST(s.porteeCourte, "courte");
-        QTEST(s.porteeMoyenne, "moyenne");
-        QTEST(s.porteeLongue, "longue");
+        QTEST((QList<int>{s.porteeCourte, s.porteeMoyenne, s.porteeLongue}), "portees");
     }
 
+    // Sorts connus ajoutés un à un ; refus du dernier.
     // Ensorceleur 3 (Charisme 16) : 3 sorts connus de niveau 1, rien au niveau 2.
+    // Sorcier : inférieures seules jusqu'au niveau 5 (1, 2, 2, 3, 3), puis 4 dont 1 mineure au
+    // niveau 6, 5 dont 2 mineures au niveau 8 ; une mineure peut être remplacée par une inférieure.
+    // "Invocation supplémantaire" : une de plus, d'un grade inférieur au plus haut accessible.
     void ajoutSortsConnus_data()
     {
+        QTest::addColumn<QVector<NiveauTest>>("niv");
         QTest::addColumn<QStringList>("dons");
         QTest::addColumn<QStringList>("sorts");
-        QTest::addColumn<QString>("refusDuDernier");
+        QTest::addColumn<QString>("refus");
+        const QVector<NiveauTest> ens = niveaux("Ensorceleur", 3, {10, 10, 10, 10, 10, 16});
         const QStringList quatre{"Agrandissement", "Alarme", "Arme magique", "Armure de mage"};
-        QTest::newRow("quatrième sort de niveau 1")
-            << QStringList{} << quatre << "Ce personnage peut apprendre un maximum de 3 sort de niveau 1";
-        QTest::newRow("Sort supplémentaire de niveau 1") << QStringList{"Sort supplémentaire|1"} << quatre << "";
-        QTest::newRow("Sort supplémentaire d'un autre niveau")
-            << QStringList{"Sort supplémentaire|0"} << quatre << "Ce personnage peut apprendre un maximum de 3 sort de niveau 1";
-        QTest::newRow("niveau trop élevé") << QStringList{} << QStringList{"Baiser de la goule"} << kNiveauTropEleve;
-        QTest::newRow("déjà connu") << QStringList{} << QStringList{"Alarme", "Alarme"} << "Le personnage connaît déjà ce sort.";
+        const QString max3 = "Ce personnage peut apprendre un maximum de 3 sort de niveau 1";
+        QTest::newRow("quatrième sort de niveau 1") << ens << QStringList{} << quatre << max3;
+        QTest::newRow("Sort supplémentaire de niveau 1") << ens << QStringList{"Sort supplémentaire|1"} << quatre << "";
+        QTest::newRow("Sort supplémentaire d'un autre niveau") << ens << QStringList{"Sort supplémentaire|0"} << quatre << max3;
+        QTest::newRow("niveau trop élevé") << ens << QStringList{} << QStringList{"Baiser de la goule"} << kNiveauTropEleve;
+        QTest::newRow("déjà connu") << ens << QStringList{} << QStringList{"Alarme", "Alarme"}
+                                    << "Le personnage connaît déjà ce sort.";
+        const auto sorcier = [](int n) { return niveaux("Sorcier", n); };
+        const QStringList inf{"Inférieure 1", "Inférieure 2", "Inférieure 3", "Inférieure 4"};
+        const QStringList extra{"Invocation supplémantaire"};
+        const QString total = "Ce personnage peut apprendre un maximum de %1 invocation(s).";
+        const QString mineures = "Ce personnage peut apprendre un maximum de %1 invocation(s) Mineure ou de type supérieur.";
+        QTest::newRow("mineure au niveau 5") << sorcier(5) << QStringList{} << QStringList{"Mineure 1"} << kNiveauTropEleve;
+        QTest::newRow("niveau 5 : quatrième") << sorcier(5) << QStringList{} << inf << total.arg(3);
+        QTest::newRow("niveau 6 : trois inférieures, une mineure")
+            << sorcier(6) << QStringList{} << inf.mid(0, 3) + QStringList{"Mineure 1"} << "";
+        QTest::newRow("niveau 6 : quatre inférieures") << sorcier(6) << QStringList{} << inf << "";
+        QTest::newRow("niveau 6 : cinquième") << sorcier(6) << QStringList{} << inf + QStringList{"Mineure 1"} << total.arg(4);
+        QTest::newRow("niveau 6 : deux mineures") << sorcier(6) << QStringList{} << QStringList{"Mineure 1", "Mineure 2"}
+                                                  << mineures.arg(1);
+        QTest::newRow("supplémentaire : cinquième") << sorcier(6) << extra << inf + QStringList{"Mineure 1"} << "";
+        QTest::newRow("supplémentaire : pas de mineure en plus")
+            << sorcier(6) << extra << QStringList{"Mineure 1", "Mineure 2"} << mineures.arg(1);
+        QTest::newRow("supplémentaire sans mineure accessible") << sorcier(5) << extra << inf << total.arg(3);
+        QTest::newRow("niveau 8 : trois mineures") << sorcier(8) << QStringList{} << QStringList{"Mineure 1", "Mineure 2", "Mineure 3"}
+                                                   << mineures.arg(2);
     }
 
     void ajoutSortsConnus()
     {
+        QFETCH(QVector<NiveauTest>, niv);
         QFETCH(QStringList, dons);
         QFETCH(QStringList, sorts);
-        const Fiche f = fiche(niveaux("Ensorceleur", 3, {10, 10, 10, 10, 10, 16}), {}, lignesDons(dons));
-        QTEST(ajouteUnAUn(f, QStringLiteral("Ensorceleur"), sorts), "refusDuDernier");
+        QTEST(ajouteUnAUn(fiche(niv, {}, lignesDons(dons)), niv.first().classe, sorts), "refus");
     }
 
     // Barde 3 (Charisme 16) : 3 sorts connus de niveau 1 ; au-delà, un sort en plus doit être un
@@ -346,44 +343,6 @@ private Q_SLOTS:
         QVERIFY(!message.contains(QStringLiteral("Invisibilité")));
     }
 
-    // Sorcier : inférieures seules jusqu'au niveau 5 (1, 2, 2, 3, 3), puis 4 dont 1 mineure au
-    // niveau 6, 5 dont 2 mineures au niveau 8 ; une mineure peut être remplacée par une inférieure.
-    // "Invocation supplémantaire" : une de plus, d'un grade inférieur au plus haut accessible.
-    void invocations_data()
-    {
-        QTest::addColumn<int>("niveau");
-        QTest::addColumn<QStringList>("dons");
-        QTest::addColumn<QStringList>("sorts");
-        QTest::addColumn<QString>("refus");
-        const QStringList inf{"Inférieure 1", "Inférieure 2", "Inférieure 3", "Inférieure 4"};
-        const QStringList extra{"Invocation supplémantaire"};
-        const QString total = "Ce personnage peut apprendre un maximum de %1 invocation(s).";
-        const QString mineures = "Ce personnage peut apprendre un maximum de %1 invocation(s) Mineure ou de type supérieur.";
-        QTest::newRow("mineure au niveau 5") << 5 << QStringList{} << QStringList{"Mineure 1"} << kNiveauTropEleve;
-        QTest::newRow("niveau 5 : quatrième") << 5 << QStringList{} << inf << total.arg(3);
-        QTest::newRow("niveau 6 : trois inférieures, une mineure")
-            << 6 << QStringList{} << inf.mid(0, 3) + QStringList{"Mineure 1"} << "";
-        QTest::newRow("niveau 6 : quatre inférieures") << 6 << QStringList{} << inf << "";
-        QTest::newRow("niveau 6 : cinquième") << 6 << QStringList{} << inf + QStringList{"Mineure 1"} << total.arg(4);
-        QTest::newRow("niveau 6 : deux mineures") << 6 << QStringList{} << QStringList{"Mineure 1", "Mineure 2"}
-                                                  << mineures.arg(1);
-        QTest::newRow("supplémentaire : cinquième") << 6 << extra << inf + QStringList{"Mineure 1"} << "";
-        QTest::newRow("supplémentaire : pas de mineure en plus")
-            << 6 << extra << QStringList{"Mineure 1", "Mineure 2"} << mineures.arg(1);
-        QTest::newRow("supplémentaire sans mineure accessible") << 5 << extra << inf << total.arg(3);
-        QTest::newRow("niveau 8 : trois mineures") << 8 << QStringList{} << QStringList{"Mineure 1", "Mineure 2", "Mineure 3"}
-                                                   << mineures.arg(2);
-    }
-
-    void invocations()
-    {
-        QFETCH(int, niveau);
-        QFETCH(QStringList, dons);
-        QFETCH(QStringList, sorts);
-        const Fiche f = fiche(niveaux("Sorcier", niveau), {}, lignesDons(dons));
-        QTEST(ajouteUnAUn(f, QStringLiteral("Sorcier"), sorts), "refus");
-    }
-
     // Rakshasa : lanceur racial (comme un ensorceleur de niveau 7) sur la colonne de sa race.
     void lanceurRacial()
     {
@@ -403,26 +362,25 @@ private Q_SLOTS:
         QCOMPARE(relue.Sorts.first().connus.first().nom, QStringLiteral("Charme-personne"));
     }
 
-    // Classe qui connaît toute sa liste : question, puis tous les sorts jusqu'au plus haut niveau.
-    void tousLesSortsDuPretre()
+    // Prêtre 3 : un emplacement de domaine par niveau, refus, métamagie qui déplace le sort d'un
+    // niveau ; il connaît toute sa liste jusqu'au plus haut niveau, le magicien non.
+    void preparation()
     {
-        const SortsClasse s = rempNbSort(*m_programme, fiche(niveaux("Prêtre", 3, {10, 10, 10, 10, 14, 10})),
-                                         QStringLiteral("Prêtre"));
+        QVERIFY(fiche(niveaux("Guerrier", 3, kDix)).Sorts.isEmpty());
+        const SortsClasse magicien = rempNbSort(*m_programme, fiche(niveaux("Magicien", 1, kDix)), QStringLiteral("Magicien"));
+        QVERIFY(QuestionTousLesSorts(*m_programme, magicien).isEmpty());
+        const Fiche f = fiche(niveaux("Prêtre", 3, {10, 10, 10, 10, 14, 10}), {{"Domaine_1", "Bien"}, {"Domaine_2", "Guerre"}});
+        QCOMPARE(f.Sorts.size(), 1);
+        SortsClasse s = f.Sorts.first();
         QVERIFY(QuestionTousLesSorts(*m_programme, s).contains(QStringLiteral("jusqu'au niv 2\n")));
         const QVector<SortConnu> tous = TousLesSorts(*m_programme, s);
         QVERIFY(std::any_of(tous.cbegin(), tous.cend(), [](const SortConnu& c) { return c.nom == u"Aide" && c.niveau == 2; }));
         QVERIFY(std::all_of(tous.cbegin(), tous.cend(), [](const SortConnu& c) { return c.niveau <= 2; }));
-        const SortsClasse magicien = rempNbSort(*m_programme, fiche(niveaux("Magicien", 1, kDix)), QStringLiteral("Magicien"));
-        QVERIFY(QuestionTousLesSorts(*m_programme, magicien).isEmpty());
-    }
-
-    // Emplacements de domaine, refus et métamagie qui déplace le sort d'un niveau.
-    void preparation()
-    {
-        const Fiche f = fiche(niveaux("Prêtre", 3, {10, 10, 10, 10, 14, 10}), {{"Domaine_1", "Bien"}, {"Domaine_2", "Guerre"}});
-        SortsClasse s = f.Sorts.first();
+        QCOMPARE(s.prepares.size(), 4 + 4 + 3);
         const QStringList domaines = DomainesPersonnage(f.Personnage);
         const int domaine2 = indexEmplacement(s, "Domaine n°2");
+        QCOMPARE(int(std::count_if(s.prepares.cbegin(), s.prepares.cend(), [](const EmplacementSort& e) { return e.domaine; })), 2);
+        QVERIFY(s.prepares.value(indexEmplacement(s, "Domaine n°1")).domaine && s.prepares.value(domaine2).domaine);
         const QStringList choix = ChoixEmplacement(*m_programme, s, domaines, s.prepares.at(domaine2));
         QVERIFY(choix.contains("Aide") && choix.contains("Arme magique") && !choix.contains("Bénédiction"));
         QCOMPARE(ChoixEmplacement(*m_programme, s, {}, s.prepares.at(domaine2)), QStringList{kDomaineNonRenseigne});
