@@ -117,14 +117,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("niveauDansClasse");   // du dernier niveau
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("fauteAuNiveau2");
+        // Race vide et classe inconnue : TestFrmDonsComp::chargementRefuse.
         const QStringList guerrier{"Guerrier", "Guerrier"};
-        QTest::newRow("race vide") << "" << guerrier << 10 << "2" << kMessageRaceAbsente << false;
         QTest::newRow("race inconnue") << "Hobbit" << guerrier << 10 << "2" << kMessageRaceAbsente << false;
         QTest::newRow("sans intelligence") << "Nain" << guerrier << 0 << "2" << kMessageIntelligenceAbsente << false;
         QTest::newRow("classe vide") << "Nain" << QStringList{"Guerrier", ""} << 10 << "1" << kMessageClasseAbsente << true;
         QTest::newRow("niveau nul") << "Nain" << guerrier << 10 << "0" << kMessageNiveauAbsent << true;
-        QTest::newRow("classe inconnue") << "Nain" << QStringList{"Guerrier", "Jongleur"} << 10 << "1"
-                                         << kMessageClasseInconnue << true;
         QTest::newRow("tout va") << "Nain" << guerrier << 10 << "2" << "" << false;
     }
     void controles()
@@ -403,15 +401,9 @@ private Q_SLOTS:
     void conditions()
     {
         QFETCH(QString, condition);
-        ProfilConditions p;
-        p.Caracs = {"12", "14", "-", "16", "10", "8"};
-        p.AttaqueDeBase = 4;
-        p.AttaqueConnue = true;
-        p.Rangs = {{"ART DE LA MAGIE", 3}, {"REPRÉSENTATION (CHANT)", 5}, {"REPRÉSENTATION (DANSE)", 0}};
-        p.Classes = {{"GUERRIER", 4}};
-        p.ClassesConnues = {"GUERRIER", "MAGICIEN"};
-        p.Dons = {"ESQUIVE"};
-        p.DonsConnus = {"ESQUIVE", "ATTAQUE EN PUISSANCE"};
+        const ProfilConditions p{{"12", "14", "-", "16", "10", "8"}, 4, true,
+                                 {{"ART DE LA MAGIE", 3}, {"REPRÉSENTATION (CHANT)", 5}, {"REPRÉSENTATION (DANSE)", 0}},
+                                 {{"GUERRIER", 4}}, {"GUERRIER", "MAGICIEN"}, {"ESQUIVE"}, {"ESQUIVE", "ATTAQUE EN PUISSANCE"}};
         QTEST(ConditionNonRemplie(condition, p), "manque");
     }
 

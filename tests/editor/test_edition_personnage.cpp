@@ -129,21 +129,6 @@ private Q_SLOTS:
         QCOMPARE(compte(*m_perso, "PersonnageProgression", "nom", "Bruno"), niveaux.size());
     }
 
-    void niveauEnleve()
-    {
-        QVERIFY(enregistre(personnage("Céline", {premier(g), niveau(g, 2, 5), niveau(g, 3, 6)})));
-        PersonnageEdite p;
-        QVERIFY(chargePersonnage(*m_perso, "céline", p));
-        QCOMPARE(p.niveaux.size(), 3);
-        p.niveaux.removeLast();
-        QVERIFY(enregistre(p));
-        QCOMPARE(m_perso->scalaire("select group_concat(niv||':'||PV) from (select * from PersonnageProgression order by niv)")
-                     .toString(),
-                 "1:4,2:5");
-        QCOMPARE(compte(*m_perso, "PersonnageDons"), 2);
-        QCOMPARE(m_perso->premiere("select Niv_1 from Personnage").entier("Niv_1"), 2);
-    }
-
     void relectureComplete()
     {
         PersonnageEdite p = personnage("Dame d'Ys", {premier(g), niveau(g, 2, 7, {1, 0, 0, 0, 0, 0})},
@@ -171,7 +156,15 @@ private Q_SLOTS:
         p.objets.removeAt(1);
         p.objets[1].place.clear();
         QCOMPARE(lu.objets, p.objets);
-        QCOMPARE(compte(*m_perso, "PersonnageDons"), 3);
+        QCOMPARE(compte(*m_perso, "PersonnageDons"), 3);   // une ligne par niveau, plus une par don de plus
+
+        // Un niveau enlevé quitte la base ; le nom se retrouve sans égard à la casse.
+        QVERIFY(chargePersonnage(*m_perso, "DAME D'YS", lu));
+        lu.niveaux.removeLast();
+        QVERIFY(enregistre(lu));
+        QCOMPARE(m_perso->scalaire("select group_concat(niv||':'||PV) from PersonnageProgression").toString(), "1:4");
+        QCOMPARE(compte(*m_perso, "PersonnageDons"), 2);
+        QCOMPARE(m_perso->premiere("select Niv_1 from Personnage").entier("Niv_1"), 1);
     }
 
     void controles_data()
@@ -180,76 +173,69 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message"); // vide : accepté
         QTest::addColumn<QString>("controle");
         QTest::addColumn<int>("ligne");
-        const QString grille = "vsHistoPerso";
-        const auto accepte = [](const char* cas, const PersonnageEdite& p) {
-            QTest::newRow(cas) << p << QString() << QString() << -1;
+        const auto refuse = [](const char* cas, const PersonnageEdite& p, const QString& message, int ligne = -1,
+                               const QString& controle = "vsHistoPerso") {
+            QTest::newRow(cas) << p << message << (message.isEmpty() ? QString() : controle) << ligne;
         };
+        const auto accepte = [&](const char* cas, const PersonnageEdite& p) { refuse(cas, p, {}); };
         const auto pv = [&](const char* cas, const PersonnageEdite& p, int max, int ligne) {
-            QTest::newRow(cas) << p << QStringLiteral("Saisie d'un nombre de point de vie compris entre 1 et %1").arg(max)
-                               << grille << ligne;
+            refuse(cas, p, QStringLiteral("Saisie d'un nombre de point de vie compris entre 1 et %1").arg(max), ligne);
         };
-        const PersonnageEdite bon = personnage("Eric", {premier(g)});
+        const auto eric = [](const QVector<NiveauEdite>& niveaux, const QHash<QString, QString>& identite = {}) {
+            return personnage("Eric", niveaux, identite);
+        };
+        const PersonnageEdite bon = eric({premier(g)});
         PersonnageEdite p = bon;
         p.nom = "   ";
         p.race = "Inconnue";
-        QTest::newRow("nom blanc, avant la race") << p << "Saisie d'un nom valide" << "fldstrnom" << -1;
+        refuse("nom blanc, avant la race", p, "Saisie d'un nom valide", -1, "fldstrnom");
         p = bon;
         p.race = "Inconnue";
-        QTest::newRow("race inconnue") << p << "Saisie d'une race existante au sein de la liste prédefinie" << "CmbRace" << -1;
+        refuse("race inconnue", p, "Saisie d'une race existante au sein de la liste prédefinie", -1, "CmbRace");
         p.race = "HUMAIN";
         accepte("race en majuscules", p);
-        QTest::newRow("âge non numérique, avant l'expérience")
-            << personnage("Eric", {premier(g)}, {{"Age", "vingt"}, {"TotalXP", "mille"}})
-            << "L'age doit être entrée en tant que valeur numérique" << "fldnAge" << -1;
-        QTest::newRow("malus XP") << personnage("Eric", {premier(g)}, {{"MalusXP", "1x"}})
-                                  << "Le Malux XP doit être entrée en tant que valeur numérique" << "fldnMalusXP" << -1;
-        accepte("nombres acceptés", personnage("Eric", {premier(g)}, {{"TotalPo", "12,5"}, {"Beaute", " 14 "}}));
-        QTest::newRow("école hors liste") << personnage("Eric", {premier(g)}, {{"EcoleSpecialisation", "Pyromancie"}})
-                                          << "Saisie d'un specialisation d'école obligatoire au sein de la liste"
-                                          << "CmbEcoleSpecialisation" << -1;
-        QTest::newRow("classe inconnue") << personnage("Eric", {premier(g), niveau("Cuisinier", 1, 1)})
-                                         << "Saisie d'une classe existante obligatoire" << grille << 1;
+        refuse("âge non numérique, avant l'expérience", eric({premier(g)}, {{"Age", "vingt"}, {"TotalXP", "mille"}}),
+               "L'age doit être entrée en tant que valeur numérique", -1, "fldnAge");
+        refuse("malus XP", eric({premier(g)}, {{"MalusXP", "1x"}}),
+               "Le Malux XP doit être entrée en tant que valeur numérique", -1, "fldnMalusXP");
+        accepte("nombres acceptés", eric({premier(g)}, {{"TotalPo", "12,5"}, {"Beaute", " 14 "}}));
+        refuse("école hors liste", eric({premier(g)}, {{"EcoleSpecialisation", "Pyromancie"}}),
+               "Saisie d'un specialisation d'école obligatoire au sein de la liste", -1, "CmbEcoleSpecialisation");
+        refuse("classe inconnue", eric({premier(g), niveau("Cuisinier", 1, 1)}), "Saisie d'une classe existante obligatoire", 1);
         for (int v : {0, 31, 1, 30}) {
             p = bon;
             p.niveaux[0].caracs[3] = QString::number(v);
-            const bool refuse = v == 0 || v == 31;
-            QTest::addRow("caractéristique %d", v)
-                << p << (refuse ? "Pour le premier niveau les caracteristiques doivent être comprise entre 1 et 30 " : "")
-                << (refuse ? grille : QString()) << (refuse ? 0 : -1);
+            const bool refus = v == 0 || v == 31;
+            refuse(qPrintable(QStringLiteral("caractéristique %1").arg(v)), p,
+                   refus ? "Pour le premier niveau les caracteristiques doivent être comprise entre 1 et 30 " : "", refus ? 0 : -1);
         }
-        pv("pv nul au niveau 2, caractéristiques nulles admises",
-           personnage("Eric", {premier(g), niveau(g, 2, 0, {0, 0, 0, 0, 0, 0})}), 10, 1);
-        pv("pv au-dessus du dé", personnage("Eric", {premier(g, 11)}), 10, 0);
+        pv("pv nul au niveau 2, caractéristiques nulles admises", eric({premier(g), niveau(g, 2, 0, {0, 0, 0, 0, 0, 0})}), 10, 1);
+        pv("pv au-dessus du dé", eric({premier(g, 11)}), 10, 0);
         // Les archétypes changent les dés de vie raciaux (classe de type de créature), pas ceux des classes.
-        p = personnage("Eric", {premier("Géant", 10), niveau(m, 1, 5)}, {{"Archetype", "Demi-dragon"}});
+        p = eric({premier("Géant", 10), niveau(m, 1, 5)}, {{"Archetype", "Demi-dragon"}});
         pv("demi-dragon : d8 racial devient d10, le magicien garde son d4", p, 4, 1);
         p.niveaux[1].pv = "4";
         accepte("demi-dragon : 10 sur le d10 racial", p);
         p.niveaux[0].pv = "11";
         pv("demi-dragon : 11 sur le d10 racial", p, 10, 0);
-        p = personnage("Eric", {premier("Dragon", 13)}, {{"Archetype", "Demi-dragon"}});
-        pv("demi-dragon : plafond d12", p, 12, 0);
-        p = personnage("Eric", {premier("Géant", 7), niveau(g, 1, 10)}, {{"Archetype", "Demi-fée"}});
+        pv("demi-dragon : plafond d12", eric({premier("Dragon", 13)}, {{"Archetype", "Demi-dragon"}}), 12, 0);
+        p = eric({premier("Géant", 7), niveau(g, 1, 10)}, {{"Archetype", "Demi-fée"}});
         pv("demi-fée : d6 racial, le guerrier garde son d10", p, 6, 0);
         p.niveaux[0].pv = "6";
         accepte("demi-fée : 6 sur le d6 racial, 10 sur le d10", p);
-        QTest::newRow("niveau zéro") << personnage("Eric", {premier(g), niveau(g, 0, 5)})
-                                     << "Saisie d'un niveau supérieur à zero" << grille << 1;
-        QTest::newRow("trou dans les niveaux") << personnage("Eric", {premier(g), niveau(g, 3, 5)})
-                                               << "Il manque le niveau numero 2 pour la classe de 'Guerrier'" << grille << -1;
-        accepte("variante qui suit sa classe maîtresse", personnage("Eric", {premier(m), niveau("Magicien sylvestre", 2, 3)}));
-        QTest::newRow("variante sans son premier niveau")
-            << personnage("Eric", {premier(g), niveau("Magicien sylvestre", 2, 3)})
-            << "Il manque le niveau numero 1 pour la classe de 'Magicien sylvestre'" << grille << -1;
-        QTest::newRow("aucun niveau") << personnage("Eric", {})
-                                      << "Veuillez au moins inserer une classe et un niveau dans la liste " << grille << -1;
+        refuse("niveau zéro", eric({premier(g), niveau(g, 0, 5)}), "Saisie d'un niveau supérieur à zero", 1);
+        refuse("trou dans les niveaux", eric({premier(g), niveau(g, 3, 5)}),
+               "Il manque le niveau numero 2 pour la classe de 'Guerrier'");
+        accepte("variante qui suit sa classe maîtresse", eric({premier(m), niveau("Magicien sylvestre", 2, 3)}));
+        refuse("variante sans son premier niveau", eric({premier(g), niveau("Magicien sylvestre", 2, 3)}),
+               "Il manque le niveau numero 1 pour la classe de 'Magicien sylvestre'");
+        refuse("aucun niveau", eric({}), "Veuillez au moins inserer une classe et un niveau dans la liste ");
         QVector<NiveauEdite> niveaux{premier(g)};
         for (const char* c : {"Magicien", "Roublard", "Barde", "Barbare", "Moine", "Druide", "Rôdeur", "Ensorceleur"})
             niveaux.append(niveau(QString::fromUtf8(c), 1, 1));
-        QTest::newRow("neuf classes") << personnage("Eric", niveaux) << "Ce personnage comprend plus de 8 classes" << grille
-                                      << -1;
+        refuse("neuf classes", eric(niveaux), "Ce personnage comprend plus de 8 classes");
         niveaux.removeLast();
-        accepte("huit classes", personnage("Eric", niveaux));
+        accepte("huit classes", eric(niveaux));
     }
     void controles()
     {
