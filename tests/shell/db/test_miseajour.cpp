@@ -470,7 +470,7 @@ private Q_SLOTS:
         QCOMPARE(b.perso->scalaire("select version from Version").toInt(), kVersionBase);
     }
 
-    // Avec la base du programme livrée (copiée : les dons du joueur y sont écrits).
+    // Avec la base du programme livrée.
     void surLaBaseDuProgramme()
     {
         DossierTest d;
@@ -481,9 +481,6 @@ private Q_SLOTS:
         creeBaseAncienne(*perso, 1, false);
         remplitAncienne(*perso);
         MiseAJourBase(*perso, *programme);
-        // La table des dons du joueur n'existe qu'après la mise à niveau.
-        remplitDonsPerso(*perso);
-        CopieDonsPerso(*perso, *programme);
 
         QCOMPARE(dispositionLue(*perso), dispositionDecrite(schemaPersonnages()));
         const int objetsProgramme = nombre(*programme, "SELECT count(*) FROM Objets");
@@ -491,7 +488,6 @@ private Q_SLOTS:
         // Les objets du joueur (un seul ne vient pas du programme) restent à côté du catalogue.
         QVERIFY(nombre(*perso, "SELECT count(*) FROM Objets") >= objetsProgramme);
         QVERIFY(perso->cherche("Objets", "PrimaryKey", {"Bâton du vieux"}));
-        QVERIFY(programme->cherche("Dons", "nom", {"Frappe du vieux"}));
     }
 };
 
