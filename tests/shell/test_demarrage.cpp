@@ -140,31 +140,6 @@ private Q_SLOTS:
         QCOMPARE(LitIni(absent, "frmMain", "POS_Y"), "-42");
     }
 
-    void emplacement_data()
-    {
-        QTest::addColumn<bool>("dansConfig");
-        QTest::addColumn<bool>("dansProgramme");
-        QTest::addColumn<QString>("attendu");
-        QTest::newRow("aucun : configuration") << false << false << "config";
-        QTest::newRow("programme seul") << false << true << "programme";
-        QTest::newRow("configuration seule") << true << false << "config";
-        QTest::newRow("les deux : configuration") << true << true << "config";
-    }
-    void emplacement()
-    {
-        QFETCH(bool, dansConfig);
-        QFETCH(bool, dansProgramme);
-        QFETCH(QString, attendu);
-        DossierTest d;
-        QDir().mkpath(d.chemin("config"));
-        QDir().mkpath(d.chemin("programme"));
-        if (dansConfig)
-            ecritFichier(d.chemin("config/TESSARY.INI"), "[MODE]\n");
-        if (dansProgramme)
-            ecritFichier(d.chemin("programme/TESSARY.INI"), "[MODE]\n");
-        QCOMPARE(LocaliseFichierIni(d.chemin("config"), d.chemin("programme")), d.chemin(attendu + "/TESSARY.INI"));
-    }
-
     void dossierConfigurationImpose()
     {
         const QByteArray avant = qgetenv("QUORVANE_CONFIG");
@@ -332,6 +307,9 @@ private Q_SLOTS:
         ecritFichier(d.chemin("abimee.db"), QByteArray(4096, 'z'));
         const QString reglages = ini(iniDuProgramme ? d.programme : d.config);
         EcritIni(reglages, "FICHIER", "BDD", d.chemin(bdd));
+        // Des réglages aux deux endroits : ceux de la configuration l'emportent.
+        if (!iniDuProgramme)
+            EcritIni(ini(d.programme), "FICHIER", "BDD", QDir(d.programme).filePath("perso.db"));
 
         EtatShell etat;
         QStringList affiches;
