@@ -140,31 +140,6 @@ private Q_SLOTS:
         QCOMPARE(LitIni(absent, "frmMain", "POS_Y"), "-42");
     }
 
-    void emplacement_data()
-    {
-        QTest::addColumn<bool>("dansConfig");
-        QTest::addColumn<bool>("dansProgramme");
-        QTest::addColumn<QString>("attendu");
-        QTest::newRow("aucun : configuration") << false << false << "config";
-        QTest::newRow("programme seul") << false << true << "programme";
-        QTest::newRow("configuration seule") << true << false << "config";
-        QTest::newRow("les deux : configuration") << true << true << "config";
-    }
-    void emplacement()
-    {
-        QFETCH(bool, dansConfig);
-        QFETCH(bool, dansProgramme);
-        QFETCH(QString, attendu);
-        DossierTest d;
-        QDir().mkpath(d.chemin("config"));
-        QDir().mkpath(d.chemin("programme"));
-        if (dansConfig)
-            ecritFichier(d.chemin("config/TESSARY.INI"), "[MODE]\n");
-        if (dansProgramme)
-            ecritFichier(d.chemin("programme/TESSARY.INI"), "[MODE]\n");
-        QCOMPARE(LocaliseFichierIni(d.chemin("config"), d.chemin("programme")), d.chemin(attendu + "/TESSARY.INI"));
-    }
-
     void dossierConfigurationImpose()
     {
         const QByteArray avant = qgetenv("QUORVANE_CONFIG");
@@ -247,121 +222,107 @@ private Q_SLOTS:
         QCOMPARE(messages.size(), 2);
     }
 
-    void premierDemarrageSansReglages()
+    // Réglages lus au démarrage (valeurs par défaut sans fichier, que la lecture ne crée pas) ; perso.db
+    // du dossier du programme ouverte, ou créée à la version courante quand elle manque.
+    void demarrageSimple_data()
     {
-        DossiersShell d;
-        const QString perso = d.creeBasePerso(QDir(d.programme).filePath("perso.db"));
-        EtatShell etat;
-        PrepareDemarrage(etat, d.programme, d.config);
-        QCOMPARE(QDir::currentPath(), QDir(d.programme).absolutePath());
-        QVERIFY(QFile::exists(QDir(d.programme).filePath("errvb.log")));
-        QCOMPARE(etat.cheminIni, ini(d.config));
-        QCOMPARE(etat.erreurs.modeDebug, 0);
-        QVERIFY(!etat.doubleCarac);
-        QVERIFY(!etat.miseEnForme);
-        QVERIFY(etat.marqueProgressionDons);
-        QVERIFY(!etat.adresseSite.isEmpty());
-
-        QVERIFY(!OuvreBasesDemarrage(etat));
-        QCOMPARE(etat.cheminPerso, perso);
-        QCOMPARE(etat.perso->chemin(), perso);
-        QVERIFY(etat.programme);
-        // Lire ne crée pas le fichier de réglages.
-        QVERIFY(!QFile::exists(ini(d.config)));
-    }
-
-    void reglagesLus_data()
-    {
-        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<QByteArray>("contenu");   // nul : pas de fichier de réglages
+        QTest::addColumn<bool>("persoLivree");
         QTest::addColumn<int>("debug");
         QTest::addColumn<bool>("doubleCarac");
         QTest::addColumn<bool>("miseEnForme");
-        QTest::addColumn<QString>("site");
-        QTest::newRow("tout à zéro") << QByteArray("[MODE]\nDEBUG=0\n") << 0 << false << false << "";
+        QTest::addColumn<QString>("site");         // vide : celui par défaut
+        QTest::newRow("sans réglages") << QByteArray() << true << 0 << false << false << "";
+        QTest::newRow("sans réglages ni perso.db") << QByteArray() << false << 0 << false << false << "";
+        QTest::newRow("tout à zéro") << QByteArray("[MODE]\nDEBUG=0\n") << true << 0 << false << false << "";
         QTest::newRow("débogage et drapeaux")
-            << QByteArray("[MODE]\nDEBUG=2\n[COMPETENCE]\nDOUBLECARAC=1\n[WORD]\nMiseEnForme=-1\n") << 2 << true << true << "";
-        QTest::newRow("drapeau non numérique") << QByteArray("[COMPETENCE]\nDOUBLECARAC=oui\n") << 0 << false << false << "";
-        QTest::newRow("site de l'auteur") << QByteArray("[SITE]\nADRESSE=https://exemple.test/q\n") << 0 << false
-                                          << false << "https://exemple.test/q";
+            << QByteArray("[MODE]\nDEBUG=2\n[COMPETENCE]\nDOUBLECARAC=1\n[WORD]\nMiseEnForme=-1\n") << true << 2 << true
+            << true << "";
+        QTest::newRow("drapeau non numérique") << QByteArray("[COMPETENCE]\nDOUBLECARAC=oui\n") << true << 0 << false
+                                               << false << "";
+        QTest::newRow("site de l'auteur") << QByteArray("[SITE]\nADRESSE=https://exemple.test/q\n") << true << 0
+                                          << false << false << "https://exemple.test/q";
     }
-    void reglagesLus()
+    void demarrageSimple()
     {
         QFETCH(QByteArray, contenu);
+        QFETCH(bool, persoLivree);
         QFETCH(int, debug);
         QFETCH(bool, doubleCarac);
         QFETCH(bool, miseEnForme);
         QFETCH(QString, site);
         DossiersShell d;
-        ecritFichier(ini(d.config), contenu);
+        const QString perso = QDir(d.programme).filePath("perso.db");
+        if (persoLivree)
+            d.creeBasePerso(perso);
+        if (!contenu.isNull())
+            ecritFichier(ini(d.config), contenu);
         EtatShell etat;
         PrepareDemarrage(etat, d.programme, d.config);
+        QCOMPARE(QDir::currentPath(), QDir(d.programme).absolutePath());
+        QVERIFY(QFile::exists(QDir(d.programme).filePath("errvb.log")));
+        QCOMPARE(etat.cheminIni, ini(d.config));
         QCOMPARE(etat.erreurs.modeDebug, debug);
         QCOMPARE(etat.doubleCarac, doubleCarac);
         QCOMPARE(etat.miseEnForme, miseEnForme);
-        if (!site.isEmpty())
-            QCOMPARE(etat.adresseSite, site);
-    }
+        QVERIFY(etat.marqueProgressionDons);
+        QVERIFY(site.isEmpty() ? !etat.adresseSite.isEmpty() : etat.adresseSite == site);
 
-    void reglagesDansLeDossierDuProgramme()
-    {
-        DossiersShell d;
-        d.creeBasePerso(QDir(d.programme).filePath("perso.db"));
-        const QString autre = d.creeBasePerso("autre.db");
-        EcritIni(ini(d.programme), "FICHIER", "BDD", autre);
-        auto etat = demarre(d);
-        QCOMPARE(etat->cheminIni, ini(d.programme));
-        QCOMPARE(etat->cheminPerso, autre);
-        QCOMPARE(etat->perso->chemin(), autre);
-    }
-
-    // La dernière base n'est reprise que si elle existe encore et n'est pas la base du programme.
-    void repliSurPerso_data()
-    {
-        QTest::addColumn<QString>("bdd");
-        QTest::newRow("fichier disparu") << "disparu.db";
-        QTest::newRow("base du programme") << "programme/tessarys.db";
-        QTest::newRow("dossier") << "programme";
-    }
-    void repliSurPerso()
-    {
-        QFETCH(QString, bdd);
-        DossiersShell d;
-        const QString perso = d.creeBasePerso(QDir(d.programme).filePath("perso.db"));
-        EcritIni(ini(d.config), "FICHIER", "BDD", d.chemin(bdd));
-        auto etat = demarre(d);
-        QCOMPARE(etat->cheminPerso, perso);
-        QCOMPARE(etat->perso->chemin(), perso);
-    }
-
-    void derniereBaseIllisible()
-    {
-        DossiersShell d;
-        const QString perso = d.creeBasePerso(QDir(d.programme).filePath("perso.db"));
-        const QString abimee = d.chemin("abimee.db");
-        ecritFichier(abimee, QByteArray(4096, 'z'));
-        EcritIni(ini(d.config), "FICHIER", "BDD", abimee);
-
-        EtatShell etat;
-        QStringList messages;
-        etat.erreurs.afficheAvec([&](const QString& m) { messages << m; });
-        PrepareDemarrage(etat, d.programme, d.config);
-        OuvreBasesDemarrage(etat);
-        QCOMPARE(messages.size(), 1);
-        QVERIFY(messages.first().startsWith("L'erreur suivante s'est produite : "));
+        QCOMPARE(OuvreBasesDemarrage(etat), !persoLivree);
         QCOMPARE(etat.cheminPerso, perso);
-    }
-
-    void basePersoAbsenteCreee()
-    {
-        DossiersShell d;
-        const QString perso = QDir(d.programme).filePath("perso.db");
-        EtatShell etat;
-        PrepareDemarrage(etat, d.programme, d.config);
-        QVERIFY(OuvreBasesDemarrage(etat));
-        QVERIFY(QFile::exists(perso));
-        QCOMPARE(etat.cheminPerso, perso);
+        QCOMPARE(etat.perso->chemin(), perso);
         QVERIFY(etat.perso->existeTable("Personnage"));
         QCOMPARE(version(*etat.perso), kVersionBase);
+        QVERIFY(etat.programme);
+        QCOMPARE(QFile::exists(ini(d.config)), !contenu.isNull());
+    }
+
+    // La dernière base n'est reprise que si elle existe encore, se lit et n'est pas la base du programme ;
+    // sinon perso.db. La base ouverte, ancienne, est mise à niveau.
+    void basePersoOuverte_data()
+    {
+        QTest::addColumn<bool>("iniDuProgramme");
+        QTest::addColumn<QString>("bdd");
+        QTest::addColumn<bool>("reprise");
+        QTest::addColumn<QString>("message");   // vide : aucun
+        QTest::newRow("réglages de la configuration") << false << "autre.db" << true << "";
+        QTest::newRow("réglages du dossier du programme") << true << "autre.db" << true << "";
+        QTest::newRow("fichier disparu") << false << "disparu.db" << false << "";
+        QTest::newRow("base du programme")
+            << false << "programme/tessarys.db" << false << "On ne peut pas ouvrir la base du programme";
+        QTest::newRow("dossier") << false << "programme" << false << "";
+        QTest::newRow("fichier illisible") << false << "abimee.db" << false << "n'est pas une base de données";
+    }
+    void basePersoOuverte()
+    {
+        QFETCH(bool, iniDuProgramme);
+        QFETCH(QString, bdd);
+        QFETCH(bool, reprise);
+        QFETCH(QString, message);
+        DossiersShell d;
+        const QString perso = d.creeBasePerso(QDir(d.programme).filePath("perso.db"));
+        const QString autre = d.creeBasePerso("autre.db");
+        for (const QString& base : {perso, autre})
+            BaseDonnees::ouvre(base)->execute("update Version set Version = 20");
+        ecritFichier(d.chemin("abimee.db"), QByteArray(4096, 'z'));
+        const QString reglages = ini(iniDuProgramme ? d.programme : d.config);
+        EcritIni(reglages, "FICHIER", "BDD", d.chemin(bdd));
+        // Des réglages aux deux endroits : ceux de la configuration l'emportent.
+        if (!iniDuProgramme)
+            EcritIni(ini(d.programme), "FICHIER", "BDD", QDir(d.programme).filePath("perso.db"));
+
+        EtatShell etat;
+        QStringList affiches;
+        etat.erreurs.afficheAvec([&](const QString& m) { affiches << m; });
+        PrepareDemarrage(etat, d.programme, d.config);
+        OuvreBasesDemarrage(etat);
+        QCOMPARE(etat.cheminIni, reglages);
+        QCOMPARE(etat.cheminPerso, reprise ? autre : perso);
+        QCOMPARE(etat.perso->chemin(), etat.cheminPerso);
+        QCOMPARE(version(*etat.perso), kVersionBase);
+        QCOMPARE(affiches.size(), message.isEmpty() ? 0 : 1);
+        for (const QString& m : affiches)
+            QVERIFY2(m.startsWith("L'erreur suivante s'est produite : ") && m.contains(message), qPrintable(m));
     }
 
     // Installé (<préfixe>/bin, règles dans <préfixe>/share/quorvane) : les règles sont lues là, la
@@ -395,15 +356,6 @@ private Q_SLOTS:
         // Depuis sa construction, le programme garde tout dans son dossier.
         QCOMPARE(DossierProgrammeDepuis(dossierProgramme()), QDir::cleanPath(dossierProgramme()));
         QCOMPARE(DossierPersonnel(dossierProgramme()), QDir::cleanPath(dossierProgramme()));
-    }
-
-    void baseMiseANiveauAuDemarrage()
-    {
-        DossiersShell d;
-        const QString perso = d.creeBasePerso(QDir(d.programme).filePath("perso.db"));
-        BaseDonnees::ouvre(perso)->execute("update Version set Version = 20");
-        auto etat = demarre(d);
-        QCOMPARE(version(*etat->perso), kVersionBase);
     }
 
     void baseProgrammeAbsente()
