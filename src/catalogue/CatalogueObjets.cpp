@@ -2,6 +2,7 @@
 #include "ProprietesObjet.h"
 #include "editor/EditionPersonnage.h"
 #include "editor/ValeursSaisies.h"
+#include "shell/TextesCalcul.h"
 #include "shell/db/BaseDonnees.h"
 #include "shell/db/Collation.h"
 
@@ -245,13 +246,5 @@ ResultatRenommage renommeObjet(BaseDonnees& perso, const QString& ancien, const 
 
 QString texteFiltre(const QString& texte)
 {
-    const QString decompose = texte.normalized(QString::NormalizationForm_D);
-    QString t;
-    t.reserve(decompose.size());
-    for (const QChar c : decompose) {
-        if (c.category() == QChar::Mark_NonSpacing)
-            continue;
-        t.append(c == u'’' ? QChar(u'\'') : c.toCaseFolded());
-    }
-    return t;
+    return SansAccents(texte);
 }

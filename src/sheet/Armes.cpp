@@ -80,20 +80,13 @@ QStringList specialites(const QVector<LigneDon>& dons, const QString& don)
     return s;
 }
 
-// Majuscules sans accents : les groupes d'armes s'écrivent « Epée longue », les armes « Épée longue ».
-QString sansAccents(const QString& nom)
-{
-    QString s = Majuscules(nom).normalized(QString::NormalizationForm_D);
-    s.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
-    return s;
-}
-
 // Le don est-il pris pour cette arme ? Pris pour une arme, il vaut pour ses versions de maître et
-// magiques : on compare au groupe (sans égard aux accents), au nom, ou au nom suivi de l'altération.
+// magiques : on compare au groupe (sans égard aux accents : « Epée longue » pour « Épée longue »), au nom,
+// ou au nom suivi de l'altération.
 bool donSurArme(const Fiche& f, const QString& don, const TypeObjet& arme)
 {
     for (const QString& s : specialites(f.Dons, don)) {
-        if (QString::compare(s, arme.NomObjet, Qt::CaseInsensitive) == 0 || sansAccents(s) == sansAccents(groupe(arme)))
+        if (QString::compare(s, arme.NomObjet, Qt::CaseInsensitive) == 0 || SansAccents(s) == SansAccents(groupe(arme)))
             return true;
         if (arme.NomObjet.startsWith(s + u' ', Qt::CaseInsensitive)) {
             const QStringView reste = QStringView(arme.NomObjet).mid(s.size() + 1);

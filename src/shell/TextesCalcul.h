@@ -1,5 +1,6 @@
 #pragma once
-// Conversions que chaque calcul de fiche referait sur les mêmes textes : faites une fois par fil.
+// Formes des noms pour les comparer : celles que chaque calcul de fiche referait sur les mêmes textes
+// sont faites une fois par fil.
 #include <QHash>
 #include <QString>
 
@@ -24,4 +25,18 @@ inline QString Majuscules(const QString& nom)
     if (connus.size() >= 50000)
         connus.clear();
     return *connus.insert(nom, nom.toUpper());
+}
+
+// Forme de comparaison sans égard à la casse ni aux accents (« Épée » et « Epée », ’ et ').
+inline QString SansAccents(const QString& texte)
+{
+    const QString decompose = texte.normalized(QString::NormalizationForm_D);
+    QString t;
+    t.reserve(decompose.size());
+    for (const QChar c : decompose) {
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue;
+        t.append(c == u'’' ? QChar(u'\'') : c.toCaseFolded());
+    }
+    return t;
 }
